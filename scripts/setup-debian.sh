@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that Tavo needs to build, test and run.
+# Only missing packages are installed; as a user, sudo is asked for.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++                              # the build
+    libgtest-dev libgmock-dev libbenchmark-dev         # engine tests and benchmarks
+    clang-14 libclang-rt-14-dev                        # sanitizers and libFuzzer
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

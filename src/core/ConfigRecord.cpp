@@ -1,0 +1,34 @@
+#include "core/ConfigRecord.h"
+
+#include "core/FileIo.h"
+#include "core/FixedText.h"
+
+#include <cstring>
+
+namespace tavo {
+
+ConfigRecord defaultConfig() {
+    ConfigRecord config{};
+    config.PopupStart = 1;
+    setFixedText(config.barsListPath, kDefaultBarsList);
+    setFixedText(config.drinksListPath, kDefaultDrinksList);
+    return config;
+}
+
+ConfigRecord configFromBytes(const unsigned char* data, std::size_t size) {
+    ConfigRecord config = defaultConfig();
+    if (size > 0) std::memcpy(&config, data, size < sizeof config ? size : sizeof config);
+    return config;
+}
+
+ConfigRecord readConfig(const std::string& path) {
+    auto bytes = readFileBytes(path, sizeof(ConfigRecord));
+    if (!bytes) return defaultConfig();
+    return configFromBytes(bytes->data(), bytes->size());
+}
+
+bool writeConfig(const std::string& path, const ConfigRecord& config) {
+    return writeFileAtomically(path, &config, sizeof config);
+}
+
+} // namespace tavo

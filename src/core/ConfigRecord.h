@@ -1,0 +1,44 @@
+// The configuration record: three options and the two list-file paths,
+// stored whole as config.kpl in the current folder.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace tavo {
+
+inline constexpr const char* kConfigFileName = "config.kpl";
+inline constexpr const char* kDefaultBarsList = "def.bar";
+inline constexpr const char* kDefaultDrinksList = "drinks.drk";
+inline constexpr const char* kUsDrinksList = "drinksUS.drk";
+
+struct ConfigRecord {
+    std::uint8_t PopupStart;
+    std::uint8_t PauseBeer;
+    std::uint8_t DrinkClose;
+    std::uint8_t reserved3;
+    char barsListPath[100];
+    char drinksListPath[200];
+};
+
+static_assert(sizeof(ConfigRecord) == 304);
+static_assert(offsetof(ConfigRecord, PopupStart) == 0);
+static_assert(offsetof(ConfigRecord, PauseBeer) == 1);
+static_assert(offsetof(ConfigRecord, DrinkClose) == 2);
+static_assert(offsetof(ConfigRecord, reserved3) == 3);
+static_assert(offsetof(ConfigRecord, barsListPath) == 4);
+static_assert(offsetof(ConfigRecord, drinksListPath) == 104);
+
+// The values used when there is no config.kpl.
+ConfigRecord defaultConfig();
+
+// Reads config.kpl: the defaults when the file is missing, otherwise the
+// bytes read (at most 304) laid over the defaults.
+ConfigRecord readConfig(const std::string& path);
+ConfigRecord configFromBytes(const unsigned char* data, std::size_t size);
+
+// Replaces the file with the whole record, atomically.
+bool writeConfig(const std::string& path, const ConfigRecord& config);
+
+} // namespace tavo

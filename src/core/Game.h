@@ -1,0 +1,28 @@
+// Everything of one run of the program that the rules work on: the saved
+// record, the configuration, the two lists and the one random generator.
+#pragma once
+
+#include "bars/BarList.h"
+#include "bars/DrinkList.h"
+#include "core/ConfigRecord.h"
+#include "core/GameDay.h"
+#include "core/GameState.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
+
+namespace tavo {
+
+struct Game {
+    GameState state{}; // every byte zero at program start
+    ConfigRecord config = defaultConfig();
+    TBarList bars;
+    TDrinkList drinks;
+    Random random;             // seed 1 at start
+    NumberFormat numberFormat; // the running system's decimal separator
+};
+
+inline DayOutcome runGameDay(Game& game, MessageSink& messages) {
+    return runGameDay(game.state, game.random, game.drinks, game.numberFormat, messages);
+}
+
+} // namespace tavo

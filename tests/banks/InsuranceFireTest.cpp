@@ -1,0 +1,138 @@
+#include "banks/BankIds.h"
+#include "banks/Fire.h"
+#include "banks/Insurance.h"
+
+#include "core/Game.h"
+#include "leisure/Lotto.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+// A seed whose next draw sets a bar on fire (draw mod 5000 = 666).
+std::uint32_t fireSeed() {
+    for (std::uint32_t seed = 0;; ++seed) {
+        Random random;
+        random.setSeed(seed);
+        if (random.next() % 5000 == 666) return seed;
+    }
+}
+
+TEST(Insurance, PremiumsEachNewYearAfterSigning) {
+    GameState state = test::startedGame(10000);
+    BankAccount& german = state.bankAccounts[kGermanBank];
+    german.insured = 1;
+    german.fireInsured = 1;
+    german.fireInsCost = 1000;
+    german.fireInsYear = 1983; // signed (and paid) in 1983
+    german.theftInsured = 1;
+    german.theftInsCost = 800;
+    german.theftInsYear = 1983;
+    const std::pair<std::int32_t, double> yearsAndMoney[] = {
+        {1983, 10000}, {1984, 8200}, {1984, 8200}, {1985, 6400}, {1987, 4600}, {1987, 2800}};
+    for (auto [year, money] : yearsAndMoney) {
+        state.year = year;
+        chargeInsurancePremiums(state, german);
+        EXPECT_DOUBLE_EQ(state.money, money) << year;
+    }
+}
+
+TEST(Insurance, NoPremiumWithoutContractOrInsuredFlag) {
+    GameState state = test::startedGame(10000);
+    state.year = 1990;
+    BankAccount& german = state.bankAccounts[kGermanBank];
+    german.insured = 1;
+    german.fireInsCost = 1000; // contract given up: fireInsured 0
+    chargeInsurancePremiums(state, german);
+    german.insured = 0;
+    german.theftInsured = 1;
+    german.theftInsCost = 800;
+    chargeInsurancePremiums(state, german);
+    EXPECT_DOUBLE_EQ(state.money, 10000);
+}
+
+TEST(Fire, NeverIn1980AndNeverWithoutABar) {
+    const std::uint32_t seed = fireSeed();
+    GameState state = test::startedGame();
+    test::addBar(state, 40, 1);
+    Random random;
+    random.setSeed(seed);
+    EXPECT_FALSE(fireStrikes(state, random));
+    EXPECT_EQ(random.seed(), seed) << "no draw in 1980";
+
+    state.year = 1981;
+    EXPECT_TRUE(fireStrikes(state, random));
+
+    GameState noBar = test::startedGame();
+    noBar.year = 1981;
+    random.setSeed(seed);
+    EXPECT_FALSE(fireStrikes(noBar, random));
+    EXPECT_NE(random.seed(), seed) << "the trigger's draw is made";
+}
+
+TEST(Fire, DamageIsAFifthWithInsurance) {
+    for (bool insured : {false, true}) {
+        GameState state = test::startedGame(50000);
+        state.year = 1982;
+        test::addBar(state, 40, 1);
+        state.bankAccounts[kGermanBank].fireInsured = insured ? 1 : 0;
+        Random random;
+        auto fire = applyFire(state, random, 1000);
+        ASSERT_TRUE(fire.has_value());
+        EXPECT_EQ(fire->bar, 0);
+        EXPECT_EQ(fire->insured, insured);
+        EXPECT_EQ(fire->damage, insured ? 4000 : 20000);
+        EXPECT_DOUBLE_EQ(state.money, 50000 - fire->damage);
+        Random reseeded;
+        reseeded.reseed(1000);
+        reseeded.next();
+        EXPECT_EQ(random.seed(), reseeded.seed()) << "reseeded from the clock, one draw";
+    }
+}
+
+TEST(Fire, PicksTheBarFromTheReseededGenerator) {
+    GameState state = test::startedGame(0);
+    for (int clients : {10, 20, 30})
+        test::addBar(state, clients, 1);
+    Random random;
+    auto fire = applyFire(state, random, 1000);
+    ASSERT_TRUE(fire.has_value());
+    EXPECT_EQ(fire->bar, 18625 % 3); // the first draw after reseeding with 1000
+    EXPECT_EQ(fire->damage, state.bars[fire->bar].clientsPerDay * 500);
+}
+
+TEST(Fire, WithNoBarNothingHappens) {
+    GameState state = test::startedGame(50000);
+    const GameState before = state;
+    Random random;
+    EXPECT_FALSE(applyFire(state, random, 1000).has_value());
+    EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0);
+    EXPECT_EQ(random.seed(), Random::kStartSeed) << "no reseeding";
+}
+
+// The trigger is the day's last draw, after the Lotto numbers of the day.
+TEST(Fire, GameDayDrawsTheTriggerLast) {
+    int strikes = 0;
+    for (std::uint32_t seed = 0; seed < 50000; ++seed) {
+        Game game;
+        game.state = test::startedGame();
+        game.state.year = 1981;
+        game.state.weekDay = 6;
+        test::addBar(game.state, 0, 1); // a bar with no clients draws nothing
+        game.random.setSeed(seed);
+        Random replay = game.random;
+        std::int32_t numbers[6];
+        fillSixNumbers(replay, numbers);
+        const bool expected = replay.next() % 5000 == 666;
+        VectorSink messages;
+        ASSERT_EQ(runGameDay(game, messages).fireStrikes, expected) << seed;
+        ASSERT_EQ(game.random.seed(), replay.seed());
+        strikes += expected;
+    }
+    EXPECT_GT(strikes, 0);
+}
+
+} // namespace
+} // namespace tavo

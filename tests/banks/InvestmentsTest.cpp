@@ -1,0 +1,89 @@
+#include "banks/Investments.h"
+
+#include "banks/BankIds.h"
+#include "core/Game.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+BankAccount investment(std::int32_t amount, float rate, std::int32_t years, std::int32_t year) {
+    BankAccount account{};
+    account.investActive = 1;
+    account.investAmount = amount;
+    account.investValue = amount;
+    account.investRate = rate;
+    account.investYearsLeft = years;
+    account.investYear = year;
+    return account;
+}
+
+TEST(Investments, YearlyGainByPlan) {
+    struct Case {
+        std::int32_t amount;
+        float rate;
+        std::int32_t gain;
+    };
+    // The 25-year plan's 0.35f lies just below 0.35: 3499, not 3500.
+    const Case cases[] = {{10000, 0.10f, 1000},
+                          {10000, 0.25f, 2500},
+                          {10000, 0.30f, 3000},
+                          {10000, 0.35f, 3499},
+                          {12345, 0.10f, 1234}};
+    for (const Case& c : cases) {
+        BankAccount account = investment(c.amount, c.rate, 5, 1980);
+        creditInvestmentYear(account, 1981);
+        EXPECT_EQ(account.investValue, c.amount + c.gain) << c.amount << " at " << c.rate;
+        EXPECT_EQ(account.investYearsLeft, 4);
+        EXPECT_EQ(account.investYearsDone, 1);
+        EXPECT_EQ(account.investYear, 1981);
+    }
+}
+
+TEST(Investments, FivePlanRunsItsYearsThenRests) {
+    BankAccount account = investment(12345, 0.10f, 5, 1980);
+    for (std::int32_t year = 1981; year <= 1990; ++year)
+        creditInvestmentYear(account, year);
+    EXPECT_EQ(account.investValue, 18515); // 1234 a year, the fraction cut each time
+    EXPECT_EQ(account.investYearsLeft, 0);
+    EXPECT_EQ(account.investYearsDone, 5);
+    EXPECT_EQ(account.investYear, 1990);
+    EXPECT_TRUE(account.investActive);
+}
+
+TEST(Investments, MadeOnTheLastDayOfAYearIsCreditedTheNextDay) {
+    Game game;
+    game.state = test::startedGame();
+    game.state.day = 30;
+    game.state.month = 12;
+    game.state.bankAccounts[kInvestBank] = investment(10000, 0.10f, 5, 1980);
+    VectorSink messages;
+    runGameDay(game, messages);
+    EXPECT_EQ(game.state.year, 1981);
+    EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
+    runGameDay(game, messages);
+    EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
+}
+
+TEST(Investments, AdministratorCollectsOnlyFinishedInvestments) {
+    GameState state = test::startedGame(500);
+    state.bankAccounts[kInvestBank] = investment(10000, 0.10f, 0, 1985);
+    state.bankAccounts[kInvestBank].investValue = 15000;
+    state.bankAccounts[kGermanBank] = investment(20000, 0.30f, 3, 1985);
+    VectorSink messages;
+    adminCollectInvestment(state, kInvestBank, messages);
+    adminCollectInvestment(state, kGermanBank, messages);
+    EXPECT_DOUBLE_EQ(state.money, 15500);
+    EXPECT_FALSE(state.bankAccounts[kInvestBank].investActive);
+    EXPECT_EQ(state.bankAccounts[kInvestBank].investValue, 0);
+    EXPECT_EQ(state.bankAccounts[kInvestBank].investAmount, 0);
+    EXPECT_TRUE(state.bankAccounts[kGermanBank].investActive);
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{
+                  "One of your investments is finish. Your admin have take care of this."});
+}
+
+} // namespace
+} // namespace tavo

@@ -1,0 +1,161 @@
+#include "banks/Loans.h"
+
+#include "banks/BankIds.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+BankAccount& openLoan(GameState& state, int bank, std::int32_t amount, std::int32_t left,
+                      float rate) {
+    BankAccount& account = state.bankAccounts[bank];
+    account.loanActive = 1;
+    account.loanAmount = amount;
+    account.loanLeft = left;
+    account.loanRate = rate;
+    return account;
+}
+
+TEST(Loans, LoanYearInterestIsSimpleOnTheAmount) {
+    struct Case {
+        std::int32_t amount, left;
+        float rate;
+        std::int32_t expectedLeft;
+    };
+    const Case cases[] = {
+        {10000, 10000, 0.30f, 13000}, // China Cash: 0.30f is a hair above 0.3
+        {15000, 15000, 0.25f, 18750}, // Invest Bank
+        {10000, 4000, 0.30f, 7000},   // on the amount, not on what is left
+        {-1000, 500, 0.25f, 250},     // a refund of interest made the amount negative
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame();
+        BankAccount& account = openLoan(state, kChinaCash, c.amount, c.left, c.rate);
+        account.loanDayCount = 365;
+        account.loanYearsDone = 2;
+        chargeLoanYearInterest(account);
+        EXPECT_EQ(account.loanLeft, c.expectedLeft) << c.amount;
+        EXPECT_EQ(account.loanDayCount, 0);
+        EXPECT_EQ(account.loanYearsDone, 3);
+    }
+}
+
+TEST(Loans, InterestWaitsFor365CountedDays) {
+    GameState state = test::startedGame();
+    BankAccount& account = openLoan(state, kInvestBank, 15000, 15000, 0.25f);
+    account.loanDayCount = 364;
+    chargeLoanYearInterest(account);
+    EXPECT_EQ(account.loanLeft, 15000);
+    countLoanDays(state);
+    chargeLoanYearInterest(account);
+    EXPECT_EQ(account.loanLeft, 18750);
+    EXPECT_EQ(account.loanDayCount, 0);
+}
+
+TEST(Loans, MonthlyInstalment) {
+    struct Case {
+        const char* what;
+        double money;
+        std::int32_t amount, left;
+        bool activeAfter;
+        std::int32_t amountAfter, leftAfter;
+        double moneyAfter;
+    };
+    const Case cases[] = {
+        {"ordinary", 5000, 8000, 9000, true, 7000, 8000, 4000},
+        {"700 left goes below zero", 5000, 700, 700, true, -300, -300, 4000},
+        {"499 left waits", 5000, 499, 499, true, 499, 499, 5000},
+        {"no money to spare", 1000, 8000, 9000, true, 8000, 9000, 1000},
+        {"amount already negative becomes 0", 5000, -200, 900, true, 0, -100, 4000},
+        {"nothing left closes", 5000, -300, -300, false, 0, 0, 5000},
+        {"nothing left closes without money", 10, 0, 0, false, 0, 0, 10},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        BankAccount& account = openLoan(state, kInvestBank, c.amount, c.left, 0.25f);
+        takeMonthlyInstalments(state);
+        EXPECT_EQ(account.loanActive != 0, c.activeAfter) << c.what;
+        EXPECT_EQ(account.loanAmount, c.amountAfter) << c.what;
+        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.what;
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
+    }
+}
+
+TEST(Loans, Bailiff) {
+    struct Case {
+        std::int32_t left;
+        double money;
+        double moneyAfter;
+        std::int32_t leftAfter;
+        bool posted;
+    };
+    const Case cases[] = {
+        {300000, 50000.75, 50000.75, 300000, false},
+        {300001, 50000.75, 10000.75, 260001, true},
+        {300001, 10000, 10000, 300001, false},
+        {300001, 10000.5, 10000.5, 300001, true}, // takes 0, still says so
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        BankAccount& account = openLoan(state, kInvestBank, c.left, c.left, 0.25f);
+        VectorSink messages;
+        runBailiff(state, messages);
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.left << " " << c.money;
+        EXPECT_EQ(account.loanLeft, c.leftAfter);
+        EXPECT_EQ(account.loanAmount, c.leftAfter);
+        EXPECT_EQ(messages.messages.size(), c.posted ? 1u : 0u);
+        if (c.posted) {
+            EXPECT_EQ(messages.messages[0],
+                      "Bailiff: Invest Bank wants is money back! So I took your money.");
+        }
+    }
+}
+
+TEST(Loans, AdministratorRepayment) {
+    struct Case {
+        const char* what;
+        std::int32_t yearsDone, left, threshold, refund;
+        double money;
+        bool activeAfter;
+        std::int32_t leftAfter;
+        double moneyAfter;
+        const char* posted;
+    };
+    const Case cases[] = {
+        {"young loan untouched", 1, 5000, 0, 1000, 9000, true, 5000, 9000, nullptr},
+        {"part", 2, 5000, 2000, 1000, 9000, true, 4000, 8000,
+         "One of your admin repay a part of your loan."},
+        {"money not above threshold", 2, 5000, 9000, 1000, 9000, true, 5000, 9000, nullptr},
+        {"the rest", 3, 800, 0, 1000, 9000, false, 0, 8200,
+         "One of your admin finish to repay one of your loan."},
+        {"refund 0 still posts", 2, 5000, 0, 0, 9000, true, 5000, 9000,
+         "One of your admin repay a part of your loan."},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        BankAccount& account = openLoan(state, kChinaCash, c.left, c.left, 0.3f);
+        account.loanYearsDone = c.yearsDone;
+        AdminRecord admin{};
+        admin.canManageLoans = 1;
+        admin.refundThreshold = c.threshold;
+        admin.refundAmount = c.refund;
+        VectorSink messages;
+        adminRepayLoan(state, kChinaCash, admin, messages);
+        EXPECT_EQ(account.loanActive != 0, c.activeAfter) << c.what;
+        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.what;
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
+        if (c.posted) {
+            EXPECT_EQ(messages.messages, std::vector<std::string>{c.posted}) << c.what;
+        } else {
+            EXPECT_TRUE(messages.messages.empty()) << c.what;
+        }
+        if (!c.activeAfter) {
+            EXPECT_EQ(account.loanAmount, 0) << c.what;
+        }
+    }
+}
+
+} // namespace
+} // namespace tavo

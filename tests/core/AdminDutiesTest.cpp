@@ -1,0 +1,189 @@
+#include "core/AdminDuties.h"
+
+#include "core/Game.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+using test::addAdmin;
+using test::addBar;
+using test::addSlot;
+using test::makeDrink;
+using test::startedGame;
+
+const NumberFormat kPoint{'.'};
+
+TDrinkList drinksAt(const char* price) {
+    TDrinkList drinks;
+    drinks.append(makeDrink("Lager", price));
+    return drinks;
+}
+
+TEST(AdminDuties, RestockingLowersTheQuantityUntilAffordable) {
+    struct Case {
+        double money;
+        std::int32_t bought;
+    };
+    // 120 units at 2.50 need 300 above the 1000 reserve; then 70, then 20.
+    const Case cases[] = {{1300, 120}, {1299.99, 70}, {1200, 70}, {1100, 20},
+                          {1050, 20},  {1049.99, 0},  {1040, 0},  {-50, 0}};
+    const TDrinkList drinks = drinksAt("2.50");
+    for (const Case& c : cases) {
+        GameState state = startedGame(c.money);
+        BarRecord& bar = addBar(state, 10, 0, false); // closed bars are restocked too
+        addSlot(bar, 0, 49, 4);
+        bar.profitThisMonth = 10;
+        restockDrinks(state, 120, drinks, kPoint);
+        EXPECT_EQ(bar.drinks[0].stock, 49 + c.bought) << c.money;
+        EXPECT_DOUBLE_EQ(state.money, c.money - c.bought * 2.5) << c.money;
+        EXPECT_EQ(bar.profitThisMonth, static_cast<std::int32_t>(10 - c.bought * 2.5)) << c.money;
+    }
+}
+
+TEST(AdminDuties, RestockingSkipsFullUnusedAndUnknownSlots) {
+    GameState state = startedGame(100000);
+    BarRecord& bar = addBar(state, 10, 0);
+    addSlot(bar, 0, 50, 4);       // 50 is enough
+    addSlot(bar, 0, 0, 4, false); // not sold any more
+    addSlot(bar, 7, 0, 4);        // a drink the loaded list does not hold
+    addSlot(bar, -1, 0, 4);
+    const GameState before = state;
+    restockDrinks(state, 100, drinksAt("2.50"), kPoint);
+    EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0);
+}
+
+TEST(AdminDuties, UnreadablePriceStopsAfterTheSlotsAlreadyRestocked) {
+    GameState state = startedGame(100000);
+    TDrinkList drinks;
+    drinks.append(makeDrink("Lager", "2.50"));
+    drinks.append(makeDrink("Stout", "3,10"));
+    BarRecord& bar = addBar(state, 10, 0);
+    addSlot(bar, 0, 0, 4);
+    addSlot(bar, 1, 0, 4, false); // the price is read before the in-use test
+    addSlot(bar, 0, 10, 4);
+    try {
+        restockDrinks(state, 100, drinks, kPoint);
+        FAIL() << "no conversion error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "'3,10' is not a valid floating point value");
+    }
+    EXPECT_EQ(bar.drinks[0].stock, 100);
+    EXPECT_EQ(bar.drinks[2].stock, 10);
+}
+
+TEST(AdminDuties, TwoDrinkAdministratorsBothRestockALowSlot) {
+    Game game;
+    game.state = startedGame(1150); // the first can afford 20 units, then 50 remain above 1000
+    game.drinks = drinksAt("2.50");
+    BarRecord& bar = addBar(game.state, 10, 0);
+    addSlot(bar, 0, 0, 4);
+    addAdmin(game.state, false, true, false).drinkOrderQuantity = 20;
+    addAdmin(game.state, false, true, false).drinkOrderQuantity = 20;
+    VectorSink messages;
+    runAdminDailyDuties(game.state, game.random, game.drinks, kPoint, messages);
+    EXPECT_EQ(bar.drinks[0].stock, 40);
+    EXPECT_DOUBLE_EQ(game.state.money, 1050);
+    EXPECT_TRUE(messages.messages.empty()) << "restocking posts nothing";
+}
+
+TEST(AdminDuties, TicketAllowanceAtTheWeeksEnd) {
+    GameState state = startedGame();
+    AdminRecord& lotto = addAdmin(state, true, false, false);
+    lotto.ticketsPerWeek = 2;
+    lotto.ticketsPending = 1;
+    AdminRecord& none = addAdmin(state, true, false, false);
+    none.ticketsPerWeek = 0;
+    AdminRecord& noDuty = addAdmin(state, false, true, false);
+    noDuty.ticketsPerWeek = 3;
+    grantTicketAllowance(state);
+    EXPECT_EQ(lotto.ticketsPending, 3);
+    EXPECT_EQ(none.ticketsPending, 0);
+    EXPECT_EQ(noDuty.ticketsPending, 0);
+}
+
+TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
+    Game game;
+    game.state = startedGame(100000);
+    AdminRecord& admin = addAdmin(game.state, true, false, false);
+    admin.ticketPrice = 100;
+    admin.ticketsPending = 4;
+    VectorSink messages;
+    int boughtOn[8] = {};
+    for (int day = 2; day <= 7; ++day) { // week days 2..7 follow week day 1
+        int before = game.state.lottoTicketCount;
+        runGameDay(game, messages);
+        ASSERT_EQ(game.state.weekDay, day);
+        boughtOn[day] = game.state.lottoTicketCount - before;
+    }
+    EXPECT_EQ(boughtOn[2] + boughtOn[3] + boughtOn[4], 3);
+    EXPECT_EQ(boughtOn[5] + boughtOn[6] + boughtOn[7], 0);
+    EXPECT_EQ(admin.ticketsPending, 1);
+    EXPECT_EQ(game.state.gamblingBalance, -300);
+    EXPECT_TRUE(game.state.lottoDrawPending);
+}
+
+TEST(AdminDuties, NoTicketAtOrBelowTheReserveOrWithTenHeld) {
+    struct Case {
+        double money;
+        std::int16_t held;
+        bool buys;
+    };
+    const Case cases[] = {{1000, 0, false}, {1000.5, 0, true}, {5000, 9, true}, {5000, 10, false}};
+    for (const Case& c : cases) {
+        Game game;
+        game.state = startedGame(c.money);
+        game.state.weekDay = 3;
+        game.state.lottoTicketCount = c.held;
+        AdminRecord& admin = addAdmin(game.state, true, false, false);
+        admin.ticketPrice = 50;
+        admin.ticketsPending = 2;
+        const std::uint32_t seed = game.random.seed();
+        VectorSink messages;
+        runAdminDailyDuties(game.state, game.random, game.drinks, kPoint, messages);
+        EXPECT_EQ(admin.ticketsPending, c.buys ? 1 : 2) << c.money << " " << c.held;
+        EXPECT_DOUBLE_EQ(game.state.money, c.money - (c.buys ? 50 : 0));
+        EXPECT_EQ(game.state.lottoTicketCount, c.held + (c.buys ? 1 : 0));
+        if (!c.buys) {
+            EXPECT_EQ(game.random.seed(), seed) << "nothing drawn";
+        }
+    }
+}
+
+} // namespace
+} // namespace tavo
+
+namespace tavo {
+namespace {
+
+// The largest affordable quantity of q, q-50, ... as trying each in turn
+// finds it, for quantities far beyond any sensible order too.
+TEST(AdminDuties, RestockQuantityAsTheStepsWouldFindIt) {
+    auto stepByStep = [](double money, std::int32_t q, double retail) -> std::int32_t {
+        for (; q > 0; q -= 50)
+            if (money - 1000 >= q * retail) return q;
+        return 0;
+    };
+    Random dice;
+    const double retails[] = {2.5, 0.01, 3.99, 0.0, -1.0, 1e-300, 7.25, 1e9, 0.3};
+    const double moneys[] = {1300, 1000, 999.5, 1e6, 1e12, -5e3, 1049.99, 2e9};
+    for (int trial = 0; trial < 50000; ++trial) {
+        const double retail = retails[dice.below(static_cast<int>(std::size(retails)))];
+        const double money = moneys[dice.below(static_cast<int>(std::size(moneys)))];
+        const std::int32_t q = dice.below(2) * dice.below(30000) * 7 + dice.below(300) - 5;
+        ASSERT_EQ(affordableQuantity(money, q, retail), stepByStep(money, q, retail))
+            << money << " " << q << " " << retail;
+    }
+    // A damaged save's order of two billion units buys what the money allows.
+    GameState state = test::startedGame(1300);
+    BarRecord& bar = test::addBar(state, 10, 0);
+    test::addSlot(bar, 0, 0, 4);
+    restockDrinks(state, 2000000000, drinksAt("2.5"), kPoint);
+    EXPECT_EQ(bar.drinks[0].stock, 100);
+    EXPECT_DOUBLE_EQ(state.money, 1050);
+}
+
+} // namespace
+} // namespace tavo

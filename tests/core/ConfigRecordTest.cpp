@@ -1,0 +1,78 @@
+#include "core/ConfigRecord.h"
+
+#include "core/FixedText.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace tavo {
+namespace {
+
+using test::TempDir;
+
+TEST(ConfigRecord, MissingFileGivesTheDefaultsAndWritesNothing) {
+    TempDir dir;
+    ConfigRecord config = readConfig(dir.file("config.kpl"));
+    EXPECT_EQ(config.PopupStart, 1);
+    EXPECT_EQ(config.PauseBeer, 0);
+    EXPECT_EQ(config.DrinkClose, 0);
+    EXPECT_EQ(fixedText(config.barsListPath), "def.bar");
+    EXPECT_EQ(fixedText(config.drinksListPath), "drinks.drk");
+    EXPECT_FALSE(test::fileExists(dir.file("config.kpl")));
+}
+
+TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
+    struct Case {
+        std::vector<unsigned char> bytes;
+        std::uint8_t popup;
+        std::uint8_t pauseBeer;
+        const char* barsPath;
+    };
+    std::vector<unsigned char> full(304, 0);
+    full[1] = 1;
+    std::memcpy(full.data() + 4, "my.bar", 6);
+    std::vector<unsigned char> longer = full;
+    longer.resize(400, 0xFF);
+    const Case cases[] = {
+        {{}, 1, 0, "def.bar"},
+        {{0}, 0, 0, "def.bar"}, // one byte: the popup switched off, the rest default
+        {{0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"},
+        {full, 0, 1, "my.bar"},
+        {longer, 0, 1, "my.bar"}, // only the first 304 bytes count
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        test::writeBytes(dir.file("config.kpl"), c.bytes);
+        ConfigRecord config = readConfig(dir.file("config.kpl"));
+        EXPECT_EQ(config.PopupStart, c.popup);
+        EXPECT_EQ(config.PauseBeer, c.pauseBeer);
+        EXPECT_EQ(fixedText(config.barsListPath), c.barsPath);
+    }
+}
+
+TEST(ConfigRecord, PathWithoutTerminatorIsReadWithinItsField) {
+    std::vector<unsigned char> bytes(304, 'a');
+    ConfigRecord config = configFromBytes(bytes.data(), bytes.size());
+    EXPECT_EQ(fixedText(config.barsListPath), std::string(100, 'a'));
+    EXPECT_EQ(fixedText(config.drinksListPath), std::string(200, 'a'));
+}
+
+TEST(ConfigRecord, WrittenWholeAndReadBackAtomically) {
+    TempDir dir;
+    test::writeBytes(dir.file("config.kpl"), std::vector<unsigned char>(500, 7));
+    ConfigRecord config = defaultConfig();
+    config.PopupStart = 0;
+    config.DrinkClose = 1;
+    setFixedText(config.drinksListPath, "drinksUS.drk");
+    ASSERT_TRUE(writeConfig(dir.file("config.kpl"), config));
+    auto bytes = test::readBytes(dir.file("config.kpl"));
+    ASSERT_EQ(bytes.size(), 304u);
+    EXPECT_EQ(std::memcmp(bytes.data(), &config, 304), 0);
+    EXPECT_EQ(test::listFolder(dir.path()).size(), 1u);
+    EXPECT_FALSE(writeConfig(dir.file("missing/config.kpl"), config));
+}
+
+} // namespace
+} // namespace tavo

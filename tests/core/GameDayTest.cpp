@@ -1,0 +1,173 @@
+#include "core/GameDay.h"
+
+#include "banks/BankIds.h"
+#include "core/Game.h"
+#include "core/NewGame.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tavo {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+struct Date {
+    std::int32_t day, weekDay, month, year;
+};
+
+TEST(GameDay, DateAdvance) {
+    struct Case {
+        const char* what;
+        Date before, after;
+        Messages posted;
+    };
+    const Case cases[] = {
+        {"first day of a new game", {0, 0, 1, 1980}, {1, 1, 1, 1980}, {}},
+        {"ordinary day", {14, 3, 5, 1982}, {15, 4, 5, 1982}, {}},
+        {"week wraps", {14, 7, 5, 1982}, {15, 1, 5, 1982}, {}},
+        {"month change", {30, 2, 5, 1982}, {1, 3, 6, 1982}, {}},
+        {"new year", {30, 6, 12, 1985}, {1, 7, 1, 1986}, {"Happy new year!"}},
+        {"Y2K warning",
+         {30, 1, 11, 1999},
+         {1, 2, 12, 1999},
+         {"Damn... let's hope the game can handle Y2K ;-)"}},
+        {"no Y2K warning in 2000", {30, 1, 12, 1999}, {1, 2, 1, 2000}, {"Happy new year!"}},
+    };
+    for (const Case& c : cases) {
+        Game game;
+        game.state = test::startedGame();
+        game.state.day = c.before.day;
+        game.state.weekDay = c.before.weekDay;
+        game.state.month = c.before.month;
+        game.state.year = c.before.year;
+        VectorSink messages;
+        runGameDay(game, messages);
+        EXPECT_EQ(game.state.day, c.after.day) << c.what;
+        EXPECT_EQ(game.state.weekDay, c.after.weekDay) << c.what;
+        EXPECT_EQ(game.state.month, c.after.month) << c.what;
+        EXPECT_EQ(game.state.year, c.after.year) << c.what;
+        EXPECT_EQ(messages.messages, c.posted) << c.what;
+    }
+}
+
+TEST(GameDay, MonthNames) {
+    EXPECT_STREQ(monthName(1), "January");
+    EXPECT_STREQ(monthName(9), "September");
+    EXPECT_STREQ(monthName(12), "December");
+    EXPECT_EQ(monthName(0), nullptr);
+    EXPECT_EQ(monthName(13), nullptr);
+}
+
+TEST(GameDay, NewGameStartsOnTheFirstOfJanuary1980) {
+    Game game;
+    beginNewGame(game.state, game.random, 123456);
+    EXPECT_EQ(game.random.seed(), 123456u);
+    EXPECT_EQ(game.state.version, 5);
+    EXPECT_EQ(game.state.barCapacity, 25);
+    VectorSink messages;
+    runGameDay(game, messages);
+    EXPECT_EQ(game.state.day, 1);
+    EXPECT_EQ(game.state.weekDay, 1);
+    EXPECT_EQ(game.state.month, 1);
+    EXPECT_EQ(game.state.year, 1980);
+}
+
+TEST(GameDay, ThreeHundredSixtyDaysMakeAYear) {
+    Game game;
+    game.state = test::startedGame();
+    VectorSink messages;
+    for (int i = 0; i < 360; ++i)
+        runGameDay(game, messages);
+    EXPECT_EQ(game.state.day, 1);
+    EXPECT_EQ(game.state.month, 1);
+    EXPECT_EQ(game.state.year, 1981);
+    EXPECT_EQ(std::count(messages.messages.begin(), messages.messages.end(), "Happy new year!"), 1);
+}
+
+// On a day that ends a week and a month, the bailiff (a week duty) comes
+// before the month's charges and the instalment.
+TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
+    Game game;
+    game.state = test::startedGame(50000);
+    game.state.day = 30;
+    game.state.weekDay = 7;
+    game.state.monthlyCharges = 1000;
+    BankAccount& loan = game.state.bankAccounts[kChinaCash];
+    loan.loanActive = 1;
+    loan.loanAmount = 250000;
+    loan.loanLeft = 300001;
+    VectorSink messages;
+    runGameDay(game, messages);
+    // Bailiff: 50000 -> 10000; charges 1000; instalment 1000.
+    EXPECT_DOUBLE_EQ(game.state.money, 8000);
+    EXPECT_EQ(loan.loanLeft, 300001 - 40000 - 1000);
+    EXPECT_EQ(messages.messages,
+              Messages{"Bailiff: China Cash wants is money back! So I took your money."});
+}
+
+TEST(GameDay, LoanDaysAreCountedOnSixDaysOfSeven) {
+    Game game;
+    game.state = test::startedGame();
+    game.state.bankAccounts[kInvestBank].loanActive = 1;
+    game.state.bankAccounts[kInvestBank].loanLeft = 100;
+    VectorSink messages;
+    for (int i = 0; i < 14; ++i)
+        runGameDay(game, messages);
+    EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 12);
+}
+
+TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
+    Game game;
+    game.state = test::startedGame(100000);
+    game.state.weekDay = 2;
+    game.drinks.append(test::makeDrink("Lager", "2,50"));
+    BarRecord& stocked = test::addBar(game.state, 10, 0, false); // restocked even when closed
+    test::addSlot(stocked, 0, 10, 4);
+    BarRecord& open = test::addBar(game.state, 100, 5);
+    test::addAdmin(game.state, false, true, false).drinkOrderQuantity = 100;
+    game.state.bankAccounts[kInvestBank].loanActive = 1;
+    VectorSink messages;
+    EXPECT_THROW(runGameDay(game, messages), ConversionError);
+    EXPECT_EQ(game.state.weekDay, 3) << "the week day has advanced";
+    EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 0) << "rest of the day skipped";
+    EXPECT_EQ(open.visitorsThisMonth, 0) << "no business after the error";
+    EXPECT_EQ(stocked.drinks[0].stock, 10);
+    EXPECT_DOUBLE_EQ(game.state.money, 100000);
+
+    // The next day runs whole once the list can be read.
+    game.numberFormat.decimalSeparator = ',';
+    DayOutcome next = runGameDay(game, messages);
+    EXPECT_EQ(game.state.weekDay, 4);
+    EXPECT_EQ(next.clientsShown, 69);
+    EXPECT_EQ(stocked.drinks[0].stock, 110);
+    EXPECT_DOUBLE_EQ(game.state.money, 100000 - 250 + 69 * 5);
+    EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 1);
+}
+
+TEST(GameDay, BankYearRulesRunForEveryAccountEachDay) {
+    GameState state = test::startedGame(10000);
+    state.year = 1984;
+    BankAccount& german = state.bankAccounts[kGermanBank];
+    german.insured = 1;
+    german.fireInsured = 1;
+    german.fireInsCost = 1000;
+    german.fireInsYear = 1983;
+    german.investActive = 1;
+    german.investAmount = 10000;
+    german.investValue = 10000;
+    german.investRate = 0.35f;
+    german.investYearsLeft = 25;
+    german.investYear = 1983;
+    runBankYearRules(state);
+    EXPECT_DOUBLE_EQ(state.money, 9000);
+    EXPECT_EQ(german.investValue, 13499);
+    runBankYearRules(state); // the same year: nothing more
+    EXPECT_DOUBLE_EQ(state.money, 9000);
+    EXPECT_EQ(german.investValue, 13499);
+}
+
+} // namespace
+} // namespace tavo

@@ -1,0 +1,143 @@
+#include "leisure/Lotto.h"
+
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace tavo {
+namespace {
+
+void setTicket(LottoTicket& ticket, std::initializer_list<std::int32_t> numbers) {
+    std::copy(numbers.begin(), numbers.end(), ticket.numbers);
+}
+
+TEST(Lotto, WinningNumbersAreSixDifferentFrom6To49) {
+    GameState state = test::startedGame();
+    Random random;
+    std::set<std::int32_t> seen;
+    for (int draw = 0; draw < 2000; ++draw) {
+        DrawWinningNumbers(state, random);
+        std::set<std::int32_t> numbers(std::begin(state.lottoWinningNumbers),
+                                       std::end(state.lottoWinningNumbers));
+        ASSERT_EQ(numbers.size(), 6u);
+        ASSERT_GE(*numbers.begin(), 6);
+        ASSERT_LE(*numbers.rbegin(), 49);
+        seen.insert(numbers.begin(), numbers.end());
+    }
+    EXPECT_EQ(seen.size(), 44u) << "every number from 6 to 49 comes up";
+}
+
+TEST(Lotto, PrizesByMatches) {
+    struct Case {
+        std::initializer_list<std::int32_t> ticket;
+        double prize;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{6, 7, 40, 41, 42, 43}, 0, nullptr},
+        {{6, 7, 8, 40, 41, 42}, 500, "You've got 3 numbers on 6!"},
+        {{6, 7, 8, 9, 41, 42}, 2000, "You've got 4 numbers on 6!"},
+        {{6, 7, 8, 9, 10, 42}, 10000, "You've got 5 numbers on 6!"},
+        {{49, 10, 9, 8, 7, 6}, 7000000, "Oh my god you win the Lotto 6/49!!!"},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(-100); // prizes are paid even in debt
+        setTicket(state.lottoTickets[0], {6, 7, 8, 9, 10, 49});
+        std::copy(state.lottoTickets[0].numbers, state.lottoTickets[0].numbers + 6,
+                  state.lottoWinningNumbers);
+        setTicket(state.lottoTickets[0], c.ticket);
+        state.lottoTicketCount = 1;
+        state.lottoDrawPending = 1;
+        state.lottoJackpot = 7000000;
+        state.gamblingBalance = -250;
+        Random random;
+        VectorSink messages;
+        RunDraw(state, random, messages);
+        EXPECT_DOUBLE_EQ(state.money, -100 + c.prize);
+        EXPECT_EQ(state.gamblingBalance, -250 + static_cast<std::int32_t>(c.prize));
+        EXPECT_EQ(state.lottoTicketCount, 0);
+        EXPECT_FALSE(state.lottoDrawPending);
+        if (c.message) {
+            EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+            EXPECT_TRUE(state.lottoJackpot == 2000000 || state.lottoJackpot == 1000000);
+        } else {
+            EXPECT_TRUE(messages.messages.empty());
+            EXPECT_TRUE(state.lottoJackpot == 8000000 || state.lottoJackpot == 1000000);
+        }
+    }
+}
+
+TEST(Lotto, SecondJackpotTicketGetsTheBase) {
+    GameState state = test::startedGame(0);
+    setTicket(state.lottoTickets[0], {6, 7, 8, 9, 10, 11});
+    setTicket(state.lottoTickets[1], {11, 10, 9, 8, 7, 6});
+    std::copy(state.lottoTickets[0].numbers, state.lottoTickets[0].numbers + 6,
+              state.lottoWinningNumbers);
+    state.lottoTicketCount = 2;
+    state.lottoDrawPending = 1;
+    state.lottoJackpot = 5000000;
+    Random random;
+    VectorSink messages;
+    RunDraw(state, random, messages);
+    EXPECT_DOUBLE_EQ(state.money, 6000000);
+    EXPECT_EQ(messages.messages.size(), 2u);
+}
+
+TEST(Lotto, TicketsAreOnlyLookedAtWhenADrawIsPending) {
+    GameState state = test::startedGame(0);
+    setTicket(state.lottoTickets[0], {6, 7, 8, 9, 10, 11});
+    std::copy(state.lottoTickets[0].numbers, state.lottoTickets[0].numbers + 6,
+              state.lottoWinningNumbers);
+    state.lottoTicketCount = 1;
+    state.lottoDrawPending = 0;
+    Random random;
+    VectorSink messages;
+    RunDraw(state, random, messages);
+    EXPECT_DOUBLE_EQ(state.money, 0);
+    EXPECT_EQ(state.lottoTicketCount, 1);
+}
+
+TEST(Lotto, JackpotMovesOnEveryWeek) {
+    // Whatever the draws, a jackpot of 31000000 becomes 32000000, 2000000 or
+    // 1000000; below the ceiling it grows by 1000000 or falls to 1000000.
+    std::set<std::int32_t> seenHigh, seenLow;
+    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+        for (std::int32_t start : {31000000, 5000000}) {
+            GameState state = test::startedGame();
+            state.lottoJackpot = start;
+            Random random;
+            random.setSeed(seed);
+            VectorSink messages;
+            RunDraw(state, random, messages);
+            (start == 31000000 ? seenHigh : seenLow).insert(state.lottoJackpot);
+        }
+    }
+    EXPECT_EQ(seenHigh, (std::set<std::int32_t>{1000000, 2000000, 32000000}));
+    EXPECT_EQ(seenLow, (std::set<std::int32_t>{1000000, 6000000}));
+}
+
+TEST(Lotto, AdministratorTicket) {
+    GameState state = test::startedGame(5000);
+    Random random;
+    ASSERT_TRUE(BuyAdminTicket(state, random, 100));
+    EXPECT_EQ(state.lottoTicketCount, 1);
+    EXPECT_TRUE(state.lottoDrawPending);
+    EXPECT_DOUBLE_EQ(state.money, 4900);
+    EXPECT_EQ(state.gamblingBalance, -100);
+    std::set<std::int32_t> numbers(std::begin(state.lottoTickets[0].numbers),
+                                   std::end(state.lottoTickets[0].numbers));
+    EXPECT_EQ(numbers.size(), 6u);
+
+    state.lottoTicketCount = 10;
+    const GameState before = state;
+    const std::uint32_t seed = random.seed();
+    EXPECT_FALSE(BuyAdminTicket(state, random, 100));
+    EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0) << "nothing bought or charged";
+    EXPECT_EQ(random.seed(), seed);
+}
+
+} // namespace
+} // namespace tavo

@@ -1,0 +1,30 @@
+// Game records and list entries built for tests: a started game, bars with
+// drink slots, administrators and drinks.
+#pragma once
+
+#include "bars/DrinkList.h"
+#include "core/GameState.h"
+
+#include <string>
+
+namespace tavo::test {
+
+// A game as after owner creation and the first clock step: version 5,
+// 1 January 1980, week day 1, the given money.
+GameState startedGame(double money = 85000);
+
+// Appends an open bar (index barCount) and returns it.
+BarRecord& addBar(GameState& state, std::int32_t clientsPerDay, double entryPrice,
+                  bool open = true);
+
+// Appends a drink slot to a bar and returns it.
+DrinkSlot& addSlot(BarRecord& bar, std::int32_t drinkIndex, std::int32_t stock, double salePrice,
+                   bool inUse = true, bool fairPrice = true);
+
+// Appends an administrator with the given duties (index adminCount).
+AdminRecord& addAdmin(GameState& state, bool tickets, bool drinks, bool loans);
+
+DrinkListEntry makeDrink(const std::string& name, const std::string& retailPrice,
+                         std::int32_t kind = 0);
+
+} // namespace tavo::test

@@ -1,0 +1,164 @@
+#include "core/ConfigRecord.h"
+#include "core/FixedText.h"
+#include "core/SaveFile.h"
+#include "support/States.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace tavo {
+namespace {
+
+using test::TempDir;
+
+struct SimRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+SimRun sim(const TempDir& dir, const std::string& args) {
+    std::string command = "cd " + dir.path() + " && " TAVO_SIM_PATH " " + args + " >" +
+                          dir.file("out.txt") + " 2>" + dir.file("err.txt");
+    int raw = std::system(command.c_str());
+    SimRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = slurp(dir.file("out.txt"));
+    run.err = slurp(dir.file("err.txt"));
+    return run;
+}
+
+void writeDrinks(const std::string& path, const char* price) {
+    DrinkListEntry drink = test::makeDrink("Lager", price);
+    test::writeBytes(path, &drink, sizeof drink);
+}
+
+// A game on 30 December 1985 with one open bar and a drink administrator.
+GameState yearEndGame() {
+    GameState state = test::startedGame(100000);
+    state.day = 30;
+    state.weekDay = 3;
+    state.month = 12;
+    state.year = 1985;
+    BarRecord& bar = test::addBar(state, 60, 3);
+    test::addSlot(bar, 0, 10, 4.5);
+    test::addAdmin(state, false, true, false).drinkOrderQuantity = 100;
+    return state;
+}
+
+TEST(TavoSim, UsageErrorsExitWith2) {
+    TempDir dir;
+    ASSERT_TRUE(saveGame(dir.file("in.sav"), yearEndGame()));
+    const char* bad[] = {"",
+                         "--load in.sav",
+                         "--days 3",
+                         "--load in.sav --days -1",
+                         "--load in.sav --days x",
+                         "--load in.sav --days 1 --seed 4294967296",
+                         "--load in.sav --days 1 --decimal ab",
+                         "--load in.sav --days 1 --what",
+                         "--load in.sav --days"};
+    for (const char* args : bad) {
+        SimRun run = sim(dir, args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_FALSE(run.err.empty()) << args;
+    }
+    SimRun help = sim(dir, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--load IN.sav --days N"), std::string::npos);
+}
+
+TEST(TavoSim, RefusedOrMissingFilesExitWith1) {
+    TempDir dir;
+    GameState old = yearEndGame();
+    old.version = 4;
+    ASSERT_TRUE(saveGame(dir.file("old.sav"), old));
+    GameState crowded = yearEndGame();
+    crowded.adminCount = 5;
+    ASSERT_TRUE(saveGame(dir.file("crowded.sav"), crowded));
+    ASSERT_TRUE(saveGame(dir.file("ok.sav"), yearEndGame()));
+    const char* cases[] = {"--load missing.sav --days 1", "--load old.sav --days 1",
+                           "--load crowded.sav --days 1",
+                           "--load ok.sav --days 1 --drinks missing.drk",
+                           "--load ok.sav --days 1 --save nofolder/out.sav"};
+    for (const char* args : cases) {
+        SimRun run = sim(dir, args);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_FALSE(run.err.empty()) << args;
+    }
+}
+
+TEST(TavoSim, ZeroDaysSavesTheSameBytes) {
+    TempDir dir;
+    GameState state = yearEndGame();
+    state.reserved12932[1] = 0x77; // reserved bytes survive too
+    ASSERT_TRUE(saveGame(dir.file("in.sav"), state));
+    SimRun run = sim(dir, "--load in.sav --days 0 --save out.sav");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::readBytes(dir.file("out.sav")), test::readBytes(dir.file("in.sav")));
+}
+
+TEST(TavoSim, RunsDaysPostsMessagesAndIsRepeatable) {
+    TempDir dir;
+    writeDrinks(dir.file("drinks.drk"), "2.50");
+    ASSERT_TRUE(saveGame(dir.file("in.sav"), yearEndGame()));
+    SimRun first = sim(dir, "--load in.sav --days 400 --save a.sav --seed 42 --time 5 --decimal .");
+    SimRun second =
+        sim(dir, "--load in.sav --days=400 --save=b.sav --seed=42 --time=5 --decimal=.");
+    ASSERT_EQ(first.status, 0) << first.err;
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(first.out, "Happy new year!\nHappy new year!\n");
+    EXPECT_EQ(test::readBytes(dir.file("a.sav")), test::readBytes(dir.file("b.sav")));
+
+    GameState after{};
+    ASSERT_TRUE(loadGame(dir.file("a.sav"), after).ok());
+    EXPECT_EQ(after.year, 1987);
+    EXPECT_EQ(after.month, 2);
+    EXPECT_EQ(after.day, 10);
+    EXPECT_NE(after.money, 100000);
+
+    SimRun other = sim(dir, "--load in.sav --days 400 --save c.sav --seed 43 --time 5 --decimal .");
+    ASSERT_EQ(other.status, 0);
+    EXPECT_NE(test::readBytes(dir.file("a.sav")), test::readBytes(dir.file("c.sav")));
+}
+
+TEST(TavoSim, ConversionErrorStopsTheDayAndTheRunGoesOn) {
+    TempDir dir;
+    writeDrinks(dir.file("drinks.drk"), "2,50");
+    ASSERT_TRUE(saveGame(dir.file("in.sav"), yearEndGame()));
+    SimRun point = sim(dir, "--load in.sav --days 3 --save out.sav --decimal .");
+    EXPECT_EQ(point.status, 0);
+    EXPECT_NE(point.err.find("'2,50' is not a valid floating point value"), std::string::npos)
+        << point.err;
+    SimRun comma = sim(dir, "--load in.sav --days 3 --save out.sav --decimal ,");
+    EXPECT_EQ(comma.status, 0);
+    EXPECT_EQ(comma.err.find("not a valid"), std::string::npos) << comma.err;
+}
+
+TEST(TavoSim, ListPathsComeFromTheConfigFile) {
+    TempDir dir;
+    writeDrinks(dir.file("mine.drk"), "2,50");
+    ConfigRecord config = defaultConfig();
+    setFixedText(config.drinksListPath, "mine.drk");
+    ASSERT_TRUE(writeConfig(dir.file("config.kpl"), config));
+    ASSERT_TRUE(saveGame(dir.file("in.sav"), yearEndGame()));
+    SimRun run = sim(dir, "--load in.sav --days 1 --decimal .");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("'2,50'"), std::string::npos) << "mine.drk was used: " << run.err;
+}
+
+} // namespace
+} // namespace tavo
