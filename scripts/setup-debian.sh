@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++                              # the build
     libgtest-dev libgmock-dev libbenchmark-dev         # engine tests and benchmarks
     clang-14 libclang-rt-14-dev                        # sanitizers and libFuzzer
+    qt6-base-dev fonts-dejavu-core                     # the game's windows and their text
 )
 
 missing=()

@@ -38,6 +38,15 @@ std::optional<Bytes> readFileBytes(const std::string& path, std::size_t maxBytes
     return bytes;
 }
 
+bool canWriteBeside(const std::string& path) {
+    std::string temp = path + ".XXXXXX";
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return true;
+}
+
 bool writeFileAtomically(const std::string& path, const void* data, std::size_t size) {
     std::string temp = path + ".XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);

@@ -16,6 +16,10 @@ using Bytes = std::vector<unsigned char>;
 // cannot be opened or read.
 std::optional<Bytes> readFileBytes(const std::string& path, std::size_t maxBytes);
 
+// Whether a file can be written beside `path` (a temporary file is made
+// and removed; the file itself is not touched).
+bool canWriteBeside(const std::string& path);
+
 // Replaces the file with exactly these bytes. False (and the old file
 // untouched) when the temporary file cannot be created, written or renamed.
 bool writeFileAtomically(const std::string& path, const void* data, std::size_t size);

@@ -1,0 +1,295 @@
+// Draws the game's pictures and writes them as JPEG files:
+//   tavo-pictures OUTPUT_FOLDER
+// Every picture is drawn at twice its size on screen. The drawing is
+// seeded, so the same program always draws the same pictures.
+
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double kScale = 2.0;
+
+QFont titleFont(double pixels, bool bold = true) {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(static_cast<int>(pixels));
+    font.setBold(bold);
+    return font;
+}
+
+QFont signFont(double pixels) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(static_cast<int>(pixels));
+    font.setBold(true);
+    return font;
+}
+
+void glowText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+              const QColor& core, const QColor& glow, double spread) {
+    p.save();
+    p.setFont(font);
+    QPainterPath path;
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(text);
+    const QPointF origin(box.center().x() - width / 2,
+                         box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    path.addText(origin, font, text);
+    for (int i = 6; i >= 1; --i) {
+        QColor halo = glow;
+        halo.setAlphaF(0.10);
+        p.setPen(QPen(halo, spread * i, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    }
+    p.setPen(QPen(glow.darker(160), spread * 0.5));
+    p.setBrush(core);
+    p.drawPath(path);
+    p.restore();
+}
+
+// A night sky, stars, a moon, a skyline with lit windows and neon signs.
+void drawNightTown(QPainter& p, const QSizeF& size, quint32 seed, bool withSigns) {
+    QRandomGenerator dice(seed);
+    const double w = size.width(), h = size.height();
+    QLinearGradient sky(0, 0, 0, h);
+    sky.setColorAt(0.0, QColor(8, 10, 38));
+    sky.setColorAt(0.55, QColor(34, 22, 78));
+    sky.setColorAt(0.8, QColor(92, 40, 92));
+    sky.setColorAt(1.0, QColor(30, 16, 30));
+    p.fillRect(QRectF(0, 0, w, h), sky);
+
+    for (int i = 0; i < 220; ++i) {
+        const QPointF star(dice.bounded(w), dice.bounded(h * 0.55));
+        const double r = 0.6 + dice.generateDouble() * 1.6;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 230, 80 + dice.bounded(170)));
+        p.drawEllipse(star, r, r);
+    }
+    QRadialGradient moonGlow(QPointF(w * 0.82, h * 0.16), h * 0.16);
+    moonGlow.setColorAt(0, QColor(255, 250, 220, 120));
+    moonGlow.setColorAt(1, QColor(255, 250, 220, 0));
+    p.setBrush(moonGlow);
+    p.drawEllipse(QPointF(w * 0.82, h * 0.16), h * 0.16, h * 0.16);
+    p.setBrush(QColor(250, 244, 214));
+    p.drawEllipse(QPointF(w * 0.82, h * 0.16), h * 0.055, h * 0.055);
+
+    // Far skyline.
+    double x = 0;
+    while (x < w) {
+        const double bw = w * (0.04 + dice.generateDouble() * 0.06);
+        const double bh = h * (0.18 + dice.generateDouble() * 0.25);
+        p.setBrush(QColor(24, 18, 48));
+        p.drawRect(QRectF(x, h * 0.78 - bh, bw, bh + h * 0.05));
+        x += bw * 0.9;
+    }
+    // Near buildings with windows.
+    x = -w * 0.02;
+    int building = 0;
+    const char* const signs[] = {"BAR", "PUB", "CLUB", "TAVERN", "LOUNGE"};
+    while (x < w) {
+        const double bw = w * (0.08 + dice.generateDouble() * 0.08);
+        const double bh = h * (0.16 + dice.generateDouble() * 0.2);
+        const double top = h * 0.84 - bh;
+        QLinearGradient wall(x, top, x + bw, top);
+        wall.setColorAt(0, QColor(40, 28, 50));
+        wall.setColorAt(1, QColor(22, 16, 30));
+        p.setBrush(wall);
+        p.drawRect(QRectF(x, top, bw, bh + h * 0.2));
+        const double cell = h * 0.035;
+        for (double wy = top + cell * 0.8; wy < h * 0.8 - cell; wy += cell * 1.5) {
+            for (double wx = x + cell * 0.6; wx < x + bw - cell; wx += cell * 1.3) {
+                if (dice.bounded(100) < 55) {
+                    const QColor lamp =
+                        dice.bounded(3) == 0 ? QColor(255, 180, 80) : QColor(255, 212, 120);
+                    p.setBrush(lamp);
+                    p.drawRect(QRectF(wx, wy, cell * 0.7, cell * 0.9));
+                } else {
+                    p.setBrush(QColor(18, 14, 26));
+                    p.drawRect(QRectF(wx, wy, cell * 0.7, cell * 0.9));
+                }
+            }
+        }
+        if (withSigns && building % 2 == 1 && bw > w * 0.1) {
+            const QString sign = QString::fromLatin1(signs[(building / 2) % 5]);
+            const QRectF box(x + bw * 0.1, top - h * 0.05, bw * 0.8, h * 0.045);
+            const QColor neon = building % 4 == 1 ? QColor(255, 70, 160) : QColor(70, 220, 255);
+            glowText(p, box, sign, signFont(h * 0.04), neon.lighter(150), neon, h * 0.004);
+        }
+        x += bw + w * 0.01;
+        ++building;
+    }
+    // Street and lamps.
+    QLinearGradient street(0, h * 0.84, 0, h);
+    street.setColorAt(0, QColor(44, 30, 40));
+    street.setColorAt(1, QColor(14, 10, 16));
+    p.setBrush(street);
+    p.drawRect(QRectF(0, h * 0.84, w, h * 0.16));
+    for (double lamp = w * 0.08; lamp < w; lamp += w * 0.22) {
+        QRadialGradient pool(QPointF(lamp, h * 0.88), w * 0.09);
+        pool.setColorAt(0, QColor(255, 190, 90, 140));
+        pool.setColorAt(1, QColor(255, 190, 90, 0));
+        p.setBrush(pool);
+        p.drawEllipse(QPointF(lamp, h * 0.88), w * 0.09, h * 0.05);
+        p.setPen(QPen(QColor(20, 16, 22), h * 0.008));
+        p.drawLine(QPointF(lamp, h * 0.88), QPointF(lamp, h * 0.70));
+        p.setPen(Qt::NoPen);
+        QRadialGradient bulb(QPointF(lamp, h * 0.70), h * 0.04);
+        bulb.setColorAt(0, QColor(255, 230, 170, 255));
+        bulb.setColorAt(1, QColor(255, 200, 110, 0));
+        p.setBrush(bulb);
+        p.drawEllipse(QPointF(lamp, h * 0.70), h * 0.04, h * 0.04);
+    }
+}
+
+QImage canvas(double width, double height) {
+    QImage image(static_cast<int>(width * kScale), static_cast<int>(height * kScale),
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+QImage menuBackground() {
+    QImage image = canvas(640, 480);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
+    drawNightTown(p, QSizeF(640, 480), 1980, true);
+    glowText(p, QRectF(0, 30, 640, 120), QStringLiteral("Tavo"), titleFont(104),
+             QColor(255, 222, 150), QColor(255, 140, 40), 3.0);
+    p.setPen(QColor(255, 220, 170));
+    p.setFont(titleFont(17, false));
+    p.drawText(QRectF(0, 140, 640, 30), Qt::AlignCenter,
+               QStringLiteral("Run the bars of the town, one night at a time"));
+    return image;
+}
+
+QImage button(const QString& text, bool lit, double width, double height) {
+    QImage image = canvas(width, height);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
+    // The button sits on the night scene: paint a matching dark backdrop.
+    p.fillRect(QRectF(0, 0, width, height), QColor(30, 20, 50));
+    QLinearGradient wood(0, 0, 0, height);
+    if (lit) {
+        wood.setColorAt(0, QColor(255, 206, 120));
+        wood.setColorAt(0.5, QColor(236, 150, 50));
+        wood.setColorAt(1, QColor(180, 90, 20));
+    } else {
+        wood.setColorAt(0, QColor(120, 70, 40));
+        wood.setColorAt(0.5, QColor(90, 50, 28));
+        wood.setColorAt(1, QColor(60, 32, 18));
+    }
+    p.setPen(QPen(lit ? QColor(255, 236, 180) : QColor(200, 150, 90), 2));
+    p.setBrush(wood);
+    p.drawRoundedRect(QRectF(2, 2, width - 4, height - 4), height * 0.3, height * 0.3);
+    QFont font = titleFont(height * 0.48);
+    p.setFont(font);
+    p.setPen(lit ? QColor(60, 24, 0) : QColor(255, 226, 170));
+    p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
+    return image;
+}
+
+QImage popupPicture() {
+    QImage image = canvas(420, 120);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
+    drawNightTown(p, QSizeF(420, 120), 49, false);
+    glowText(p, QRectF(0, 10, 420, 60), QStringLiteral("Tavo 0.4"), titleFont(44),
+             QColor(255, 222, 150), QColor(255, 140, 40), 2.0);
+    p.setPen(QColor(255, 230, 190));
+    p.setFont(titleFont(14, false));
+    p.drawText(QRectF(0, 68, 420, 24), Qt::AlignCenter, QStringLiteral("What's new in town"));
+    return image;
+}
+
+QImage firePicture() {
+    QImage image = canvas(320, 200);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
+    p.fillRect(QRectF(0, 0, 320, 200), Qt::white);
+    QRandomGenerator dice(666);
+    // A bar front.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 60, 50));
+    p.drawRect(QRectF(70, 90, 180, 100));
+    p.setBrush(QColor(40, 30, 30));
+    p.drawRect(QRectF(140, 130, 40, 60));
+    for (double wx : {90.0, 200.0}) {
+        p.setBrush(QColor(255, 170, 40));
+        p.drawRect(QRectF(wx, 110, 30, 30));
+    }
+    glowText(p, QRectF(70, 92, 180, 18), QStringLiteral("BAR"), signFont(15), QColor(255, 240, 200),
+             QColor(255, 90, 40), 1.0);
+    // Flames.
+    for (int i = 0; i < 26; ++i) {
+        const double fx = 70 + dice.bounded(180.0);
+        const double fh = 40 + dice.bounded(70.0);
+        QPainterPath flame;
+        flame.moveTo(fx - 14, 100);
+        flame.cubicTo(fx - 18, 100 - fh * 0.5, fx - 2, 100 - fh * 0.7, fx, 100 - fh);
+        flame.cubicTo(fx + 4, 100 - fh * 0.6, fx + 20, 100 - fh * 0.4, fx + 14, 100);
+        flame.closeSubpath();
+        QLinearGradient fire(0, 100 - fh, 0, 100);
+        fire.setColorAt(0, QColor(255, 230, 80, 200));
+        fire.setColorAt(0.5, QColor(255, 120, 20, 220));
+        fire.setColorAt(1, QColor(200, 30, 0, 230));
+        p.setBrush(fire);
+        p.drawPath(flame);
+    }
+    // Smoke.
+    for (int i = 0; i < 12; ++i) {
+        p.setBrush(QColor(90, 90, 90, 60));
+        p.drawEllipse(QPointF(90 + dice.bounded(150.0), 8 + dice.bounded(30.0)), 18, 12);
+    }
+    return image;
+}
+
+bool save(const QImage& image, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name + QStringLiteral(".jpg"));
+    if (!image.save(path, "JPG", 90)) {
+        std::fprintf(stderr, "tavo-pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    ok &= save(menuBackground(), folder, QStringLiteral("menu-background"));
+    ok &= save(button(QStringLiteral("New game"), false, 220, 52), folder,
+               QStringLiteral("button-newgame"));
+    ok &= save(button(QStringLiteral("New game"), true, 220, 52), folder,
+               QStringLiteral("button-newgame-lit"));
+    ok &=
+        save(button(QStringLiteral("Load"), false, 220, 52), folder, QStringLiteral("button-load"));
+    ok &= save(button(QStringLiteral("Load"), true, 220, 52), folder,
+               QStringLiteral("button-load-lit"));
+    ok &= save(button(QStringLiteral("About"), false, 110, 36), folder,
+               QStringLiteral("button-about"));
+    ok &=
+        save(button(QStringLiteral("Exit"), false, 110, 36), folder, QStringLiteral("button-exit"));
+    ok &= save(popupPicture(), folder, QStringLiteral("popup"));
+    ok &= save(firePicture(), folder, QStringLiteral("fire"));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,53 @@
+// The one door to modal dialogs and the desktop: messages, questions, file
+// dialogs and the system's "open" action. The game uses QtDialogs; the
+// window tests use a scripted fake.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace tavo::ui {
+
+inline const QString kAppTitle = QStringLiteral("Tavo 0.4");
+
+enum class DialogIcon { None, Stop, Question, Information };
+enum class DialogButtons { Ok, YesNo };
+enum class DialogAnswer { Ok, Yes, No };
+
+// A file dialog as the game describes it. The filter is written the game's
+// way, "Label|pattern|Label|pattern" (see toQtFilter).
+struct FileDialogSpec {
+    QString title;
+    QString defaultSuffix; // without the dot
+    QString filter;
+};
+
+// "Save Files (*.sav)|*.sav|All Files (*.txt)|*.*" as a Qt name filter
+// list: "Save Files (*.sav) (*.sav);;All Files (*.txt) (*)".
+QString toQtFilter(const QString& gameFilter);
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A plain message with an OK button, titled with the application title.
+    virtual void message(const QString& text) = 0;
+    // A message box with the caller's title, buttons and icon.
+    virtual DialogAnswer messageBox(const QString& text, const QString& title,
+                                    DialogButtons buttons, DialogIcon icon) = 0;
+    // The toolkit's confirmation: title "Confirm", Yes/No. True on Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // An information message with an OK button.
+    virtual void information(const QString& text) = 0;
+    // The application's display of an error that escaped a handler.
+    virtual void errorBox(const QString& text) = 0;
+    // The chosen file's full path, or nothing when the player cancels.
+    virtual std::optional<QString> openFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogSpec& spec) = 0;
+    // Opens an address (web page, mailto:) with the system's default handler.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,52 @@
+// The game's windows, created once at start-up in the game's order and
+// kept for the whole run; each window reaches the others through here.
+#pragma once
+
+#include <memory>
+
+namespace tavo {
+class TimeSource;
+}
+
+namespace tavo::ui {
+
+class Dialogs;
+class TMainForm;
+class TDisasFireForm;
+class TGameForm;
+class TPassForm;
+class TPopupForm;
+class TSetupForm;
+
+struct Forms {
+    TMainForm* mainForm = nullptr;
+    TDisasFireForm* fireForm = nullptr;
+    TGameForm* gameForm = nullptr;
+    TPassForm* passForm = nullptr;
+    TPopupForm* popupForm = nullptr;
+    TSetupForm* setupForm = nullptr;
+};
+
+// Owns the windows. The main menu is created first (it reads config.kpl and
+// loads the two lists) and owns the game; the others follow in order and
+// are destroyed before it.
+class FormSet {
+public:
+    FormSet(Dialogs& dialogs, const TimeSource& clock);
+    ~FormSet();
+    FormSet(const FormSet&) = delete;
+    FormSet& operator=(const FormSet&) = delete;
+
+    Forms& forms() { return forms_; }
+
+private:
+    Forms forms_;
+    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TDisasFireForm> fireForm_;
+    std::unique_ptr<TGameForm> gameForm_;
+    std::unique_ptr<TPassForm> passForm_;
+    std::unique_ptr<TPopupForm> popupForm_;
+    std::unique_ptr<TSetupForm> setupForm_;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,22 @@
+// Dialogs shown with QMessageBox and QFileDialog, addresses opened with
+// QDesktopServices.
+#pragma once
+
+#include "ui/Dialogs.h"
+
+namespace tavo::ui {
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(const QString& text) override;
+    DialogAnswer messageBox(const QString& text, const QString& title, DialogButtons buttons,
+                            DialogIcon icon) override;
+    bool confirm(const QString& text) override;
+    void information(const QString& text) override;
+    void errorBox(const QString& text) override;
+    std::optional<QString> openFile(const FileDialogSpec& spec) override;
+    std::optional<QString> saveFile(const FileDialogSpec& spec) override;
+    void openUrl(const QUrl& url) override;
+};
+
+} // namespace tavo::ui

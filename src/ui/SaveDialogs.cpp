@@ -1,0 +1,25 @@
+#include "ui/SaveDialogs.h"
+
+#include "core/SaveFile.h"
+
+namespace tavo::ui {
+
+LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, const QString& cannotOpen) {
+    const std::optional<QString> path = dialogs.openFile(kLoadGameDialog);
+    if (!path) return LoadAnswer::Cancelled;
+    GameState scratch{};
+    const LoadResult result = loadGame(path->toStdString(), scratch);
+    if (result.status == LoadStatus::CannotOpen) {
+        dialogs.message(cannotOpen);
+        return LoadAnswer::CannotOpen;
+    }
+    if (!result.ok()) {
+        dialogs.messageBox(kVersionRefusal, QStringLiteral("Save game error"), DialogButtons::Ok,
+                           DialogIcon::Stop);
+        return LoadAnswer::Refused;
+    }
+    state = scratch;
+    return LoadAnswer::Loaded;
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,27 @@
+// The save and load dialogs as the game describes them.
+#pragma once
+
+#include "core/GameState.h"
+#include "ui/Dialogs.h"
+
+namespace tavo::ui {
+
+inline const FileDialogSpec kSaveGameDialog{
+    QStringLiteral("Save your game"), QStringLiteral("sav"),
+    QStringLiteral("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*")};
+
+inline const FileDialogSpec kLoadGameDialog{
+    QStringLiteral("Load a game"), QStringLiteral("sav"),
+    QStringLiteral("Save Game (*.sav)|*.sav|All File (*.*)|*.*")};
+
+inline const QString kVersionRefusal =
+    QStringLiteral("The version of your save game is older... restart a new game.");
+
+enum class LoadAnswer { Cancelled, CannotOpen, Refused, Loaded };
+
+// The load dialog, then the file read into `state` when it is a game of
+// this version. A file that cannot be opened shows `cannotOpen`; a refused
+// one the version message. `state` changes only when the game is loaded.
+LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, const QString& cannotOpen);
+
+} // namespace tavo::ui

@@ -1,0 +1,88 @@
+#include "ui/TDisasFireForm.h"
+
+#include "banks/Fire.h"
+#include "core/TimeSource.h"
+#include "ui/Pictures.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
+    : QDialog(nullptr), game_(game), clock_(clock) {
+    setWindowTitle(QStringLiteral("Fire!"));
+    setModal(false);
+    makeWhite(this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* pictureLabel = new QLabel;
+    pictureLabel->setPixmap(picture(QStringLiteral("fire")));
+    pictureLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(pictureLabel);
+    BarBurnt = new QLabel;
+    BarBurnt->setAlignment(Qt::AlignCenter);
+    layout->addWidget(BarBurnt);
+    Msg1 = new QLabel(QStringLiteral("You wasn't insured"));
+    Msg2 = new QLabel(QStringLiteral("You was insured "));
+    QFont bold = Msg1->font();
+    bold.setBold(true);
+    for (QLabel* message : {Msg1, Msg2}) {
+        message->setFont(bold);
+        message->setAlignment(Qt::AlignCenter);
+        message->hide();
+        layout->addWidget(message);
+    }
+    auto* pay = new QHBoxLayout;
+    pay->addStretch();
+    pay->addWidget(new QLabel(QStringLiteral("You must pay: ")));
+    MoneyPay = new QLabel(QStringLiteral("0"));
+    MoneyPay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MoneyPay->setMinimumWidth(MoneyPay->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    MoneyPay->setFont(bold);
+    pay->addWidget(MoneyPay);
+    pay->addWidget(new QLabel(QStringLiteral("$")));
+    pay->addStretch();
+    layout->addLayout(pay);
+    auto* close = new QPushButton(QStringLiteral("&Close"));
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+}
+
+void TDisasFireForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TDisasFireForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormClose();
+}
+
+void TDisasFireForm::FormShow() {
+    const std::optional<FireOutcome> fire =
+        applyFire(game_.state, game_.random, clock_.nowSeconds());
+    if (!fire) { // no bar to burn: no fire
+        QTimer::singleShot(0, this, &QDialog::hide);
+        return;
+    }
+    (fire->insured ? Msg2 : Msg1)->show();
+    MoneyPay->setText(QString::number(fire->damage));
+    BarBurnt->setText(
+        QStringLiteral("%1 is on fire!").arg(fromFixed(game_.state.bars[fire->bar].barName)));
+}
+
+void TDisasFireForm::FormClose() {
+    Msg1->hide();
+    Msg2->hide();
+    MoneyPay->setText(QStringLiteral("0"));
+    BarBurnt->clear();
+}
+
+} // namespace tavo::ui

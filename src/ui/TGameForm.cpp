@@ -1,0 +1,541 @@
+#include "ui/TGameForm.h"
+
+#include "core/GameDay.h"
+#include "core/NumberText.h"
+#include "core/SaveFile.h"
+#include "ui/Dialogs.h"
+#include "ui/Forms.h"
+#include "ui/Icons.h"
+#include "ui/SaveDialogs.h"
+#include "ui/TDisasFireForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TPassForm.h"
+#include "ui/TSetupForm.h"
+#include "ui/Text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace tavo::ui {
+namespace {
+
+const QUrl kWebSite(QStringLiteral("https://tavo-game.example.org/"));
+
+// Speeds in the order of the menus: Slow, Normal, Fast, Pause.
+constexpr int kSpeedIntervals[4] = {4000, 2000, 700, 0};
+constexpr int kNormal = 1;
+
+QLineEdit* readOnlyBox(const QString& text) {
+    auto* box = new QLineEdit(text);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(90);
+    return box;
+}
+
+// An action for a window that comes with a later version of the game.
+QAction* notYet(QAction* action) {
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+TGameForm::TGameForm(Game& game, Dialogs& dialogs, Forms& forms)
+    : QMainWindow(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+    setWindowTitle(QStringLiteral("Tavo Alpha"));
+    MainTimer = new GameTimer(
+        3000, false, [this] { MainTimerTimer(); }, this);
+    CashTimer = new GameTimer(
+        500, true, [this] { CashTimerTimer(); }, this);
+    BeerStock = new GameTimer(
+        1000, true, [this] { BeerStockTimer(); }, this);
+    setCentralWidget(buildCentre());
+    buildMenus();
+    setSpeed(MainTimer->interval(), kNormal); // "Normal" is ticked while the clock runs at 3000
+    CashTimerTimer();
+}
+
+QWidget* TGameForm::buildCentre() {
+    auto* centre = new QWidget;
+    auto* grid = new QGridLayout(centre);
+
+    // Bar stock info.
+    auto* stock = new QGroupBox(QStringLiteral("Bar stock info."));
+    auto* stockGrid = new QGridLayout(stock);
+    BarNameLabel = new QLabel;
+    QFont barFont = BarNameLabel->font();
+    barFont.setBold(true);
+    BarNameLabel->setFont(barFont);
+    stockGrid->addWidget(BarNameLabel, 0, 0, 1, 2);
+    for (int line = 0; line < 4; ++line) {
+        DrinkName[line] = new QLabel(QStringLiteral("-"));
+        DrinkStock[line] = readOnlyBox(QStringLiteral("0"));
+        stockGrid->addWidget(DrinkName[line], line + 1, 0);
+        stockGrid->addWidget(DrinkStock[line], line + 1, 1);
+    }
+    PauseBarBut = new QPushButton(QStringLiteral("||"));
+    PauseBarBut->setToolTip(QStringLiteral("Stay on this bar"));
+    NextBarBut = new QPushButton(QStringLiteral("->"));
+    NextBarBut->setToolTip(QStringLiteral("See the next bar now"));
+    auto* stockButtons = new QHBoxLayout;
+    stockButtons->addStretch();
+    stockButtons->addWidget(PauseBarBut);
+    stockButtons->addWidget(NextBarBut);
+    stockGrid->addLayout(stockButtons, 5, 0, 1, 2);
+    connect(PauseBarBut, &QPushButton::clicked, this, &TGameForm::PauseBarButClick);
+    connect(NextBarBut, &QPushButton::clicked, this, &TGameForm::NextBarButClick);
+    grid->addWidget(stock, 0, 0, 2, 1);
+
+    // Misc info.
+    auto* misc = new QGroupBox(QStringLiteral("Misc info."));
+    auto* miscGrid = new QGridLayout(misc);
+    ClientsBox = readOnlyBox(QStringLiteral("0"));
+    LotteryBox = readOnlyBox(QStringLiteral("0"));
+    auto* lotteryLabel = new QLabel(QStringLiteral("Lottery tickets buy:"));
+    const QString lotteryHint = QStringLiteral("Number of lottery tickets bought by your admin.");
+    lotteryLabel->setToolTip(lotteryHint);
+    LotteryBox->setToolTip(lotteryHint);
+    miscGrid->addWidget(new QLabel(QStringLiteral("Clients in your bar:")), 0, 0);
+    miscGrid->addWidget(ClientsBox, 0, 1);
+    miscGrid->addWidget(lotteryLabel, 1, 0);
+    miscGrid->addWidget(LotteryBox, 1, 1);
+    grid->addWidget(misc, 0, 1);
+
+    // Money and date.
+    auto* moneyAndDate = new QHBoxLayout;
+    auto* money = new QGroupBox(QStringLiteral("Money"));
+    auto* moneyRow = new QHBoxLayout(money);
+    MoneyLabel = new QLabel(QStringLiteral("0"));
+    QFont big = MoneyLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    MoneyLabel->setFont(big);
+    MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    DebugOpen = new QLabel(QStringLiteral("$"));
+    DebugOpen->setFont(big);
+    DebugOpen->installEventFilter(this);
+    moneyRow->addWidget(MoneyLabel, 1);
+    moneyRow->addWidget(DebugOpen);
+    moneyAndDate->addWidget(money, 1);
+
+    auto* date = new QGroupBox(QStringLiteral("Date:"));
+    auto* dateRow = new QHBoxLayout(date);
+    DayLabel = new QLabel;
+    MonthLabel = new QLabel;
+    YearLabel = new QLabel;
+    PauseLabel = new QLabel(QStringLiteral("Pause"));
+    for (QLabel* label : {DayLabel, MonthLabel, YearLabel, PauseLabel}) {
+        label->setFont(big);
+        dateRow->addWidget(label);
+    }
+    PauseLabel->hide();
+    dateRow->addStretch();
+    date->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(date, &QWidget::customContextMenuRequested, this,
+            [this, date](const QPoint& at) { DatePopup->popup(date->mapToGlobal(at)); });
+    moneyAndDate->addWidget(date, 1);
+    grid->addLayout(moneyAndDate, 1, 1);
+
+    // Messages.
+    grid->addWidget(new QLabel(QStringLiteral("Your messages box:")), 2, 0, 1, 2);
+    MsgBox = new QListWidget;
+    MsgBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    const int line = MsgBox->fontMetrics().height() + 2;
+    MsgBox->setMinimumHeight(4 * line + 8);
+    grid->addWidget(MsgBox, 3, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+
+    VisitWeb = new QPushButton(QStringLiteral("&Visit the website"));
+    connect(VisitWeb, &QPushButton::clicked, this, &TGameForm::VisitWebClick);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(VisitWeb);
+    bottom->addStretch();
+    grid->addLayout(bottom, 4, 0, 1, 2);
+
+    // Debug Menu, shown once the password is given.
+    DebugMenu = new QGroupBox(QStringLiteral("Debug Menu"));
+    auto* debug = new QGridLayout(DebugMenu);
+    ClockSpeedBox = new QLineEdit(QStringLiteral("0"));
+    ClockSpeedBut = new QPushButton(QStringLiteral("Set Clock speed"));
+    Week = new QLineEdit;
+    Week->setReadOnly(true);
+    FireBut = new QPushButton(QStringLiteral("Fire"));
+    FireBut->setToolTip(QStringLiteral("Set one of your bar in fire"));
+    MoreMoney = new QLineEdit;
+    MoneyAdd = new QPushButton(QStringLiteral("Add money"));
+    debug->addWidget(ClockSpeedBox, 0, 0);
+    debug->addWidget(ClockSpeedBut, 0, 1);
+    debug->addWidget(new QLabel(QStringLiteral("Week day:")), 0, 2);
+    debug->addWidget(Week, 0, 3);
+    debug->addWidget(MoreMoney, 1, 0);
+    debug->addWidget(MoneyAdd, 1, 1);
+    debug->addWidget(FireBut, 1, 3);
+    connect(ClockSpeedBut, &QPushButton::clicked, this, &TGameForm::ClockSpeedButClick);
+    connect(FireBut, &QPushButton::clicked, this, &TGameForm::FireButClick);
+    connect(MoneyAdd, &QPushButton::clicked, this, &TGameForm::MoneyAddClick);
+    DebugMenu->hide();
+    grid->addWidget(DebugMenu, 5, 0, 1, 2);
+
+    // The message box's pop-up menu, on the window, the money and the stock.
+    for (QWidget* owner : {centre, static_cast<QWidget*>(money), static_cast<QWidget*>(stock)}) {
+        owner->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(owner, &QWidget::customContextMenuRequested, this,
+                [this, owner](const QPoint& at) { MessagePopup->popup(owner->mapToGlobal(at)); });
+    }
+    return centre;
+}
+
+void TGameForm::buildMenus() {
+    auto speedItems = [this](QMenu* menu, std::array<QAction*, 4>& items, bool popup) {
+        const QString captions[4] = {popup ? QStringLiteral("&Slow") : QStringLiteral("S&low"),
+                                     QStringLiteral("&Normal"), QStringLiteral("&Fast"),
+                                     QStringLiteral("&Pause")};
+        void (TGameForm::*handlers[4])() = {&TGameForm::Slow1Click, &TGameForm::Normal1Click,
+                                            &TGameForm::Fast1Click, &TGameForm::Pause1Click};
+        for (int i = 0; i < 4; ++i) {
+            items[i] = menu->addAction(captions[i], this, handlers[i]);
+            items[i]->setCheckable(true);
+        }
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* save = file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                                    this, &TGameForm::Save1Click);
+    QAction* load = file->addAction(QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                                    this, &TGameForm::Load1Click);
+    QAction* setup = file->addAction(QStringLiteral("Se&tup"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                                     this, &TGameForm::Setup1Click);
+    NewGameItem = file->addAction(QStringLiteral("&New game"), this, &TGameForm::New1Click);
+    NewGameItem->setVisible(false);
+    // The hidden item's shortcut still takes the player back to the menu.
+    auto* newGameKey = new QAction(this);
+    newGameKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newGameKey, &QAction::triggered, this, &TGameForm::New1Click);
+    addAction(newGameKey);
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+                                    this, &TGameForm::Quit1Click);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    speedItems(tools->addMenu(QStringLiteral("&Speed")), speedMenu, false);
+    tools->addSeparator();
+    notYet(tools->addAction(QStringLiteral("V&iew your info")));
+    notYet(tools->addAction(QStringLiteral("&Buy drinks")));
+    notYet(tools->addAction(QStringLiteral("B&uy a bar")));
+    notYet(tools->addAction(QStringLiteral("&Promote your bar")));
+    QMenu* banks = tools->addMenu(QStringLiteral("&Visit the bank"));
+    for (const char* bank : {"I&nvest Bank", "&German Bank", "Chin&a Bank"})
+        notYet(banks->addAction(QString::fromLatin1(bank)));
+    QMenu* staff = tools->addMenu(QStringLiteral("&Manage staff"));
+    for (const char* item : {"&Hire staff", "Vi&ew your staff"})
+        notYet(staff->addAction(QString::fromLatin1(item)));
+    QMenu* lottery = tools->addMenu(QStringLiteral("&Lottery Center"));
+    for (const char* item : {"Lotto &6/49", "Spin &Cash", "&Racing Money"})
+        notYet(lottery->addAction(QString::fromLatin1(item)));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    notYet(help->addAction(QStringLiteral("&Internet Center")));
+    notYet(help->addAction(QStringLiteral("&About")));
+
+    DatePopup = new QMenu(this);
+    speedItems(DatePopup, speedPopup, true);
+
+    MessagePopup = new QMenu(this);
+    MessagePopup->addAction(QStringLiteral("C&lear this message"), this,
+                            &TGameForm::Clearthismessage1Click);
+    MessagePopup->addAction(QStringLiteral("&Clear all messages"), this,
+                            &TGameForm::Clearmessageboc1Click);
+    MessagePopup->addSeparator();
+    notYet(MessagePopup->addAction(QStringLiteral("&About")));
+    MessagePopup->addAction(QStringLiteral("&Quit"), this, &TGameForm::Quit1Click);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(32, 32));
+    auto button = [bar](ToolIcon icon, const QString& hint, QAction* same) {
+        QAction* action = bar->addAction(toolIcon(icon), hint);
+        action->setToolTip(hint);
+        if (same) {
+            QObject::connect(action, &QAction::triggered, same, &QAction::trigger);
+            action->setEnabled(same->isEnabled());
+        } else {
+            action->setEnabled(false);
+        }
+        return action;
+    };
+    auto dropDown = [bar](ToolIcon icon, const QString& hint, QMenu* menu) {
+        auto* tool = new QToolButton;
+        tool->setIcon(toolIcon(icon));
+        tool->setToolTip(hint);
+        tool->setMenu(menu);
+        tool->setPopupMode(QToolButton::InstantPopup);
+        bar->addWidget(tool);
+        return tool;
+    };
+    button(ToolIcon::Save, QStringLiteral("Save your game"), save);
+    button(ToolIcon::Open, QStringLiteral("Open a save game"), load);
+    button(ToolIcon::Setup, QStringLiteral("Setup"), setup);
+    button(ToolIcon::Quit, QStringLiteral("Quit the game"), quit);
+    bar->addSeparator();
+    auto* speedDrop = new QMenu(this);
+    speedItems(speedDrop, speedToolbar, false);
+    dropDown(ToolIcon::Speed, QStringLiteral("Set the speed of the game"), speedDrop);
+    bar->addSeparator();
+    button(ToolIcon::Info, QStringLiteral("View your informations"), nullptr);
+    button(ToolIcon::Drinks, QStringLiteral("Buy drinks"), nullptr);
+    button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), nullptr);
+    button(ToolIcon::Promote, QStringLiteral("Promote your bar"), nullptr);
+    auto* bankDrop = new QMenu(this);
+    for (const char* bank : {"&Invest Bank", "&German Bank", "&China Cash"})
+        notYet(bankDrop->addAction(QString::fromLatin1(bank)));
+    dropDown(ToolIcon::Bank, QStringLiteral("Visit the bank"), bankDrop)->setEnabled(false);
+    auto* staffDrop = new QMenu(this);
+    for (const char* item : {"&Hire Staff", "&View Staff"})
+        notYet(staffDrop->addAction(QString::fromLatin1(item)));
+    dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop)->setEnabled(false);
+    auto* lotteryDrop = new QMenu(this);
+    for (const char* item : {"&Lotto 6/49", "&Spin Cash", "&Racing Money"})
+        notYet(lotteryDrop->addAction(QString::fromLatin1(item)));
+    dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop)->setEnabled(false);
+    bar->addSeparator();
+    button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), nullptr);
+    button(ToolIcon::About, QStringLiteral("About"), nullptr);
+    // Wide enough for every toolbar button.
+    setMinimumWidth(bar->sizeHint().width() + 16);
+}
+
+void TGameForm::post(const std::string& text) {
+    MsgBox->addItem(QString::fromStdString(text));
+}
+
+void TGameForm::startClock() {
+    MainTimer->setEnabled(true);
+    // The displays run again too: a return to the main menu stopped them.
+    CashTimer->setEnabled(true);
+    BeerStock->setEnabled(true);
+}
+
+void TGameForm::resetBarDisplay() {
+    shownBar = 0;
+    drinkPage = 0;
+    stayOnBar = false;
+    PauseBarBut->setText(QStringLiteral("||"));
+}
+
+bool TGameForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DebugOpen && event->type() == QEvent::MouseButtonRelease) DebugOpenClick();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TGameForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) MainTimerTimer();
+}
+
+void TGameForm::MainTimerTimer() {
+    const DayOutcome day = runGameDay(game_, *this);
+    showDate();
+    if (day.clientsShown) ClientsBox->setText(QString::number(*day.clientsShown));
+    if (day.fireStrikes) forms_.fireForm->show();
+}
+
+void TGameForm::showDate() {
+    const GameState& state = game_.state;
+    if (const char* name = monthName(state.month)) MonthLabel->setText(QString::fromLatin1(name));
+    DayLabel->setText(QString::number(state.day));
+    YearLabel->setText(QString::number(state.year));
+    Week->setText(QString::number(state.weekDay));
+}
+
+void TGameForm::CashTimerTimer() {
+    MoneyLabel->setText(
+        QString::fromStdString(formatGeneral(game_.state.money, game_.numberFormat)));
+    LotteryBox->setText(QString::number(game_.state.adminTicketCount));
+    const bool paused = MainTimer->interval() <= 0;
+    DayLabel->setVisible(!paused);
+    MonthLabel->setVisible(!paused);
+    YearLabel->setVisible(!paused);
+    PauseLabel->setVisible(paused);
+}
+
+QString TGameForm::drinkName(int drinkIndex) const {
+    if (const DrinkListEntry* drink = game_.drinks.at(drinkIndex)) return fromFixed(drink->name);
+    return QStringLiteral("?"); // a drink the loaded list does not hold
+}
+
+void TGameForm::BeerStockTimer() {
+    for (int line = 0; line < 4; ++line) {
+        DrinkName[line]->setText(QStringLiteral("-"));
+        DrinkStock[line]->setText(QStringLiteral("0"));
+    }
+    const GameState& state = game_.state;
+    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    // A game loaded with fewer bars than the one before may leave the
+    // panel past the last bar: it starts again from the first.
+    if (shownBar < 0 || shownBar >= bars) shownBar = 0;
+    int shown = 0;
+    if (bars > 0) {
+        const BarRecord& bar = state.bars[shownBar];
+        BarNameLabel->setText(fromFixed(bar.barName));
+        const int slotCount = std::clamp(bar.drinkCount, 0, kMaxDrinkSlots);
+        for (int line = 0; line < 4 && slotCount > 4 * drinkPage + line; ++line, ++shown) {
+            const DrinkSlot& slot = bar.drinks[4 * drinkPage + line];
+            DrinkName[line]->setText(drinkName(slot.drinkIndex));
+            DrinkStock[line]->setText(QString::number(slot.stock));
+        }
+        if (slotCount > 4 * drinkPage + shown && pageTicks == 4) {
+            pageTicks = 0;
+            drinkPage += 1;
+        }
+    } else {
+        BarNameLabel->clear();
+    }
+    if (pageTicks < 4) {
+        pageTicks += 1;
+    } else {
+        drinkPage = 0;
+        pageTicks = 0;
+    }
+    if (!stayOnBar) {
+        if (barTicks > 5) {
+            barTicks = 0;
+            shownBar += 1;
+            if (shownBar >= bars) shownBar = 0;
+        } else {
+            barTicks += 1;
+        }
+    }
+}
+
+void TGameForm::PauseBarButClick() {
+    stayOnBar = !stayOnBar;
+    PauseBarBut->setText(stayOnBar ? QStringLiteral("<>") : QStringLiteral("||"));
+}
+
+void TGameForm::NextBarButClick() {
+    if (shownBar < game_.state.barCount - 1)
+        shownBar += 1;
+    else
+        shownBar = 0;
+}
+
+void TGameForm::setSpeed(int interval, int item) {
+    MainTimer->setInterval(interval);
+    for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
+        for (int i = 0; i < 4; ++i)
+            (*items)[i]->setChecked(i == item);
+}
+
+void TGameForm::Slow1Click() {
+    setSpeed(kSpeedIntervals[0], 0);
+}
+void TGameForm::Normal1Click() {
+    setSpeed(kSpeedIntervals[1], 1);
+}
+void TGameForm::Fast1Click() {
+    setSpeed(kSpeedIntervals[2], 2);
+}
+void TGameForm::Pause1Click() {
+    setSpeed(kSpeedIntervals[3], 3);
+}
+
+void TGameForm::Save1Click() {
+    const std::optional<QString> path = dialogs_.saveFile(kSaveGameDialog);
+    if (!path) return;
+    if (!saveGame(path->toStdString(), game_.state))
+        dialogs_.message(QStringLiteral("Error #3\nError!"));
+}
+
+void TGameForm::Load1Click() {
+    const LoadAnswer answer =
+        loadWithDialogs(dialogs_, game_.state, QStringLiteral("Error #3\nError opening file!"));
+    if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
+}
+
+void TGameForm::Setup1Click() {
+    forms_.setupForm->show();
+}
+
+void TGameForm::Quit1Click() {
+    close();
+}
+
+bool TGameForm::FormCloseQuery() {
+    if (!dialogs_.confirm(QStringLiteral("You really want to quit ?"))) return false;
+    if (dialogs_.messageBox(QStringLiteral("Do you want to save the game before leaving?"),
+                            QStringLiteral("Save your game?"), DialogButtons::YesNo,
+                            DialogIcon::Question) == DialogAnswer::Yes)
+        Save1Click();
+    return true;
+}
+
+void TGameForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+void TGameForm::New1Click() {
+    if (dialogs_.messageBox(QStringLiteral("Do you want to start a new game?"),
+                            QStringLiteral("Start a new game?"), DialogButtons::YesNo,
+                            DialogIcon::Question) != DialogAnswer::Yes)
+        return;
+    std::memset(&game_.state, 0, sizeof game_.state);
+    MainTimer->setEnabled(false);
+    CashTimer->setEnabled(false);
+    BeerStock->setEnabled(false);
+    hide();
+    game_.state.currentBar = 0;
+    forms_.mainForm->show();
+}
+
+void TGameForm::VisitWebClick() {
+    dialogs_.openUrl(kWebSite);
+}
+
+void TGameForm::DebugOpenClick() {
+    forms_.passForm->show();
+}
+
+void TGameForm::ClockSpeedButClick() {
+    MainTimer->setInterval(toInteger(toStd(ClockSpeedBox->text())));
+}
+
+void TGameForm::FireButClick() {
+    // With no bar there is nothing to burn, and no window.
+    if (game_.state.barCount > 0) forms_.fireForm->show();
+}
+
+void TGameForm::MoneyAddClick() {
+    game_.state.money += toDecimal(toStd(MoreMoney->text()), game_.numberFormat);
+}
+
+void TGameForm::Clearthismessage1Click() {
+    for (int row = MsgBox->count() - 1; row >= 0; --row)
+        if (MsgBox->item(row)->isSelected()) delete MsgBox->takeItem(row);
+}
+
+void TGameForm::Clearmessageboc1Click() {
+    MsgBox->clear();
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,128 @@
+// The game window, "Tavo Alpha": its clock counts the game days; it shows
+// the money, the date, the bars' stock and the message box, and leads to
+// every other window of a game.
+#pragma once
+
+#include "core/Game.h"
+#include "core/MessageSink.h"
+#include "ui/GameTimer.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+struct Forms;
+
+class TGameForm final : public QMainWindow, public MessageSink {
+    Q_OBJECT
+public:
+    TGameForm(Game& game, Dialogs& dialogs, Forms& forms);
+
+    // The message box (AddMessage).
+    void post(const std::string& text) override;
+
+    // Loading from the main menu: the clock and the displays start.
+    void startClock();
+    // A first bar was bought: the bar display starts again from the start.
+    void resetBarDisplay();
+
+    // Handlers.
+    void MainTimerTimer();
+    void CashTimerTimer();
+    void BeerStockTimer();
+    void PauseBarButClick();
+    void NextBarButClick();
+    void Save1Click();
+    void Load1Click();
+    void Setup1Click();
+    void Quit1Click();
+    void New1Click();
+    void Slow1Click();
+    void Normal1Click();
+    void Fast1Click();
+    void Pause1Click();
+    void VisitWebClick();
+    void DebugOpenClick();
+    void ClockSpeedButClick();
+    void FireButClick();
+    void MoneyAddClick();
+    void Clearthismessage1Click();
+    void Clearmessageboc1Click();
+    // The question before the window closes; true when the program ends.
+    bool FormCloseQuery();
+
+    // Timers.
+    GameTimer* MainTimer;
+    GameTimer* CashTimer;
+    GameTimer* BeerStock;
+
+    // Controls.
+    QListWidget* MsgBox;
+    QLabel* MoneyLabel;
+    QLabel* DebugOpen;
+    QLabel* DayLabel;
+    QLabel* MonthLabel;
+    QLabel* YearLabel;
+    QLabel* PauseLabel;
+    QLineEdit* ClientsBox;
+    QLineEdit* LotteryBox;
+    QLabel* BarNameLabel;
+    std::array<QLabel*, 4> DrinkName;
+    std::array<QLineEdit*, 4> DrinkStock;
+    QPushButton* PauseBarBut;
+    QPushButton* NextBarBut;
+    QPushButton* VisitWeb;
+    QGroupBox* DebugMenu;
+    QLineEdit* ClockSpeedBox;
+    QPushButton* ClockSpeedBut;
+    QLineEdit* Week;
+    QPushButton* FireBut;
+    QLineEdit* MoreMoney;
+    QPushButton* MoneyAdd;
+
+    // The speed items of the menu, the date box's pop-up menu and the
+    // toolbar's drop-down, each in the order Slow, Normal, Fast, Pause.
+    std::array<QAction*, 4> speedMenu;
+    std::array<QAction*, 4> speedPopup;
+    std::array<QAction*, 4> speedToolbar;
+    QAction* NewGameItem; // File, New game: kept hidden
+    QMenu* MessagePopup;
+    QMenu* DatePopup;
+
+    // The bar stock panel's state.
+    int shownBar = 0;
+    int drinkPage = 0;
+    bool stayOnBar = false;
+    int savedInterval = 0;
+    int pageTicks = 4;
+    int barTicks = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildCentre();
+    void setSpeed(int interval, int item);
+    void showDate();
+    QString drinkName(int drinkIndex) const;
+
+    Game& game_;
+    Dialogs& dialogs_;
+    Forms& forms_;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,176 @@
+#include "ui/TMainForm.h"
+
+#include "core/FixedText.h"
+#include "core/NewGame.h"
+#include "core/SaveFile.h"
+#include "core/TimeSource.h"
+#include "ui/Dialogs.h"
+#include "ui/Forms.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/SaveDialogs.h"
+#include "ui/TGameForm.h"
+#include "ui/TPopupForm.h"
+
+#include <QApplication>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+// A plain picture with its highlighted twin laid over it.
+QWidget* pictureStack(PictureButton* plain, PictureButton* highlighted) {
+    auto* holder = new QWidget;
+    auto* stack = new QStackedLayout(holder);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(plain);
+    stack->addWidget(highlighted);
+    stack->setCurrentWidget(highlighted);
+    highlighted->hide();
+    holder->setFixedSize(plain->pixmap().deviceIndependentSize().toSize());
+    return holder;
+}
+
+char systemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 128) return point[0].toLatin1();
+    return '.';
+}
+
+} // namespace
+
+TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), forms_(forms),
+      dialogs_(dialogs), clock_(clock), background_(picture(QStringLiteral("menu-background"))) {
+    setWindowTitle(kAppTitle);
+    setMouseTracking(true);
+    setFixedSize(background_.deviceIndependentSize().toSize());
+
+    NewGameOmbre = new PictureButton(picture(QStringLiteral("button-newgame")));
+    NewGameBut = new PictureButton(picture(QStringLiteral("button-newgame-lit")));
+    LoadOmbre = new PictureButton(picture(QStringLiteral("button-load")));
+    LoadBut = new PictureButton(picture(QStringLiteral("button-load-lit")));
+    AboutBut = new PictureButton(picture(QStringLiteral("button-about")));
+    ExitBut = new PictureButton(picture(QStringLiteral("button-exit")));
+    NewGameOmbre->setToolTip(QStringLiteral("Start a new game"));
+    LoadOmbre->setToolTip(QStringLiteral("Load a saved game"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->addStretch(5);
+    layout->addWidget(pictureStack(NewGameOmbre, NewGameBut), 0, Qt::AlignHCenter);
+    layout->addSpacing(14);
+    layout->addWidget(pictureStack(LoadOmbre, LoadBut), 0, Qt::AlignHCenter);
+    layout->addStretch(3);
+    auto* corners = new QHBoxLayout;
+    corners->addWidget(AboutBut);
+    corners->addStretch();
+    corners->addWidget(ExitBut);
+    layout->addLayout(corners);
+
+    connect(NewGameOmbre, &PictureButton::hovered, this, &TMainForm::NewGameOmbreMouseMove);
+    connect(LoadOmbre, &PictureButton::hovered, this, &TMainForm::LoadOmbreMouseMove);
+    connect(NewGameBut, &PictureButton::clicked, this, &TMainForm::NewGameOmbreButClick);
+    connect(LoadBut, &PictureButton::clicked, this, &TMainForm::LoadGameClick);
+    connect(ExitBut, &PictureButton::clicked, this, &TMainForm::ExitButClick);
+    // The about window comes with a later version of the game.
+    AboutBut->setEnabled(false);
+    AboutBut->setGraphicsEffect(new QGraphicsOpacityEffect(AboutBut));
+    static_cast<QGraphicsOpacityEffect*>(AboutBut->graphicsEffect())->setOpacity(0.45);
+
+    game_.numberFormat.decimalSeparator = systemDecimalSeparator();
+    game_.config = readConfig(kConfigFileName);
+    loadLists();
+    Timer = new GameTimer(
+        5, true, [this] { TimerTimer(); }, this);
+
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::loadLists() {
+    if (!game_.bars.loadFromFile(fixedText(game_.config.barsListPath))) {
+        dialogs_.messageBox(QStringLiteral("Error #02\nUnable to complet LoadTheFile."),
+                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
+        dialogs_.message(QStringLiteral(
+            "Error #02\nYou must re-install the game.\nThe bars list file is not found!"));
+    }
+    if (!game_.drinks.loadFromFile(fixedText(game_.config.drinksListPath))) {
+        dialogs_.messageBox(QStringLiteral("Error #02\nUnable to complet LoadTheFile."),
+                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
+        dialogs_.message(QStringLiteral(
+            "Error #03\nYou must re-install the game.\nThe drinks list file is not found"));
+    }
+}
+
+void TMainForm::setNewGameAvailable(bool available) {
+    NewGameOmbre->setEnabled(available);
+    if (available) {
+        NewGameOmbre->setGraphicsEffect(nullptr);
+    } else {
+        auto* faded = new QGraphicsOpacityEffect(NewGameOmbre);
+        faded->setOpacity(0.45);
+        NewGameOmbre->setGraphicsEffect(faded);
+        NewGameBut->hide();
+    }
+}
+
+void TMainForm::NewGameOmbreMouseMove() {
+    if (!NewGameOmbre->isEnabled()) return;
+    NewGameBut->show();
+    LoadBut->hide();
+}
+
+void TMainForm::LoadOmbreMouseMove() {
+    LoadBut->show();
+    NewGameBut->hide();
+}
+
+void TMainForm::FormMouseMove() {
+    NewGameBut->hide();
+    LoadBut->hide();
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* event) {
+    FormMouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TMainForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void TMainForm::NewGameOmbreButClick() {
+    if (!NewGameOmbre->isEnabled()) return;
+    beginNewGame(game_.state, game_.random, clock_.nowSeconds());
+    // The owner creation window, which the new game shows next, comes with a
+    // later version of the game.
+}
+
+void TMainForm::LoadGameClick() {
+    if (loadWithDialogs(dialogs_, game_.state, QStringLiteral("Error #3\nError!")) !=
+        LoadAnswer::Loaded)
+        return;
+    forms_.gameForm->startClock();
+    forms_.gameForm->show();
+    hide();
+}
+
+void TMainForm::ExitButClick() {
+    close();
+    QApplication::quit();
+}
+
+void TMainForm::TimerTimer() {
+    if (game_.config.PopupStart) forms_.popupForm->show();
+    Timer->setEnabled(false);
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,63 @@
+// The main menu: a picture with four picture buttons (New game, Load, About,
+// Exit). It owns the game for the whole run, reads config.kpl and loads the
+// two lists when it is created.
+#pragma once
+
+#include "core/Game.h"
+#include "ui/GameTimer.h"
+
+#include <QWidget>
+
+namespace tavo {
+class TimeSource;
+}
+
+namespace tavo::ui {
+
+class Dialogs;
+class PictureButton;
+struct Forms;
+
+class TMainForm final : public QWidget {
+    Q_OBJECT
+public:
+    TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock);
+
+    Game& game() { return game_; }
+
+    // Handlers.
+    void NewGameOmbreMouseMove();
+    void LoadOmbreMouseMove();
+    void FormMouseMove();
+    void NewGameOmbreButClick();
+    void LoadGameClick();
+    void ExitButClick();
+    void TimerTimer();
+
+    // Controls.
+    PictureButton* NewGameOmbre;
+    PictureButton* NewGameBut;
+    PictureButton* LoadOmbre;
+    PictureButton* LoadBut;
+    PictureButton* AboutBut;
+    PictureButton* ExitBut;
+    GameTimer* Timer;
+
+    // Whether a new game can be started (its owner creation window exists).
+    void setNewGameAvailable(bool available);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void loadLists();
+
+    Game game_;
+    Forms& forms_;
+    Dialogs& dialogs_;
+    const TimeSource& clock_;
+    QPixmap background_;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,68 @@
+#include "ui/TPassForm.h"
+
+#include "ui/Forms.h"
+#include "ui/TGameForm.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+TPassForm::TPassForm(Forms& forms) : QDialog(nullptr), forms_(forms) {
+    setWindowTitle(QStringLiteral("Password Check"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(QStringLiteral("Debug Center"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    heading->setFont(bold);
+    layout->addWidget(heading, 0, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(QStringLiteral("Enter your password")));
+    Password = new QLineEdit;
+    Password->setMaxLength(8);
+    Password->setEchoMode(QLineEdit::Password);
+    Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    Password->installEventFilter(this);
+    layout->addWidget(Password);
+    Pass = new QLineEdit(QStringLiteral("zumq"), this);
+    Pass->setEnabled(false);
+    Pass->hide();
+    auto* access = new QGroupBox(QStringLiteral("Acces Status"));
+    auto* accessRow = new QHBoxLayout(access);
+    Status = new QLabel(QStringLiteral("-"));
+    accessRow->addWidget(Status);
+    layout->addWidget(access);
+    Valid = new QPushButton(QStringLiteral("Valid"));
+    Valid->setDefault(true);
+    layout->addWidget(Valid, 0, Qt::AlignRight);
+    connect(Valid, &QPushButton::clicked, this, &TPassForm::ValidClick);
+}
+
+bool TPassForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Password && event->type() == QEvent::MouseButtonPress) PasswordClick();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPassForm::PasswordClick() {
+    Status->setText(QStringLiteral("-"));
+}
+
+void TPassForm::ValidClick() {
+    if (Password->text() == Pass->text()) {
+        Status->setText(QStringLiteral("Granted"));
+        forms_.gameForm->DebugMenu->show();
+        Password->clear();
+        hide();
+    } else {
+        Status->setText(QStringLiteral("Denied"));
+        Password->clear();
+    }
+}
+
+} // namespace tavo::ui

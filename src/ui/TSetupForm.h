@@ -1,0 +1,48 @@
+// The setup window: the three options and the two list files, written to
+// config.kpl. It is left only by Ok or Cancel.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+
+class TSetupForm final : public QDialog {
+    Q_OBJECT
+public:
+    TSetupForm(Game& game, Dialogs& dialogs);
+
+    void FormShow();
+    void Browse1Click();
+    void Browse2Click();
+    void OkClick();
+    void CancelClick();
+
+    QCheckBox* PopupStart;
+    QCheckBox* PauseBeer;
+    QCheckBox* DrinkClose;
+    QLineEdit* BarsListPath;
+    QLineEdit* DrinksListPath;
+    QPushButton* Browse1;
+    QPushButton* Browse2;
+    QPushButton* Ok;
+    QPushButton* Cancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+
+private:
+    Game& game_;
+    Dialogs& dialogs_;
+};
+
+} // namespace tavo::ui

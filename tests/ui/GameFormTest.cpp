@@ -1,0 +1,334 @@
+// The game window: the clock, its speeds, the displays, the message box,
+// saving and loading, quitting and the return to the main menu.
+
+#include "SampleGame.h"
+#include "ScriptedDialogs.h"
+#include "UiTestMain.h"
+
+#include "core/SaveFile.h"
+#include "core/TimeSource.h"
+#include "ui/Forms.h"
+#include "ui/TGameForm.h"
+#include "ui/TMainForm.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+
+#include <cstring>
+#include <memory>
+
+using namespace tavo;
+using namespace tavo::ui;
+using test::Program;
+
+class GameFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void speedsShareOneCheckMark() {
+        Program program;
+        TGameForm& form = program.gameForm;
+        QCOMPARE(form.MainTimer->interval(), 3000); // Normal is ticked before any choice
+        QVERIFY(form.speedMenu[1]->isChecked());
+        const struct {
+            void (TGameForm::*choose)();
+            int interval;
+            int item;
+        } speeds[] = {{&TGameForm::Slow1Click, 4000, 0},
+                      {&TGameForm::Fast1Click, 700, 2},
+                      {&TGameForm::Pause1Click, 0, 3},
+                      {&TGameForm::Normal1Click, 2000, 1}};
+        for (const auto& speed : speeds) {
+            (form.*speed.choose)();
+            QCOMPARE(form.MainTimer->interval(), speed.interval);
+            for (int i = 0; i < 4; ++i) {
+                QCOMPARE(form.speedMenu[i]->isChecked(), i == speed.item);
+                QCOMPARE(form.speedPopup[i]->isChecked(), i == speed.item);
+                QCOMPARE(form.speedToolbar[i]->isChecked(), i == speed.item);
+            }
+        }
+        QCOMPARE(form.speedPopup[0]->text(), QString("&Slow"));
+        QCOMPARE(form.speedMenu[0]->text(), QString("S&low"));
+    }
+
+    void pauseShowsAndStopsTheClock() {
+        Program program;
+        TGameForm& form = program.gameForm;
+        form.startClock();
+        form.Pause1Click();
+        QVERIFY(!form.MainTimer->running());
+        form.CashTimerTimer();
+        QVERIFY(!form.PauseLabel->isHidden());
+        QVERIFY(form.DayLabel->isHidden() && form.MonthLabel->isHidden() &&
+                form.YearLabel->isHidden());
+        form.Fast1Click();
+        QVERIFY(form.MainTimer->running());
+        form.CashTimerTimer();
+        QVERIFY(form.PauseLabel->isHidden());
+        QVERIFY(!form.DayLabel->isHidden());
+    }
+
+    void dayShowsTheDate() {
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.state.day = 30;
+        program.game.state.month = 12;
+        program.gameForm.MainTimerTimer();
+        QCOMPARE(program.gameForm.DayLabel->text(), QString("1"));
+        QCOMPARE(program.gameForm.MonthLabel->text(), QString("January"));
+        QCOMPARE(program.gameForm.YearLabel->text(), QString("1984"));
+        QCOMPARE(program.gameForm.Week->text(), QString("4"));
+        QCOMPARE(program.gameForm.MsgBox->item(0)->text(), QString("Happy new year!"));
+        QVERIFY(program.gameForm.ClientsBox->text().toInt() > 0);
+    }
+
+    void moneyInTheGeneralFormat_data() {
+        QTest::addColumn<double>("money");
+        QTest::addColumn<QString>("shown");
+        const QString point = QLocale::system().decimalPoint();
+        QTest::newRow("whole") << 90000.0 << "90000";
+        QTest::newRow("fraction") << 12345.5 << "12345" + point + "5";
+        QTest::newRow("debt") << -250.0 << "-250";
+    }
+
+    void moneyInTheGeneralFormat() {
+        QFETCH(double, money);
+        QFETCH(QString, shown);
+        Program program;
+        program.game.state.money = money;
+        program.gameForm.CashTimerTimer();
+        QCOMPARE(program.gameForm.MoneyLabel->text(), shown);
+    }
+
+    // Six slots: slots 0-3 for five refreshes, then 4-5 for four, then 0-3.
+    void stockPanelPages() {
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.state.barCount = 1; // the first bar has six slots
+        TGameForm& form = program.gameForm;
+        form.PauseBarButClick(); // stay on the bar
+        QCOMPARE(form.PauseBarBut->text(), QString("<>"));
+        form.BeerStockTimer(); // the run's first refresh turns the page at once
+        QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
+        QStringList firstNames;
+        for (int refresh = 0; refresh < 14; ++refresh) {
+            form.BeerStockTimer();
+            firstNames << form.DrinkName[0]->text() + "/" + form.DrinkName[2]->text() + "/" +
+                              form.DrinkStock[3]->text();
+        }
+        const QString page1 = "Blonde Ale/Red Lager/131";
+        const QString page2 = "Vodka Shot/-/0";
+        QCOMPARE(firstNames, QStringList({page2, page2, page2, page2, page1, page1, page1, page1,
+                                          page1, page2, page2, page2, page2, page1}));
+    }
+
+    void stockPanelWithFewSlotsStaysOnTheFirstPage() {
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.state.barCount = 1;
+        program.game.state.bars[0].drinkCount = 4;
+        TGameForm& form = program.gameForm;
+        form.PauseBarButClick();
+        for (int refresh = 0; refresh < 12; ++refresh) {
+            form.BeerStockTimer();
+            QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
+            QCOMPARE(form.DrinkName[3]->text(), QString("Tequila"));
+        }
+    }
+
+    void barStepAndNextBar() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& form = program.gameForm;
+        for (int refresh = 0; refresh < 7; ++refresh)
+            form.BeerStockTimer();
+        QCOMPARE(form.shownBar, 1); // the panel moves on every seventh refresh
+        form.NextBarButClick();
+        QCOMPARE(form.shownBar, 2);
+        form.NextBarButClick();
+        QCOMPARE(form.shownBar, 0);
+        program.game.state.barCount = 1;
+        form.NextBarButClick();
+        QCOMPARE(form.shownBar, 0);
+        for (int refresh = 0; refresh < 20; ++refresh)
+            form.BeerStockTimer();
+        QCOMPARE(form.shownBar, 0);
+        QCOMPARE(form.BarNameLabel->text(), QString("The Rusty Anchor"));
+    }
+
+    void stockPanelSurvivesAGameWithFewerBars() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& form = program.gameForm;
+        form.shownBar = 2;
+        program.game.state.barCount = 0;
+        program.game.state.bars[0].drinkCount = 99; // not in use, never read
+        form.BeerStockTimer();
+        QCOMPARE(form.DrinkName[0]->text(), QString("-"));
+        QCOMPARE(form.shownBar, 0);
+    }
+
+    void messageBoxLines() {
+        Program program;
+        TGameForm& form = program.gameForm;
+        form.Clearthismessage1Click(); // empty: nothing to do
+        form.post("Happy new year!");
+        form.post("Happy new year!");
+        form.post("You've got 3 numbers on 6!");
+        QCOMPARE(form.MsgBox->count(), 3);
+        form.Clearthismessage1Click(); // nothing selected
+        QCOMPARE(form.MsgBox->count(), 3);
+        form.MsgBox->item(1)->setSelected(true);
+        form.Clearthismessage1Click();
+        QCOMPARE(form.MsgBox->count(), 2);
+        QCOMPARE(form.MsgBox->item(1)->text(), QString("You've got 3 numbers on 6!"));
+        form.Clearmessageboc1Click();
+        QCOMPARE(form.MsgBox->count(), 0);
+    }
+
+    void quitQuestions() {
+        Program program;
+        TGameForm& form = program.gameForm;
+        program.dialogs.yes = {false};
+        QVERIFY(!form.FormCloseQuery());
+        QCOMPARE(program.dialogs.texts(), QStringList{"You really want to quit ?"});
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::Confirm);
+
+        program.dialogs.clear();
+        program.dialogs.yes = {true, false};
+        QVERIFY(form.FormCloseQuery());
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList({"You really want to quit ?",
+                              "Do you want to save the game before leaving?"}));
+        QCOMPARE(program.dialogs.shown[1].title, QString("Save your game?"));
+
+        program.dialogs.clear();
+        program.dialogs.yes = {true, true};
+        program.dialogs.files = {program.folder.path("leaving.sav")};
+        QVERIFY(form.FormCloseQuery());
+        QCOMPARE(program.dialogs.shown.back().text, QString("Save your game"));
+        QCOMPARE(QFile(program.folder.path("leaving.sav")).size(), qint64(12936));
+    }
+
+    void returnToTheMainMenu() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& form = program.gameForm;
+        form.startClock();
+        form.show();
+        program.forms.mainForm->hide();
+        program.dialogs.yes = {false};
+        form.New1Click();
+        QVERIFY(form.isVisible());
+        QCOMPARE(program.dialogs.shown[0].title, QString("Start a new game?"));
+
+        form.post("kept");
+        program.dialogs.yes = {true};
+        form.New1Click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(program.forms.mainForm->isVisible());
+        QVERIFY(!form.MainTimer->enabled() && !form.CashTimer->enabled() &&
+                !form.BeerStock->enabled());
+        const GameState zero{};
+        QCOMPARE(std::memcmp(&program.game.state, &zero, sizeof zero), 0);
+        QCOMPARE(form.MsgBox->count(), 1); // the messages stay
+    }
+
+    void saveAndLoadInTheGameWindow() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& form = program.gameForm;
+        form.Fast1Click();
+        program.dialogs.files = {std::nullopt}; // cancelled
+        form.Save1Click();
+        QVERIFY(!QFile::exists(program.folder.path("game.sav")));
+
+        program.dialogs.files = {program.folder.path("game.sav")};
+        form.Save1Click();
+        const FileDialogSpec& save = program.dialogs.shown.back().file;
+        QCOMPARE(save.title, QString("Save your game"));
+        QCOMPARE(save.filter, QString("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"));
+        QCOMPARE(QFile(program.folder.path("game.sav")).size(), qint64(12936));
+
+        program.game.state.money = 1;
+        program.dialogs.files = {program.folder.path("game.sav")};
+        form.Load1Click();
+        QCOMPARE(program.dialogs.shown.back().file.title, QString("Load a game"));
+        QCOMPARE(program.game.state.money, 48215.5);
+        QCOMPARE(form.MainTimer->interval(), 700); // the speed stays
+
+        program.dialogs.clear();
+        program.dialogs.files = {program.folder.path("missing.sav")};
+        form.Load1Click();
+        QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError opening file!"));
+
+        program.dialogs.files = {std::nullopt};
+        program.dialogs.clear();
+        form.Save1Click(); // cancelled: no message
+        QCOMPARE(program.dialogs.shown.size(), size_t{1});
+    }
+
+    void refusedSaveInTheGameWindowAsksToQuit() {
+        Program program;
+        program.game.state = test::sampleGame();
+        GameState old = test::sampleGame();
+        old.version = 4;
+        QVERIFY(saveGame(program.folder.path("old.sav").toStdString(), old));
+        program.dialogs.files = {program.folder.path("old.sav")};
+        program.dialogs.yes = {false}; // "You really want to quit ?" No
+        program.gameForm.show();
+        const double money = program.game.state.money;
+        program.gameForm.Load1Click();
+        QCOMPARE(program.dialogs.texts().mid(1),
+                 QStringList({"The version of your save game is older... restart a new game.",
+                              "You really want to quit ?"}));
+        QCOMPARE(program.dialogs.shown[1].title, QString("Save game error"));
+        QVERIFY(program.dialogs.shown[1].icon == DialogIcon::Stop);
+        QCOMPARE(program.game.state.money, money); // the live game is untouched
+        QVERIFY(program.gameForm.isVisible());
+    }
+
+    void loadFromTheMainMenu() {
+        Program program;
+        GameState saved = test::sampleGame();
+        QVERIFY(saveGame(program.folder.path("ok.sav").toStdString(), saved));
+        GameState crowded = saved;
+        crowded.barCount = 26;
+        QVERIFY(saveGame(program.folder.path("bad.sav").toStdString(), crowded));
+        TMainForm& menu = *program.forms.mainForm;
+        menu.show();
+
+        program.dialogs.files = {program.folder.path("missing.sav")};
+        menu.LoadGameClick();
+        QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError!"));
+        program.dialogs.files = {program.folder.path("bad.sav")};
+        menu.LoadGameClick();
+        QCOMPARE(program.dialogs.texts().last(),
+                 QString("The version of your save game is older... restart a new game."));
+        QVERIFY(menu.isVisible());
+        QVERIFY(!program.gameForm.isVisible());
+
+        program.dialogs.files = {program.folder.path("ok.sav")};
+        menu.LoadGameClick();
+        QVERIFY(!menu.isVisible());
+        QVERIFY(program.gameForm.isVisible());
+        QVERIFY(program.gameForm.MainTimer->enabled());
+        QCOMPARE(program.game.state.day, 15); // showing the window counted a day
+        QCOMPARE(program.gameForm.DayLabel->text(), QString("15"));
+    }
+
+    void websiteOpensInTheBrowser() {
+        Program program;
+        program.gameForm.VisitWebClick();
+        QVERIFY(program.dialogs.shown.back().kind == test::ShownDialog::OpenUrl);
+        QVERIFY(program.dialogs.shown.back().text.startsWith("https://"));
+    }
+};
+
+TAVO_UI_TEST_MAIN(GameFormTest)
+#include "GameFormTest.moc"

@@ -1,0 +1,104 @@
+#include "SampleGame.h"
+
+#include "bars/BarList.h"
+#include "bars/DrinkList.h"
+#include "core/FileIo.h"
+#include "core/FixedText.h"
+#include "ui/TGameForm.h"
+#include "ui/TMainForm.h"
+
+#include <QDir>
+
+#include <vector>
+
+namespace tavo::ui::test {
+namespace {
+
+DrinkListEntry drink(const char* name, const char* price, std::int32_t kind) {
+    DrinkListEntry entry{};
+    setFixedText(entry.name, name);
+    setFixedText(entry.retailPrice, price);
+    setFixedText(entry.weight, "12");
+    setFixedText(entry.alcohol, kind ? "40" : "5");
+    entry.kind = kind;
+    return entry;
+}
+
+BarListEntry bar(const char* name, std::int32_t price) {
+    BarListEntry entry{};
+    setFixedText(entry.name, name);
+    entry.price = price;
+    entry.costPerMonth = price / 20;
+    entry.peoplePerDay = 60;
+    entry.classMask = 5;
+    entry.maxClients = 120;
+    return entry;
+}
+
+template <typename Entry>
+void writeList(const QString& path, const std::vector<Entry>& entries) {
+    writeFileAtomically(path.toStdString(), entries.data(), entries.size() * sizeof(Entry));
+}
+
+} // namespace
+
+GameFolder::GameFolder() : previous_(QDir::currentPath()) {
+    QDir::setCurrent(dir_.path());
+    writeList(path(QStringLiteral("def.bar")),
+              std::vector<BarListEntry>{bar("The Rusty Anchor", 12000), bar("Velvet Lounge", 60000),
+                                        bar("Crypt Club", 30000)});
+    writeList(path(QStringLiteral("drinks.drk")),
+              std::vector<DrinkListEntry>{drink("Blonde Ale", "2.50", 0), drink("Stout", "3.10", 0),
+                                          drink("Red Lager", "2.20", 0), drink("Tequila", "4", 1),
+                                          drink("Vodka Shot", "3.75", 1),
+                                          drink("Cider", "2.80", 0)});
+}
+
+GameFolder::~GameFolder() {
+    QDir::setCurrent(previous_);
+}
+
+Program::Program() : game(forms.mainForm->game()), gameForm(*forms.gameForm) {}
+
+GameState sampleGame() {
+    GameState state{};
+    state.version = kSaveVersion;
+    state.barCapacity = kMaxBars;
+    setFixedText(state.ownerName, "Jo Martel");
+    state.ownerType = 3;
+    state.credibility = 2;
+    state.knowledge = 2;
+    state.money = 48215.5;
+    state.lottoJackpot = 3000000;
+    state.day = 14;
+    state.weekDay = 3;
+    state.month = 3;
+    state.year = 1983;
+    const char* names[] = {"The Rusty Anchor", "Velvet Lounge", "Crypt Club"};
+    for (int b = 0; b < 3; ++b) {
+        BarRecord& bar = state.bars[b];
+        setFixedText(bar.barName, names[b]);
+        bar.listIndex = b;
+        bar.clientsPerDay = 40 + 20 * b;
+        bar.maxClients = 120;
+        bar.isOpen = 1;
+        bar.entryPrice = 2 + b;
+        bar.costPerMonth = 600 * (b + 1);
+        bar.barClass = b + 1;
+        bar.drinkCount = b == 0 ? 6 : 3;
+        for (int k = 0; k < bar.drinkCount; ++k) {
+            DrinkSlot& slot = bar.drinks[k];
+            slot.drinkIndex = k % 6;
+            slot.stock = 80 + 17 * k;
+            slot.salePrice = 4.5 + k;
+            slot.inUse = 1;
+            slot.fairPrice = 1;
+        }
+    }
+    state.barCount = 3;
+    state.monthlyCharges = 3600;
+    state.monthlyTaxes = 7500;
+    return state;
+}
+
+} // namespace tavo::ui::test

@@ -1,0 +1,50 @@
+// A game as a player would have it after some weeks, and a folder with the
+// files the game reads at start-up, for the window tests and the renderer.
+#pragma once
+
+#include "ScriptedDialogs.h"
+
+#include "core/Game.h"
+#include "core/GameState.h"
+#include "core/TimeSource.h"
+#include "ui/Forms.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace tavo::ui {
+class TGameForm;
+}
+
+namespace tavo::ui::test {
+
+// A temporary folder made the current one, holding a bars list and a
+// drinks list (and no config.kpl); the previous folder comes back after.
+class GameFolder {
+public:
+    GameFolder();
+    ~GameFolder();
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// Three bars with drinks, money, a loan: 14 March 1983.
+GameState sampleGame();
+
+// A started program at its main menu, in a folder of its own, its dialogs
+// scripted and its clock fixed.
+struct Program {
+    Program();
+    GameFolder folder;
+    ScriptedDialogs dialogs;
+    FixedTimeSource clock{1000};
+    FormSet windows{dialogs, clock};
+    Forms& forms = windows.forms();
+    Game& game;
+    TGameForm& gameForm;
+};
+
+} // namespace tavo::ui::test

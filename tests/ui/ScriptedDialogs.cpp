@@ -1,0 +1,81 @@
+#include "ScriptedDialogs.h"
+
+namespace tavo::ui::test {
+namespace {
+
+bool nextYes(std::deque<bool>& answers) {
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> nextFile(std::deque<std::optional<QString>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    const QString path = answers.front().value_or(QString());
+    const bool chosen = answers.front().has_value();
+    answers.pop_front();
+    if (!chosen) return std::nullopt;
+    return path;
+}
+
+ShownDialog shownDialog(ShownDialog::Kind kind, const QString& text, const QString& title = {},
+                        DialogButtons buttons = DialogButtons::Ok,
+                        DialogIcon icon = DialogIcon::None, const FileDialogSpec& file = {}) {
+    ShownDialog dialog{kind, text, title, buttons, icon, file};
+    return dialog;
+}
+
+} // namespace
+
+void ScriptedDialogs::message(const QString& text) {
+    shown.push_back(shownDialog(ShownDialog::Message, text, kAppTitle));
+}
+
+DialogAnswer ScriptedDialogs::messageBox(const QString& text, const QString& title,
+                                         DialogButtons buttons, DialogIcon icon) {
+    shown.push_back(shownDialog(ShownDialog::MessageBox, text, title, buttons, icon));
+    if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;
+    return nextYes(yes) ? DialogAnswer::Yes : DialogAnswer::No;
+}
+
+bool ScriptedDialogs::confirm(const QString& text) {
+    shown.push_back(shownDialog(ShownDialog::Confirm, text, QStringLiteral("Confirm"),
+                                DialogButtons::YesNo, DialogIcon::Question));
+    return nextYes(yes);
+}
+
+void ScriptedDialogs::information(const QString& text) {
+    shown.push_back(shownDialog(ShownDialog::Information, text, kAppTitle, DialogButtons::Ok,
+                                DialogIcon::Information));
+}
+
+void ScriptedDialogs::errorBox(const QString& text) {
+    shown.push_back(
+        shownDialog(ShownDialog::ErrorBox, text, kAppTitle, DialogButtons::Ok, DialogIcon::Stop));
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const FileDialogSpec& spec) {
+    shown.push_back(shownDialog(ShownDialog::OpenFile, spec.title, {}, DialogButtons::Ok,
+                                DialogIcon::None, spec));
+    return nextFile(files);
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(const FileDialogSpec& spec) {
+    shown.push_back(shownDialog(ShownDialog::SaveFile, spec.title, {}, DialogButtons::Ok,
+                                DialogIcon::None, spec));
+    return nextFile(files);
+}
+
+void ScriptedDialogs::openUrl(const QUrl& url) {
+    shown.push_back(shownDialog(ShownDialog::OpenUrl, url.toString()));
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList all;
+    for (const ShownDialog& dialog : shown)
+        all << dialog.text;
+    return all;
+}
+
+} // namespace tavo::ui::test

@@ -1,0 +1,216 @@
+// The setup window, the password window and the Debug Menu, the fire
+// window, and an error escaping a handler.
+
+#include "SampleGame.h"
+#include "ScriptedDialogs.h"
+#include "UiTestMain.h"
+
+#include "banks/BankIds.h"
+#include "core/ConfigRecord.h"
+#include "core/FixedText.h"
+#include "core/TimeSource.h"
+#include "ui/Forms.h"
+#include "ui/TDisasFireForm.h"
+#include "ui/TGameForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TPassForm.h"
+#include "ui/TSetupForm.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tavo;
+using namespace tavo::ui;
+using test::Program;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class SetupDebugTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void setupOkWritesEverything() {
+        Program program;
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        QVERIFY(setup.PopupStart->isChecked());
+        QCOMPARE(setup.BarsListPath->text(), QString("def.bar"));
+        setup.PauseBeer->setChecked(true);
+        setup.PopupStart->setChecked(false);
+        program.dialogs.files = {program.folder.path("town.bar")};
+        setup.Browse1Click();
+        QCOMPARE(program.dialogs.shown.back().file.title, QString("Select the bars list file"));
+        QCOMPARE(program.dialogs.shown.back().file.filter, QString("Bars list file (*.bar)|*.bar"));
+        QCOMPARE(setup.BarsListPath->text(), program.folder.path("town.bar"));
+        setup.OkClick();
+        QVERIFY(!setup.isVisible());
+        const ConfigRecord written = readConfig("config.kpl");
+        QCOMPARE(written.PopupStart, std::uint8_t{0});
+        QCOMPARE(written.PauseBeer, std::uint8_t{1});
+        QCOMPARE(QString::fromStdString(fixedText(written.barsListPath)),
+                 program.folder.path("town.bar"));
+        QCOMPARE(fixedText(written.drinksListPath), std::string("drinks.drk"));
+        QCOMPARE(program.game.config.PauseBeer, std::uint8_t{1});
+    }
+
+    void setupWithAnEmptyPathKeepsTheFile() {
+        Program program;
+        ConfigRecord before = defaultConfig();
+        before.DrinkClose = 1;
+        QVERIFY(writeConfig("config.kpl", before));
+        const QByteArray original = fileBytes(program.folder.path("config.kpl"));
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        setup.BarsListPath->clear();
+        setup.PauseBeer->setChecked(true);
+        setup.OkClick();
+        QCOMPARE(program.dialogs.texts(), QStringList({"You must choose a bars list file.",
+                                                       "Your save game wasn't saved..."}));
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::Information);
+        QCOMPARE(fileBytes(program.folder.path("config.kpl")), original);
+        QCOMPARE(fixedText(program.game.config.barsListPath), std::string("def.bar"));
+        QCOMPARE(program.game.config.PauseBeer, std::uint8_t{1}); // in force for this run
+    }
+
+    void setupCancelChangesNothing() {
+        Program program;
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        program.dialogs.files = {program.folder.path("other.drk")};
+        setup.Browse2Click();
+        QCOMPARE(program.dialogs.shown.back().file.filter,
+                 QString("Drinks List File (*.drk)|*.drk"));
+        setup.CancelClick();
+        QVERIFY(!setup.isVisible());
+        QCOMPARE(fixedText(program.game.config.drinksListPath), std::string("drinks.drk"));
+        QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
+        setup.show(); // shows the configuration again, not the text browsed
+        QCOMPARE(setup.DrinksListPath->text(), QString("drinks.drk"));
+    }
+
+    void setupOnAnUnwritableFolder() {
+        Program program;
+        // A current folder that has been removed takes no new file, whoever
+        // the player is.
+        QVERIFY(QDir().mkdir(program.folder.path("gone")));
+        QDir::setCurrent(program.folder.path("gone"));
+        QVERIFY(QDir(program.folder.path("")).rmdir("gone"));
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        setup.PauseBeer->setChecked(true);
+        setup.OkClick();
+        QCOMPARE(
+            program.dialogs.texts(),
+            QStringList{
+                "An error happen when I try to write on the disk\nThe setup file is unwritable."});
+        QCOMPARE(program.game.config.PauseBeer, std::uint8_t{0});
+    }
+
+    void password() {
+        Program program;
+        TPassForm& pass = *program.forms.passForm;
+        TGameForm& game = *program.forms.gameForm;
+        game.DebugOpenClick();
+        QVERIFY(pass.isVisible());
+        QCOMPARE(pass.Status->text(), QString("-"));
+        pass.Password->setText("ZUMQ");
+        pass.ValidClick();
+        QCOMPARE(pass.Status->text(), QString("Denied"));
+        QVERIFY(pass.Password->text().isEmpty());
+        QVERIFY(pass.isVisible());
+        QVERIFY(game.DebugMenu->isHidden());
+        pass.PasswordClick();
+        QCOMPARE(pass.Status->text(), QString("-"));
+        pass.Password->setText("zumq");
+        pass.ValidClick();
+        QCOMPARE(pass.Status->text(), QString("Granted"));
+        QVERIFY(!pass.isVisible());
+        QVERIFY(!game.DebugMenu->isHidden());
+        QCOMPARE(pass.Password->maxLength(), 8);
+        QVERIFY(pass.Password->echoMode() == QLineEdit::Password);
+    }
+
+    void debugMenu() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& game = *program.forms.gameForm;
+        game.MoreMoney->setText("-500");
+        game.MoneyAddClick();
+        QCOMPARE(program.game.state.money, 47715.5);
+        game.ClockSpeedBox->setText("250");
+        game.ClockSpeedButClick();
+        QCOMPARE(game.MainTimer->interval(), 250);
+        game.ClockSpeedBox->setText("0");
+        game.ClockSpeedButClick();
+        QVERIFY(!game.MainTimer->running());
+        game.Fast1Click(); // the speed menu sets one again
+        QCOMPARE(game.MainTimer->interval(), 700);
+        game.MainTimerTimer();
+        QCOMPARE(game.Week->text(), QString("4"));
+    }
+
+    void aBadNumberIsShownAndTheGameGoesOn() {
+        Program program;
+        QApplication* app = qApp;
+        static_cast<TavoApplication*>(app)->setDialogs(&program.dialogs);
+        TGameForm& game = *program.forms.gameForm;
+        game.show();
+        game.DebugMenu->show();
+        game.MoreMoney->setText("lots");
+        QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); // through the application
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList{"'lots' is not a valid floating point value"});
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::ErrorBox);
+        game.ClockSpeedBox->setText("1.5");
+        QTest::mouseClick(game.ClockSpeedBut, Qt::LeftButton);
+        QCOMPARE(program.dialogs.texts().last(), QString("'1.5' is not a valid integer value"));
+        static_cast<TavoApplication*>(app)->setDialogs(nullptr);
+    }
+
+    void fireCharges_data() {
+        QTest::addColumn<bool>("insured");
+        QTest::newRow("insured") << true;
+        QTest::newRow("not insured") << false;
+    }
+
+    void fireCharges() {
+        QFETCH(bool, insured);
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.state.barCount = 1; // 40 clients per day
+        program.game.state.bankAccounts[kGermanBank].fireInsured = insured;
+        TDisasFireForm& fire = *program.forms.fireForm;
+        program.forms.gameForm->FireButClick();
+        QVERIFY(fire.isVisible());
+        const int damage = insured ? 4000 : 20000;
+        QCOMPARE(fire.MoneyPay->text(), QString::number(damage));
+        QCOMPARE(fire.Msg2->isVisible(), insured);
+        QCOMPARE(fire.Msg1->isVisible(), !insured);
+        QCOMPARE(program.game.state.money, 48215.5 - damage);
+        fire.hide();
+        QCOMPARE(fire.MoneyPay->text(), QString("0"));
+        QVERIFY(fire.Msg1->isHidden() && fire.Msg2->isHidden());
+    }
+
+    void noFireWithoutABar() {
+        Program program;
+        program.game.state.money = 100;
+        program.forms.gameForm->FireButClick();
+        QVERIFY(!program.forms.fireForm->isVisible());
+        QCOMPARE(program.game.state.money, 100.0);
+    }
+};
+
+TAVO_UI_TEST_MAIN(SetupDebugTest)
+#include "SetupDebugTest.moc"
