@@ -1,9 +1,10 @@
 // Draws the game's pictures and writes them as JPEG files:
-//   tavo-pictures OUTPUT_FOLDER
+//   tavo-pictures OUTPUT_FOLDER BARS_SOURCE
 // Every picture is drawn at twice its size on screen. The drawing is
 // seeded, so the same program always draws the same pictures.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -257,6 +259,126 @@ QImage firePicture() {
     return image;
 }
 
+// The bar names of the shipped list's source, in order.
+QStringList barNames(const QString& source) {
+    QStringList names;
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return names;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        names << line.section(QLatin1Char('|'), 0, 0).trimmed();
+    }
+    return names;
+}
+
+// The town seen from above at night: a river, streets, blocks with lit
+// windows, a park, and a glowing pin for each bar of the shipped list.
+QImage townMap(const QStringList& bars) {
+    constexpr double w = 480, h = 360;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
+    QRandomGenerator dice(1983);
+    p.fillRect(QRectF(0, 0, w, h), QColor(22, 24, 38));
+
+    // Blocks between the streets.
+    const double street = 9;
+    const double xs[] = {0, 70, 140, 205, 275, 345, 410, 480};
+    const double ys[] = {0, 62, 124, 180, 240, 300, 360};
+    for (int col = 0; col + 1 < 8; ++col) {
+        for (int row = 0; row + 1 < 7; ++row) {
+            const QRectF block(xs[col] + street / 2, ys[row] + street / 2,
+                               xs[col + 1] - xs[col] - street, ys[row + 1] - ys[row] - street);
+            const bool park = col == 5 && row == 1;
+            p.setPen(Qt::NoPen);
+            p.setBrush(park ? QColor(24, 52, 34) : QColor(44, 40, 58));
+            p.drawRoundedRect(block, 4, 4);
+            if (park) {
+                for (int t = 0; t < 14; ++t) {
+                    p.setBrush(QColor(30, 80 + dice.bounded(40), 44));
+                    p.drawEllipse(QPointF(block.left() + 6 + dice.bounded(block.width() - 12),
+                                          block.top() + 6 + dice.bounded(block.height() - 12)),
+                                  4, 4);
+                }
+                continue;
+            }
+            for (int lit = 0; lit < 10; ++lit) {
+                p.setBrush(dice.bounded(3) ? QColor(255, 205, 110, 200)
+                                           : QColor(255, 160, 70, 160));
+                p.drawRect(QRectF(block.left() + 3 + dice.bounded(block.width() - 8),
+                                  block.top() + 3 + dice.bounded(block.height() - 8), 2.5, 2.5));
+            }
+        }
+    }
+    // Street lamps along the avenues.
+    for (double x : xs)
+        for (double y = 10; y < h; y += 28) {
+            QRadialGradient glow(QPointF(x, y), 7);
+            glow.setColorAt(0, QColor(255, 200, 120, 90));
+            glow.setColorAt(1, QColor(255, 200, 120, 0));
+            p.setBrush(glow);
+            p.drawEllipse(QPointF(x, y), 7, 7);
+        }
+    // The river crosses the town.
+    QPainterPath river;
+    river.moveTo(-10, 250);
+    river.cubicTo(120, 200, 200, 330, 300, 290);
+    river.cubicTo(380, 260, 420, 330, 500, 310);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(18, 40, 80), 26, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(river);
+    p.setPen(QPen(QColor(40, 80, 140, 120), 2, Qt::DashLine));
+    p.drawPath(river);
+
+    // The bars, each on a block corner clear of the river.
+    QFont label(QStringLiteral("DejaVu Sans"));
+    label.setPixelSize(8);
+    label.setBold(true);
+    QFont number = label;
+    number.setPixelSize(7);
+    // Spots on block corners clear of the river, spread over the town.
+    QList<QPointF> spots;
+    for (int row = 1; row < 6; ++row)
+        for (int col = 1; col < 7; ++col) {
+            const QPointF pin(xs[col] + (row % 2 ? -20 : 20), ys[row] - 14 + 8 * (col % 2));
+            if (!river.intersects(QRectF(pin.x() - 16, pin.y() - 14, 32, 30))) spots << pin;
+        }
+    for (qsizetype i = spots.size() - 1; i > 0; --i)
+        spots.swapItemsAt(i, static_cast<qsizetype>(dice.bounded(static_cast<int>(i + 1))));
+    for (qsizetype placed = 0; placed < bars.size() && placed < spots.size(); ++placed) {
+        const QPointF pin = spots[placed];
+        QRadialGradient halo(pin, 12);
+        halo.setColorAt(0, QColor(255, 150, 50, 200));
+        halo.setColorAt(1, QColor(255, 150, 50, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(halo);
+        p.drawEllipse(pin, 12, 12);
+        p.setBrush(QColor(255, 214, 120));
+        p.setPen(QPen(QColor(90, 40, 10), 1));
+        p.drawEllipse(pin, 6, 6);
+        p.setFont(number);
+        p.setPen(QColor(60, 20, 0));
+        p.drawText(QRectF(pin.x() - 6, pin.y() - 6, 12, 12), Qt::AlignCenter,
+                   QString::number(placed + 1));
+        const QString name = bars[placed];
+        const double width = QFontMetricsF(label).horizontalAdvance(name) + 4;
+        const double left = std::clamp(pin.x() - width / 2, 2.0, w - width - 2);
+        const QRectF text(left, pin.y() + 6, width, 11);
+        p.setFont(label);
+        p.setPen(QColor(10, 10, 20, 230));
+        for (const QPointF offset :
+             {QPointF(-0.8, 0), QPointF(0.8, 0), QPointF(0, 0.8), QPointF(0, -0.8)})
+            p.drawText(text.translated(offset), Qt::AlignHCenter | Qt::AlignTop, name);
+        p.setPen(QColor(255, 236, 200));
+        p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, name);
+    }
+    glowText(p, QRectF(8, 4, 140, 22), QStringLiteral("Tavo town"), titleFont(16),
+             QColor(255, 222, 150), QColor(255, 140, 40), 1.0);
+    return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".jpg"));
     if (!image.save(path, "JPG", 90)) {
@@ -270,8 +392,8 @@ bool save(const QImage& image, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER BARS_SOURCE\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -291,5 +413,8 @@ int main(int argc, char** argv) {
         save(button(QStringLiteral("Exit"), false, 110, 36), folder, QStringLiteral("button-exit"));
     ok &= save(popupPicture(), folder, QStringLiteral("popup"));
     ok &= save(firePicture(), folder, QStringLiteral("fire"));
+    const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
+    if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
+    ok &= !bars.isEmpty() && save(townMap(bars), folder, QStringLiteral("town"));
     return ok ? 0 : 1;
 }

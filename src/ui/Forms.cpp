@@ -1,38 +1,62 @@
 #include "ui/Forms.h"
 
+#include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
+#include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
+#include "ui/TInfoForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
+#include "ui/TNewCarForm.h"
 #include "ui/TPassForm.h"
 #include "ui/TPopupForm.h"
+#include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
 
 namespace tavo::ui {
 
+// The game's order of creation; windows of later versions take their place
+// in it as they come.
 FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     mainForm_ = std::make_unique<TMainForm>(forms_, dialogs, clock);
     forms_.mainForm = mainForm_.get();
     Game& game = mainForm_->game();
+    barSetupForm_ = std::make_unique<TBarSetupForm>(game, dialogs, forms_);
+    forms_.barSetupForm = barSetupForm_.get();
     fireForm_ = std::make_unique<TDisasFireForm>(game, dialogs, clock);
     forms_.fireForm = fireForm_.get();
+    drinkForm_ = std::make_unique<TDrinkForm>(game, dialogs, forms_);
+    forms_.drinkForm = drinkForm_.get();
     gameForm_ = std::make_unique<TGameForm>(game, dialogs, forms_);
     forms_.gameForm = gameForm_.get();
+    infoForm_ = std::make_unique<TInfoForm>(game, dialogs);
+    forms_.infoForm = infoForm_.get();
+    mapForm_ = std::make_unique<TMapForm>(game, dialogs, forms_);
+    forms_.mapForm = mapForm_.get();
+    newCarForm_ = std::make_unique<TNewCarForm>(game, dialogs, forms_);
+    forms_.newCarForm = newCarForm_.get();
     passForm_ = std::make_unique<TPassForm>(forms_);
     forms_.passForm = passForm_.get();
     popupForm_ = std::make_unique<TPopupForm>(game, dialogs);
     forms_.popupForm = popupForm_.get();
     setupForm_ = std::make_unique<TSetupForm>(game, dialogs);
     forms_.setupForm = setupForm_.get();
-    // Owner creation, where a new game goes next, comes with a later version.
-    mainForm_->setNewGameAvailable(false);
+    promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
+    forms_.promoteForm = promoteForm_.get();
 }
 
 FormSet::~FormSet() {
+    promoteForm_.reset();
     setupForm_.reset();
     popupForm_.reset();
     passForm_.reset();
+    newCarForm_.reset();
+    mapForm_.reset();
+    infoForm_.reset();
     gameForm_.reset();
+    drinkForm_.reset();
     fireForm_.reset();
+    barSetupForm_.reset();
     mainForm_.reset();
 }
 

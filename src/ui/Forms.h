@@ -12,19 +12,31 @@ namespace tavo::ui {
 
 class Dialogs;
 class TMainForm;
+class TBarSetupForm;
 class TDisasFireForm;
+class TDrinkForm;
 class TGameForm;
+class TInfoForm;
+class TMapForm;
+class TNewCarForm;
 class TPassForm;
 class TPopupForm;
 class TSetupForm;
+class TPromoteForm;
 
 struct Forms {
     TMainForm* mainForm = nullptr;
+    TBarSetupForm* barSetupForm = nullptr;
     TDisasFireForm* fireForm = nullptr;
+    TDrinkForm* drinkForm = nullptr;
     TGameForm* gameForm = nullptr;
+    TInfoForm* infoForm = nullptr;
+    TMapForm* mapForm = nullptr;
+    TNewCarForm* newCarForm = nullptr;
     TPassForm* passForm = nullptr;
     TPopupForm* popupForm = nullptr;
     TSetupForm* setupForm = nullptr;
+    TPromoteForm* promoteForm = nullptr;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
@@ -42,11 +54,17 @@ public:
 private:
     Forms forms_;
     std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TBarSetupForm> barSetupForm_;
     std::unique_ptr<TDisasFireForm> fireForm_;
+    std::unique_ptr<TDrinkForm> drinkForm_;
     std::unique_ptr<TGameForm> gameForm_;
+    std::unique_ptr<TInfoForm> infoForm_;
+    std::unique_ptr<TMapForm> mapForm_;
+    std::unique_ptr<TNewCarForm> newCarForm_;
     std::unique_ptr<TPassForm> passForm_;
     std::unique_ptr<TPopupForm> popupForm_;
     std::unique_ptr<TSetupForm> setupForm_;
+    std::unique_ptr<TPromoteForm> promoteForm_;
 };
 
 } // namespace tavo::ui

@@ -1,6 +1,9 @@
 #include "ui/Style.h"
 
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPalette>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace tavo::ui {
@@ -11,6 +14,27 @@ void makeWhite(QWidget* window) {
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     window->setPalette(white);
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : buttons) row->addWidget(button);
+    return row;
+}
+
+QLineEdit* figureBox(const QString& text) {
+    auto* box = new QLineEdit(text);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+QStatusBar* addStatusBar(QBoxLayout* layout) {
+    auto* bar = new QStatusBar;
+    bar->setSizeGripEnabled(false);
+    layout->addWidget(bar);
+    return bar;
 }
 
 } // namespace tavo::ui

@@ -1,11 +1,28 @@
 // Looks shared by several windows.
 #pragma once
 
+#include <QString>
+
+#include <initializer_list>
+
+class QBoxLayout;
+class QHBoxLayout;
+class QLineEdit;
+class QStatusBar;
 class QWidget;
 
 namespace tavo::ui {
 
 // A white window with black text, as the popup and the fire window are.
 void makeWhite(QWidget* window);
+
+// Buttons on the right of a row.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
+
+// A read-only box for a figure, aligned right.
+QLineEdit* figureBox(const QString& text = QStringLiteral("0"));
+
+// A one-panel status bar at the bottom of a window's layout.
+QStatusBar* addStatusBar(QBoxLayout* layout);
 
 } // namespace tavo::ui

@@ -8,9 +8,14 @@
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
 #include "ui/TDisasFireForm.h"
+#include "ui/TDrinkForm.h"
+#include "ui/TInfoForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
 #include "ui/TPassForm.h"
+#include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/Style.h"
 #include "ui/Text.h"
 
 #include <QAction>
@@ -41,9 +46,7 @@ constexpr int kSpeedIntervals[4] = {4000, 2000, 700, 0};
 constexpr int kNormal = 1;
 
 QLineEdit* readOnlyBox(const QString& text) {
-    auto* box = new QLineEdit(text);
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
+    QLineEdit* box = figureBox(text);
     box->setMaximumWidth(90);
     return box;
 }
@@ -235,10 +238,13 @@ void TGameForm::buildMenus() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     speedItems(tools->addMenu(QStringLiteral("&Speed")), speedMenu, false);
     tools->addSeparator();
-    notYet(tools->addAction(QStringLiteral("V&iew your info")));
-    notYet(tools->addAction(QStringLiteral("&Buy drinks")));
-    notYet(tools->addAction(QStringLiteral("B&uy a bar")));
-    notYet(tools->addAction(QStringLiteral("&Promote your bar")));
+    QAction* info =
+        tools->addAction(QStringLiteral("V&iew your info"), this, &TGameForm::ViewInfoClick);
+    QAction* drinks =
+        tools->addAction(QStringLiteral("&Buy drinks"), this, &TGameForm::BuyDrinksClick);
+    QAction* buyBar = tools->addAction(QStringLiteral("B&uy a bar"), this, &TGameForm::BuyBarClick);
+    QAction* promote =
+        tools->addAction(QStringLiteral("&Promote your bar"), this, &TGameForm::PromoteClick);
     QMenu* banks = tools->addMenu(QStringLiteral("&Visit the bank"));
     for (const char* bank : {"I&nvest Bank", "&German Bank", "Chin&a Bank"})
         notYet(banks->addAction(QString::fromLatin1(bank)));
@@ -297,10 +303,10 @@ void TGameForm::buildMenus() {
     speedItems(speedDrop, speedToolbar, false);
     dropDown(ToolIcon::Speed, QStringLiteral("Set the speed of the game"), speedDrop);
     bar->addSeparator();
-    button(ToolIcon::Info, QStringLiteral("View your informations"), nullptr);
-    button(ToolIcon::Drinks, QStringLiteral("Buy drinks"), nullptr);
-    button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), nullptr);
-    button(ToolIcon::Promote, QStringLiteral("Promote your bar"), nullptr);
+    button(ToolIcon::Info, QStringLiteral("View your informations"), info);
+    button(ToolIcon::Drinks, QStringLiteral("Buy drinks"), drinks);
+    button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), buyBar);
+    button(ToolIcon::Promote, QStringLiteral("Promote your bar"), promote);
     auto* bankDrop = new QMenu(this);
     for (const char* bank : {"&Invest Bank", "&German Bank", "&China Cash"})
         notYet(bankDrop->addAction(QString::fromLatin1(bank)));
@@ -504,12 +510,37 @@ void TGameForm::New1Click() {
     CashTimer->setEnabled(false);
     BeerStock->setEnabled(false);
     hide();
+    forms_.drinkForm->hide();
+    forms_.infoForm->hide();
+    forms_.promoteForm->hide();
     game_.state.currentBar = 0;
     forms_.mainForm->show();
 }
 
 void TGameForm::VisitWebClick() {
     dialogs_.openUrl(kWebSite);
+}
+
+void TGameForm::ViewInfoClick() {
+    forms_.infoForm->show();
+}
+
+void TGameForm::BuyDrinksClick() {
+    savedInterval = MainTimer->interval();
+    if (game_.config.PauseBeer) MainTimer->setInterval(0);
+    forms_.drinkForm->show();
+}
+
+void TGameForm::restoreClockAfterDrinks() {
+    if (savedInterval > 0) MainTimer->setInterval(savedInterval);
+}
+
+void TGameForm::BuyBarClick() {
+    forms_.mapForm->showInGame();
+}
+
+void TGameForm::PromoteClick() {
+    forms_.promoteForm->show();
 }
 
 void TGameForm::DebugOpenClick() {

@@ -53,6 +53,12 @@ public:
     void Fast1Click();
     void Pause1Click();
     void VisitWebClick();
+    void ViewInfoClick();
+    void BuyDrinksClick();
+    void BuyBarClick();
+    void PromoteClick();
+    // The drinks window gives the clock back its interval when it closes.
+    void restoreClockAfterDrinks();
     void DebugOpenClick();
     void ClockSpeedButClick();
     void FireButClick();

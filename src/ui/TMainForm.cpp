@@ -10,6 +10,7 @@
 #include "ui/Pictures.h"
 #include "ui/SaveDialogs.h"
 #include "ui/TGameForm.h"
+#include "ui/TNewCarForm.h"
 #include "ui/TPopupForm.h"
 
 #include <QApplication>
@@ -109,20 +110,7 @@ void TMainForm::loadLists() {
     }
 }
 
-void TMainForm::setNewGameAvailable(bool available) {
-    NewGameOmbre->setEnabled(available);
-    if (available) {
-        NewGameOmbre->setGraphicsEffect(nullptr);
-    } else {
-        auto* faded = new QGraphicsOpacityEffect(NewGameOmbre);
-        faded->setOpacity(0.45);
-        NewGameOmbre->setGraphicsEffect(faded);
-        NewGameBut->hide();
-    }
-}
-
 void TMainForm::NewGameOmbreMouseMove() {
-    if (!NewGameOmbre->isEnabled()) return;
     NewGameBut->show();
     LoadBut->hide();
 }
@@ -148,10 +136,9 @@ void TMainForm::paintEvent(QPaintEvent*) {
 }
 
 void TMainForm::NewGameOmbreButClick() {
-    if (!NewGameOmbre->isEnabled()) return;
     beginNewGame(game_.state, game_.random, clock_.nowSeconds());
-    // The owner creation window, which the new game shows next, comes with a
-    // later version of the game.
+    forms_.newCarForm->show();
+    hide();
 }
 
 void TMainForm::LoadGameClick() {

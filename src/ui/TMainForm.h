@@ -43,9 +43,6 @@ public:
     PictureButton* ExitBut;
     GameTimer* Timer;
 
-    // Whether a new game can be started (its owner creation window exists).
-    void setNewGameAvailable(bool available);
-
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

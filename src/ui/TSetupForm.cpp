@@ -3,6 +3,7 @@
 #include "core/ConfigRecord.h"
 #include "core/FileIo.h"
 #include "ui/Dialogs.h"
+#include "ui/Style.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>
@@ -54,14 +55,10 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     }
     layout->addWidget(files);
 
-    auto* buttons = new QHBoxLayout;
     Ok = new QPushButton(QStringLiteral("Ok"));
     Cancel = new QPushButton(QStringLiteral("Cancel"));
     Ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Ok, Cancel}));
 
     connect(Browse1, &QPushButton::clicked, this, &TSetupForm::Browse1Click);
     connect(Browse2, &QPushButton::clicked, this, &TSetupForm::Browse2Click);

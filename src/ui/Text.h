@@ -37,4 +37,9 @@ inline std::string toStd(const QString& text) {
     return text.toStdString();
 }
 
+// A name typed by the player, one byte a character as the record keeps it.
+inline std::string toLatin1(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
 } // namespace tavo::ui

@@ -7,17 +7,26 @@
 
 #include "core/TimeSource.h"
 #include "ui/Forms.h"
+#include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
+#include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
+#include "ui/TInfoForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
+#include "ui/TNewCarForm.h"
 #include "ui/TPassForm.h"
 #include "ui/TPopupForm.h"
+#include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TavoApplication.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 
 #include <cstdio>
 
@@ -51,7 +60,7 @@ int main(int argc, char** argv) {
     folder.mkpath(QStringLiteral("."));
     folder.setPath(folder.absolutePath());
 
-    test::GameFolder files;
+    test::GameFolder files(test::GameFolder::ShippedLists);
     test::ScriptedDialogs dialogs;
     app.setDialogs(&dialogs);
     tavo::FixedTimeSource clock(1000000);
@@ -63,6 +72,7 @@ int main(int argc, char** argv) {
     ok &= render(forms.popupForm, folder, QStringLiteral("popup"));
 
     game.state = test::sampleGame();
+    forms.infoForm->prepareOwner();
     TGameForm* gameForm = forms.gameForm;
     for (const char* text :
          {"Happy new year!", "The bar you just buy isn't open yet. Open it to make business.",
@@ -77,6 +87,36 @@ int main(int argc, char** argv) {
     ok &= render(gameForm, folder, QStringLiteral("game-paused"));
 
     ok &= render(forms.setupForm, folder, QStringLiteral("setup"));
+
+    forms.newCarForm->TheWomen->click();
+    forms.newCarForm->OwnerName->setText(QStringLiteral("Jo Martel"));
+    ok &= render(forms.newCarForm, folder, QStringLiteral("owner"));
+
+    forms.mapForm->showInGame();
+    forms.mapForm->BarListBox->setCurrentRow(1);
+    ok &= render(forms.mapForm, folder, QStringLiteral("map"));
+
+    forms.barSetupForm->show();
+    forms.barSetupForm->BarName->setText(QStringLiteral("Jo's Corner"));
+    forms.barSetupForm->Alternatif->click();
+    forms.barSetupForm->LowClass->click();
+    forms.barSetupForm->prepareSale(1, 85000, 67000);
+    ok &= render(forms.barSetupForm, folder, QStringLiteral("bar-setup"));
+
+    gameForm->BuyDrinksClick();
+    forms.drinkForm->BarOwnList->setCurrentRow(1);
+    forms.drinkForm->DrinksListBox->setCurrentRow(1);
+    forms.drinkForm->QtyBuy->setText(QStringLiteral("50"));
+    ok &= render(forms.drinkForm, folder, QStringLiteral("drinks"));
+
+    game.state.bars[0].profitThisMonth = -340;
+    forms.infoForm->show();
+    forms.infoForm->BarOwnList->setCurrentRow(0);
+    ok &= render(forms.infoForm, folder, QStringLiteral("information"));
+
+    forms.promoteForm->show();
+    forms.promoteForm->RadioPub->setChecked(true);
+    ok &= render(forms.promoteForm, folder, QStringLiteral("promotion"));
     ok &= render(forms.passForm, folder, QStringLiteral("password"));
     ok &= render(forms.fireForm, folder, QStringLiteral("fire"));
     return ok ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "ui/TMainForm.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <vector>
 
@@ -42,8 +43,14 @@ void writeList(const QString& path, const std::vector<Entry>& entries) {
 
 } // namespace
 
-GameFolder::GameFolder() : previous_(QDir::currentPath()) {
+GameFolder::GameFolder(Lists lists) : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
+    if (lists == ShippedLists) {
+        for (const char* name : {"def.bar", "drinks.drk", "drinksUS.drk"})
+            QFile::copy(QStringLiteral(TAVO_DATA_DIR "/") + QLatin1String(name),
+                        path(QLatin1String(name)));
+        return;
+    }
     writeList(path(QStringLiteral("def.bar")),
               std::vector<BarListEntry>{bar("The Rusty Anchor", 12000), bar("Velvet Lounge", 60000),
                                         bar("Crypt Club", 30000)});
@@ -58,7 +65,8 @@ GameFolder::~GameFolder() {
     QDir::setCurrent(previous_);
 }
 
-Program::Program() : game(forms.mainForm->game()), gameForm(*forms.gameForm) {}
+Program::Program(GameFolder::Lists lists)
+    : folder(lists), game(forms.mainForm->game()), gameForm(*forms.gameForm) {}
 
 GameState sampleGame() {
     GameState state{};

@@ -22,7 +22,8 @@ namespace tavo::ui::test {
 // drinks list (and no config.kpl); the previous folder comes back after.
 class GameFolder {
 public:
-    GameFolder();
+    enum Lists { TestLists, ShippedLists };
+    explicit GameFolder(Lists lists = TestLists);
     ~GameFolder();
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -37,7 +38,7 @@ GameState sampleGame();
 // A started program at its main menu, in a folder of its own, its dialogs
 // scripted and its clock fixed.
 struct Program {
-    Program();
+    explicit Program(GameFolder::Lists lists = GameFolder::TestLists);
     GameFolder folder;
     ScriptedDialogs dialogs;
     FixedTimeSource clock{1000};

@@ -1,0 +1,78 @@
+// Buying a bar: the choices of the setup window written into the next free
+// entry, the checks of Create, the purchase and the clients formula.
+#pragma once
+
+#include "bars/BarList.h"
+#include "core/GameState.h"
+#include "core/MessageSink.h"
+#include "core/NumberText.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tavo {
+
+enum BarClass : std::int32_t {
+    kNoClass = 0,
+    kLowClass = 1,
+    kHighClass = 2,
+    kDarkClass = 3,
+    kRaveClass = 4
+};
+enum class Music { Alternative, Techno, Dance, Metal, Rock };
+
+inline constexpr int kBarNameLength = 29;
+inline constexpr double kEntryPriceLimitAtPurchase = 10.0; // the price must stay below
+inline constexpr double kOverdraftAtPurchase = 5000;
+
+// Which classes a list entry's classMask allows (index 1..4); any other
+// code leaves `allowed` as it was.
+void applyClassMask(std::int32_t classMask, bool (&allowed)[5]);
+
+// Clients per day of a bar bought with these choices: the list's people
+// per day, a modifier per music style for the class, one for knowledge,
+// then cut to the maximum and raised to 5.
+std::int32_t clientsAtPurchase(const BarListEntry& entry, std::int32_t barClass,
+                               const bool (&music)[5], std::int32_t knowledge);
+
+// The setup window's buttons write into the entry a purchase would fill
+// (entry barCount); nothing when every entry is taken.
+BarRecord* nextBarEntry(GameState& state);
+void clearBarChoices(GameState& state);
+void chooseBarClass(GameState& state, std::int32_t barClass);
+void chooseMusic(GameState& state, Music music, bool played);
+
+enum class PurchaseRefusal {
+    NameMissing,    // "You must choose a name for your bar."
+    PriceTooHigh,   // "The price you set to enter your bar is too high!"
+    NoMusic,        // "You must choose at least one type of music."
+    NoClass,        // "You must choose a type of bar."
+    NotEnoughMoney, // "You don't have enough money to buy this bar."
+    TableFull,      // every one of the 25 entries is in use
+    NoBarChosen,    // no bar of the list was picked on the map
+};
+
+struct PurchaseRequest {
+    int selectedBar = -1; // position in the bars list
+    std::string_view name;
+    std::string_view entryPrice; // text, read under the number format
+    int musicCount = 0;          // music boxes ticked
+};
+
+struct PurchaseOutcome {
+    std::vector<PurchaseRefusal> refusals; // in the order they are shown
+    bool bought() const { return refusals.empty(); }
+    bool firstBar = false;
+};
+
+// Create. Every check runs and each failing one is listed; the name and a
+// price below 10 are written into the entry as they are checked. A price
+// text that does not convert throws ConversionError at that point. When
+// every check passes the bar is bought: money, monthly charges, the entry's
+// figures, and "The bar you just buy isn't open yet. Open it to make
+// business." is posted.
+PurchaseOutcome purchaseBar(GameState& state, const TBarList& bars, const PurchaseRequest& request,
+                            const NumberFormat& format, MessageSink& messages);
+
+} // namespace tavo

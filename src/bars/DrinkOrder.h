@@ -1,0 +1,57 @@
+// Ordering drinks for one bar or all bars: the slot search, the fair-price
+// test, the checks of an order and the order itself.
+#pragma once
+
+#include "core/GameState.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace tavo {
+
+inline constexpr int kAllBars = -1;
+inline constexpr double kFairPriceMargin = 5.0;
+
+// The bar's slot for the drink: the first slot 0..drinkCount-1 holding it;
+// if none and `create`, the next slot (drinkCount is then raised); else -1.
+// A bar whose fifteen slots are all taken gets no new slot (-1).
+int findDrinkSlot(BarRecord& bar, std::int32_t drinkIndex, bool create);
+
+// 1 when the sale price is at most the retail price + 5.
+bool isFairPrice(double salePrice, double retailPrice);
+
+enum class PriceVerdict {
+    Fine,     // ordered without a question
+    AskLower, // more than 8 above retail: "Do you want to set a lower price?"
+    TooHigh,  // more than 10 above retail: refused
+};
+PriceVerdict judgeSalePrice(double salePrice, double retailPrice);
+
+// The bars an order goes to: the chosen one, or every bar for kAllBars.
+int orderTargetCount(const GameState& state, int orderBar);
+
+struct DrinkOrder {
+    int orderBar = kAllBars; // a bar, or kAllBars
+    std::int32_t drinkIndex = -1;
+    std::int32_t quantity = 0;
+    double salePrice = 0;
+    double retailPrice = 0;
+    bool inUse = true;
+};
+
+enum class OrderOutcome {
+    Ordered,
+    NotEnoughMoney, // the total is not below the money
+    NoFreeSlot,     // a target bar would need a sixteenth drink
+};
+
+// The total of an order: quantity x retail price for each target bar.
+double orderTotal(const GameState& state, const DrinkOrder& order);
+
+// Checks the money and the slots of every target bar, then orders: each
+// bar's slot gets the units, the sale price, the in-use flag and the fair
+// price flag; its share of the cost is taken from the money and, in whole
+// dollars, from its month profit. Nothing changes when refused.
+OrderOutcome orderDrinks(GameState& state, const DrinkOrder& order);
+
+} // namespace tavo

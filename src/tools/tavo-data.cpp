@@ -1,0 +1,80 @@
+// tavo-data: builds the game's list files from their readable sources, and
+// shows any list file as text.
+//   tavo-data build SOURCE.txt OUTPUT.bar|OUTPUT.drk
+//   tavo-data dump FILE.bar|FILE.drk
+
+#include "core/FileIo.h"
+#include "tools/DataText.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+template <typename Entry>
+bool writeList(const std::string& path, const std::vector<Entry>& entries) {
+    return tavo::writeFileAtomically(path, entries.data(), entries.size() * sizeof(Entry));
+}
+
+template <typename Entry>
+std::vector<Entry> readList(const std::string& path) {
+    tavo::RecordList<Entry> list;
+    if (!list.loadFromFile(path)) throw tavo::data::TextError("cannot read the list " + path);
+    std::vector<Entry> entries;
+    for (int i = 0; i < list.count(); ++i)
+        entries.push_back(*list.at(i));
+    return entries;
+}
+
+int usage() {
+    std::cerr << "usage: tavo-data build SOURCE.txt OUTPUT.bar|OUTPUT.drk\n"
+                 "       tavo-data dump FILE.bar|FILE.drk\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string command = argv[1];
+    try {
+        if (command == "build" && argc == 4) {
+            std::ifstream in(argv[2]);
+            if (!in) throw tavo::data::TextError(std::string("cannot read ") + argv[2]);
+            std::stringstream source;
+            source << in.rdbuf();
+            const std::string output = argv[3];
+            bool written = false;
+            if (endsWith(output, ".bar"))
+                written = writeList(output, tavo::data::parseBars(source.str()));
+            else if (endsWith(output, ".drk"))
+                written = writeList(output, tavo::data::parseDrinks(source.str()));
+            else
+                return usage();
+            if (!written) throw tavo::data::TextError("cannot write " + output);
+            return 0;
+        }
+        if (command == "dump" && argc == 3) {
+            const std::string file = argv[2];
+            if (endsWith(file, ".bar"))
+                std::cout << tavo::data::formatBars(readList<tavo::BarListEntry>(file));
+            else if (endsWith(file, ".drk"))
+                std::cout << tavo::data::formatDrinks(readList<tavo::DrinkListEntry>(file));
+            else
+                return usage();
+            return 0;
+        }
+    } catch (const tavo::data::TextError& error) {
+        std::cerr << "tavo-data: " << error.what() << "\n";
+        return 1;
+    }
+    return usage();
+}

@@ -1,0 +1,247 @@
+#include "ui/TBarSetupForm.h"
+
+#include "bars/BarPurchase.h"
+#include "core/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/Forms.h"
+#include "ui/StatusHints.h"
+#include "ui/TGameForm.h"
+#include "ui/TMapForm.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+QString refusalText(PurchaseRefusal refusal) {
+    switch (refusal) {
+    case PurchaseRefusal::NameMissing:
+        return QStringLiteral("You must choose a name for your bar.");
+    case PurchaseRefusal::PriceTooHigh:
+        return QStringLiteral("The price you set to enter your bar is too high!");
+    case PurchaseRefusal::NoMusic:
+        return QStringLiteral("You must choose at least one type of music.");
+    case PurchaseRefusal::NoClass:
+        return QStringLiteral("You must choose a type of bar.");
+    case PurchaseRefusal::NotEnoughMoney:
+        return QStringLiteral("You don't have enough money to buy this bar.");
+    case PurchaseRefusal::TableFull:
+        return QStringLiteral("You already run %1 bars, the most an owner can.\n"
+                              "You can't buy another one.")
+            .arg(kMaxBars);
+    case PurchaseRefusal::NoBarChosen:
+        break;
+    }
+    return QStringLiteral("Choose the bar to buy on the map first.");
+}
+
+} // namespace
+
+TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+    setWindowTitle(QStringLiteral("Setup of the new bar"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* nameRow = new QFormLayout;
+    BarName = new QLineEdit;
+    BarName->setMaxLength(kBarNameLength);
+    nameRow->addRow(QStringLiteral("Name of the bar:"), BarName);
+    layout->addLayout(nameRow);
+
+    auto* middle = new QHBoxLayout;
+    auto* music = new QGroupBox(QStringLiteral("Music"));
+    auto* musicRows = new QVBoxLayout(music);
+    Alternatif = new QCheckBox(QStringLiteral("Alternative"));
+    Techno = new QCheckBox(QStringLiteral("Techno/Rave"));
+    Dance = new QCheckBox(QStringLiteral("Dance"));
+    Metal = new QCheckBox(QStringLiteral("Metal/Black Metal/Death"));
+    Rock = new QCheckBox(QStringLiteral("Rock"));
+    for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
+        musicRows->addWidget(box);
+    auto* musicMore = new QPushButton(QStringLiteral("More"));
+    musicRows->addWidget(musicMore, 0, Qt::AlignRight);
+    middle->addWidget(music);
+
+    auto* kind = new QGroupBox(QStringLiteral("Type of bar"));
+    auto* kindGrid = new QGridLayout(kind);
+    LowClass = new QRadioButton(QStringLiteral("Low Class"));
+    HighClass = new QRadioButton(QStringLiteral("High Class"));
+    DarkClass = new QRadioButton(QStringLiteral("Dark Class"));
+    RaveClass = new QRadioButton(QStringLiteral("Rave Class"));
+    classes_ = new QButtonGroup(this);
+    const QString classMore[4] = {
+        QStringLiteral("This bar is located in a small street of the city, your clients are poor."),
+        QStringLiteral("This bar is located in a famous street of the city, your clients are rich "
+                       "and affluent."),
+        QStringLiteral("This bar is located in a dark part of the city, your clients are strange, "
+                       "mysterious and weird people."),
+        QStringLiteral(
+            "This bar is located in an old building, there is a lot of empty space to dance.")};
+    int row = 0;
+    for (QRadioButton* button : {LowClass, HighClass, DarkClass, RaveClass}) {
+        classes_->addButton(button, row + 1);
+        kindGrid->addWidget(button, row, 0);
+        auto* more = new QPushButton(QStringLiteral("More"));
+        const QString text = classMore[row];
+        connect(more, &QPushButton::clicked, this, [this, text] { dialogs_.message(text); });
+        kindGrid->addWidget(more, row, 1);
+        ++row;
+    }
+    middle->addWidget(kind);
+    layout->addLayout(middle);
+
+    auto* money = new QFormLayout;
+    PriceEnter = new QLineEdit(QStringLiteral("0"));
+    MoneyBefore = new QLineEdit;
+    MoneyAfter = new QLineEdit;
+    MoneyBefore->setReadOnly(true);
+    MoneyAfter->setReadOnly(true);
+    money->addRow(QStringLiteral("Entry price?"), PriceEnter);
+    money->addRow(QStringLiteral("Money before the sale:"), MoneyBefore);
+    money->addRow(QStringLiteral("Money after the sale:"), MoneyAfter);
+    layout->addLayout(money);
+
+    Create = new QPushButton(QStringLiteral("Create"));
+    Create->setEnabled(false);
+    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    layout->addLayout(buttonRow({Create, Cancel}));
+    Status = addStatusBar(layout);
+
+    auto* hints = new StatusHints(Status, this);
+    hints->add(BarName, QStringLiteral("Enter the name of your bar"));
+    hints->add(LowClass, QStringLiteral("Low Class Bar"));
+    hints->add(HighClass, QStringLiteral("High Class Bar"));
+    hints->add(DarkClass, QStringLiteral("Dark Class Bar"));
+    hints->add(RaveClass, QStringLiteral("Rave Class Bar"));
+    for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
+        hints->add(box, QStringLiteral("You must choose at lease one type of music"));
+
+    connect(musicMore, &QPushButton::clicked, this, [this] {
+        dialogs_.message(QStringLiteral(
+            "The type of music you play goes with the location of the bar and the clients of your "
+            "bar,\n if you put the wrong type of music with the bar,\n people won't come."));
+    });
+    connect(BarName, &QLineEdit::textChanged, this, &TBarSetupForm::BarNameChange);
+    connect(LowClass, &QRadioButton::clicked, this, &TBarSetupForm::LowClassClick);
+    connect(HighClass, &QRadioButton::clicked, this, &TBarSetupForm::HighClassClick);
+    connect(DarkClass, &QRadioButton::clicked, this, &TBarSetupForm::DarkClassClick);
+    connect(RaveClass, &QRadioButton::clicked, this, &TBarSetupForm::RaveClassClick);
+    connect(Alternatif, &QCheckBox::clicked, this, &TBarSetupForm::AlternatifClick);
+    connect(Techno, &QCheckBox::clicked, this, &TBarSetupForm::TechnoClick);
+    connect(Dance, &QCheckBox::clicked, this, &TBarSetupForm::DanceClick);
+    connect(Metal, &QCheckBox::clicked, this, &TBarSetupForm::MetalClick);
+    connect(Rock, &QCheckBox::clicked, this, &TBarSetupForm::RockClick);
+    connect(Create, &QPushButton::clicked, this, &TBarSetupForm::CreateClick);
+    connect(Cancel, &QPushButton::clicked, this, &TBarSetupForm::CancelClick);
+}
+
+void TBarSetupForm::applyClassMask(std::int32_t classMask) {
+    bool allowed[5] = {false, LowClass->isEnabled(), HighClass->isEnabled(), DarkClass->isEnabled(),
+                       RaveClass->isEnabled()};
+    tavo::applyClassMask(classMask, allowed);
+    LowClass->setEnabled(allowed[kLowClass]);
+    HighClass->setEnabled(allowed[kHighClass]);
+    DarkClass->setEnabled(allowed[kDarkClass]);
+    RaveClass->setEnabled(allowed[kRaveClass]);
+}
+
+void TBarSetupForm::prepareSale(int bar, double moneyBefore, double moneyAfter) {
+    selectedBar = bar;
+    MoneyBefore->setText(QString::fromStdString(formatGeneral(moneyBefore, game_.numberFormat)));
+    MoneyAfter->setText(QString::fromStdString(formatGeneral(moneyAfter, game_.numberFormat)));
+}
+
+void TBarSetupForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) ClearScreen();
+}
+
+void TBarSetupForm::ClearScreen() {
+    BarName->clear();
+    for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
+        box->setChecked(false);
+    classes_->setExclusive(false);
+    for (QAbstractButton* button : classes_->buttons())
+        button->setChecked(false);
+    classes_->setExclusive(true);
+    musicCount = 0;
+    clearBarChoices(game_.state);
+}
+
+void TBarSetupForm::BarNameChange() {
+    Create->setEnabled(true);
+}
+
+void TBarSetupForm::LowClassClick() {
+    chooseBarClass(game_.state, kLowClass);
+}
+void TBarSetupForm::HighClassClick() {
+    chooseBarClass(game_.state, kHighClass);
+}
+void TBarSetupForm::DarkClassClick() {
+    chooseBarClass(game_.state, kDarkClass);
+}
+void TBarSetupForm::RaveClassClick() {
+    chooseBarClass(game_.state, kRaveClass);
+}
+
+void TBarSetupForm::musicClicked(QCheckBox* box, int music) {
+    chooseMusic(game_.state, static_cast<Music>(music), box->isChecked());
+    musicCount += box->isChecked() ? 1 : -1;
+}
+
+void TBarSetupForm::AlternatifClick() {
+    musicClicked(Alternatif, 0);
+}
+void TBarSetupForm::TechnoClick() {
+    musicClicked(Techno, 1);
+}
+void TBarSetupForm::DanceClick() {
+    musicClicked(Dance, 2);
+}
+void TBarSetupForm::MetalClick() {
+    musicClicked(Metal, 3);
+}
+void TBarSetupForm::RockClick() {
+    musicClicked(Rock, 4);
+}
+
+void TBarSetupForm::CreateClick() {
+    const std::string name = toLatin1(BarName->text());
+    const std::string price = toStd(PriceEnter->text());
+    const PurchaseOutcome outcome =
+        purchaseBar(game_.state, game_.bars, {selectedBar, name, price, musicCount},
+                    game_.numberFormat, *forms_.gameForm);
+    for (PurchaseRefusal refusal : outcome.refusals)
+        dialogs_.message(refusalText(refusal));
+    if (!outcome.bought()) return;
+    if (outcome.firstBar) forms_.gameForm->resetBarDisplay();
+    forms_.gameForm->startClock();
+    forms_.gameForm->show();
+    hide();
+}
+
+void TBarSetupForm::CancelClick() {
+    hide();
+    forms_.mapForm->show();
+}
+
+void TBarSetupForm::reject() {
+    CancelClick();
+}
+
+} // namespace tavo::ui

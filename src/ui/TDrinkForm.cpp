@@ -1,0 +1,339 @@
+#include "ui/TDrinkForm.h"
+
+#include "bars/DrinkOrder.h"
+#include "core/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/Forms.h"
+#include "ui/TGameForm.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+const QString kPlaceholder = QStringLiteral("-");
+const QString kZero = QStringLiteral("0");
+
+QLineEdit* numberBox(bool readOnly) {
+    QLineEdit* box = figureBox(kZero);
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+void oups(Dialogs& dialogs, const QString& text) {
+    dialogs.messageBox(text, QStringLiteral("Oups!"), DialogButtons::Ok, DialogIcon::Stop);
+}
+
+} // namespace
+
+TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+    setWindowTitle(QStringLiteral("Order drinks for your bars"));
+    setModal(false);
+    auto* layout = new QGridLayout(this);
+
+    auto* barSide = new QVBoxLayout;
+    barSide->addWidget(new QLabel(QStringLiteral("Choose the bar you want to order drinks:")));
+    BarOwnList = new QListWidget;
+    barSide->addWidget(BarOwnList, 1);
+    auto* barFigures = new QFormLayout;
+    Status = new QLabel(kPlaceholder);
+    AverageClients = new QLabel(kPlaceholder);
+    barFigures->addRow(QStringLiteral("Status:"), Status);
+    barFigures->addRow(QStringLiteral("Clients /  Day:"), AverageClients);
+    barSide->addLayout(barFigures);
+    layout->addLayout(barSide, 0, 0);
+
+    auto* drinkSide = new QVBoxLayout;
+    drinkSide->addWidget(new QLabel(QStringLiteral("Choose the drink you want to order:")));
+    DrinksListBox = new QListWidget;
+    drinkSide->addWidget(DrinksListBox, 1);
+    DrinksInfoBox = new QGroupBox(QStringLiteral("Drink Informations"));
+    auto* info = new QGridLayout(DrinksInfoBox);
+    RetailPrice = new QLabel(kPlaceholder);
+    Percentage = new QLabel(kPlaceholder);
+    Weight = new QLabel(kPlaceholder);
+    info->addWidget(new QLabel(QStringLiteral("Retail Price:")), 0, 0);
+    info->addWidget(RetailPrice, 0, 1, Qt::AlignRight);
+    info->addWidget(new QLabel(QStringLiteral("$")), 0, 2);
+    info->addWidget(new QLabel(QStringLiteral("%:")), 1, 0);
+    info->addWidget(Percentage, 1, 1, Qt::AlignRight);
+    info->addWidget(new QLabel(QStringLiteral("Weight:")), 2, 0);
+    info->addWidget(Weight, 2, 1, Qt::AlignRight);
+    info->addWidget(new QLabel(QStringLiteral("oz")), 2, 2);
+    drinkSide->addWidget(DrinksInfoBox);
+    layout->addLayout(drinkSide, 0, 1);
+
+    auto* order = new QGroupBox(QStringLiteral("Your order"));
+    auto* orderGrid = new QGridLayout(order);
+    UsedBar = new QCheckBox(QStringLiteral("I use this drink in this bar"));
+    UsedBar->setChecked(true);
+    QtyLeft = numberBox(true);
+    QtyBuy = numberBox(false);
+    PriceSellBox = numberBox(false);
+    ProfitBox = numberBox(true);
+    TotalPrice = numberBox(true);
+    orderGrid->addWidget(UsedBar, 0, 0, 1, 4);
+    orderGrid->addWidget(new QLabel(QStringLiteral("Qty left in this bar")), 1, 0);
+    orderGrid->addWidget(QtyLeft, 1, 1);
+    orderGrid->addWidget(new QLabel(QStringLiteral("Qty you want to buy")), 2, 0);
+    orderGrid->addWidget(QtyBuy, 2, 1);
+    orderGrid->addWidget(new QLabel(QStringLiteral("Your Price")), 3, 0);
+    orderGrid->addWidget(PriceSellBox, 3, 1);
+    orderGrid->addWidget(new QLabel(QStringLiteral("Profit")), 1, 2);
+    orderGrid->addWidget(ProfitBox, 1, 3);
+    orderGrid->addWidget(new QLabel(QStringLiteral("Total:")), 2, 2);
+    orderGrid->addWidget(TotalPrice, 2, 3);
+    layout->addWidget(order, 1, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    Order = new QPushButton(QStringLiteral("&Order"));
+    Help = new QPushButton(QStringLiteral("&Help"));
+    AddDrinks = new QPushButton(QStringLiteral("&Add a drink"));
+    auto* close = new QPushButton(QStringLiteral("&Close"));
+    buttons->addWidget(Help);
+    buttons->addWidget(AddDrinks);
+    buttons->addStretch();
+    buttons->addWidget(Order);
+    buttons->addWidget(close);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+
+    connect(BarOwnList, &QListWidget::itemSelectionChanged, this, &TDrinkForm::BarOwnListClick);
+    connect(DrinksListBox, &QListWidget::itemSelectionChanged, this,
+            &TDrinkForm::DrinksListBoxClick);
+    connect(QtyBuy, &QLineEdit::textChanged, this, &TDrinkForm::QtyBuyChange);
+    connect(PriceSellBox, &QLineEdit::textChanged, this, &TDrinkForm::PriceSellBoxChange);
+    connect(Order, &QPushButton::clicked, this, &TDrinkForm::OrderClick);
+    connect(Help, &QPushButton::clicked, this, &TDrinkForm::HelpClick);
+    connect(AddDrinks, &QPushButton::clicked, this, &TDrinkForm::AddDrinksClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void TDrinkForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TDrinkForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormClose();
+}
+
+QString TDrinkForm::number(double value) const {
+    return QString::fromStdString(formatGeneral(value, game_.numberFormat));
+}
+
+void TDrinkForm::FormShow() {
+    const QSignalBlocker quietBars(BarOwnList);
+    const QSignalBlocker quietDrinks(DrinksListBox);
+    QtyBuy->setText(kZero);
+    QtyLeft->setText(kZero);
+    BarOwnList->clear();
+    DrinksListBox->clear();
+    barOfLine_.clear();
+    BarOwnList->addItem(QStringLiteral("All your bars"));
+    for (int b = 0; b < std::clamp(game_.state.barCount, 0, kMaxBars); ++b) {
+        BarOwnList->addItem(fromFixed(game_.state.bars[b].barName));
+        barOfLine_.push_back(b);
+    }
+    for (int d = 0; d < game_.drinks.count(); ++d)
+        DrinksListBox->addItem(fromFixed(game_.drinks.at(d)->name));
+}
+
+void TDrinkForm::BarOwnListClick() {
+    const int line = BarOwnList->currentRow();
+    if (line < 0) return;
+    if (line == 0) {
+        Status->setText(QStringLiteral("N/A"));
+        AverageClients->setText(QStringLiteral("N/A"));
+        orderBar = kAllBars;
+        return;
+    }
+    const int bar = barOfLine_[static_cast<std::size_t>(line - 1)];
+    orderBar = bar;
+    game_.state.currentBar = bar;
+    const BarRecord& record = game_.state.bars[bar];
+    Status->setText(record.isOpen ? QStringLiteral("Open") : QStringLiteral("Close"));
+    AverageClients->setText(QString::number(record.clientsPerDay));
+}
+
+void TDrinkForm::DrinksListBoxClick() {
+    const int drink = DrinksListBox->currentRow();
+    const DrinkListEntry* entry = game_.drinks.at(drink);
+    if (entry == nullptr) return;
+    selectedDrink = drink;
+    const QSignalBlocker quietPrice(PriceSellBox);
+    PriceSellBox->setText(kZero);
+    QtyLeft->setText(kZero);
+    UsedBar->setChecked(true);
+    if (orderBar != kAllBars && orderBar >= 0 && orderBar < game_.state.barCount) {
+        BarRecord& bar = game_.state.bars[orderBar];
+        const int slot = findDrinkSlot(bar, drink, false);
+        if (slot >= 0 && bar.drinks[slot].salePrice > 0) {
+            PriceSellBox->setText(number(bar.drinks[slot].salePrice));
+            QtyLeft->setText(QString::number(bar.drinks[slot].stock));
+            UsedBar->setChecked(bar.drinks[slot].inUse != 0);
+        }
+    }
+    DrinksInfoBox->setTitle(entry->kind == 0 ? QStringLiteral("Beer Information")
+                                             : QStringLiteral("Shooter Information"));
+    RetailPrice->setText(fromFixed(entry->retailPrice));
+    Weight->setText(fromFixed(entry->weight));
+    Percentage->setText(fromFixed(entry->alcohol));
+}
+
+int TDrinkForm::targetCount() const {
+    return orderBar == kAllBars ? std::clamp(game_.state.barCount, 0, kMaxBars) : 1;
+}
+
+void TDrinkForm::refreshTotals(bool priceChanged) {
+    const NumberFormat& format = game_.numberFormat;
+    const DrinkListEntry* drink = game_.drinks.at(selectedDrink);
+    const auto quantityText = tryToInteger(toStd(QtyBuy->text()));
+    const auto retailText =
+        tryToDecimal(drink ? fixedText(drink->retailPrice) : std::string(), format);
+    const auto sale = tryToDecimal(toStd(PriceSellBox->text()), format);
+    const int n = targetCount();
+    if (!quantityText || !retailText) {
+        TotalPrice->setText(kZero);
+        if (priceChanged) ProfitBox->setText(kZero);
+        return;
+    }
+    const double quantity = *quantityText;
+    const double retail = *retailText;
+    TotalPrice->setText(number(quantity * retail * n));
+    const bool refreshProfit =
+        !PriceSellBox->text().isEmpty() &&
+        ((priceChanged && QtyBuy->text() != kZero) ||
+         (!priceChanged && orderBar == kAllBars && PriceSellBox->text() != kZero));
+    if (!refreshProfit) return;
+    if (!sale) {
+        TotalPrice->setText(kZero);
+        if (priceChanged) ProfitBox->setText(kZero);
+        return;
+    }
+    ProfitBox->setText(number(quantity * *sale * n - quantity * retail * n));
+}
+
+void TDrinkForm::QtyBuyChange() {
+    refreshTotals(false);
+}
+
+void TDrinkForm::PriceSellBoxChange() {
+    refreshTotals(true);
+}
+
+void TDrinkForm::OrderClick() {
+    const DrinkListEntry* drink = game_.drinks.at(selectedDrink);
+    if (drink == nullptr || Status->text() == kPlaceholder || QtyBuy->text().isEmpty() ||
+        PriceSellBox->text().isEmpty()) {
+        oups(dialogs_, QStringLiteral("You must fill all the forms."));
+        return;
+    }
+    const auto retail = tryToDecimal(fixedText(drink->retailPrice), game_.numberFormat);
+    if (!retail) {
+        // This system cannot read the list's prices: the list written for
+        // the decimal point is used from the next start.
+        oups(dialogs_,
+             QStringLiteral("You must use the US version of the drinks list.\nWe've updated "
+                            "your config file.\nSave your game and restart Tavo.\nYou can "
+                            "also choose another drinks list in the setup menu."));
+        setFixedText(game_.config.drinksListPath, kUsDrinksList);
+        if (!writeConfig(kConfigFileName, game_.config))
+            dialogs_.messageBox(QStringLiteral("An error happen when I try to write on the disk\n"
+                                               "The setup file is unwritable."),
+                                QStringLiteral("Disk error"), DialogButtons::Ok, DialogIcon::Stop);
+        hide();
+        return;
+    }
+    const double sale = toDecimal(toStd(PriceSellBox->text()), game_.numberFormat);
+    bool off = false;
+    switch (judgeSalePrice(sale, *retail)) {
+    case PriceVerdict::TooHigh:
+        oups(dialogs_, QStringLiteral("The price of this drink is too high!\nYou must lower it!"));
+        off = true;
+        break;
+    case PriceVerdict::AskLower:
+        off =
+            dialogs_.messageBox(QStringLiteral("The price of this drink is too high.\nDo you want "
+                                               "to set a lower price?"),
+                                QStringLiteral("Set a lower price?"), DialogButtons::YesNo,
+                                DialogIcon::Question) == DialogAnswer::Yes;
+        break;
+    case PriceVerdict::Fine:
+        break;
+    }
+    const std::int32_t quantity = toInteger(toStd(QtyBuy->text()));
+    if (sale < 0 || quantity <= 0) {
+        dialogs_.message(QStringLiteral("You must enter a valid price and a valid qty to order."));
+        off = true;
+    }
+    if (off) return;
+    const DrinkOrder order{orderBar, selectedDrink, quantity, sale, *retail, UsedBar->isChecked()};
+    switch (orderDrinks(game_.state, order)) {
+    case OrderOutcome::NotEnoughMoney:
+        oups(dialogs_, QStringLiteral("You don't have enough money to order!"));
+        return;
+    case OrderOutcome::NoFreeSlot:
+        oups(dialogs_, QStringLiteral("A bar sells 15 different drinks at most:\nthis one has no "
+                                      "room left for another drink."));
+        return;
+    case OrderOutcome::Ordered:
+        break;
+    }
+    if (orderBar != kAllBars) {
+        BarRecord& bar = game_.state.bars[orderBar];
+        QtyLeft->setText(
+            QString::number(bar.drinks[findDrinkSlot(bar, selectedDrink, false)].stock));
+    }
+    if (game_.config.DrinkClose)
+        hide();
+    else
+        dialogs_.message(QStringLiteral("Your order have been made."));
+}
+
+void TDrinkForm::FormClose() {
+    forms_.gameForm->restoreClockAfterDrinks();
+    Status->setText(kPlaceholder);
+    AverageClients->setText(kPlaceholder);
+    RetailPrice->setText(kPlaceholder);
+    Percentage->setText(kPlaceholder);
+    Weight->setText(kPlaceholder);
+    DrinksInfoBox->setTitle(QStringLiteral("Drink Informations"));
+    for (QLineEdit* box : {QtyBuy, TotalPrice, ProfitBox, PriceSellBox, QtyLeft}) {
+        const QSignalBlocker quiet(box);
+        box->setText(kZero);
+    }
+    selectedDrink = -1;
+    orderBar = -1;
+    const QSignalBlocker quietBars(BarOwnList);
+    const QSignalBlocker quietDrinks(DrinksListBox);
+    BarOwnList->clearSelection();
+    DrinksListBox->clearSelection();
+}
+
+void TDrinkForm::HelpClick() {
+    dialogs_.message(
+        QStringLiteral("How to buy drinks?\n1- Choose the bar you want to order drinks\n"
+                       "2- Choose the drink you want to order\n3- Enter a price and a "
+                       "qty and order."));
+}
+
+void TDrinkForm::AddDrinksClick() {
+    dialogs_.message(QStringLiteral("In the next release!"));
+}
+
+} // namespace tavo::ui

@@ -1,0 +1,74 @@
+// The drinks window, "Order drinks for your bars": a bar (or all bars), a
+// drink, a quantity and a sale price, with running totals, then the order.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+struct Forms;
+
+class TDrinkForm final : public QDialog {
+    Q_OBJECT
+public:
+    TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms);
+
+    void FormShow();
+    void BarOwnListClick();
+    void DrinksListBoxClick();
+    void QtyBuyChange();
+    void PriceSellBoxChange();
+    void OrderClick();
+    void FormClose();
+    void HelpClick();
+    void AddDrinksClick();
+
+    QListWidget* BarOwnList;
+    QLabel* Status;
+    QLabel* AverageClients;
+    QListWidget* DrinksListBox;
+    QGroupBox* DrinksInfoBox;
+    QLabel* RetailPrice;
+    QLabel* Percentage;
+    QLabel* Weight;
+    QCheckBox* UsedBar;
+    QLineEdit* QtyLeft;
+    QLineEdit* QtyBuy;
+    QLineEdit* PriceSellBox;
+    QLineEdit* ProfitBox;
+    QLineEdit* TotalPrice;
+    QPushButton* Order;
+    QPushButton* Help;
+    QPushButton* AddDrinks;
+
+    int orderBar = -1;      // the chosen bar, -1 for all bars
+    int selectedDrink = -1; // the chosen drink, -1 for none
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void refreshTotals(bool priceChanged);
+    int targetCount() const;
+    QString number(double value) const;
+
+    Game& game_;
+    Dialogs& dialogs_;
+    Forms& forms_;
+    std::vector<int> barOfLine_; // bar index of each line after "All your bars"
+};
+
+} // namespace tavo::ui

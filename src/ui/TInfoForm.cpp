@@ -1,0 +1,312 @@
+#include "ui/TInfoForm.h"
+
+#include "bars/BarInfo.h"
+#include "core/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+// A whole number, red when below 0.
+void showAmount(QLineEdit* box, std::int64_t value) {
+    box->setText(QString::number(value));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, value < 0 ? QColor(200, 0, 0)
+                                               : QApplication::palette(box).color(QPalette::Text));
+    box->setPalette(palette);
+}
+
+} // namespace
+
+TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("Informations"));
+    setModal(false);
+    auto* layout = new QGridLayout(this);
+
+    auto* owner = new QGroupBox(QStringLiteral("The Owner's Name"));
+    auto* ownerRows = new QVBoxLayout(owner);
+    OwnerName = new QLabel;
+    QFont bold = OwnerName->font();
+    bold.setBold(true);
+    OwnerName->setFont(bold);
+    Buisness = new QRadioButton(QStringLiteral("Business man"));
+    CoolDude = new QRadioButton(QStringLiteral("Cool Dude"));
+    TheWomen = new QRadioButton(QStringLiteral("The Woman"));
+    ownerRows->addWidget(OwnerName);
+    for (QRadioButton* radio : {Buisness, CoolDude, TheWomen})
+        ownerRows->addWidget(radio);
+    layout->addWidget(owner, 0, 0);
+
+    auto* money = new QGroupBox(QStringLiteral("Money"));
+    auto* moneyRow = new QHBoxLayout(money);
+    MoneyLabel = new QLabel(QStringLiteral("0"));
+    MoneyLabel->setFont(bold);
+    MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    moneyRow->addWidget(MoneyLabel, 1);
+    moneyRow->addWidget(new QLabel(QStringLiteral("$")));
+    auto* finance = new QFormLayout;
+    RefundLeft = figureBox();
+    MonthPay = figureBox();
+    TaxesMonth = figureBox();
+    finance->addRow(QStringLiteral("Money left to refund:"), RefundLeft);
+    finance->addRow(QStringLiteral("Payments/month:"), MonthPay);
+    finance->addRow(QStringLiteral("Taxes/month:"), TaxesMonth);
+    auto* moneySide = new QVBoxLayout;
+    moneySide->addWidget(money);
+    moneySide->addLayout(finance);
+    layout->addLayout(moneySide, 0, 1);
+
+    auto* setup = new QGroupBox(QStringLiteral("The Bar's Name"));
+    auto* setupGrid = new QGridLayout(setup);
+    BarName = new QLabel;
+    BarName->setFont(bold);
+    setupGrid->addWidget(BarName, 0, 0, 1, 2);
+    LowClass = new QRadioButton(QStringLiteral("Low Class"));
+    HighClass = new QRadioButton(QStringLiteral("High Class"));
+    DarkClass = new QRadioButton(QStringLiteral("Dark Class"));
+    RaveClass = new QRadioButton(QStringLiteral("Rave Class"));
+    Alternatif = new QCheckBox(QStringLiteral("Alternative"));
+    Techno = new QCheckBox(QStringLiteral("Techno/Rave"));
+    Rock = new QCheckBox(QStringLiteral("Rock"));
+    Metal = new QCheckBox(QStringLiteral("Metal/Black Metal/Death"));
+    Dance = new QCheckBox(QStringLiteral("Dance"));
+    int row = 1;
+    for (QRadioButton* radio : {LowClass, HighClass, DarkClass, RaveClass})
+        setupGrid->addWidget(radio, row++, 0);
+    row = 1;
+    for (QCheckBox* box : {Alternatif, Techno, Rock, Metal, Dance})
+        setupGrid->addWidget(box, row++, 1);
+    auto* clients = new QFormLayout;
+    MaxClients = figureBox();
+    PeakClient = figureBox();
+    clients->addRow(QStringLiteral("Max clients:"), MaxClients);
+    clients->addRow(QStringLiteral("Peak clients:"), PeakClient);
+    setupGrid->addLayout(clients, 6, 0, 1, 2);
+    // The owner and the bar's setup are shown, not changed here: readable
+    // controls that ignore the mouse and the keyboard.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Buisness, CoolDude, TheWomen, LowClass, HighClass, DarkClass, RaveClass, Alternatif,
+             Techno, Rock, Metal, Dance}) {
+        control->setAttribute(Qt::WA_TransparentForMouseEvents);
+        control->setFocusPolicy(Qt::NoFocus);
+    }
+    layout->addWidget(setup, 1, 0);
+
+    auto* business = new QVBoxLayout;
+    auto* status = new QGroupBox(QStringLiteral("Status of you bar"));
+    auto* statusRow = new QHBoxLayout(status);
+    StatusBar = new QLabel(QStringLiteral("Close"));
+    StatusBar->setFont(bold);
+    ChangeStatus = new QPushButton(QStringLiteral("C&hange"));
+    statusRow->addWidget(StatusBar, 1);
+    statusRow->addWidget(ChangeStatus);
+    business->addWidget(status);
+    auto* priceRow = new QHBoxLayout;
+    PriceEnter = new QLineEdit;
+    PriceEnter->setAlignment(Qt::AlignRight);
+    SetPrice = new QPushButton(QStringLiteral("&Set"));
+    priceRow->addWidget(new QLabel(QStringLiteral("Entry Price:")));
+    priceRow->addWidget(PriceEnter, 1);
+    priceRow->addWidget(SetPrice);
+    business->addLayout(priceRow);
+    auto* stats = new QFormLayout;
+    ProfitMBox = figureBox();
+    VisitorsMBox = figureBox();
+    ProfitLBox = figureBox();
+    VisitorsLBox = figureBox();
+    ProfitLot = figureBox();
+    stats->addRow(QStringLiteral("Profit this month:"), ProfitMBox);
+    stats->addRow(QStringLiteral("Visitors this month:"), VisitorsMBox);
+    stats->addRow(QStringLiteral("Profit last month:"), ProfitLBox);
+    stats->addRow(QStringLiteral("Visitors last month:"), VisitorsLBox);
+    stats->addRow(QStringLiteral("Lottery profit:"), ProfitLot);
+    business->addLayout(stats);
+    layout->addLayout(business, 1, 1);
+
+    auto* beers = new QGroupBox(QStringLiteral("Beers Stock"));
+    auto* beerGrid = new QGridLayout(beers);
+    for (int line = 0; line < 4; ++line) {
+        Beer[line] = new QLabel(QStringLiteral("-"));
+        Stock[line] = figureBox();
+        beerGrid->addWidget(Beer[line], line, 0);
+        beerGrid->addWidget(Stock[line], line, 1);
+    }
+    layout->addWidget(beers, 2, 0);
+
+    auto* bars = new QVBoxLayout;
+    BarOwnList = new QListWidget;
+    BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 5);
+    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    bars->addWidget(new QLabel(QStringLiteral("Your bars:")));
+    bars->addWidget(BarOwnList, 1);
+    bars->addWidget(CloseBut, 0, Qt::AlignRight);
+    layout->addLayout(bars, 2, 1);
+
+    Timer = new GameTimer(
+        1000, false, [this] { TimerTimer(); }, this);
+    connect(BarOwnList, &QListWidget::itemSelectionChanged, this, &TInfoForm::BarOwnListClick);
+    connect(ChangeStatus, &QPushButton::clicked, this, &TInfoForm::ChangeStatusClick);
+    connect(SetPrice, &QPushButton::clicked, this, &TInfoForm::SetPriceClick);
+    connect(CloseBut, &QPushButton::clicked, this, &TInfoForm::CloseButClick);
+}
+
+void TInfoForm::prepareOwner() {
+    OwnerName->setText(fromFixed(game_.state.ownerName));
+    Buisness->setChecked(game_.state.ownerType == 1);
+    CoolDude->setChecked(game_.state.ownerType == 2);
+    TheWomen->setChecked(game_.state.ownerType == 3);
+}
+
+void TInfoForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TInfoForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormClose();
+}
+
+const BarRecord* TInfoForm::shownBar() const {
+    const int bar = game_.state.currentBar;
+    if (bar < 0 || bar >= game_.state.barCount || bar >= kMaxBars) return nullptr;
+    return &game_.state.bars[bar];
+}
+
+void TInfoForm::FormShow() {
+    const BarRecord* bar = shownBar();
+    PriceEnter->setText(
+        bar ? QString::fromStdString(formatGeneral(bar->entryPrice, game_.numberFormat))
+            : QString());
+    prepareOwner();
+    stockPage = 0;
+    listedBarCount_ = 0;
+    Timer->setEnabled(true);
+    refresh(); // at once, rather than a second later
+}
+
+void TInfoForm::TimerTimer() {
+    refresh();
+}
+
+void TInfoForm::refresh() {
+    const GameState& state = game_.state;
+    MoneyLabel->setText(QString::fromStdString(formatGeneral(state.money, game_.numberFormat)));
+    RefundLeft->setText(QString::number(moneyLeftToRefund(state)));
+    MonthPay->setText(QString::number(state.monthlyCharges));
+    TaxesMonth->setText(QString::number(state.monthlyTaxes));
+    showAmount(ProfitLot, state.gamblingBalance);
+
+    const BarRecord* bar = shownBar();
+    BarRecord none{};
+    const BarRecord& shown = bar ? *bar : none;
+    BarName->setText(fromFixed(shown.barName));
+    LowClass->setChecked(shown.barClass == 1);
+    HighClass->setChecked(shown.barClass == 2);
+    DarkClass->setChecked(shown.barClass == 3);
+    RaveClass->setChecked(shown.barClass == 4);
+    Alternatif->setChecked(shown.musicAlternative == 1);
+    Techno->setChecked(shown.musicTechno == 1);
+    Rock->setChecked(shown.musicRock == 1);
+    Metal->setChecked(shown.musicMetal == 1);
+    Dance->setChecked(shown.musicDance == 1);
+    MaxClients->setText(QString::number(shown.maxClients));
+    PeakClient->setText(QString::number(shown.clientsPerDay));
+    StatusBar->setText(shown.isOpen ? QStringLiteral("Open") : QStringLiteral("Close"));
+    showAmount(ProfitMBox, shown.profitThisMonth);
+    VisitorsMBox->setText(QString::number(shown.visitorsThisMonth));
+    showAmount(ProfitLBox, shown.profitLastMonth);
+    VisitorsLBox->setText(QString::number(shown.visitorsLastMonth));
+
+    for (int line = 0; line < 4; ++line) {
+        Beer[line]->setText(QStringLiteral("-"));
+        Stock[line]->setText(QStringLiteral("0"));
+    }
+    const int slotCount = std::clamp(shown.drinkCount, 0, kMaxDrinkSlots);
+    int lines = 0;
+    for (; lines < 4 && 4 * stockPage + lines < slotCount; ++lines) {
+        const DrinkSlot& slot = shown.drinks[4 * stockPage + lines];
+        const DrinkListEntry* drink = game_.drinks.at(slot.drinkIndex);
+        Beer[lines]->setText(drink ? fromFixed(drink->name) : QStringLiteral("?"));
+        Stock[lines]->setText(QString::number(slot.stock));
+    }
+    if (4 * stockPage + lines < slotCount && stockCounter == 4) {
+        stockCounter = 0;
+        stockPage += 1;
+    }
+    if (stockCounter < 4) {
+        stockCounter += 1;
+    } else {
+        stockPage = 0;
+        stockCounter = 0;
+    }
+
+    const int owned = std::clamp(state.barCount, 0, kMaxBars);
+    if (owned != listedBarCount_) {
+        const QSignalBlocker quiet(BarOwnList);
+        BarOwnList->clear();
+        barOfLine_.clear();
+        for (int b = 0; b < owned; ++b) {
+            BarOwnList->addItem(fromFixed(state.bars[b].barName));
+            barOfLine_.push_back(b);
+        }
+        listedBarCount_ = owned;
+    }
+}
+
+void TInfoForm::BarOwnListClick() {
+    const int line = BarOwnList->currentRow();
+    if (line < 0 || line >= static_cast<int>(barOfLine_.size())) return;
+    game_.state.currentBar = barOfLine_[static_cast<std::size_t>(line)];
+    refresh();
+    if (const BarRecord* bar = shownBar())
+        PriceEnter->setText(
+            QString::fromStdString(formatGeneral(bar->entryPrice, game_.numberFormat)));
+}
+
+void TInfoForm::ChangeStatusClick() {
+    if (!shownBar()) return;
+    const bool open = toggleOpen(game_.state, game_.state.currentBar);
+    StatusBar->setText(open ? QStringLiteral("Open") : QStringLiteral("Close"));
+}
+
+bool TInfoForm::acceptPrice() {
+    if (PriceEnter->text().isEmpty()) PriceEnter->setText(QStringLiteral("0"));
+    const double price = toDecimal(toStd(PriceEnter->text()), game_.numberFormat);
+    if (!shownBar()) return true;
+    if (setEntryPrice(game_.state, game_.state.currentBar, price)) return true;
+    dialogs_.message(QStringLiteral("The price you set to enter your bar is too high!"));
+    return false;
+}
+
+void TInfoForm::SetPriceClick() {
+    acceptPrice();
+}
+
+void TInfoForm::CloseButClick() {
+    if (acceptPrice()) hide();
+}
+
+void TInfoForm::FormClose() {
+    Timer->setEnabled(false);
+}
+
+} // namespace tavo::ui

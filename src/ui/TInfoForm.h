@@ -1,0 +1,94 @@
+// The bar information window, "Informations": the owner, one owned bar at
+// a time with its figures, stock and month statistics, refreshed every
+// second; the bar can be opened or closed and its entry price changed.
+#pragma once
+
+#include "core/Game.h"
+#include "ui/GameTimer.h"
+
+#include <QDialog>
+
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+
+class TInfoForm final : public QDialog {
+    Q_OBJECT
+public:
+    TInfoForm(Game& game, Dialogs& dialogs);
+
+    // Owner creation writes the owner's name and type here.
+    void prepareOwner();
+
+    void FormShow();
+    void BarOwnListClick();
+    void TimerTimer();
+    void ChangeStatusClick();
+    void SetPriceClick();
+    void CloseButClick();
+    void FormClose();
+
+    GameTimer* Timer;
+    QLabel* OwnerName;
+    QRadioButton* Buisness;
+    QRadioButton* CoolDude;
+    QRadioButton* TheWomen;
+    QLabel* MoneyLabel;
+    QLabel* BarName;
+    QRadioButton* LowClass;
+    QRadioButton* HighClass;
+    QRadioButton* DarkClass;
+    QRadioButton* RaveClass;
+    QCheckBox* Alternatif;
+    QCheckBox* Techno;
+    QCheckBox* Rock;
+    QCheckBox* Metal;
+    QCheckBox* Dance;
+    QLineEdit* MaxClients;
+    QLineEdit* PeakClient;
+    QLineEdit* RefundLeft;
+    QLineEdit* MonthPay;
+    QLineEdit* TaxesMonth;
+    QLabel* StatusBar;
+    QPushButton* ChangeStatus;
+    QLineEdit* PriceEnter;
+    QPushButton* SetPrice;
+    QLineEdit* ProfitMBox;
+    QLineEdit* VisitorsMBox;
+    QLineEdit* ProfitLBox;
+    QLineEdit* VisitorsLBox;
+    QLineEdit* ProfitLot;
+    std::array<QLabel*, 4> Beer;
+    std::array<QLineEdit*, 4> Stock;
+    QListWidget* BarOwnList;
+    QPushButton* CloseBut;
+
+    int stockPage = 0;
+    int stockCounter = 4; // lives for the whole run
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void refresh();
+    bool acceptPrice();
+    const BarRecord* shownBar() const;
+
+    Game& game_;
+    Dialogs& dialogs_;
+    std::vector<int> barOfLine_;
+    int listedBarCount_ = 0;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,179 @@
+#include "ui/TMapForm.h"
+
+#include "bars/BarPurchase.h"
+#include "core/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/Forms.h"
+#include "ui/Pictures.h"
+#include "ui/TBarSetupForm.h"
+#include "ui/TMainForm.h"
+#include "ui/Text.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+    setWindowTitle(QStringLiteral("Choose a bar to buy"));
+    setModal(false);
+    auto* layout = new QHBoxLayout(this);
+    TownPic = new QLabel;
+    TownPic->setPixmap(picture(QStringLiteral("town")));
+    layout->addWidget(TownPic, 0, Qt::AlignTop);
+
+    auto* side = new QVBoxLayout;
+    BarListBox = new QListWidget;
+    BarListBox->setMinimumHeight(BarListBox->fontMetrics().height() * 9);
+    side->addWidget(BarListBox, 1);
+    auto* figures = new QFormLayout;
+    auto figure = [figures](const QString& caption) {
+        auto* box = new QLineEdit;
+        box->setReadOnly(true);
+        figures->addRow(caption, box);
+        return box;
+    };
+    Price = figure(QStringLiteral("Price:"));
+    PeoplePerDay = figure(QStringLiteral("Average clients/day:"));
+    BarMax = figure(QStringLiteral("Maximum clients in bar:"));
+    CostMonth = figure(QStringLiteral("Cost per month:"));
+    BarOwner = figure(QStringLiteral("Owner:"));
+    side->addLayout(figures);
+
+    BuyBut = new QPushButton(QStringLiteral("&Buy the bar"));
+    SellBut = new QPushButton(QStringLiteral("&Sell the bar"));
+    BankBut = new QPushButton(QStringLiteral("&Visit the bank"));
+    BankBut->setEnabled(false); // the banks come with a later version of the game
+    Cancel = new QPushButton(QStringLiteral("&Cancel"));
+    Cancel1 = new QPushButton(QStringLiteral("C&ancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BuyBut);
+    buttons->addWidget(SellBut);
+    buttons->addWidget(BankBut);
+    buttons->addStretch();
+    buttons->addWidget(Cancel);
+    buttons->addWidget(Cancel1);
+    side->addLayout(buttons);
+    layout->addLayout(side, 1);
+    Cancel->hide();
+    Cancel1->hide();
+
+    connect(BarListBox, &QListWidget::itemSelectionChanged, this, &TMapForm::BarListBoxClick);
+    connect(BuyBut, &QPushButton::clicked, this, &TMapForm::BuyButClick);
+    connect(SellBut, &QPushButton::clicked, this, &TMapForm::SellButClick);
+    connect(Cancel, &QPushButton::clicked, this, &TMapForm::CancelClick);
+    connect(Cancel1, &QPushButton::clicked, this, &TMapForm::Cancel1Click);
+}
+
+void TMapForm::showForNewGame() {
+    newGame_ = true;
+    show();
+}
+
+void TMapForm::showInGame() {
+    newGame_ = false;
+    show();
+}
+
+void TMapForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TMapForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormClose();
+}
+
+void TMapForm::FormShow() {
+    // Shown again from bar setup, the map keeps the way it was opened.
+    Cancel->setVisible(newGame_);
+    Cancel1->setVisible(!newGame_);
+    const QSignalBlocker quiet(BarListBox);
+    BarListBox->clear();
+    for (int i = 0; i < game_.bars.count(); ++i)
+        BarListBox->addItem(fromFixed(game_.bars.at(i)->name));
+    BuyBut->setEnabled(false);
+    SellBut->setEnabled(false);
+}
+
+void TMapForm::BarListBoxClick() {
+    const int row = BarListBox->currentRow();
+    const BarListEntry* entry = game_.bars.at(row);
+    if (entry == nullptr) return;
+    selectedBar = row;
+    BuyBut->setEnabled(true);
+    Price->setText(QString::number(entry->price));
+    PeoplePerDay->setText(QString::number(entry->peoplePerDay));
+    BarMax->setText(QString::number(entry->maxClients));
+    CostMonth->setText(QString::number(entry->costPerMonth));
+    forms_.barSetupForm->applyClassMask(entry->classMask);
+    const int owned = std::clamp(game_.state.barCount, 0, kMaxBars);
+    bool ownedHere = false;
+    for (int b = 0; b < owned && !ownedHere; ++b)
+        ownedHere = game_.state.bars[b].listIndex == row;
+    if (ownedHere) {
+        BarOwner->setText(fromFixed(game_.state.ownerName));
+        BuyBut->setEnabled(false);
+        SellBut->setEnabled(true);
+    } else {
+        BarOwner->setText(QStringLiteral("This bar is not owned"));
+        SellBut->setEnabled(false);
+    }
+}
+
+void TMapForm::BuyButClick() {
+    const BarListEntry* entry = game_.bars.at(selectedBar);
+    if (entry == nullptr) return;
+    if (game_.state.barCount >= kMaxBars) {
+        dialogs_.messageBox(QStringLiteral("You already run %1 bars, the most an owner can.\n"
+                                           "You can't buy another one.")
+                                .arg(kMaxBars),
+                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
+        return;
+    }
+    forms_.barSetupForm->prepareSale(selectedBar, game_.state.money,
+                                     game_.state.money - entry->price);
+    forms_.barSetupForm->show();
+    hide();
+}
+
+void TMapForm::SellButClick() {
+    dialogs_.message(QStringLiteral("Under reconstruction ;-)"));
+}
+
+void TMapForm::CancelClick() {
+    forms_.mainForm->show();
+    hide();
+}
+
+void TMapForm::Cancel1Click() {
+    hide();
+}
+
+void TMapForm::reject() {
+    // The window's close box does what its visible Cancel does: in a new
+    // game, the player goes back to the main menu rather than to nothing.
+    if (newGame_)
+        CancelClick();
+    else
+        Cancel1Click();
+}
+
+void TMapForm::FormClose() {
+    for (QLineEdit* box : {Price, PeoplePerDay, BarMax, CostMonth, BarOwner})
+        box->clear();
+    const QSignalBlocker quiet(BarListBox);
+    BarListBox->clear();
+    Cancel->hide();
+}
+
+} // namespace tavo::ui

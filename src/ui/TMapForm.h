@@ -1,0 +1,64 @@
+// The town map, "Choose a bar to buy": the bars of the list with their
+// figures and owner, leading to the bar setup window.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+struct Forms;
+
+class TMapForm final : public QDialog {
+    Q_OBJECT
+public:
+    TMapForm(Game& game, Dialogs& dialogs, Forms& forms);
+
+    // The two ways in: a new game (Cancel returns to the main menu) and
+    // the game window's "Buy a bar" (Cancel1 only closes the map).
+    void showForNewGame();
+    void showInGame();
+
+    void FormShow();
+    void BarListBoxClick();
+    void BuyButClick();
+    void SellButClick();
+    void CancelClick();
+    void Cancel1Click();
+    void FormClose();
+
+    QLabel* TownPic;
+    QListWidget* BarListBox;
+    QLineEdit* Price;
+    QLineEdit* PeoplePerDay;
+    QLineEdit* BarMax;
+    QLineEdit* CostMonth;
+    QLineEdit* BarOwner;
+    QPushButton* BuyBut;
+    QPushButton* SellBut;
+    QPushButton* BankBut;
+    QPushButton* Cancel;
+    QPushButton* Cancel1;
+
+    int selectedBar = -1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void reject() override;
+
+private:
+    bool newGame_ = true;
+    Game& game_;
+    Dialogs& dialogs_;
+    Forms& forms_;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,57 @@
+// Owner creation, "Create a new character": the owner's name and one of
+// three archetypes with their ratings and starting money.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+
+namespace tavo::ui {
+
+class Dialogs;
+struct Forms;
+
+class TNewCarForm final : public QDialog {
+    Q_OBJECT
+public:
+    TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms);
+
+    void BuisnessClick();
+    void CoolDudeClick();
+    void TheWomenClick();
+    void CreateClick();
+    void CancelClick();
+    void BusinDescClick();
+    void CoolDescClick();
+    void WomanDescClick();
+    void CredButClick();
+    void KnowButClick();
+
+    QLineEdit* OwnerName;
+    QRadioButton* Buisness;
+    QRadioButton* CoolDude;
+    QRadioButton* TheWomen;
+    QLineEdit* Credibility;
+    QLineEdit* Knowelge;
+    QLineEdit* Money;
+    QPushButton* Create;
+    QPushButton* Cancel;
+    QStatusBar* Status;
+
+protected:
+    void reject() override;
+
+private:
+    void applyArchetype(int ownerType);
+
+    Game& game_;
+    Dialogs& dialogs_;
+    Forms& forms_;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,98 @@
+#include "ui/TPromoteForm.h"
+
+#include "bars/Promotion.h"
+#include "ui/Dialogs.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("Promote your bar"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("You're looking for more clients in your bar?")));
+    layout->addWidget(new QLabel(QStringLiteral("Choose the bar to be promoted")));
+    BarOwnList = new QListWidget;
+    BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 6);
+    layout->addWidget(BarOwnList, 1);
+    auto* kinds = new QGroupBox(QStringLiteral("Where do you want to be promoted:"));
+    auto* kindRows = new QVBoxLayout(kinds);
+    NewsPaper = new QRadioButton(QStringLiteral("Newspaper pub           [  5 000$]"));
+    RadioPub = new QRadioButton(QStringLiteral("Radio pub                    [15 000$]"));
+    TvPub = new QRadioButton(QStringLiteral("Tv pub                         [25 000$]"));
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setStyleHint(QFont::Monospace);
+    for (QRadioButton* radio : {NewsPaper, RadioPub, TvPub}) {
+        radio->setFont(fixed); // the captions are aligned with spaces
+        kindRows->addWidget(radio);
+    }
+    layout->addWidget(kinds);
+    Promote = new QPushButton(QStringLiteral("&Promote"));
+    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    layout->addLayout(buttonRow({Promote, CloseBut}));
+
+    connect(BarOwnList, &QListWidget::itemSelectionChanged, this, &TPromoteForm::BarOwnListClick);
+    connect(Promote, &QPushButton::clicked, this, &TPromoteForm::PromoteClick);
+    connect(CloseBut, &QPushButton::clicked, this, &TPromoteForm::CloseButClick);
+}
+
+void TPromoteForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TPromoteForm::FormShow() {
+    const QSignalBlocker quiet(BarOwnList);
+    BarOwnList->clear();
+    barOfLine_.clear();
+    for (int b = 0; b < std::clamp(game_.state.barCount, 0, kMaxBars); ++b) {
+        BarOwnList->addItem(fromFixed(game_.state.bars[b].barName));
+        barOfLine_.push_back(b);
+    }
+}
+
+void TPromoteForm::BarOwnListClick() {
+    const int line = BarOwnList->currentRow();
+    if (line >= 0 && line < static_cast<int>(barOfLine_.size()))
+        promoteBar = barOfLine_[static_cast<std::size_t>(line)];
+}
+
+void TPromoteForm::PromoteClick() {
+    Advert advert;
+    QString success;
+    if (NewsPaper->isChecked()) {
+        advert = Advert::Newspaper;
+        success = QStringLiteral("Your bar's pub is now on newspaper.");
+    } else if (RadioPub->isChecked()) {
+        advert = Advert::Radio;
+        success = QStringLiteral("Your bar's pub is now on radio station.");
+    } else if (TvPub->isChecked()) {
+        advert = Advert::Tv;
+        success = QStringLiteral("Your bar's pub is now on tv station.");
+    } else {
+        return;
+    }
+    if (tavo::promoteBar(game_.state, promoteBar, advert) == PromotionOutcome::Promoted)
+        dialogs_.message(success);
+    else
+        dialogs_.messageBox(
+            QStringLiteral("Your bar can't handle more clients\nor you don't have enough money."),
+            QStringLiteral("Oups!"), DialogButtons::Ok, DialogIcon::Stop);
+}
+
+void TPromoteForm::CloseButClick() {
+    hide();
+}
+
+} // namespace tavo::ui

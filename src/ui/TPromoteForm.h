@@ -1,0 +1,47 @@
+// The promotion window, "Promote your bar": newspaper, radio or television
+// advertising for one owned bar.
+#pragma once
+
+#include "core/Game.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tavo::ui {
+
+class Dialogs;
+
+class TPromoteForm final : public QDialog {
+    Q_OBJECT
+public:
+    TPromoteForm(Game& game, Dialogs& dialogs);
+
+    void FormShow();
+    void BarOwnListClick();
+    void PromoteClick();
+    void CloseButClick();
+
+    QListWidget* BarOwnList;
+    QRadioButton* NewsPaper;
+    QRadioButton* RadioPub;
+    QRadioButton* TvPub;
+    QPushButton* Promote;
+    QPushButton* CloseBut;
+
+    int promoteBar = 0; // the bar picked last, kept between visits
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Game& game_;
+    Dialogs& dialogs_;
+    std::vector<int> barOfLine_;
+};
+
+} // namespace tavo::ui

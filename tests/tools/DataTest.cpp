@@ -1,0 +1,122 @@
+#include "tools/DataText.h"
+
+#include "bars/BarPurchase.h"
+#include "core/FixedText.h"
+#include "core/NumberText.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace tavo {
+namespace {
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string shipped(const std::string& name) {
+    return std::string(TAVO_DATA_DIR) + "/" + name;
+}
+
+template <typename Entry>
+std::vector<unsigned char> bytesOf(const std::vector<Entry>& entries) {
+    std::vector<unsigned char> bytes(entries.size() * sizeof(Entry));
+    if (!entries.empty()) std::memcpy(bytes.data(), entries.data(), bytes.size());
+    return bytes;
+}
+
+// The committed list files are what their sources build.
+TEST(ShippedData, BinariesAgreeWithTheirSources) {
+    EXPECT_EQ(bytesOf(data::parseBars(readText(shipped("bars.txt")))),
+              test::readBytes(shipped("def.bar")));
+    EXPECT_EQ(bytesOf(data::parseDrinks(readText(shipped("drinks.txt")))),
+              test::readBytes(shipped("drinks.drk")));
+    EXPECT_EQ(bytesOf(data::parseDrinks(readText(shipped("drinksUS.txt")))),
+              test::readBytes(shipped("drinksUS.drk")));
+}
+
+TEST(ShippedData, ATownWorthExploring) {
+    TBarList bars;
+    ASSERT_TRUE(bars.loadFromFile(shipped("def.bar")));
+    EXPECT_GE(bars.count(), 16);
+    EXPECT_LE(bars.count(), kMaxBars); // every bar of the town can be owned
+    std::set<std::int32_t> masks;
+    int affordableAtStart = 0, toSaveUpFor = 0;
+    for (int i = 0; i < bars.count(); ++i) {
+        const BarListEntry& bar = *bars.at(i);
+        masks.insert(bar.classMask);
+        EXPECT_GT(bar.peoplePerDay, 0);
+        EXPECT_GT(bar.maxClients, bar.peoplePerDay);
+        EXPECT_GT(bar.costPerMonth, 0);
+        // The poorest owner (75000, up to 5000 in debt) can buy it.
+        if (bar.price <= 80000) ++affordableAtStart;
+        if (bar.price > 95000) ++toSaveUpFor;
+    }
+    EXPECT_EQ(masks, (std::set<std::int32_t>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_GE(affordableAtStart, 8);
+    EXPECT_GE(toSaveUpFor, 2);
+}
+
+TEST(ShippedData, DrinksListsReadWhereTheyShould) {
+    TDrinkList drinks, us;
+    ASSERT_TRUE(drinks.loadFromFile(shipped("drinks.drk")));
+    ASSERT_TRUE(us.loadFromFile(shipped("drinksUS.drk")));
+    for (const TDrinkList* list : {&drinks, &us}) {
+        EXPECT_GE(list->count(), 12);
+        EXPECT_LE(list->count(), kMaxDrinkSlots); // a bar can hold every drink
+    }
+    bool beer = false, shooter = false;
+    for (int i = 0; i < drinks.count(); ++i) {
+        const DrinkListEntry& drink = *drinks.at(i);
+        // The default list reads under any decimal separator.
+        for (char separator : {'.', ','}) {
+            const double price = retailPriceOf(drink, NumberFormat{separator});
+            EXPECT_GT(price, 0);
+            EXPECT_LT(price, 10);
+        }
+        (drink.kind == 0 ? beer : shooter) = true;
+        const DrinkListEntry& twin = *us.at(i);
+        EXPECT_EQ(fixedText(twin.name), fixedText(drink.name));
+        EXPECT_GT(retailPriceOf(twin, NumberFormat{'.'}), 0);
+    }
+    EXPECT_TRUE(beer && shooter);
+    EXPECT_THROW(retailPriceOf(*us.at(0), NumberFormat{','}), ConversionError);
+}
+
+TEST(DataText, DumpBuildsBackTheSameFile) {
+    const auto bars = data::parseBars(readText(shipped("bars.txt")));
+    EXPECT_EQ(bytesOf(data::parseBars(data::formatBars(bars))), bytesOf(bars));
+    const auto drinks = data::parseDrinks(readText(shipped("drinksUS.txt")));
+    EXPECT_EQ(bytesOf(data::parseDrinks(data::formatDrinks(drinks))), bytesOf(drinks));
+}
+
+TEST(DataText, MistakesNameTheirLine) {
+    const struct {
+        const char* text;
+        const char* says;
+    } cases[] = {
+        {"# comment\nBar | 1 | 2 | 3 | 4\n", "line 2: 6 fields expected, 5 found"},
+        {"Bar | 1 | x | 3 | 4 | 5\n", "line 1: 'x' is not a whole number"},
+        {" | 1 | 2 | 3 | 4 | 5\n", "line 1: the name '' must have 1 to 99 characters"},
+    };
+    for (const auto& c : cases) {
+        try {
+            data::parseBars(c.text);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const data::TextError& error) {
+            EXPECT_STREQ(error.what(), c.says);
+        }
+    }
+    EXPECT_THROW(data::parseDrinks("Beer | 12.50 | 12 | 5 | beer\n"), data::TextError); // 5 chars
+}
+
+} // namespace
+} // namespace tavo

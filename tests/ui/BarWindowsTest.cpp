@@ -1,0 +1,298 @@
+// The bar windows a player would notice breaking: the drinks window's
+// running totals and refusals, the information window's stock pages and
+// red profits, promotion's messages, the map and owner creation.
+
+#include "SampleGame.h"
+#include "UiTestMain.h"
+
+#include "core/ConfigRecord.h"
+#include "core/FixedText.h"
+#include "ui/TBarSetupForm.h"
+#include "ui/TDrinkForm.h"
+#include "ui/TGameForm.h"
+#include "ui/TInfoForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
+#include "ui/TNewCarForm.h"
+#include "ui/TPromoteForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace tavo;
+using namespace tavo::ui;
+using test::Program;
+
+namespace {
+
+// The sample game in the drinks window, a bar line (0 = all bars) and a
+// drink picked: the test lists price Blonde Ale at 2.50.
+TDrinkForm& drinksFor(Program& program, int barLine, int drink = 0) {
+    program.game.state = test::sampleGame();
+    program.game.numberFormat.decimalSeparator = '.';
+    TDrinkForm& form = *program.forms.drinkForm;
+    program.gameForm.BuyDrinksClick();
+    form.BarOwnList->setCurrentRow(barLine);
+    form.DrinksListBox->setCurrentRow(drink);
+    return form;
+}
+
+} // namespace
+
+class BarWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drinksRunningTotals() {
+        Program program;
+        TDrinkForm& form = drinksFor(program, 2, 5); // a bar without Cider
+        QCOMPARE(form.PriceSellBox->text(), QString("0"));
+        QCOMPARE(form.QtyLeft->text(), QString("0"));
+        QVERIFY(form.UsedBar->isChecked());
+        form.DrinksListBox->setCurrentRow(0); // Blonde Ale, held with 80 units at 4.5
+        QCOMPARE(form.QtyLeft->text(), QString("80"));
+        QCOMPARE(form.PriceSellBox->text(), QString("4.5"));
+        form.QtyBuy->setText("10");
+        QCOMPARE(form.TotalPrice->text(), QString("25"));
+        QCOMPARE(form.ProfitBox->text(), QString("0")); // one bar: a quantity change leaves it
+        form.PriceSellBox->setText("4");
+        QCOMPARE(form.ProfitBox->text(), QString("15"));
+        form.PriceSellBox->setText("4,");
+        QCOMPARE(form.TotalPrice->text(), QString("0"));
+        QCOMPARE(form.ProfitBox->text(), QString("0"));
+
+        form.BarOwnList->setCurrentRow(0); // all three bars
+        QCOMPARE(form.Status->text(), QString("N/A"));
+        form.PriceSellBox->setText("3");
+        form.QtyBuy->setText("");
+        form.QtyBuy->setText("10");
+        QCOMPARE(form.TotalPrice->text(), QString("75"));
+        QCOMPARE(form.ProfitBox->text(), QString("15"));
+    }
+
+    void drinksRefusals() {
+        Program program;
+        TDrinkForm& form = drinksFor(program, 1);
+        const double money = program.game.state.money;
+        form.QtyBuy->setText("");
+        form.OrderClick();
+        QCOMPARE(program.dialogs.texts(), QStringList{"You must fill all the forms."});
+        QCOMPARE(program.dialogs.shown[0].title, QString("Oups!"));
+
+        const struct {
+            const char* price;
+            const char* quantity;
+            std::deque<bool> yes;
+            QStringList said;
+        } cases[] = {
+            {"13", "10", {}, {"The price of this drink is too high!\nYou must lower it!"}},
+            {"12.5",
+             "10",
+             {true},
+             {"The price of this drink is too high.\nDo you want to set a lower price?"}},
+            {"13",
+             "0",
+             {},
+             {"The price of this drink is too high!\nYou must lower it!",
+              "You must enter a valid price and a valid qty to order."}},
+            {"-1", "10", {}, {"You must enter a valid price and a valid qty to order."}},
+            {"4", "-5", {}, {"You must enter a valid price and a valid qty to order."}},
+            {"4", "100000", {}, {"You don't have enough money to order!"}},
+        };
+        for (const auto& c : cases) {
+            program.dialogs.clear();
+            program.dialogs.yes = c.yes;
+            form.PriceSellBox->setText(c.price);
+            form.QtyBuy->setText(c.quantity);
+            form.OrderClick();
+            QCOMPARE(program.dialogs.texts(), c.said);
+            QCOMPARE(program.game.state.money, money);
+        }
+        // Answering No to the question orders at that price.
+        program.dialogs.clear();
+        program.dialogs.yes = {false};
+        form.PriceSellBox->setText("11");
+        form.QtyBuy->setText("10");
+        form.OrderClick();
+        QCOMPARE(program.dialogs.texts().last(), QString("Your order have been made."));
+        QCOMPARE(program.game.state.money, money - 25);
+        QCOMPARE(form.QtyLeft->text(), QString("90"));
+        QVERIFY(!program.game.state.bars[0].drinks[0].fairPrice);
+    }
+
+    void drinksListThatTheSystemCannotRead() {
+        Program program;
+        TDrinkForm& form = drinksFor(program, 1);
+        program.game.numberFormat.decimalSeparator = ','; // the list says 2.50
+        form.QtyBuy->setText("10");
+        form.PriceSellBox->setText("4");
+        form.OrderClick();
+        QVERIFY(program.dialogs.texts()[0].startsWith(
+            "You must use the US version of the drinks list."));
+        QVERIFY(!form.isVisible());
+        QCOMPARE(fixedText(readConfig("config.kpl").drinksListPath), std::string("drinksUS.drk"));
+        QCOMPARE(program.game.state.bars[0].drinks[0].stock, 80); // nothing ordered
+    }
+
+    void drinksPauseAndClose() {
+        Program program;
+        program.game.config.PauseBeer = 1;
+        program.game.config.DrinkClose = 1;
+        program.gameForm.Fast1Click();
+        TDrinkForm& form = drinksFor(program, 1);
+        QCOMPARE(program.gameForm.MainTimer->interval(), 0);
+        form.QtyBuy->setText("10");
+        form.PriceSellBox->setText("4");
+        form.OrderClick();
+        QVERIFY(program.dialogs.shown.empty()); // closed instead of "Your order have been made."
+        QVERIFY(!form.isVisible());
+        QCOMPARE(program.gameForm.MainTimer->interval(), 700);
+        QCOMPARE(form.Status->text(), QString("-"));
+        QCOMPARE(form.selectedDrink, -1);
+    }
+
+    void drinksHelp() {
+        Program program;
+        program.forms.drinkForm->HelpClick();
+        program.forms.drinkForm->AddDrinksClick();
+        QCOMPARE(
+            program.dialogs.texts(),
+            QStringList(
+                {"How to buy drinks?\n1- Choose the bar you want to order drinks\n"
+                 "2- Choose the drink you want to order\n3- Enter a price and a qty and order.",
+                 "In the next release!"}));
+    }
+
+    void infoStockPagesAndRedProfits() {
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.state.bars[0].profitThisMonth = -1;
+        program.game.state.bars[0].profitLastMonth = 0;
+        TInfoForm& info = *program.forms.infoForm;
+        info.show(); // the first refresh turns the page at once
+        QCOMPARE(info.Beer[0]->text(), QString("Blonde Ale"));
+        QStringList pages;
+        for (int tick = 0; tick < 10; ++tick) {
+            info.TimerTimer();
+            pages << info.Beer[0]->text() + "/" + info.Beer[2]->text() + "/" +
+                         info.Stock[3]->text();
+        }
+        const QString first = "Blonde Ale/Red Lager/131", second = "Vodka Shot/-/0";
+        QCOMPARE(pages, QStringList({second, second, second, second, first, first, first, first,
+                                     first, second}));
+        QCOMPARE(info.ProfitMBox->palette().color(QPalette::Text), QColor(200, 0, 0));
+        QVERIFY(info.ProfitLBox->palette().color(QPalette::Text) != QColor(200, 0, 0));
+        info.hide();
+        QVERIFY(!info.Timer->enabled());
+    }
+
+    void infoEntryPriceAndStatus() {
+        Program program;
+        program.game.state = test::sampleGame();
+        program.game.numberFormat.decimalSeparator = '.';
+        TInfoForm& info = *program.forms.infoForm;
+        info.show();
+        QCOMPARE(info.PriceEnter->text(), QString("2"));
+        info.PriceEnter->setText("10");
+        info.SetPriceClick();
+        QCOMPARE(program.game.state.bars[0].entryPrice, 10.0);
+        info.PriceEnter->setText("10.01");
+        info.CloseButClick();
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList{"The price you set to enter your bar is too high!"});
+        QVERIFY(info.isVisible());
+        QCOMPARE(program.game.state.bars[0].entryPrice, 10.0);
+        info.PriceEnter->clear();
+        info.CloseButClick(); // empty reads as 0
+        QVERIFY(!info.isVisible());
+        QCOMPARE(program.game.state.bars[0].entryPrice, 0.0);
+
+        info.show();
+        const bool open = program.game.state.bars[0].isOpen;
+        info.ChangeStatusClick();
+        info.ChangeStatusClick();
+        QCOMPARE(program.game.state.bars[0].isOpen != 0, open);
+        // A bar bought while the window is open joins its list at the next refresh.
+        QCOMPARE(info.BarOwnList->count(), 3);
+        program.game.state.barCount = 4;
+        setFixedText(program.game.state.bars[3].barName, "Fourth");
+        info.TimerTimer();
+        QCOMPARE(info.BarOwnList->count(), 4);
+        QCOMPARE(info.BarOwnList->item(3)->text(), QString("Fourth"));
+    }
+
+    void promotionMessages() {
+        Program program;
+        program.game.state = test::sampleGame(); // 48215.5, bar 0 at 40 of 120 clients
+        TPromoteForm& promote = *program.forms.promoteForm;
+        promote.show();
+        QCOMPARE(promote.BarOwnList->count(), 3);
+        promote.PromoteClick(); // no kind chosen: nothing
+        QVERIFY(program.dialogs.shown.empty());
+        promote.TvPub->setChecked(true);
+        promote.PromoteClick();
+        QCOMPARE(program.dialogs.texts(), QStringList{"Your bar's pub is now on tv station."});
+        QCOMPARE(program.game.state.bars[0].clientsPerDay, 55);
+        QCOMPARE(program.game.state.bars[0].profitThisMonth, -25000);
+        promote.PromoteClick(); // 23215.5 left: not enough for another
+        QCOMPARE(program.dialogs.texts().last(),
+                 QString("Your bar can't handle more clients\nor you don't have enough money."));
+        QCOMPARE(program.dialogs.shown.back().title, QString("Oups!"));
+        promote.BarOwnList->setCurrentRow(2);
+        promote.NewsPaper->setChecked(true);
+        promote.PromoteClick();
+        QCOMPARE(program.dialogs.texts().last(), QString("Your bar's pub is now on newspaper."));
+        QCOMPARE(program.game.state.bars[2].clientsPerDay, 85);
+    }
+
+    void mapClassMaskAndFullTable() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TMapForm& map = *program.forms.mapForm;
+        TBarSetupForm& setup = *program.forms.barSetupForm;
+        map.showInGame();
+        map.BarListBox->setCurrentRow(2); // class mask 5: low, high and dark
+        QVERIFY(setup.LowClass->isEnabled() && setup.HighClass->isEnabled() &&
+                setup.DarkClass->isEnabled() && !setup.RaveClass->isEnabled());
+        QCOMPARE(map.BarOwner->text(), QString("Jo Martel")); // the sample owns all three
+        program.game.state.barCount = 25;
+        for (int b = 3; b < 25; ++b)
+            program.game.state.bars[b].listIndex = 100 + b;
+        program.game.state.bars[2].listIndex = 99;
+        map.BarListBox->setCurrentRow(1);
+        map.BarListBox->setCurrentRow(2);
+        QVERIFY(map.BuyBut->isEnabled());
+        const GameState before = program.game.state;
+        map.BuyButClick();
+        QVERIFY(program.dialogs.texts().last().contains("25 bars"));
+        QVERIFY(map.isVisible() && !setup.isVisible());
+        QCOMPARE(std::memcmp(&before, &program.game.state, sizeof before), 0);
+        map.Cancel1Click();
+        QCOMPARE(map.BarListBox->count(), 0);
+        QVERIFY(map.Price->text().isEmpty());
+    }
+
+    void ownerCreation() {
+        Program program;
+        TNewCarForm& owner = *program.forms.newCarForm;
+        owner.show();
+        QCOMPARE(owner.OwnerName->maxLength(), 29);
+        owner.Buisness->click();
+        owner.CoolDude->click();
+        QCOMPARE(program.game.state.money, 75000.0);
+        QCOMPARE(owner.Knowelge->text(), QString("Very Good"));
+        owner.CreateClick();
+        QCOMPARE(program.dialogs.texts(), QStringList{"You must enter a owner name."});
+        QVERIFY(owner.isVisible());
+        owner.BusinDescClick();
+        QVERIFY(program.dialogs.texts().last().startsWith("The business man is a powerful person"));
+    }
+};
+
+TAVO_UI_TEST_MAIN(BarWindowsTest)
+#include "BarWindowsTest.moc"

@@ -1,0 +1,192 @@
+// The road of a new game, played through the windows' handlers as a
+// player would: owner, map, bar setup, the game window, information and
+// drinks windows, and the first days of business.
+
+#include "SampleGame.h"
+#include "UiTestMain.h"
+
+#include "core/FixedText.h"
+#include "ui/TBarSetupForm.h"
+#include "ui/TDrinkForm.h"
+#include "ui/TGameForm.h"
+#include "ui/TInfoForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
+#include "ui/TNewCarForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace tavo;
+using namespace tavo::ui;
+using test::GameFolder;
+using test::Program;
+
+class NewGameRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fromTheMainMenuToBusiness() {
+        Program program(GameFolder::ShippedLists);
+        Forms& forms = program.forms;
+        GameState& state = program.game.state;
+        forms.mainForm->show();
+
+        // New game: the date of a new game, then owner creation.
+        forms.mainForm->NewGameOmbreButClick();
+        QVERIFY(forms.newCarForm->isVisible());
+        QVERIFY(!forms.mainForm->isVisible());
+        QCOMPARE(state.version, 5);
+        QCOMPARE(state.year, 1980);
+        QCOMPARE(state.day, 0);
+        QCOMPARE(program.game.random.seed(), 1000u); // seeded from the clock
+
+        // The Woman.
+        TNewCarForm& owner = *forms.newCarForm;
+        QVERIFY(!owner.Create->isEnabled());
+        owner.TheWomen->click();
+        QCOMPARE(owner.Money->text(), QString("85000"));
+        QCOMPARE(owner.Credibility->text(), QString("Average"));
+        owner.OwnerName->setText("Jo Martel");
+        owner.CreateClick();
+        QVERIFY(!owner.isVisible());
+        QCOMPARE(fixedText(state.ownerName), std::string("Jo Martel"));
+        QCOMPARE(state.money, 85000.0);
+
+        // The map, in its new-game way.
+        TMapForm& map = *forms.mapForm;
+        QVERIFY(map.isVisible());
+        QVERIFY(map.Cancel->isVisible() && !map.Cancel1->isVisible());
+        QCOMPARE(map.BarListBox->count(), 18);
+        QVERIFY(!map.BuyBut->isEnabled() && !map.SellBut->isEnabled());
+        map.BarListBox->setCurrentRow(1); // The Rusty Anchor, 18000
+        QCOMPARE(map.Price->text(), QString("18000"));
+        QCOMPARE(map.BarOwner->text(), QString("This bar is not owned"));
+        QVERIFY(map.BuyBut->isEnabled() && !map.SellBut->isEnabled());
+        map.BuyButClick();
+        QVERIFY(!map.isVisible());
+
+        // Bar setup: the checks' messages in order, then the purchase.
+        TBarSetupForm& setup = *forms.barSetupForm;
+        QVERIFY(setup.isVisible());
+        QCOMPARE(setup.MoneyBefore->text(), QString("85000"));
+        QCOMPARE(setup.MoneyAfter->text(), QString("67000"));
+        QVERIFY(setup.LowClass->isEnabled() && !setup.DarkClass->isEnabled()); // class mask 1
+        setup.CreateClick();
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList({"You must choose a name for your bar.",
+                              "You must choose at least one type of music.",
+                              "You must choose a type of bar."}));
+        QVERIFY(setup.isVisible());
+        QCOMPARE(state.barCount, 0);
+        program.dialogs.clear();
+        setup.BarName->setText("Jo's Corner");
+        QVERIFY(setup.Create->isEnabled());
+        setup.Alternatif->click();
+        setup.LowClass->click();
+        setup.PriceEnter->setText("3");
+        setup.CreateClick();
+        QVERIFY(program.dialogs.shown.empty());
+        QVERIFY(!setup.isVisible());
+
+        // The game window counts its first day.
+        TGameForm& game = program.gameForm;
+        QVERIFY(game.isVisible());
+        QVERIFY(game.MainTimer->enabled() && game.CashTimer->enabled() &&
+                game.BeerStock->enabled());
+        QCOMPARE(game.MsgBox->item(0)->text(),
+                 QString("The bar you just buy isn't open yet. Open it to make business."));
+        QCOMPARE(state.barCount, 1);
+        QCOMPARE(state.money, 67000.0);
+        QCOMPARE(state.day, 1);
+        QCOMPARE(state.bars[0].clientsPerDay, 37); // 35, +2 for alternative in a low bar
+
+        // The map from the game: the bar is the player's.
+        game.BuyBarClick();
+        QVERIFY(map.Cancel1->isVisible() && !map.Cancel->isVisible());
+        map.BarListBox->setCurrentRow(1);
+        QCOMPARE(map.BarOwner->text(), QString("Jo Martel"));
+        QVERIFY(!map.BuyBut->isEnabled() && map.SellBut->isEnabled());
+        map.SellButClick();
+        QCOMPARE(program.dialogs.texts().last(), QString("Under reconstruction ;-)"));
+        map.Cancel1Click();
+        QVERIFY(!map.isVisible() && game.isVisible());
+
+        // The information window opens the bar.
+        TInfoForm& info = *forms.infoForm;
+        game.ViewInfoClick();
+        QCOMPARE(info.OwnerName->text(), QString("Jo Martel"));
+        QVERIFY(info.TheWomen->isChecked());
+        QCOMPARE(info.BarOwnList->count(), 1);
+        info.BarOwnList->setCurrentRow(0);
+        QCOMPARE(info.StatusBar->text(), QString("Close"));
+        info.ChangeStatusClick();
+        QCOMPARE(info.StatusBar->text(), QString("Open"));
+        QVERIFY(state.bars[0].isOpen);
+        info.CloseButClick();
+        QVERIFY(!info.isVisible());
+
+        // The drinks window orders 100 lagers for the bar.
+        TDrinkForm& drinks = *forms.drinkForm;
+        game.BuyDrinksClick();
+        QVERIFY(drinks.isVisible());
+        drinks.BarOwnList->setCurrentRow(1);
+        QCOMPARE(drinks.Status->text(), QString("Open"));
+        QCOMPARE(drinks.AverageClients->text(), QString("37"));
+        drinks.DrinksListBox->setCurrentRow(1); // Blonde Lager, 2 $
+        QCOMPARE(drinks.DrinksInfoBox->title(), QString("Beer Information"));
+        QCOMPARE(drinks.RetailPrice->text(), QString("2"));
+        drinks.QtyBuy->setText("100");
+        drinks.PriceSellBox->setText("4");
+        QCOMPARE(drinks.TotalPrice->text(), QString("200"));
+        QCOMPARE(drinks.ProfitBox->text(), QString("200"));
+        program.dialogs.clear();
+        drinks.OrderClick();
+        QCOMPARE(program.dialogs.texts(), QStringList{"Your order have been made."});
+        QCOMPARE(state.bars[0].drinks[0].stock, 100);
+        QVERIFY(state.bars[0].drinks[0].fairPrice);
+        QCOMPARE(state.money, 66800.0);
+        QCOMPARE(state.bars[0].profitThisMonth, -200);
+        drinks.hide();
+
+        // A few days of business: door money at 3 and lagers at 4.
+        for (int day = 0; day < 5; ++day)
+            game.MainTimerTimer();
+        const BarRecord& bar = state.bars[0];
+        QVERIFY(bar.visitorsThisMonth > 0);
+        const int sold = 100 - bar.drinks[0].stock;
+        QVERIFY(sold > 0);
+        QCOMPARE(state.money, 66800.0 + 3.0 * bar.visitorsThisMonth + 4.0 * sold);
+        QCOMPARE(bar.profitThisMonth, -200 + 3 * bar.visitorsThisMonth + 4 * sold);
+        game.CashTimerTimer();
+        QCOMPARE(game.MoneyLabel->text(), QString::number(state.money, 'g', 15));
+    }
+
+    void cancellingGoesBack() {
+        Program program(GameFolder::ShippedLists);
+        Forms& forms = program.forms;
+        forms.mainForm->NewGameOmbreButClick();
+        forms.newCarForm->CancelClick();
+        QVERIFY(forms.mainForm->isVisible() && !forms.newCarForm->isVisible());
+
+        forms.mainForm->NewGameOmbreButClick();
+        forms.newCarForm->CoolDude->click();
+        forms.newCarForm->OwnerName->setText("Max");
+        forms.newCarForm->CreateClick();
+        forms.mapForm->BarListBox->setCurrentRow(0);
+        forms.mapForm->BuyButClick();
+        forms.barSetupForm->CancelClick(); // back to the map, still in its new-game way
+        QVERIFY(forms.mapForm->isVisible());
+        QVERIFY(forms.mapForm->Cancel->isVisible());
+        forms.mapForm->CancelClick();
+        QVERIFY(forms.mainForm->isVisible() && !forms.mapForm->isVisible());
+    }
+};
+
+TAVO_UI_TEST_MAIN(NewGameRoadTest)
+#include "NewGameRoadTest.moc"
