@@ -127,29 +127,45 @@ public:
 
     void serve(BarDay& day, BarRecord& bar, std::int32_t count, Random& random, int doorPoints) {
         alignas(16) std::uint8_t left[16] = {};
+        bool runningOut = false; // a slot may run out within the batch
         for (int k = 0; k < slots_; ++k) {
             const DrinkSlot& slot = bar.drinks[k];
-            if (!slot.inUse || slot.stock >= 4 * count)
+            const bool sells = slot.inUse && slot.stock > 0;
+            sells_[2 * k] = sells ? 1 : 0;
+            if (!slot.inUse || slot.stock >= 4 * count) {
                 left[k] = 255; // cannot run out within the batch
-            else if (slot.stock > 0)
+            } else if (slot.stock > 0) {
                 left[k] = static_cast<std::uint8_t>(slot.stock);
+                runningOut = true;
+            }
         }
         Lanes lanes{_mm_load_si128(reinterpret_cast<const __m128i*>(left)), _mm_setzero_si128()};
         std::uint32_t seed = random.seed();
-        if (profitOnlyGrows(day.profit, count)) {
-            serveClients<false>(seed, day.money, day.profit, lanes, count);
-            alignas(16) std::uint8_t sold[16];
-            _mm_store_si128(reinterpret_cast<__m128i*>(sold), lanes.sold);
+        const bool profitGrows = profitOnlyGrows(day.profit, count);
+        if (runningOut) {
+            if (profitGrows)
+                serveClients<false, true>(seed, day.money, day.profit, lanes, count);
+            else
+                serveClients<true, true>(seed, day.money, day.profit, lanes, count);
+        } else {
+            if (profitGrows)
+                serveClients<false, false>(seed, day.money, day.profit, lanes, count);
+            else
+                serveClients<true, false>(seed, day.money, day.profit, lanes, count);
+        }
+        random.setSeed(seed);
+        // Drinks asked for per slot; those of a slot in use sold unless it
+        // was empty.
+        alignas(16) std::uint8_t sold[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(sold), lanes.sold);
+        for (int k = 0; k < slots_; ++k)
+            if (bar.drinks[k].inUse && bar.drinks[k].stock <= 0) sold[k] = 0;
+        if (profitGrows) {
             std::int64_t gain = door_.floorPart * count;
             for (int k = 0; k < slots_; ++k)
                 gain += sale(k).floorPart * sold[k];
             day.profit = static_cast<std::int32_t>(day.profit + gain);
-        } else {
-            serveClients<true>(seed, day.money, day.profit, lanes, count);
         }
-        random.setSeed(seed);
-        alignas(16) std::uint8_t sold[16];
-        _mm_store_si128(reinterpret_cast<__m128i*>(sold), lanes.sold);
         day.complaints += std::int64_t{doorPoints} * count;
         for (int k = 0; k < slots_; ++k) {
             DrinkSlot& slot = bar.drinks[k];
@@ -203,7 +219,7 @@ private:
         return profit + count * most < (std::int64_t{1} << 31);
     }
 
-    template <bool kTrackProfit>
+    template <bool kTrackProfit, bool kTrackStock>
     void serveClients(std::uint32_t& seedOut, double& moneyOut, std::int32_t& profitOut,
                       Lanes& lanesOut, std::int32_t count) const {
         // Locals, so that nothing goes through memory on the way.
@@ -222,10 +238,14 @@ private:
             const std::uint8_t* skip = kSkipped[d];                     // 0 1 3 4 0 drinks wanted
             money += doorMoney_;
             if constexpr (kTrackProfit) addProfit(profit, 2 * kDoor + 1);
-            serveDrink<kTrackProfit>(money, profit, lanes, slotOf_.ofSeed(s2) | skip[0]);
-            serveDrink<kTrackProfit>(money, profit, lanes, slotOf_.ofSeed(s3) | skip[1]);
-            serveDrink<kTrackProfit>(money, profit, lanes, slotOf_.ofSeed(s4) | skip[2]);
-            serveDrink<kTrackProfit>(money, profit, lanes, slotOf_.ofSeed(s5) | skip[3]);
+            serveDrink<kTrackProfit, kTrackStock>(money, profit, lanes,
+                                                  slotOf_.ofSeed(s2) | skip[0]);
+            serveDrink<kTrackProfit, kTrackStock>(money, profit, lanes,
+                                                  slotOf_.ofSeed(s3) | skip[1]);
+            serveDrink<kTrackProfit, kTrackStock>(money, profit, lanes,
+                                                  slotOf_.ofSeed(s4) | skip[2]);
+            serveDrink<kTrackProfit, kTrackStock>(money, profit, lanes,
+                                                  slotOf_.ofSeed(s5) | skip[3]);
             seed = nextSeed(d, s1, s2, s4, s5);
         }
         seedOut = seed;
@@ -235,14 +255,22 @@ private:
     }
 
     // `base` is twice the slot, plus 32 when the drink is not wanted.
-    template <bool kTrackProfit>
+    // When no slot can run out within the batch, whether a drink sells is
+    // known from its slot; otherwise the units left decide.
+    template <bool kTrackProfit, bool kTrackStock>
     void serveDrink(double& money, std::int32_t& profit, Lanes& lanes, std::uint32_t base) const {
         const __m128i hot = oneHot_[base]; // 0xFF in the slot's lane; none if not wanted
-        const __m128i sells =
-            _mm_andnot_si128(_mm_cmpeq_epi8(lanes.left, _mm_setzero_si128()), hot);
-        lanes.sold = _mm_sub_epi8(lanes.sold, sells);
-        lanes.left = _mm_add_epi8(lanes.left, sells);
-        const std::uint32_t index = base + (_mm_movemask_epi8(sells) != 0);
+        std::uint32_t index;
+        if constexpr (kTrackStock) {
+            const __m128i sells =
+                _mm_andnot_si128(_mm_cmpeq_epi8(lanes.left, _mm_setzero_si128()), hot);
+            lanes.sold = _mm_sub_epi8(lanes.sold, sells);
+            lanes.left = _mm_add_epi8(lanes.left, sells);
+            index = base + (_mm_movemask_epi8(sells) != 0);
+        } else {
+            lanes.sold = _mm_sub_epi8(lanes.sold, hot);
+            index = base + sells_[base];
+        }
         money += money_[index];
         if constexpr (kTrackProfit) addProfit(profit, index);
     }
@@ -264,7 +292,8 @@ private:
     std::int32_t floor_[2 * kTable];
     std::int32_t ceil_[2 * kTable];
     std::int32_t threshold_[2 * kTable];
-    __m128i oneHot_[2 * kTable] = {}; // at even indexes, like the payments
+    __m128i oneHot_[2 * kTable] = {};     // at even indexes, like the payments
+    std::uint8_t sells_[2 * kTable] = {}; // 1 at 2 * slot for a slot in use with units
 };
 
 } // namespace

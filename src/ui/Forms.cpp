@@ -46,6 +46,14 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 FormSet::~FormSet() {
+    // Every window is hidden while all still exist: hiding one may reach
+    // another (the drinks window gives the game window its clock back).
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             promoteForm_.get(), setupForm_.get(), popupForm_.get(), passForm_.get(),
+             newCarForm_.get(), mapForm_.get(), infoForm_.get(), gameForm_.get(), drinkForm_.get(),
+             fireForm_.get(), barSetupForm_.get(), mainForm_.get()})
+        window->hide();
+    forms_ = Forms{};
     promoteForm_.reset();
     setupForm_.reset();
     popupForm_.reset();

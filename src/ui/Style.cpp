@@ -19,7 +19,8 @@ void makeWhite(QWidget* window) {
 QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    for (QWidget* button : buttons) row->addWidget(button);
+    for (QWidget* button : buttons)
+        row->addWidget(button);
     return row;
 }
 

@@ -5,9 +5,9 @@
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/StatusHints.h"
+#include "ui/Style.h"
 #include "ui/TGameForm.h"
 #include "ui/TMapForm.h"
-#include "ui/Style.h"
 #include "ui/Text.h"
 
 #include <QButtonGroup>

@@ -4,8 +4,8 @@
 #include "core/NumberText.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
-#include "ui/TGameForm.h"
 #include "ui/Style.h"
+#include "ui/TGameForm.h"
 #include "ui/Text.h"
 
 #include <QCheckBox>

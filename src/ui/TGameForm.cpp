@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
+#include "ui/Style.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TInfoForm.h"
@@ -15,7 +16,6 @@
 #include "ui/TPassForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
-#include "ui/Style.h"
 #include "ui/Text.h"
 
 #include <QAction>

@@ -4,10 +4,10 @@
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/StatusHints.h"
+#include "ui/Style.h"
 #include "ui/TInfoForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
-#include "ui/Style.h"
 #include "ui/Text.h"
 
 #include <QGridLayout>

@@ -302,13 +302,15 @@ TEST(Business, DayMatchesTheRulesClientByClient) {
             bar.profitThisMonth = profits[dice.below(static_cast<int>(std::size(profits)))];
             bar.complaintCount = dice.below(460);
             bar.satisfactionCount = dice.below(460);
-            const int stockKind = dice.below(3); // plenty, running out, a few units
-            const bool plenty = stockKind == 0;
+            // plenty, running out, a few units, plenty or none
+            const int stockKind = dice.below(4);
+            const bool plenty = stockKind == 0 || stockKind == 3;
             const int slots = dice.below(16);
             const bool wholePrices = dice.below(2) == 0;
             for (int k = 0; k < slots; ++k) {
                 const double sale = wholePrices ? 1 + dice.below(12) * 0.25 : price();
-                const std::int32_t stock = plenty           ? 4 * perDay + dice.below(50)
+                const std::int32_t stock = stockKind == 3   ? (dice.below(3) ? 4 * perDay + 9 : 0)
+                                           : plenty         ? 4 * perDay + dice.below(50)
                                            : stockKind == 1 ? 200 + dice.below(200)
                                                             : dice.below(30);
                 addSlot(bar, dice.below(20), stock, sale, dice.below(6) != 0, dice.below(3) != 0);
