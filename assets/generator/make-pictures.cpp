@@ -168,10 +168,9 @@ QImage menuBackground() {
     drawNightTown(p, QSizeF(640, 480), 1980, true);
     glowText(p, QRectF(0, 30, 640, 120), QStringLiteral("Tavo"), titleFont(104),
              QColor(255, 222, 150), QColor(255, 140, 40), 3.0);
-    p.setPen(QColor(255, 220, 170));
-    p.setFont(titleFont(17, false));
-    p.drawText(QRectF(0, 140, 640, 30), Qt::AlignCenter,
-               QStringLiteral("Run the bars of the town, one night at a time"));
+    glowText(p, QRectF(0, 138, 640, 32),
+             QStringLiteral("Run the bars of the town, one night at a time"), titleFont(17, false),
+             QColor(255, 226, 180), QColor(20, 10, 40), 1.4);
     return image;
 }
 
@@ -210,9 +209,8 @@ QImage popupPicture() {
     drawNightTown(p, QSizeF(420, 120), 49, false);
     glowText(p, QRectF(0, 10, 420, 60), QStringLiteral("Tavo 0.4"), titleFont(44),
              QColor(255, 222, 150), QColor(255, 140, 40), 2.0);
-    p.setPen(QColor(255, 230, 190));
-    p.setFont(titleFont(14, false));
-    p.drawText(QRectF(0, 68, 420, 24), Qt::AlignCenter, QStringLiteral("What's new in town"));
+    glowText(p, QRectF(0, 66, 420, 26), QStringLiteral("What's new in town"), titleFont(15),
+             QColor(255, 236, 200), QColor(20, 10, 40), 1.6);
     return image;
 }
 
