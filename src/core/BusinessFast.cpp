@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 #include <memory>
 
 namespace tavo {
@@ -91,6 +93,7 @@ inline std::uint32_t nextSeed(std::uint32_t d, std::uint32_t s1, std::uint32_t s
 // left in each slot are followed in the 16 byte lanes of a vector register
 // (255 for a slot that cannot run out within the batch), where counting
 // random slots in memory would stall on one another.
+#if defined(__SSE2__)
 class SureBatch {
 public:
     static constexpr std::int32_t kBatch = 63; // byte lanes: 4 drinks x 63 clients < 256
@@ -295,16 +298,24 @@ private:
     __m128i oneHot_[2 * kTable] = {};     // at even indexes, like the payments
     std::uint8_t sells_[2 * kTable] = {}; // 1 at 2 * slot for a slot in use with units
 };
+#endif
 
 } // namespace
 
 bool serveFast(BarDay& day, BarRecord& bar, int slots, std::int32_t clients, Random& random,
                int doorPoints) {
+#if defined(__SSE2__)
     if (!SureBatch::suits(bar, slots)) return false;
     SureBatch sure(bar, slots);
     for (std::int32_t first = 0; first < clients; first += SureBatch::kBatch)
         sure.serve(day, bar, std::min(SureBatch::kBatch, clients - first), random, doorPoints);
     return true;
+#else
+    // Without the vector registers it counts in, the rules run client by
+    // client instead.
+    (void)day, (void)bar, (void)slots, (void)clients, (void)random, (void)doorPoints;
+    return false;
+#endif
 }
 
 } // namespace tavo

@@ -21,7 +21,7 @@ struct BarDay {
 
 // Serves the day's clients of a bar whose door and sale prices all follow
 // the whole-number rule of Payment. False, and nothing done, for a bar with
-// no slot or another kind of price.
+// no slot or another kind of price (or on a processor without SSE2).
 bool serveFast(BarDay& day, BarRecord& bar, int slots, std::int32_t clients, Random& random,
                int doorPoints);
 

@@ -526,6 +526,13 @@ void TGameForm::ViewInfoClick() {
 }
 
 void TGameForm::BuyDrinksClick() {
+    if (forms_.drinkForm->isVisible()) {
+        // Asked again while open: the interval remembered stays the one
+        // from before the window paused the clock.
+        forms_.drinkForm->raise();
+        forms_.drinkForm->activateWindow();
+        return;
+    }
     savedInterval = MainTimer->interval();
     if (game_.config.PauseBeer) MainTimer->setInterval(0);
     forms_.drinkForm->show();

@@ -146,6 +146,8 @@ private slots:
         program.gameForm.Fast1Click();
         TDrinkForm& form = drinksFor(program, 1);
         QCOMPARE(program.gameForm.MainTimer->interval(), 0);
+        program.gameForm.BuyDrinksClick(); // again while open: the clock still comes back
+        QCOMPARE(program.gameForm.MainTimer->interval(), 0);
         form.QtyBuy->setText("10");
         form.PriceSellBox->setText("4");
         form.OrderClick();
