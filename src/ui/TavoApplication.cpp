@@ -1,6 +1,7 @@
 #include "ui/TavoApplication.h"
 
 #include "core/NumberText.h"
+#include "ui/Icons.h"
 
 #include <exception>
 
@@ -9,17 +10,27 @@ namespace tavo::ui {
 TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(kAppTitle);
     setApplicationDisplayName(kAppTitle);
+    setWindowIcon(toolIcon(ToolIcon::Drinks));
 }
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const ConversionError& error) {
-        if (dialogs_) dialogs_->errorBox(QString::fromStdString(error.what()));
+        showError(error.what());
     } catch (const std::exception& error) {
-        if (dialogs_) dialogs_->errorBox(QString::fromStdString(error.what()));
+        showError(error.what());
     }
     return true;
+}
+
+void TavoApplication::showError(const char* text) {
+    // While one error box waits, the game clock goes on; a day that fails
+    // the same way again must not pile a second box on the first.
+    if (!dialogs_ || showingError_) return;
+    showingError_ = true;
+    dialogs_->errorBox(QString::fromUtf8(text));
+    showingError_ = false;
 }
 
 } // namespace tavo::ui

@@ -17,7 +17,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    void showError(const char* text);
+
     Dialogs* dialogs_ = nullptr;
+    bool showingError_ = false;
 };
 
 } // namespace tavo::ui

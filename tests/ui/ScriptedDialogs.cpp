@@ -53,6 +53,7 @@ void ScriptedDialogs::information(const QString& text) {
 void ScriptedDialogs::errorBox(const QString& text) {
     shown.push_back(
         shownDialog(ShownDialog::ErrorBox, text, kAppTitle, DialogButtons::Ok, DialogIcon::Stop));
+    if (whileErrorShown) whileErrorShown();
 }
 
 std::optional<QString> ScriptedDialogs::openFile(const FileDialogSpec& spec) {

@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace tavo::ui::test {
@@ -38,6 +39,7 @@ public:
     std::vector<ShownDialog> shown;
     std::deque<bool> yes;                     // answers to Yes/No questions
     std::deque<std::optional<QString>> files; // answers to file dialogs
+    std::function<void()> whileErrorShown;    // runs while an error box waits
 };
 
 } // namespace tavo::ui::test

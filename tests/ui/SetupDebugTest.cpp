@@ -175,6 +175,16 @@ private slots:
         game.ClockSpeedBox->setText("1.5");
         QTest::mouseClick(game.ClockSpeedBut, Qt::LeftButton);
         QCOMPARE(program.dialogs.texts().last(), QString("'1.5' is not a valid integer value"));
+
+        // The clock keeps running while an error box waits: the same error
+        // again shows no second box over the first.
+        program.dialogs.clear();
+        program.dialogs.whileErrorShown = [&] { QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); };
+        QTest::mouseClick(game.MoneyAdd, Qt::LeftButton);
+        QCOMPARE(program.dialogs.shown.size(), size_t{1});
+        program.dialogs.whileErrorShown = nullptr;
+        QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); // and the next one shows again
+        QCOMPARE(program.dialogs.shown.size(), size_t{2});
         static_cast<TavoApplication*>(app)->setDialogs(nullptr);
     }
 
