@@ -50,6 +50,7 @@ double orderTotal(const GameState& state, const DrinkOrder& order) {
 }
 
 OrderOutcome orderDrinks(GameState& state, const DrinkOrder& order) {
+    if (orderTargetCount(state, order.orderBar) == 0) return OrderOutcome::NoBar;
     if (!(orderTotal(state, order) < state.money)) return OrderOutcome::NotEnoughMoney;
     bool room = true;
     forEachTarget(state, order.orderBar, [&](BarRecord& bar) {

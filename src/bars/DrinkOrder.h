@@ -43,6 +43,7 @@ enum class OrderOutcome {
     Ordered,
     NotEnoughMoney, // the total is not below the money
     NoFreeSlot,     // a target bar would need a sixteenth drink
+    NoBar,          // no bar of the game to order for
 };
 
 // The total of an order: quantity x retail price for each target bar.

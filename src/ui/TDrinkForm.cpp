@@ -291,13 +291,16 @@ void TDrinkForm::OrderClick() {
         oups(dialogs_, QStringLiteral("A bar sells 15 different drinks at most:\nthis one has no "
                                       "room left for another drink."));
         return;
+    case OrderOutcome::NoBar:
+        oups(dialogs_, QStringLiteral("You have no bar to order these drinks for."));
+        return;
     case OrderOutcome::Ordered:
         break;
     }
-    if (orderBar != kAllBars) {
+    if (orderBar >= 0 && orderBar < game_.state.barCount) {
         BarRecord& bar = game_.state.bars[orderBar];
-        QtyLeft->setText(
-            QString::number(bar.drinks[findDrinkSlot(bar, selectedDrink, false)].stock));
+        if (const int slot = findDrinkSlot(bar, selectedDrink, false); slot >= 0)
+            QtyLeft->setText(QString::number(bar.drinks[slot].stock));
     }
     if (game_.config.DrinkClose)
         hide();

@@ -251,6 +251,14 @@ TEST(DrinkOrder, AllBarsAndRepeatOrders) {
     EXPECT_TRUE(state.bars[1].drinks[0].fairPrice);
 }
 
+TEST(DrinkOrder, NoBarNoOrder) {
+    GameState state = test::startedGame(1000);
+    EXPECT_EQ(orderDrinks(state, {kAllBars, 0, 10, 3, 2, true}), OrderOutcome::NoBar);
+    test::addBar(state, 10, 1);
+    EXPECT_EQ(orderDrinks(state, {1, 0, 10, 3, 2, true}), OrderOutcome::NoBar);
+    EXPECT_DOUBLE_EQ(state.money, 1000);
+}
+
 TEST(DrinkOrder, ASixteenthDrinkIsRefused) {
     GameState state = test::startedGame(1e6);
     BarRecord& full = test::addBar(state, 10, 1);

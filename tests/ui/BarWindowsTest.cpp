@@ -158,6 +158,22 @@ private slots:
         QCOMPARE(form.selectedDrink, -1);
     }
 
+    // A game with fewer bars loaded while the window is open: its old lines
+    // name bars the game no longer has, and ordering for one changes nothing.
+    void drinksForABarNoLongerOwned() {
+        Program program;
+        TDrinkForm& form = drinksFor(program, 3);
+        program.game.state.barCount = 1;
+        const double money = program.game.state.money;
+        form.QtyBuy->setText("10");
+        form.PriceSellBox->setText("4");
+        form.OrderClick();
+        QCOMPARE(program.dialogs.texts().last(),
+                 QString("You have no bar to order these drinks for."));
+        QCOMPARE(program.game.state.money, money);
+        QCOMPARE(program.game.state.bars[2].drinks[0].stock, 80);
+    }
+
     void drinksHelp() {
         Program program;
         program.forms.drinkForm->HelpClick();
