@@ -178,8 +178,8 @@ void TDrinkForm::DrinksListBoxClick() {
     const QSignalBlocker quietPrice(PriceSellBox);
     PriceSellBox->setText(kZero);
     QtyLeft->setText(kZero);
-    UsedBar->setChecked(true);
     if (orderBar != kAllBars && orderBar >= 0 && orderBar < game_.state.barCount) {
+        UsedBar->setChecked(true);
         BarRecord& bar = game_.state.bars[orderBar];
         const int slot = findDrinkSlot(bar, drink, false);
         if (slot >= 0 && bar.drinks[slot].salePrice > 0) {
