@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -153,108 +154,103 @@ void drawNightTown(QPainter& p, const QSizeF& size, quint32 seed, bool withSigns
     }
 }
 
-QImage canvas(double width, double height) {
+// A picture of width x height on screen, drawn at twice that size.
+QImage drawn(double width, double height, const std::function<void(QPainter&)>& draw) {
     QImage image(static_cast<int>(width * kScale), static_cast<int>(height * kScale),
                  QImage::Format_RGB32);
     image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(kScale, kScale);
+        draw(p);
+    }
     return image;
 }
 
 QImage menuBackground() {
-    QImage image = canvas(640, 480);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    drawNightTown(p, QSizeF(640, 480), 1980, true);
-    glowText(p, QRectF(0, 30, 640, 120), QStringLiteral("Tavo"), titleFont(104),
-             QColor(255, 222, 150), QColor(255, 140, 40), 3.0);
-    glowText(p, QRectF(0, 138, 640, 32),
-             QStringLiteral("Run the bars of the town, one night at a time"), titleFont(17, false),
-             QColor(255, 226, 180), QColor(20, 10, 40), 1.4);
-    return image;
+    return drawn(640, 480, [&](QPainter& p) {
+        drawNightTown(p, QSizeF(640, 480), 1980, true);
+        glowText(p, QRectF(0, 30, 640, 120), QStringLiteral("Tavo"), titleFont(104),
+                 QColor(255, 222, 150), QColor(255, 140, 40), 3.0);
+        glowText(p, QRectF(0, 138, 640, 32),
+                 QStringLiteral("Run the bars of the town, one night at a time"),
+                 titleFont(17, false), QColor(255, 226, 180), QColor(20, 10, 40), 1.4);
+    });
 }
 
 QImage button(const QString& text, bool lit, double width, double height) {
-    QImage image = canvas(width, height);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    // The button sits on the night scene: paint a matching dark backdrop.
-    p.fillRect(QRectF(0, 0, width, height), QColor(30, 20, 50));
-    QLinearGradient wood(0, 0, 0, height);
-    if (lit) {
-        wood.setColorAt(0, QColor(255, 206, 120));
-        wood.setColorAt(0.5, QColor(236, 150, 50));
-        wood.setColorAt(1, QColor(180, 90, 20));
-    } else {
-        wood.setColorAt(0, QColor(120, 70, 40));
-        wood.setColorAt(0.5, QColor(90, 50, 28));
-        wood.setColorAt(1, QColor(60, 32, 18));
-    }
-    p.setPen(QPen(lit ? QColor(255, 236, 180) : QColor(200, 150, 90), 2));
-    p.setBrush(wood);
-    p.drawRoundedRect(QRectF(2, 2, width - 4, height - 4), height * 0.3, height * 0.3);
-    QFont font = titleFont(height * 0.48);
-    p.setFont(font);
-    p.setPen(lit ? QColor(60, 24, 0) : QColor(255, 226, 170));
-    p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
-    return image;
+    return drawn(width, height, [&](QPainter& p) {
+        // The button sits on the night scene: paint a matching dark backdrop.
+        p.fillRect(QRectF(0, 0, width, height), QColor(30, 20, 50));
+        QLinearGradient wood(0, 0, 0, height);
+        if (lit) {
+            wood.setColorAt(0, QColor(255, 206, 120));
+            wood.setColorAt(0.5, QColor(236, 150, 50));
+            wood.setColorAt(1, QColor(180, 90, 20));
+        } else {
+            wood.setColorAt(0, QColor(120, 70, 40));
+            wood.setColorAt(0.5, QColor(90, 50, 28));
+            wood.setColorAt(1, QColor(60, 32, 18));
+        }
+        p.setPen(QPen(lit ? QColor(255, 236, 180) : QColor(200, 150, 90), 2));
+        p.setBrush(wood);
+        p.drawRoundedRect(QRectF(2, 2, width - 4, height - 4), height * 0.3, height * 0.3);
+        QFont font = titleFont(height * 0.48);
+        p.setFont(font);
+        p.setPen(lit ? QColor(60, 24, 0) : QColor(255, 226, 170));
+        p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
+    });
 }
 
 QImage popupPicture() {
-    QImage image = canvas(420, 120);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    drawNightTown(p, QSizeF(420, 120), 49, false);
-    glowText(p, QRectF(0, 10, 420, 60), QStringLiteral("Tavo 0.4"), titleFont(44),
-             QColor(255, 222, 150), QColor(255, 140, 40), 2.0);
-    glowText(p, QRectF(0, 66, 420, 26), QStringLiteral("What's new in town"), titleFont(15),
-             QColor(255, 236, 200), QColor(20, 10, 40), 1.6);
-    return image;
+    return drawn(420, 120, [&](QPainter& p) {
+        drawNightTown(p, QSizeF(420, 120), 49, false);
+        glowText(p, QRectF(0, 10, 420, 60), QStringLiteral("Tavo 0.4"), titleFont(44),
+                 QColor(255, 222, 150), QColor(255, 140, 40), 2.0);
+        glowText(p, QRectF(0, 66, 420, 26), QStringLiteral("What's new in town"), titleFont(15),
+                 QColor(255, 236, 200), QColor(20, 10, 40), 1.6);
+    });
 }
 
 QImage firePicture() {
-    QImage image = canvas(320, 200);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    p.fillRect(QRectF(0, 0, 320, 200), Qt::white);
-    QRandomGenerator dice(666);
-    // A bar front.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 60, 50));
-    p.drawRect(QRectF(70, 90, 180, 100));
-    p.setBrush(QColor(40, 30, 30));
-    p.drawRect(QRectF(140, 130, 40, 60));
-    for (double wx : {90.0, 200.0}) {
-        p.setBrush(QColor(255, 170, 40));
-        p.drawRect(QRectF(wx, 110, 30, 30));
-    }
-    glowText(p, QRectF(70, 92, 180, 18), QStringLiteral("BAR"), signFont(15), QColor(255, 240, 200),
-             QColor(255, 90, 40), 1.0);
-    // Flames.
-    for (int i = 0; i < 26; ++i) {
-        const double fx = 70 + dice.bounded(180.0);
-        const double fh = 40 + dice.bounded(70.0);
-        QPainterPath flame;
-        flame.moveTo(fx - 14, 100);
-        flame.cubicTo(fx - 18, 100 - fh * 0.5, fx - 2, 100 - fh * 0.7, fx, 100 - fh);
-        flame.cubicTo(fx + 4, 100 - fh * 0.6, fx + 20, 100 - fh * 0.4, fx + 14, 100);
-        flame.closeSubpath();
-        QLinearGradient fire(0, 100 - fh, 0, 100);
-        fire.setColorAt(0, QColor(255, 230, 80, 200));
-        fire.setColorAt(0.5, QColor(255, 120, 20, 220));
-        fire.setColorAt(1, QColor(200, 30, 0, 230));
-        p.setBrush(fire);
-        p.drawPath(flame);
-    }
-    // Smoke.
-    for (int i = 0; i < 12; ++i) {
-        p.setBrush(QColor(90, 90, 90, 60));
-        p.drawEllipse(QPointF(90 + dice.bounded(150.0), 8 + dice.bounded(30.0)), 18, 12);
-    }
-    return image;
+    return drawn(320, 200, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, 320, 200), Qt::white);
+        QRandomGenerator dice(666);
+        // A bar front.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 60, 50));
+        p.drawRect(QRectF(70, 90, 180, 100));
+        p.setBrush(QColor(40, 30, 30));
+        p.drawRect(QRectF(140, 130, 40, 60));
+        for (double wx : {90.0, 200.0}) {
+            p.setBrush(QColor(255, 170, 40));
+            p.drawRect(QRectF(wx, 110, 30, 30));
+        }
+        glowText(p, QRectF(70, 92, 180, 18), QStringLiteral("BAR"), signFont(15),
+                 QColor(255, 240, 200), QColor(255, 90, 40), 1.0);
+        // Flames.
+        for (int i = 0; i < 26; ++i) {
+            const double fx = 70 + dice.bounded(180.0);
+            const double fh = 40 + dice.bounded(70.0);
+            QPainterPath flame;
+            flame.moveTo(fx - 14, 100);
+            flame.cubicTo(fx - 18, 100 - fh * 0.5, fx - 2, 100 - fh * 0.7, fx, 100 - fh);
+            flame.cubicTo(fx + 4, 100 - fh * 0.6, fx + 20, 100 - fh * 0.4, fx + 14, 100);
+            flame.closeSubpath();
+            QLinearGradient fire(0, 100 - fh, 0, 100);
+            fire.setColorAt(0, QColor(255, 230, 80, 200));
+            fire.setColorAt(0.5, QColor(255, 120, 20, 220));
+            fire.setColorAt(1, QColor(200, 30, 0, 230));
+            p.setBrush(fire);
+            p.drawPath(flame);
+        }
+        // Smoke.
+        for (int i = 0; i < 12; ++i) {
+            p.setBrush(QColor(90, 90, 90, 60));
+            p.drawEllipse(QPointF(90 + dice.bounded(150.0), 8 + dice.bounded(30.0)), 18, 12);
+        }
+    });
 }
 
 // The bar names of the shipped list's source, in order.
@@ -274,107 +270,105 @@ QStringList barNames(const QString& source) {
 // windows, a park, and a glowing pin for each bar of the shipped list.
 QImage townMap(const QStringList& bars) {
     constexpr double w = 480, h = 360;
-    QImage image = canvas(w, h);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    QRandomGenerator dice(1983);
-    p.fillRect(QRectF(0, 0, w, h), QColor(22, 24, 38));
+    return drawn(w, h, [&](QPainter& p) {
+        QRandomGenerator dice(1983);
+        p.fillRect(QRectF(0, 0, w, h), QColor(22, 24, 38));
 
-    // Blocks between the streets.
-    const double street = 9;
-    const double xs[] = {0, 70, 140, 205, 275, 345, 410, 480};
-    const double ys[] = {0, 62, 124, 180, 240, 300, 360};
-    for (int col = 0; col + 1 < 8; ++col) {
-        for (int row = 0; row + 1 < 7; ++row) {
-            const QRectF block(xs[col] + street / 2, ys[row] + street / 2,
-                               xs[col + 1] - xs[col] - street, ys[row + 1] - ys[row] - street);
-            const bool park = col == 5 && row == 1;
-            p.setPen(Qt::NoPen);
-            p.setBrush(park ? QColor(24, 52, 34) : QColor(44, 40, 58));
-            p.drawRoundedRect(block, 4, 4);
-            if (park) {
-                for (int t = 0; t < 14; ++t) {
-                    p.setBrush(QColor(30, 80 + dice.bounded(40), 44));
-                    p.drawEllipse(QPointF(block.left() + 6 + dice.bounded(block.width() - 12),
-                                          block.top() + 6 + dice.bounded(block.height() - 12)),
-                                  4, 4);
+        // Blocks between the streets.
+        const double street = 9;
+        const double xs[] = {0, 70, 140, 205, 275, 345, 410, 480};
+        const double ys[] = {0, 62, 124, 180, 240, 300, 360};
+        for (int col = 0; col + 1 < 8; ++col) {
+            for (int row = 0; row + 1 < 7; ++row) {
+                const QRectF block(xs[col] + street / 2, ys[row] + street / 2,
+                                   xs[col + 1] - xs[col] - street, ys[row + 1] - ys[row] - street);
+                const bool park = col == 5 && row == 1;
+                p.setPen(Qt::NoPen);
+                p.setBrush(park ? QColor(24, 52, 34) : QColor(44, 40, 58));
+                p.drawRoundedRect(block, 4, 4);
+                if (park) {
+                    for (int t = 0; t < 14; ++t) {
+                        p.setBrush(QColor(30, 80 + dice.bounded(40), 44));
+                        p.drawEllipse(QPointF(block.left() + 6 + dice.bounded(block.width() - 12),
+                                              block.top() + 6 + dice.bounded(block.height() - 12)),
+                                      4, 4);
+                    }
+                    continue;
                 }
-                continue;
-            }
-            for (int lit = 0; lit < 10; ++lit) {
-                p.setBrush(dice.bounded(3) ? QColor(255, 205, 110, 200)
-                                           : QColor(255, 160, 70, 160));
-                p.drawRect(QRectF(block.left() + 3 + dice.bounded(block.width() - 8),
-                                  block.top() + 3 + dice.bounded(block.height() - 8), 2.5, 2.5));
+                for (int lit = 0; lit < 10; ++lit) {
+                    p.setBrush(dice.bounded(3) ? QColor(255, 205, 110, 200)
+                                               : QColor(255, 160, 70, 160));
+                    p.drawRect(QRectF(block.left() + 3 + dice.bounded(block.width() - 8),
+                                      block.top() + 3 + dice.bounded(block.height() - 8), 2.5,
+                                      2.5));
+                }
             }
         }
-    }
-    // Street lamps along the avenues.
-    for (double x : xs)
-        for (double y = 10; y < h; y += 28) {
-            QRadialGradient glow(QPointF(x, y), 7);
-            glow.setColorAt(0, QColor(255, 200, 120, 90));
-            glow.setColorAt(1, QColor(255, 200, 120, 0));
-            p.setBrush(glow);
-            p.drawEllipse(QPointF(x, y), 7, 7);
-        }
-    // The river crosses the town.
-    QPainterPath river;
-    river.moveTo(-10, 250);
-    river.cubicTo(120, 200, 200, 330, 300, 290);
-    river.cubicTo(380, 260, 420, 330, 500, 310);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(18, 40, 80), 26, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(river);
-    p.setPen(QPen(QColor(40, 80, 140, 120), 2, Qt::DashLine));
-    p.drawPath(river);
+        // Street lamps along the avenues.
+        for (double x : xs)
+            for (double y = 10; y < h; y += 28) {
+                QRadialGradient glow(QPointF(x, y), 7);
+                glow.setColorAt(0, QColor(255, 200, 120, 90));
+                glow.setColorAt(1, QColor(255, 200, 120, 0));
+                p.setBrush(glow);
+                p.drawEllipse(QPointF(x, y), 7, 7);
+            }
+        // The river crosses the town.
+        QPainterPath river;
+        river.moveTo(-10, 250);
+        river.cubicTo(120, 200, 200, 330, 300, 290);
+        river.cubicTo(380, 260, 420, 330, 500, 310);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(18, 40, 80), 26, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(river);
+        p.setPen(QPen(QColor(40, 80, 140, 120), 2, Qt::DashLine));
+        p.drawPath(river);
 
-    // The bars, each on a block corner clear of the river.
-    QFont label(QStringLiteral("DejaVu Sans"));
-    label.setPixelSize(8);
-    label.setBold(true);
-    QFont number = label;
-    number.setPixelSize(7);
-    // Spots on block corners clear of the river, spread over the town.
-    QList<QPointF> spots;
-    for (int row = 1; row < 6; ++row)
-        for (int col = 1; col < 7; ++col) {
-            const QPointF pin(xs[col] + (row % 2 ? -20 : 20), ys[row] - 14 + 8 * (col % 2));
-            if (!river.intersects(QRectF(pin.x() - 16, pin.y() - 14, 32, 30))) spots << pin;
+        // The bars, each on a block corner clear of the river.
+        QFont label(QStringLiteral("DejaVu Sans"));
+        label.setPixelSize(8);
+        label.setBold(true);
+        QFont number = label;
+        number.setPixelSize(7);
+        // Spots on block corners clear of the river, spread over the town.
+        QList<QPointF> spots;
+        for (int row = 1; row < 6; ++row)
+            for (int col = 1; col < 7; ++col) {
+                const QPointF pin(xs[col] + (row % 2 ? -20 : 20), ys[row] - 14 + 8 * (col % 2));
+                if (!river.intersects(QRectF(pin.x() - 16, pin.y() - 14, 32, 30))) spots << pin;
+            }
+        for (qsizetype i = spots.size() - 1; i > 0; --i)
+            spots.swapItemsAt(i, static_cast<qsizetype>(dice.bounded(static_cast<int>(i + 1))));
+        for (qsizetype placed = 0; placed < bars.size() && placed < spots.size(); ++placed) {
+            const QPointF pin = spots[placed];
+            QRadialGradient halo(pin, 12);
+            halo.setColorAt(0, QColor(255, 150, 50, 200));
+            halo.setColorAt(1, QColor(255, 150, 50, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(halo);
+            p.drawEllipse(pin, 12, 12);
+            p.setBrush(QColor(255, 214, 120));
+            p.setPen(QPen(QColor(90, 40, 10), 1));
+            p.drawEllipse(pin, 6, 6);
+            p.setFont(number);
+            p.setPen(QColor(60, 20, 0));
+            p.drawText(QRectF(pin.x() - 6, pin.y() - 6, 12, 12), Qt::AlignCenter,
+                       QString::number(placed + 1));
+            const QString name = bars[placed];
+            const double width = QFontMetricsF(label).horizontalAdvance(name) + 4;
+            const double left = std::clamp(pin.x() - width / 2, 2.0, w - width - 2);
+            const QRectF text(left, pin.y() + 6, width, 11);
+            p.setFont(label);
+            p.setPen(QColor(10, 10, 20, 230));
+            for (const QPointF offset :
+                 {QPointF(-0.8, 0), QPointF(0.8, 0), QPointF(0, 0.8), QPointF(0, -0.8)})
+                p.drawText(text.translated(offset), Qt::AlignHCenter | Qt::AlignTop, name);
+            p.setPen(QColor(255, 236, 200));
+            p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, name);
         }
-    for (qsizetype i = spots.size() - 1; i > 0; --i)
-        spots.swapItemsAt(i, static_cast<qsizetype>(dice.bounded(static_cast<int>(i + 1))));
-    for (qsizetype placed = 0; placed < bars.size() && placed < spots.size(); ++placed) {
-        const QPointF pin = spots[placed];
-        QRadialGradient halo(pin, 12);
-        halo.setColorAt(0, QColor(255, 150, 50, 200));
-        halo.setColorAt(1, QColor(255, 150, 50, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(halo);
-        p.drawEllipse(pin, 12, 12);
-        p.setBrush(QColor(255, 214, 120));
-        p.setPen(QPen(QColor(90, 40, 10), 1));
-        p.drawEllipse(pin, 6, 6);
-        p.setFont(number);
-        p.setPen(QColor(60, 20, 0));
-        p.drawText(QRectF(pin.x() - 6, pin.y() - 6, 12, 12), Qt::AlignCenter,
-                   QString::number(placed + 1));
-        const QString name = bars[placed];
-        const double width = QFontMetricsF(label).horizontalAdvance(name) + 4;
-        const double left = std::clamp(pin.x() - width / 2, 2.0, w - width - 2);
-        const QRectF text(left, pin.y() + 6, width, 11);
-        p.setFont(label);
-        p.setPen(QColor(10, 10, 20, 230));
-        for (const QPointF offset :
-             {QPointF(-0.8, 0), QPointF(0.8, 0), QPointF(0, 0.8), QPointF(0, -0.8)})
-            p.drawText(text.translated(offset), Qt::AlignHCenter | Qt::AlignTop, name);
-        p.setPen(QColor(255, 236, 200));
-        p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, name);
-    }
-    glowText(p, QRectF(8, 4, 140, 22), QStringLiteral("Tavo town"), titleFont(16),
-             QColor(255, 222, 150), QColor(255, 140, 40), 1.0);
-    return image;
+        glowText(p, QRectF(8, 4, 140, 22), QStringLiteral("Tavo town"), titleFont(16),
+                 QColor(255, 222, 150), QColor(255, 140, 40), 1.0);
+    });
 }
 
 bool save(const QImage& image, const QDir& folder, const QString& name) {

@@ -3,6 +3,8 @@
 #include "core/Arithmetic.h"
 #include "core/FixedText.h"
 
+#include <algorithm>
+
 namespace tavo {
 namespace {
 
@@ -86,6 +88,13 @@ std::int32_t clientsAtPurchase(const BarListEntry& entry, std::int32_t barClass,
     if (clients > entry.maxClients) clients = entry.maxClients;
     if (clients < 5) clients = 5;
     return clients;
+}
+
+bool ownsListBar(const GameState& state, int listIndex) {
+    const int owned = std::clamp(state.barCount, 0, kMaxBars);
+    for (int b = 0; b < owned; ++b)
+        if (state.bars[b].listIndex == listIndex) return true;
+    return false;
 }
 
 BarRecord* nextBarEntry(GameState& state) {

@@ -36,6 +36,9 @@ void applyClassMask(std::int32_t classMask, bool (&allowed)[5]);
 std::int32_t clientsAtPurchase(const BarListEntry& entry, std::int32_t barClass,
                                const bool (&music)[5], std::int32_t knowledge);
 
+// Whether a bar of the list (by its position) is one of the owner's.
+bool ownsListBar(const GameState& state, int listIndex);
+
 // The setup window's buttons write into the entry a purchase would fill
 // (entry barCount); nothing when every entry is taken.
 BarRecord* nextBarEntry(GameState& state);

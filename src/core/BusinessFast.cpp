@@ -125,7 +125,6 @@ public:
             set(2 * k + 1, Payment{-0.0});
         }
         set(2 * kDoor + 1, door_);
-        doorMoney_ = door_.amount;
     }
 
     void serve(BarDay& day, BarRecord& bar, std::int32_t count, Random& random, int doorPoints) {
@@ -239,7 +238,7 @@ private:
             const auto draw = static_cast<std::uint32_t>(Random::drawOf(s1));
             const std::uint32_t d = draw - 5 * ((draw * 52429u) >> 18); // draw % 5
             const std::uint8_t* skip = kSkipped[d];                     // 0 1 3 4 0 drinks wanted
-            money += doorMoney_;
+            money += door_.amount;
             if constexpr (kTrackProfit) addProfit(profit, 2 * kDoor + 1);
             serveDrink<kTrackProfit, kTrackStock>(money, profit, lanes,
                                                   slotOf_.ofSeed(s2) | skip[0]);
@@ -287,7 +286,6 @@ private:
     const int slots_;
     const SlotModulo slotOf_;
     const Payment door_;
-    double doorMoney_ = 0;
     bool salePositive_ = true;
     std::int64_t mostDrink_ = 0;
     Payment payment_[2 * kTable];

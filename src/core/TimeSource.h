@@ -22,7 +22,6 @@ class FixedTimeSource final : public TimeSource {
 public:
     explicit FixedTimeSource(std::int64_t seconds) : seconds_(seconds) {}
     std::int64_t nowSeconds() const override { return seconds_; }
-    void set(std::int64_t seconds) { seconds_ = seconds; }
 
 private:
     std::int64_t seconds_;

@@ -22,8 +22,6 @@ public:
     void setInterval(int interval);
     // Whether the underlying clock is running (enabled and interval > 0).
     bool running() const { return timer_.isActive(); }
-    // What a tick does; tests call it directly instead of waiting.
-    void fire() { onTimer_(); }
 
 private:
     void update();

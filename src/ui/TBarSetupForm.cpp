@@ -24,9 +24,8 @@
 #include <QVBoxLayout>
 
 namespace tavo::ui {
-namespace {
 
-QString refusalText(PurchaseRefusal refusal) {
+QString TBarSetupForm::refusalText(PurchaseRefusal refusal) {
     switch (refusal) {
     case PurchaseRefusal::NameMissing:
         return QStringLiteral("You must choose a name for your bar.");
@@ -47,8 +46,6 @@ QString refusalText(PurchaseRefusal refusal) {
     }
     return QStringLiteral("Choose the bar to buy on the map first.");
 }
-
-} // namespace
 
 TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
@@ -161,8 +158,8 @@ void TBarSetupForm::applyClassMask(std::int32_t classMask) {
 
 void TBarSetupForm::prepareSale(int bar, double moneyBefore, double moneyAfter) {
     selectedBar = bar;
-    MoneyBefore->setText(QString::fromStdString(formatGeneral(moneyBefore, game_.numberFormat)));
-    MoneyAfter->setText(QString::fromStdString(formatGeneral(moneyAfter, game_.numberFormat)));
+    MoneyBefore->setText(generalText(moneyBefore, game_.numberFormat));
+    MoneyAfter->setText(generalText(moneyAfter, game_.numberFormat));
 }
 
 void TBarSetupForm::showEvent(QShowEvent* event) {

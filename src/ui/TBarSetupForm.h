@@ -2,6 +2,7 @@
 // the bar picked on the map; Create buys it.
 #pragma once
 
+#include "bars/BarPurchase.h"
 #include "core/Game.h"
 
 #include <QDialog>
@@ -24,6 +25,9 @@ class TBarSetupForm final : public QDialog {
     Q_OBJECT
 public:
     TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms);
+
+    // What the player is told of a refused purchase.
+    static QString refusalText(PurchaseRefusal refusal);
 
     // Set by the map before the window shows.
     void applyClassMask(std::int32_t classMask);

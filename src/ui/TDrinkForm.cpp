@@ -132,10 +132,6 @@ void TDrinkForm::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) FormClose();
 }
 
-QString TDrinkForm::number(double value) const {
-    return QString::fromStdString(formatGeneral(value, game_.numberFormat));
-}
-
 void TDrinkForm::FormShow() {
     const QSignalBlocker quietBars(BarOwnList);
     const QSignalBlocker quietDrinks(DrinksListBox);
@@ -143,12 +139,8 @@ void TDrinkForm::FormShow() {
     QtyLeft->setText(kZero);
     BarOwnList->clear();
     DrinksListBox->clear();
-    barOfLine_.clear();
     BarOwnList->addItem(QStringLiteral("All your bars"));
-    for (int b = 0; b < std::clamp(game_.state.barCount, 0, kMaxBars); ++b) {
-        BarOwnList->addItem(fromFixed(game_.state.bars[b].barName));
-        barOfLine_.push_back(b);
-    }
+    BarOwnList->addItems(ownedBarNames(game_.state));
     for (int d = 0; d < game_.drinks.count(); ++d)
         DrinksListBox->addItem(fromFixed(game_.drinks.at(d)->name));
 }
@@ -162,7 +154,7 @@ void TDrinkForm::BarOwnListClick() {
         orderBar = kAllBars;
         return;
     }
-    const int bar = barOfLine_[static_cast<std::size_t>(line - 1)];
+    const int bar = line - 1; // the lines after "All your bars" are bars 0, 1, ...
     orderBar = bar;
     game_.state.currentBar = bar;
     const BarRecord& record = game_.state.bars[bar];
@@ -183,7 +175,7 @@ void TDrinkForm::DrinksListBoxClick() {
         BarRecord& bar = game_.state.bars[orderBar];
         const int slot = findDrinkSlot(bar, drink, false);
         if (slot >= 0 && bar.drinks[slot].salePrice > 0) {
-            PriceSellBox->setText(number(bar.drinks[slot].salePrice));
+            PriceSellBox->setText(generalText(bar.drinks[slot].salePrice, game_.numberFormat));
             QtyLeft->setText(QString::number(bar.drinks[slot].stock));
             UsedBar->setChecked(bar.drinks[slot].inUse != 0);
         }
@@ -195,10 +187,6 @@ void TDrinkForm::DrinksListBoxClick() {
     Percentage->setText(fromFixed(entry->alcohol));
 }
 
-int TDrinkForm::targetCount() const {
-    return orderBar == kAllBars ? std::clamp(game_.state.barCount, 0, kMaxBars) : 1;
-}
-
 void TDrinkForm::refreshTotals(bool priceChanged) {
     const NumberFormat& format = game_.numberFormat;
     const DrinkListEntry* drink = game_.drinks.at(selectedDrink);
@@ -206,7 +194,7 @@ void TDrinkForm::refreshTotals(bool priceChanged) {
     const auto retailText =
         tryToDecimal(drink ? fixedText(drink->retailPrice) : std::string(), format);
     const auto sale = tryToDecimal(toStd(PriceSellBox->text()), format);
-    const int n = targetCount();
+    const int n = orderTargetCount(game_.state, orderBar);
     if (!quantityText || !retailText) {
         TotalPrice->setText(kZero);
         if (priceChanged) ProfitBox->setText(kZero);
@@ -214,7 +202,7 @@ void TDrinkForm::refreshTotals(bool priceChanged) {
     }
     const double quantity = *quantityText;
     const double retail = *retailText;
-    TotalPrice->setText(number(quantity * retail * n));
+    TotalPrice->setText(generalText(quantity * retail * n, format));
     const bool refreshProfit =
         !PriceSellBox->text().isEmpty() &&
         ((priceChanged && QtyBuy->text() != kZero) ||
@@ -225,7 +213,7 @@ void TDrinkForm::refreshTotals(bool priceChanged) {
         if (priceChanged) ProfitBox->setText(kZero);
         return;
     }
-    ProfitBox->setText(number(quantity * *sale * n - quantity * retail * n));
+    ProfitBox->setText(generalText(quantity * *sale * n - quantity * retail * n, format));
 }
 
 void TDrinkForm::QtyBuyChange() {

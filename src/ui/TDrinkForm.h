@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <vector>
-
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -62,13 +60,10 @@ protected:
 
 private:
     void refreshTotals(bool priceChanged);
-    int targetCount() const;
-    QString number(double value) const;
 
     Game& game_;
     Dialogs& dialogs_;
     Forms& forms_;
-    std::vector<int> barOfLine_; // bar index of each line after "All your bars"
 };
 
 } // namespace tavo::ui

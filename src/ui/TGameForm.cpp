@@ -339,7 +339,7 @@ void TGameForm::startClock() {
 
 void TGameForm::resetBarDisplay() {
     shownBar = 0;
-    drinkPage = 0;
+    drinkPage.page = 0;
     stayOnBar = false;
     PauseBarBut->setText(QStringLiteral("||"));
 }
@@ -370,19 +370,13 @@ void TGameForm::showDate() {
 }
 
 void TGameForm::CashTimerTimer() {
-    MoneyLabel->setText(
-        QString::fromStdString(formatGeneral(game_.state.money, game_.numberFormat)));
+    MoneyLabel->setText(generalText(game_.state.money, game_.numberFormat));
     LotteryBox->setText(QString::number(game_.state.adminTicketCount));
     const bool paused = MainTimer->interval() <= 0;
     DayLabel->setVisible(!paused);
     MonthLabel->setVisible(!paused);
     YearLabel->setVisible(!paused);
     PauseLabel->setVisible(paused);
-}
-
-QString TGameForm::drinkName(int drinkIndex) const {
-    if (const DrinkListEntry* drink = game_.drinks.at(drinkIndex)) return fromFixed(drink->name);
-    return QStringLiteral("?"); // a drink the loaded list does not hold
 }
 
 void TGameForm::BeerStockTimer() {
@@ -395,29 +389,20 @@ void TGameForm::BeerStockTimer() {
     // A game loaded with fewer bars than the one before may leave the
     // panel past the last bar: it starts again from the first.
     if (shownBar < 0 || shownBar >= bars) shownBar = 0;
-    int shown = 0;
+    int slotCount = 0;
     if (bars > 0) {
         const BarRecord& bar = state.bars[shownBar];
         BarNameLabel->setText(fromFixed(bar.barName));
-        const int slotCount = std::clamp(bar.drinkCount, 0, kMaxDrinkSlots);
-        for (int line = 0; line < 4 && slotCount > 4 * drinkPage + line; ++line, ++shown) {
-            const DrinkSlot& slot = bar.drinks[4 * drinkPage + line];
-            DrinkName[line]->setText(drinkName(slot.drinkIndex));
+        slotCount = std::clamp(bar.drinkCount, 0, kMaxDrinkSlots);
+        for (int line = 0; line < drinkPage.lines(slotCount); ++line) {
+            const DrinkSlot& slot = bar.drinks[drinkPage.firstSlot() + line];
+            DrinkName[line]->setText(drinkNameText(game_.drinks, slot.drinkIndex));
             DrinkStock[line]->setText(QString::number(slot.stock));
-        }
-        if (slotCount > 4 * drinkPage + shown && pageTicks == 4) {
-            pageTicks = 0;
-            drinkPage += 1;
         }
     } else {
         BarNameLabel->clear();
     }
-    if (pageTicks < 4) {
-        pageTicks += 1;
-    } else {
-        drinkPage = 0;
-        pageTicks = 0;
-    }
+    drinkPage.turn(slotCount);
     if (!stayOnBar) {
         if (barTicks > 5) {
             barTicks = 0;

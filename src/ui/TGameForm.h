@@ -5,6 +5,7 @@
 
 #include "core/Game.h"
 #include "core/MessageSink.h"
+#include "core/StockPages.h"
 #include "ui/GameTimer.h"
 
 #include <QMainWindow>
@@ -108,10 +109,9 @@ public:
 
     // The bar stock panel's state.
     int shownBar = 0;
-    int drinkPage = 0;
+    StockPages drinkPage; // which four slots show, and its counter (pageTicks)
     bool stayOnBar = false;
     int savedInterval = 0;
-    int pageTicks = 4;
     int barTicks = 0;
 
 protected:
@@ -124,7 +124,6 @@ private:
     QWidget* buildCentre();
     void setSpeed(int interval, int item);
     void showDate();
-    QString drinkName(int drinkIndex) const;
 
     Game& game_;
     Dialogs& dialogs_;

@@ -193,11 +193,9 @@ const BarRecord* TInfoForm::shownBar() const {
 
 void TInfoForm::FormShow() {
     const BarRecord* bar = shownBar();
-    PriceEnter->setText(
-        bar ? QString::fromStdString(formatGeneral(bar->entryPrice, game_.numberFormat))
-            : QString());
+    PriceEnter->setText(bar ? generalText(bar->entryPrice, game_.numberFormat) : QString());
     prepareOwner();
-    stockPage = 0;
+    stockPages.page = 0;
     listedBarCount_ = 0;
     Timer->setEnabled(true);
     refresh(); // at once, rather than a second later
@@ -209,7 +207,7 @@ void TInfoForm::TimerTimer() {
 
 void TInfoForm::refresh() {
     const GameState& state = game_.state;
-    MoneyLabel->setText(QString::fromStdString(formatGeneral(state.money, game_.numberFormat)));
+    MoneyLabel->setText(generalText(state.money, game_.numberFormat));
     RefundLeft->setText(QString::number(moneyLeftToRefund(state)));
     MonthPay->setText(QString::number(state.monthlyCharges));
     TaxesMonth->setText(QString::number(state.monthlyTaxes));
@@ -241,45 +239,29 @@ void TInfoForm::refresh() {
         Stock[line]->setText(QStringLiteral("0"));
     }
     const int slotCount = std::clamp(shown.drinkCount, 0, kMaxDrinkSlots);
-    int lines = 0;
-    for (; lines < 4 && 4 * stockPage + lines < slotCount; ++lines) {
-        const DrinkSlot& slot = shown.drinks[4 * stockPage + lines];
-        const DrinkListEntry* drink = game_.drinks.at(slot.drinkIndex);
-        Beer[lines]->setText(drink ? fromFixed(drink->name) : QStringLiteral("?"));
-        Stock[lines]->setText(QString::number(slot.stock));
+    for (int line = 0; line < stockPages.lines(slotCount); ++line) {
+        const DrinkSlot& slot = shown.drinks[stockPages.firstSlot() + line];
+        Beer[line]->setText(drinkNameText(game_.drinks, slot.drinkIndex));
+        Stock[line]->setText(QString::number(slot.stock));
     }
-    if (4 * stockPage + lines < slotCount && stockCounter == 4) {
-        stockCounter = 0;
-        stockPage += 1;
-    }
-    if (stockCounter < 4) {
-        stockCounter += 1;
-    } else {
-        stockPage = 0;
-        stockCounter = 0;
-    }
+    stockPages.turn(slotCount);
 
     const int owned = std::clamp(state.barCount, 0, kMaxBars);
     if (owned != listedBarCount_) {
         const QSignalBlocker quiet(BarOwnList);
         BarOwnList->clear();
-        barOfLine_.clear();
-        for (int b = 0; b < owned; ++b) {
-            BarOwnList->addItem(fromFixed(state.bars[b].barName));
-            barOfLine_.push_back(b);
-        }
+        BarOwnList->addItems(ownedBarNames(state));
         listedBarCount_ = owned;
     }
 }
 
 void TInfoForm::BarOwnListClick() {
     const int line = BarOwnList->currentRow();
-    if (line < 0 || line >= static_cast<int>(barOfLine_.size())) return;
-    game_.state.currentBar = barOfLine_[static_cast<std::size_t>(line)];
+    if (line < 0) return;
+    game_.state.currentBar = line; // line i is bar i
     refresh();
     if (const BarRecord* bar = shownBar())
-        PriceEnter->setText(
-            QString::fromStdString(formatGeneral(bar->entryPrice, game_.numberFormat)));
+        PriceEnter->setText(generalText(bar->entryPrice, game_.numberFormat));
 }
 
 void TInfoForm::ChangeStatusClick() {

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "core/Game.h"
+#include "core/StockPages.h"
 #include "ui/GameTimer.h"
 
 #include <QDialog>
 
 #include <array>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -73,8 +73,7 @@ public:
     QListWidget* BarOwnList;
     QPushButton* CloseBut;
 
-    int stockPage = 0;
-    int stockCounter = 4; // lives for the whole run
+    StockPages stockPages; // its counter lives for the whole run
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -87,7 +86,6 @@ private:
 
     Game& game_;
     Dialogs& dialogs_;
-    std::vector<int> barOfLine_;
     int listedBarCount_ = 0;
 };
 

@@ -116,11 +116,7 @@ void TMapForm::BarListBoxClick() {
     BarMax->setText(QString::number(entry->maxClients));
     CostMonth->setText(QString::number(entry->costPerMonth));
     forms_.barSetupForm->applyClassMask(entry->classMask);
-    const int owned = std::clamp(game_.state.barCount, 0, kMaxBars);
-    bool ownedHere = false;
-    for (int b = 0; b < owned && !ownedHere; ++b)
-        ownedHere = game_.state.bars[b].listIndex == row;
-    if (ownedHere) {
+    if (ownsListBar(game_.state, row)) {
         BarOwner->setText(fromFixed(game_.state.ownerName));
         BuyBut->setEnabled(false);
         SellBut->setEnabled(true);
@@ -133,10 +129,8 @@ void TMapForm::BarListBoxClick() {
 void TMapForm::BuyButClick() {
     const BarListEntry* entry = game_.bars.at(selectedBar);
     if (entry == nullptr) return;
-    if (game_.state.barCount >= kMaxBars) {
-        dialogs_.messageBox(QStringLiteral("You already run %1 bars, the most an owner can.\n"
-                                           "You can't buy another one.")
-                                .arg(kMaxBars),
+    if (nextBarEntry(game_.state) == nullptr) { // every entry of the bar table is taken
+        dialogs_.messageBox(TBarSetupForm::refusalText(PurchaseRefusal::TableFull),
                             QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
         return;
     }

@@ -55,17 +55,12 @@ void TPromoteForm::showEvent(QShowEvent* event) {
 void TPromoteForm::FormShow() {
     const QSignalBlocker quiet(BarOwnList);
     BarOwnList->clear();
-    barOfLine_.clear();
-    for (int b = 0; b < std::clamp(game_.state.barCount, 0, kMaxBars); ++b) {
-        BarOwnList->addItem(fromFixed(game_.state.bars[b].barName));
-        barOfLine_.push_back(b);
-    }
+    BarOwnList->addItems(ownedBarNames(game_.state));
 }
 
 void TPromoteForm::BarOwnListClick() {
     const int line = BarOwnList->currentRow();
-    if (line >= 0 && line < static_cast<int>(barOfLine_.size()))
-        promoteBar = barOfLine_[static_cast<std::size_t>(line)];
+    if (line >= 0) promoteBar = line; // line i is bar i
 }
 
 void TPromoteForm::PromoteClick() {

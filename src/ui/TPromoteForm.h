@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <vector>
-
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -41,7 +39,6 @@ protected:
 private:
     Game& game_;
     Dialogs& dialogs_;
-    std::vector<int> barOfLine_;
 };
 
 } // namespace tavo::ui

@@ -2,22 +2,21 @@
 // the windows.
 #pragma once
 
+#include "bars/DrinkList.h"
 #include "core/FixedText.h"
+#include "core/GameState.h"
+#include "core/NumberText.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace tavo::ui {
 
 template <std::size_t N>
 QString fromFixed(const char (&buffer)[N]) {
     return QString::fromLatin1(buffer, static_cast<qsizetype>(strnlen(buffer, N)));
-}
-
-template <std::size_t N>
-void toFixed(char (&buffer)[N], const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    setFixedText(buffer,
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // File paths are kept as UTF-8, the file system's own encoding.
@@ -40,6 +39,26 @@ inline std::string toStd(const QString& text) {
 // A name typed by the player, one byte a character as the record keeps it.
 inline std::string toLatin1(const QString& text) {
     return text.toLatin1().toStdString();
+}
+
+// A number in the general format the game shows money in.
+inline QString generalText(double value, const NumberFormat& format) {
+    return QString::fromStdString(formatGeneral(value, format));
+}
+
+// The names of the bars owned, in order: line i of a window's bar list
+// is bar i.
+inline QStringList ownedBarNames(const GameState& state) {
+    QStringList names;
+    for (int b = 0; b < std::clamp(state.barCount, 0, kMaxBars); ++b)
+        names << fromFixed(state.bars[b].barName);
+    return names;
+}
+
+// A drink's name, or "?" for a drink the loaded list does not hold.
+inline QString drinkNameText(const TDrinkList& drinks, int drinkIndex) {
+    if (const DrinkListEntry* drink = drinks.at(drinkIndex)) return fromFixed(drink->name);
+    return QStringLiteral("?");
 }
 
 } // namespace tavo::ui
