@@ -4,7 +4,7 @@
 #include "WorstCase.h"
 
 #include "banks/Fire.h"
-#include "core/GameDay.h"
+#include "game/GameDay.h"
 
 #include <benchmark/benchmark.h>
 

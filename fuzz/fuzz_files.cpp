@@ -5,7 +5,7 @@
 #include "banks/Fire.h"
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/SaveFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -4,7 +4,7 @@
 #include "banks/Fire.h"
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/SaveFile.h"
 #include "core/TimeSource.h"
 

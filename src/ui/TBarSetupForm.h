@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bars/BarPurchase.h"
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

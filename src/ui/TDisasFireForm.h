@@ -2,7 +2,7 @@
 // picks the bar that burns and charges the damage as it appears.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // drink, a quantity and a sale price, with running totals, then the order.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/TGameForm.h"
 
-#include "core/GameDay.h"
+#include "game/GameDay.h"
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
 #include "ui/Dialogs.h"

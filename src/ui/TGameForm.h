@@ -3,7 +3,7 @@
 // every other window of a game.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/MessageSink.h"
 #include "core/StockPages.h"
 #include "ui/GameTimer.h"

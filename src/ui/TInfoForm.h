@@ -3,7 +3,7 @@
 // second; the bar can be opened or closed and its entry price changed.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/StockPages.h"
 #include "ui/GameTimer.h"
 

@@ -3,7 +3,7 @@
 // two lists when it is created.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "ui/GameTimer.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 // figures and owner, leading to the bar setup window.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // three archetypes with their ratings and starting money.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

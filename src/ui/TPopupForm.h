@@ -2,7 +2,7 @@
 // seconds, and its check box decides whether it shows at the next start.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "ui/GameTimer.h"
 
 #include <QDialog>

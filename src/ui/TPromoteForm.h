@@ -2,7 +2,7 @@
 // advertising for one owned bar.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

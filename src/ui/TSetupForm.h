@@ -2,7 +2,7 @@
 // config.kpl. It is left only by Ok or Cancel.
 #pragma once
 
-#include "core/Game.h"
+#include "game/Game.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 #include "banks/Fire.h"
 #include "banks/Insurance.h"
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "leisure/Lotto.h"
 #include "support/States.h"
 

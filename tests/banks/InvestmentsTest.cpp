@@ -1,7 +1,7 @@
 #include "banks/Investments.h"
 
 #include "banks/BankIds.h"
-#include "core/Game.h"
+#include "game/Game.h"
 #include "support/States.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/SaveFile.h"
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "support/States.h"
 #include "support/TestFiles.h"
 

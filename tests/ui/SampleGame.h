@@ -4,7 +4,7 @@
 
 #include "ScriptedDialogs.h"
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/GameState.h"
 #include "core/TimeSource.h"
 #include "ui/Forms.h"

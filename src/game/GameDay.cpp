@@ -1,13 +1,13 @@
-#include "core/GameDay.h"
+#include "game/GameDay.h"
 
 #include "banks/Fire.h"
 #include "banks/Insurance.h"
 #include "banks/Investments.h"
 #include "banks/Loans.h"
-#include "core/AdminDuties.h"
+#include "game/AdminDuties.h"
 #include "core/Arithmetic.h"
-#include "core/Business.h"
-#include "core/MonthChange.h"
+#include "game/Business.h"
+#include "game/MonthChange.h"
 #include "leisure/Lotto.h"
 
 namespace tavo {

@@ -1,4 +1,4 @@
-#include "core/Business.h"
+#include "game/Business.h"
 
 #include "core/Arithmetic.h"
 #include "support/States.h"

@@ -1,6 +1,6 @@
-#include "core/AdminDuties.h"
+#include "game/AdminDuties.h"
 
-#include "core/Game.h"
+#include "game/Game.h"
 #include "support/States.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/MonthChange.h"
+#include "game/MonthChange.h"
 
 #include "support/States.h"
 

@@ -1,4 +1,4 @@
-#include "core/BusinessFast.h"
+#include "game/BusinessFast.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/ConfigRecord.h"
-#include "core/GameDay.h"
+#include "game/GameDay.h"
 #include "core/GameState.h"
 #include "core/NumberText.h"
 #include "core/Random.h"

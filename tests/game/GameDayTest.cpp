@@ -1,7 +1,7 @@
-#include "core/GameDay.h"
+#include "game/GameDay.h"
 
 #include "banks/BankIds.h"
-#include "core/Game.h"
+#include "game/Game.h"
 #include "core/NewGame.h"
 #include "support/States.h"
 

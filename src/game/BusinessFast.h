@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/GameState.h"
-#include "core/Payment.h"
+#include "game/Payment.h"
 #include "core/Random.h"
 
 #include <cstdint>

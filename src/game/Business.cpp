@@ -1,8 +1,8 @@
-#include "core/Business.h"
+#include "game/Business.h"
 
 #include "core/Arithmetic.h"
-#include "core/BusinessFast.h"
-#include "core/Payment.h"
+#include "game/BusinessFast.h"
+#include "game/Payment.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/AdminDuties.h"
+#include "game/AdminDuties.h"
 
 #include "banks/Investments.h"
 #include "banks/Loans.h"
