@@ -17,9 +17,15 @@ bool toggleOpen(GameState& state, int bar) {
     return record->isOpen != 0;
 }
 
-bool setEntryPrice(GameState& state, int bar, double price) {
+bool setEntryPrice(GameState& state, int bar, std::string_view typedPrice,
+                   const NumberFormat& format, Voice& voice) {
+    const double price = toDecimal(typedPrice.empty() ? "0" : typedPrice, format);
     BarRecord* record = ownedBar(state, bar);
-    if (record == nullptr || !(price <= kEntryPriceLimit)) return false;
+    if (record == nullptr) return true;
+    if (!(price <= kEntryPriceLimit)) {
+        voice.say(plainMessage("The price you set to enter your bar is too high!"));
+        return false;
+    }
     record->entryPrice = price;
     return true;
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/NumberText.h"
+#include "core/Voice.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace tavo {
 
@@ -13,8 +16,13 @@ inline constexpr double kEntryPriceLimit = 10.0; // at most, once the bar is bou
 // Toggles whether the bar is open; returns the new state.
 bool toggleOpen(GameState& state, int bar);
 
-// A new entry price: accepted at 10 or less (true), refused above.
-bool setEntryPrice(GameState& state, int bar, double price);
+// Set (and Close): the typed entry price, an empty text read as "0". At 10
+// or less it becomes the bar's entry price (true); above, "The price you set
+// to enter your bar is too high!" and the old price stays. A text that does
+// not convert throws ConversionError. With no bar to set, any price that
+// converts is accepted and nothing changes.
+bool setEntryPrice(GameState& state, int bar, std::string_view typedPrice,
+                   const NumberFormat& format, Voice& voice);
 
 // Money left to refund on every running loan.
 std::int64_t moneyLeftToRefund(const GameState& state);

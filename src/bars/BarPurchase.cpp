@@ -4,6 +4,7 @@
 #include "core/FixedText.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tavo {
 namespace {
@@ -118,34 +119,58 @@ void chooseMusic(GameState& state, Music music, bool played) {
     if (BarRecord* bar = nextBarEntry(state)) *musicFlag(*bar, music) = played ? 1 : 0;
 }
 
-PurchaseOutcome purchaseBar(GameState& state, const TBarList& bars, const PurchaseRequest& request,
-                            const NumberFormat& format, MessageSink& messages) {
+namespace {
+
+Words tableFull() {
+    return refusal("You already run " + std::to_string(kMaxBars) +
+                       " bars, the most an owner can.\nYou can't buy another one.",
+                   "Oups...");
+}
+
+} // namespace
+
+bool pressBuy(const GameState& state, const TBarList& bars, int selectedBar, Voice& voice) {
+    if (bars.at(selectedBar) == nullptr) return false;
+    if (state.barCount < 0 || state.barCount >= kMaxBars) {
+        voice.say(tableFull());
+        return false;
+    }
+    return true;
+}
+
+PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup& setup,
+                          const NumberFormat& format, Voice& voice, MessageSink& messages) {
     PurchaseOutcome outcome;
     BarRecord* bar = nextBarEntry(state);
-    if (bar == nullptr) {
-        outcome.refusals.push_back(PurchaseRefusal::TableFull);
+    if (bar == nullptr) { // a game with every entry taken was loaded meanwhile
+        voice.say(tableFull());
         return outcome;
     }
-    const BarListEntry* chosen = bars.at(request.selectedBar);
+    const BarListEntry* chosen = bars.at(setup.selectedBar);
     if (chosen == nullptr) {
-        outcome.refusals.push_back(PurchaseRefusal::NoBarChosen);
+        voice.say(plainMessage("Choose the bar to buy on the map first."));
         return outcome;
     }
     const BarListEntry entry = *chosen;
-    if (request.name.empty())
-        outcome.refusals.push_back(PurchaseRefusal::NameMissing);
+    bool refused = false;
+    auto refuse = [&](const char* text) {
+        voice.say(plainMessage(text));
+        refused = true;
+    };
+    if (setup.name.empty())
+        refuse("You must choose a name for your bar.");
     else
-        setFixedText(bar->barName, request.name.substr(0, kBarNameLength));
-    const double price = toDecimal(request.entryPrice, format);
+        setFixedText(bar->barName, setup.name.substr(0, kBarNameLength));
+    const double price = toDecimal(setup.entryPrice, format);
     if (price < kEntryPriceLimitAtPurchase)
         bar->entryPrice = price;
     else
-        outcome.refusals.push_back(PurchaseRefusal::PriceTooHigh);
-    if (request.musicCount < 1) outcome.refusals.push_back(PurchaseRefusal::NoMusic);
-    if (bar->barClass == kNoClass) outcome.refusals.push_back(PurchaseRefusal::NoClass);
+        refuse("The price you set to enter your bar is too high!");
+    if (setup.musicCount < 1) refuse("You must choose at least one type of music.");
+    if (bar->barClass == kNoClass) refuse("You must choose a type of bar.");
     if (entry.price > state.money + kOverdraftAtPurchase)
-        outcome.refusals.push_back(PurchaseRefusal::NotEnoughMoney);
-    if (!outcome.refusals.empty()) return outcome;
+        refuse("You don't have enough money to buy this bar.");
+    if (refused) return outcome;
 
     const bool music[5] = {bar->musicAlternative != 0, bar->musicTechno != 0, bar->musicDance != 0,
                            bar->musicMetal != 0, bar->musicRock != 0};
@@ -160,8 +185,9 @@ PurchaseOutcome purchaseBar(GameState& state, const TBarList& bars, const Purcha
     bar->isOpen = 0;
     messages.post("The bar you just buy isn't open yet. Open it to make business.");
     bar->maxClients = entry.maxClients;
-    bar->listIndex = request.selectedBar;
+    bar->listIndex = setup.selectedBar;
     state.barCount += 1;
+    outcome.bought = true;
     outcome.firstBar = state.barCount == 1;
     return outcome;
 }

@@ -6,10 +6,10 @@
 #include "core/GameState.h"
 #include "core/MessageSink.h"
 #include "core/NumberText.h"
+#include "core/Voice.h"
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace tavo {
 
@@ -46,17 +46,12 @@ void clearBarChoices(GameState& state);
 void chooseBarClass(GameState& state, std::int32_t barClass);
 void chooseMusic(GameState& state, Music music, bool played);
 
-enum class PurchaseRefusal {
-    NameMissing,    // "You must choose a name for your bar."
-    PriceTooHigh,   // "The price you set to enter your bar is too high!"
-    NoMusic,        // "You must choose at least one type of music."
-    NoClass,        // "You must choose a type of bar."
-    NotEnoughMoney, // "You don't have enough money to buy this bar."
-    TableFull,      // every one of the 25 entries is in use
-    NoBarChosen,    // no bar of the list was picked on the map
-};
+// The map's Buy for the bar picked at `selectedBar`: whether the bar setup
+// window may open. A full bar table is refused in words.
+bool pressBuy(const GameState& state, const TBarList& bars, int selectedBar, Voice& voice);
 
-struct PurchaseRequest {
+// What the bar setup window holds when Create is pressed.
+struct BarSetup {
     int selectedBar = -1; // position in the bars list
     std::string_view name;
     std::string_view entryPrice; // text, read under the number format
@@ -64,18 +59,18 @@ struct PurchaseRequest {
 };
 
 struct PurchaseOutcome {
-    std::vector<PurchaseRefusal> refusals; // in the order they are shown
-    bool bought() const { return refusals.empty(); }
-    bool firstBar = false;
+    bool bought = false;
+    bool firstBar = false; // the game window's bar display starts again
 };
 
-// Create. Every check runs and each failing one is listed; the name and a
-// price below 10 are written into the entry as they are checked. A price
-// text that does not convert throws ConversionError at that point. When
-// every check passes the bar is bought: money, monthly charges, the entry's
+// Create. Every check runs and each failing one is said as it is made, in
+// the order name, entry price, music, class, money; the name and a price
+// below 10 are written into the entry as they are checked. A price text
+// that does not convert throws ConversionError at that point. When every
+// check passes the bar is bought: money, monthly charges, the entry's
 // figures, and "The bar you just buy isn't open yet. Open it to make
 // business." is posted.
-PurchaseOutcome purchaseBar(GameState& state, const TBarList& bars, const PurchaseRequest& request,
-                            const NumberFormat& format, MessageSink& messages);
+PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup& setup,
+                          const NumberFormat& format, Voice& voice, MessageSink& messages);
 
 } // namespace tavo

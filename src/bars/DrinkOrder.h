@@ -2,10 +2,15 @@
 // test, the checks of an order and the order itself.
 #pragma once
 
+#include "bars/DrinkList.h"
+#include "core/ConfigRecord.h"
 #include "core/GameState.h"
+#include "core/NumberText.h"
+#include "core/Voice.h"
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace tavo {
 
@@ -54,5 +59,29 @@ double orderTotal(const GameState& state, const DrinkOrder& order);
 // price flag; its share of the cost is taken from the money and, in whole
 // dollars, from its month profit. Nothing changes when refused.
 OrderOutcome orderDrinks(GameState& state, const DrinkOrder& order);
+
+// What the drinks window holds when Order is pressed.
+struct OrderForm {
+    bool barPicked = false;       // a line of the bar list was picked
+    int orderBar = kAllBars;      // the bar of that line, or kAllBars
+    std::int32_t drinkIndex = -1; // the drink picked, -1 for none
+    std::string_view quantity;    // the two texts typed
+    std::string_view salePrice;
+    bool inUse = true; // "I use this drink in this bar"
+};
+
+enum class AfterOrder { StayOpen, Close };
+
+// Order, the checks in the window's order: every field filled; the drink's
+// retail price readable under the number format (if not, the US list is
+// chosen in the configuration, written to `store`, and the window closes);
+// the sale price against the retail price (refused above +10, a question
+// above +8, Yes calls the order off); a price below 0 or a quantity of 0 or
+// less; the money; then the order, said done unless the configuration's
+// DrinkClose closes the window. A quantity or price text that does not
+// convert throws ConversionError when it is read.
+AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store,
+                      const TDrinkList& drinks, const OrderForm& form, const NumberFormat& format,
+                      Voice& voice);
 
 } // namespace tavo

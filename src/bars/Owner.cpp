@@ -26,9 +26,12 @@ void chooseArchetype(GameState& state, std::int32_t ownerType) {
     state.money = archetype.money;
 }
 
-OwnerOutcome createOwner(GameState& state, std::string_view name) {
-    if (name.empty()) return OwnerOutcome::NameMissing;
-    setFixedText(state.ownerName, name.substr(0, kOwnerNameLength));
+bool createOwner(GameState& state, std::string_view typedName, Voice& voice) {
+    if (typedName.empty()) {
+        voice.say(plainMessage("You must enter a owner name."));
+        return false;
+    }
+    setFixedText(state.ownerName, typedName.substr(0, kOwnerNameLength));
     state.lottoTicketCount = 0;
     state.lottoJackpot = 1000000;
     state.monthlyCharges = 0;
@@ -37,7 +40,7 @@ OwnerOutcome createOwner(GameState& state, std::string_view name) {
     state.adminTicketCount = 0;
     state.gamblingBalance = 0;
     state.reserved8 = 0;
-    return OwnerOutcome::Created;
+    return true;
 }
 
 } // namespace tavo

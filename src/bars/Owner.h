@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/Voice.h"
 
 #include <cstdint>
 #include <string_view>
@@ -33,10 +34,9 @@ const char* ratingWord(std::int32_t rating);
 // archetype (1..3), replacing any earlier choice.
 void chooseArchetype(GameState& state, std::int32_t ownerType);
 
-enum class OwnerOutcome { Created, NameMissing };
-
-// Create: an empty name is refused and changes nothing; otherwise the name
-// (cut to 29 characters) is stored and the counters of a new game reset.
-OwnerOutcome createOwner(GameState& state, std::string_view name);
+// Create: an empty name is refused ("You must enter a owner name.") and
+// changes nothing; otherwise the name (cut to 29 characters) is stored, the
+// counters of a new game reset, and true tells the map to open.
+bool createOwner(GameState& state, std::string_view typedName, Voice& voice);
 
 } // namespace tavo

@@ -7,26 +7,32 @@ namespace tavo {
 AdvertTerms advertTerms(Advert advert) {
     switch (advert) {
     case Advert::Newspaper:
-        return {5, 5000};
+        return {5, 5000, "Your bar's pub is now on newspaper."};
     case Advert::Radio:
-        return {10, 15000};
+        return {10, 15000, "Your bar's pub is now on radio station."};
     case Advert::Tv:
         break;
     }
-    return {15, 25000};
+    return {15, 25000, "Your bar's pub is now on tv station."};
 }
 
-PromotionOutcome promoteBar(GameState& state, int bar, Advert advert) {
-    if (bar < 0 || bar >= state.barCount || bar >= kMaxBars) return PromotionOutcome::Refused;
-    BarRecord& record = state.bars[bar];
-    const AdvertTerms terms = advertTerms(advert);
-    if (!(std::int64_t{record.clientsPerDay} + terms.extraClients < record.maxClients) ||
-        !(state.money > terms.price))
-        return PromotionOutcome::Refused;
-    record.clientsPerDay += terms.extraClients;
+bool promoteBar(GameState& state, int bar, std::optional<Advert> advert, Voice& voice) {
+    if (!advert) return false;
+    const AdvertTerms terms = advertTerms(*advert);
+    BarRecord* record =
+        bar >= 0 && bar < state.barCount && bar < kMaxBars ? &state.bars[bar] : nullptr;
+    if (record == nullptr ||
+        !(std::int64_t{record->clientsPerDay} + terms.extraClients < record->maxClients) ||
+        !(state.money > terms.price)) {
+        voice.say(refusal("Your bar can't handle more clients\nor you don't have enough money.",
+                          "Oups!"));
+        return false;
+    }
+    record->clientsPerDay += terms.extraClients;
     state.money -= terms.price;
-    record.profitThisMonth = sub32(record.profitThisMonth, terms.price);
-    return PromotionOutcome::Promoted;
+    record->profitThisMonth = sub32(record->profitThisMonth, terms.price);
+    voice.say(plainMessage(terms.success));
+    return true;
 }
 
 } // namespace tavo

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/Voice.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tavo {
 
@@ -13,14 +15,15 @@ enum class Advert { Newspaper, Radio, Tv };
 struct AdvertTerms {
     std::int32_t extraClients;
     std::int32_t price;
+    const char* success; // said once the advert is bought
 };
 
 AdvertTerms advertTerms(Advert advert);
 
-enum class PromotionOutcome { Promoted, Refused };
-
-// The bar must keep a free place after the increase (clients + extra <
-// maximum) and the money must exceed the price; otherwise nothing changes.
-PromotionOutcome promoteBar(GameState& state, int bar, Advert advert);
+// Promote: the bar must keep a free place after the increase (clients +
+// extra < maximum) and the money must exceed the price; otherwise "Your bar
+// can't handle more clients\nor you don't have enough money." and nothing
+// changes. No advert chosen: nothing happens. True when bought.
+bool promoteBar(GameState& state, int bar, std::optional<Advert> advert, Voice& voice);
 
 } // namespace tavo

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tavo {
 
@@ -40,5 +41,23 @@ ConfigRecord configFromBytes(const unsigned char* data, std::size_t size);
 
 // Replaces the file with the whole record, atomically.
 bool writeConfig(const std::string& path, const ConfigRecord& config);
+
+// Where an action that changes the configuration keeps it: config.kpl in
+// the game, nowhere in tavo-sim (which never writes it).
+class ConfigStore {
+public:
+    virtual ~ConfigStore() = default;
+    // False when the record could not be written.
+    virtual bool write(const ConfigRecord& config) = 0;
+};
+
+class ConfigFile final : public ConfigStore {
+public:
+    explicit ConfigFile(std::string path) : path_(std::move(path)) {}
+    bool write(const ConfigRecord& config) override { return writeConfig(path_, config); }
+
+private:
+    std::string path_;
+};
 
 } // namespace tavo

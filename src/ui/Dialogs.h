@@ -3,6 +3,8 @@
 // window tests use a scripted fake.
 #pragma once
 
+#include "core/Voice.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -10,7 +12,7 @@
 
 namespace tavo::ui {
 
-inline const QString kAppTitle = QStringLiteral("Tavo 0.4");
+inline const QString kAppTitleText = QString::fromLatin1(tavo::kAppTitle);
 
 enum class DialogIcon { None, Stop, Question, Information };
 enum class DialogButtons { Ok, YesNo };

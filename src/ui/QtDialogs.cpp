@@ -57,7 +57,7 @@ std::optional<QString> runFileDialog(const FileDialogSpec& spec, QFileDialog::Ac
 } // namespace
 
 void QtDialogs::message(const QString& text) {
-    run(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok);
+    run(QMessageBox::NoIcon, kAppTitleText, text, QMessageBox::Ok);
 }
 
 DialogAnswer QtDialogs::messageBox(const QString& text, const QString& title, DialogButtons buttons,
@@ -77,11 +77,11 @@ bool QtDialogs::confirm(const QString& text) {
 }
 
 void QtDialogs::information(const QString& text) {
-    run(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok);
+    run(QMessageBox::Information, kAppTitleText, text, QMessageBox::Ok);
 }
 
 void QtDialogs::errorBox(const QString& text) {
-    run(QMessageBox::Critical, kAppTitle, text, QMessageBox::Ok);
+    run(QMessageBox::Critical, kAppTitleText, text, QMessageBox::Ok);
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {

@@ -25,28 +25,6 @@
 
 namespace tavo::ui {
 
-QString TBarSetupForm::refusalText(PurchaseRefusal refusal) {
-    switch (refusal) {
-    case PurchaseRefusal::NameMissing:
-        return QStringLiteral("You must choose a name for your bar.");
-    case PurchaseRefusal::PriceTooHigh:
-        return QStringLiteral("The price you set to enter your bar is too high!");
-    case PurchaseRefusal::NoMusic:
-        return QStringLiteral("You must choose at least one type of music.");
-    case PurchaseRefusal::NoClass:
-        return QStringLiteral("You must choose a type of bar.");
-    case PurchaseRefusal::NotEnoughMoney:
-        return QStringLiteral("You don't have enough money to buy this bar.");
-    case PurchaseRefusal::TableFull:
-        return QStringLiteral("You already run %1 bars, the most an owner can.\n"
-                              "You can't buy another one.")
-            .arg(kMaxBars);
-    case PurchaseRefusal::NoBarChosen:
-        break;
-    }
-    return QStringLiteral("Choose the bar to buy on the map first.");
-}
-
 TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(QStringLiteral("Setup of the new bar"));
@@ -221,11 +199,9 @@ void TBarSetupForm::CreateClick() {
     const std::string name = toLatin1(BarName->text());
     const std::string price = toStd(PriceEnter->text());
     const PurchaseOutcome outcome =
-        purchaseBar(game_.state, game_.bars, {selectedBar, name, price, musicCount},
-                    game_.numberFormat, *forms_.gameForm);
-    for (PurchaseRefusal refusal : outcome.refusals)
-        dialogs_.message(refusalText(refusal));
-    if (!outcome.bought()) return;
+        createBar(game_.state, game_.bars, {selectedBar, name, price, musicCount},
+                  game_.numberFormat, voice_, *forms_.gameForm);
+    if (!outcome.bought) return;
     if (outcome.firstBar) forms_.gameForm->resetBarDisplay();
     forms_.gameForm->startClock();
     forms_.gameForm->show();

@@ -4,6 +4,7 @@
 
 #include "bars/BarPurchase.h"
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 
 #include <QDialog>
 
@@ -25,9 +26,6 @@ class TBarSetupForm final : public QDialog {
     Q_OBJECT
 public:
     TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms);
-
-    // What the player is told of a refused purchase.
-    static QString refusalText(PurchaseRefusal refusal);
 
     // Set by the map before the window shows.
     void applyClassMask(std::int32_t classMask);
@@ -76,6 +74,7 @@ private:
 
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
     Forms& forms_;
     QButtonGroup* classes_;
 };

@@ -33,10 +33,6 @@ QLineEdit* numberBox(bool readOnly) {
     return box;
 }
 
-void oups(Dialogs& dialogs, const QString& text) {
-    dialogs.messageBox(text, QStringLiteral("Oups!"), DialogButtons::Ok, DialogIcon::Stop);
-}
-
 } // namespace
 
 TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
@@ -225,75 +221,23 @@ void TDrinkForm::PriceSellBoxChange() {
 }
 
 void TDrinkForm::OrderClick() {
-    const DrinkListEntry* drink = game_.drinks.at(selectedDrink);
-    if (drink == nullptr || Status->text() == kPlaceholder || QtyBuy->text().isEmpty() ||
-        PriceSellBox->text().isEmpty()) {
-        oups(dialogs_, QStringLiteral("You must fill all the forms."));
-        return;
-    }
-    const auto retail = tryToDecimal(fixedText(drink->retailPrice), game_.numberFormat);
-    if (!retail) {
-        // This system cannot read the list's prices: the list written for
-        // the decimal point is used from the next start.
-        oups(dialogs_,
-             QStringLiteral("You must use the US version of the drinks list.\nWe've updated "
-                            "your config file.\nSave your game and restart Tavo.\nYou can "
-                            "also choose another drinks list in the setup menu."));
-        setFixedText(game_.config.drinksListPath, kUsDrinksList);
-        if (!writeConfig(kConfigFileName, game_.config))
-            dialogs_.messageBox(QStringLiteral("An error happen when I try to write on the disk\n"
-                                               "The setup file is unwritable."),
-                                QStringLiteral("Disk error"), DialogButtons::Ok, DialogIcon::Stop);
-        hide();
-        return;
-    }
-    const double sale = toDecimal(toStd(PriceSellBox->text()), game_.numberFormat);
-    bool off = false;
-    switch (judgeSalePrice(sale, *retail)) {
-    case PriceVerdict::TooHigh:
-        oups(dialogs_, QStringLiteral("The price of this drink is too high!\nYou must lower it!"));
-        off = true;
-        break;
-    case PriceVerdict::AskLower:
-        off =
-            dialogs_.messageBox(QStringLiteral("The price of this drink is too high.\nDo you want "
-                                               "to set a lower price?"),
-                                QStringLiteral("Set a lower price?"), DialogButtons::YesNo,
-                                DialogIcon::Question) == DialogAnswer::Yes;
-        break;
-    case PriceVerdict::Fine:
-        break;
-    }
-    const std::int32_t quantity = toInteger(toStd(QtyBuy->text()));
-    if (sale < 0 || quantity <= 0) {
-        dialogs_.message(QStringLiteral("You must enter a valid price and a valid qty to order."));
-        off = true;
-    }
-    if (off) return;
-    const DrinkOrder order{orderBar, selectedDrink, quantity, sale, *retail, UsedBar->isChecked()};
-    switch (orderDrinks(game_.state, order)) {
-    case OrderOutcome::NotEnoughMoney:
-        oups(dialogs_, QStringLiteral("You don't have enough money to order!"));
-        return;
-    case OrderOutcome::NoFreeSlot:
-        oups(dialogs_, QStringLiteral("A bar sells 15 different drinks at most:\nthis one has no "
-                                      "room left for another drink."));
-        return;
-    case OrderOutcome::NoBar:
-        oups(dialogs_, QStringLiteral("You have no bar to order these drinks for."));
-        return;
-    case OrderOutcome::Ordered:
-        break;
-    }
+    const std::string quantity = toStd(QtyBuy->text());
+    const std::string price = toStd(PriceSellBox->text());
+    const OrderForm form{Status->text() != kPlaceholder,
+                         orderBar,
+                         selectedDrink,
+                         quantity,
+                         price,
+                         UsedBar->isChecked()};
+    ConfigFile store(kConfigFileName);
+    const AfterOrder after = placeOrder(game_.state, game_.config, store, game_.drinks, form,
+                                        game_.numberFormat, voice_);
     if (orderBar >= 0 && orderBar < game_.state.barCount) {
         BarRecord& bar = game_.state.bars[orderBar];
         if (const int slot = findDrinkSlot(bar, selectedDrink, false); slot >= 0)
             QtyLeft->setText(QString::number(bar.drinks[slot].stock));
     }
-    if (game_.config.DrinkClose)
-        hide();
-    else
-        dialogs_.message(QStringLiteral("Your order have been made."));
+    if (after == AfterOrder::Close) hide();
 }
 
 void TDrinkForm::FormClose() {

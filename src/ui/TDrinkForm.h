@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 
 #include <QDialog>
 
@@ -63,6 +64,7 @@ private:
 
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
     Forms& forms_;
 };
 

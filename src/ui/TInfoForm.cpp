@@ -272,11 +272,8 @@ void TInfoForm::ChangeStatusClick() {
 
 bool TInfoForm::acceptPrice() {
     if (PriceEnter->text().isEmpty()) PriceEnter->setText(QStringLiteral("0"));
-    const double price = toDecimal(toStd(PriceEnter->text()), game_.numberFormat);
-    if (!shownBar()) return true;
-    if (setEntryPrice(game_.state, game_.state.currentBar, price)) return true;
-    dialogs_.message(QStringLiteral("The price you set to enter your bar is too high!"));
-    return false;
+    const int bar = shownBar() ? game_.state.currentBar : -1;
+    return setEntryPrice(game_.state, bar, toStd(PriceEnter->text()), game_.numberFormat, voice_);
 }
 
 void TInfoForm::SetPriceClick() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 #include "core/StockPages.h"
 #include "ui/GameTimer.h"
 
@@ -86,6 +87,7 @@ private:
 
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
     int listedBarCount_ = 0;
 };
 

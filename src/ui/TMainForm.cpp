@@ -49,7 +49,7 @@ char systemDecimalSeparator() {
 TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), forms_(forms),
       dialogs_(dialogs), clock_(clock), background_(picture(QStringLiteral("menu-background"))) {
-    setWindowTitle(kAppTitle);
+    setWindowTitle(kAppTitleText);
     setMouseTracking(true);
     setFixedSize(background_.deviceIndependentSize().toSize());
 

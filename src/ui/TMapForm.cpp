@@ -127,13 +127,8 @@ void TMapForm::BarListBoxClick() {
 }
 
 void TMapForm::BuyButClick() {
+    if (!pressBuy(game_.state, game_.bars, selectedBar, voice_)) return;
     const BarListEntry* entry = game_.bars.at(selectedBar);
-    if (entry == nullptr) return;
-    if (nextBarEntry(game_.state) == nullptr) { // every entry of the bar table is taken
-        dialogs_.messageBox(TBarSetupForm::refusalText(PurchaseRefusal::TableFull),
-                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
-        return;
-    }
     forms_.barSetupForm->prepareSale(selectedBar, game_.state.money,
                                      game_.state.money - entry->price);
     forms_.barSetupForm->show();

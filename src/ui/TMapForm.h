@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 
 #include <QDialog>
 
@@ -58,6 +59,7 @@ private:
     bool newGame_ = true;
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
     Forms& forms_;
 };
 

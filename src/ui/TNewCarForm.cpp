@@ -124,10 +124,7 @@ void TNewCarForm::TheWomenClick() {
 }
 
 void TNewCarForm::CreateClick() {
-    if (createOwner(game_.state, toLatin1(OwnerName->text())) == OwnerOutcome::NameMissing) {
-        dialogs_.message(QStringLiteral("You must enter a owner name."));
-        return;
-    }
+    if (!createOwner(game_.state, toLatin1(OwnerName->text()), voice_)) return;
     forms_.infoForm->prepareOwner();
     forms_.mapForm->showForNewGame();
     hide();

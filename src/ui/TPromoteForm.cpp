@@ -64,26 +64,14 @@ void TPromoteForm::BarOwnListClick() {
 }
 
 void TPromoteForm::PromoteClick() {
-    Advert advert;
-    QString success;
-    if (NewsPaper->isChecked()) {
+    std::optional<Advert> advert;
+    if (NewsPaper->isChecked())
         advert = Advert::Newspaper;
-        success = QStringLiteral("Your bar's pub is now on newspaper.");
-    } else if (RadioPub->isChecked()) {
+    else if (RadioPub->isChecked())
         advert = Advert::Radio;
-        success = QStringLiteral("Your bar's pub is now on radio station.");
-    } else if (TvPub->isChecked()) {
+    else if (TvPub->isChecked())
         advert = Advert::Tv;
-        success = QStringLiteral("Your bar's pub is now on tv station.");
-    } else {
-        return;
-    }
-    if (tavo::promoteBar(game_.state, promoteBar, advert) == PromotionOutcome::Promoted)
-        dialogs_.message(success);
-    else
-        dialogs_.messageBox(
-            QStringLiteral("Your bar can't handle more clients\nor you don't have enough money."),
-            QStringLiteral("Oups!"), DialogButtons::Ok, DialogIcon::Stop);
+    tavo::promoteBar(game_.state, promoteBar, advert, voice_);
 }
 
 void TPromoteForm::CloseButClick() {

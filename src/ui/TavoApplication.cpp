@@ -8,8 +8,8 @@
 namespace tavo::ui {
 
 TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(kAppTitle);
-    setApplicationDisplayName(kAppTitle);
+    setApplicationName(kAppTitleText);
+    setApplicationDisplayName(kAppTitleText);
     setWindowIcon(toolIcon(ToolIcon::Drinks));
 }
 

@@ -5,6 +5,7 @@
 #include "bars/Promotion.h"
 
 #include "core/FixedText.h"
+#include "support/RecordingVoice.h"
 #include "support/States.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@ namespace tavo {
 namespace {
 
 const NumberFormat kPoint{'.'};
+using Texts = std::vector<std::string>;
+using test::RecordingVoice;
 
 BarListEntry listBar(std::int32_t price, std::int32_t peoplePerDay, std::int32_t maxClients,
                      std::int32_t classMask = 5) {
@@ -47,16 +50,20 @@ TEST(Owner, CreateNeedsANameAndResetsTheCounters) {
     state.barCount = 4;
     state.gamblingBalance = -300;
     const GameState before = state;
-    EXPECT_EQ(createOwner(state, ""), OwnerOutcome::NameMissing);
+    RecordingVoice voice;
+    EXPECT_FALSE(createOwner(state, "", voice));
+    EXPECT_EQ(voice.texts(), Texts{"You must enter a owner name."});
+    EXPECT_TRUE(voice.said[0].words.plain());
     EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0);
 
     const std::string name(29, 'x');
-    EXPECT_EQ(createOwner(state, name + "yz"), OwnerOutcome::Created);
+    EXPECT_TRUE(createOwner(state, name + "yz", voice));
     EXPECT_EQ(fixedText(state.ownerName), name);
     EXPECT_EQ(state.barCount, 0);
     EXPECT_EQ(state.gamblingBalance, 0);
     EXPECT_EQ(state.lottoJackpot, 1000000);
-    EXPECT_EQ(createOwner(state, " "), OwnerOutcome::Created); // blanks are a name
+    EXPECT_TRUE(createOwner(state, " ", voice)); // blanks are a name
+    EXPECT_EQ(voice.said.size(), 1u);
 }
 
 TEST(BarPurchase, ClientsAtPurchase) {
@@ -105,6 +112,7 @@ struct Purchase {
     GameState state = test::startedGame(1000);
     TBarList bars;
     VectorSink messages;
+    RecordingVoice voice;
     Purchase(std::int32_t price = 6000) {
         state.knowledge = 2;
         bars.append(listBar(price, 60, 100));
@@ -114,12 +122,16 @@ struct Purchase {
         chooseBarClass(state, barClass);
         chooseMusic(state, Music::Alternative, musicCount > 0);
         chooseMusic(state, Music::Dance, musicCount > 1);
-        return purchaseBar(state, bars, {0, name, price, musicCount}, kPoint, messages);
+        return createBar(state, bars, {0, name, price, musicCount}, kPoint, voice, messages);
     }
 };
 
-TEST(BarPurchase, ChecksInOrder) {
-    using R = PurchaseRefusal;
+TEST(BarPurchase, EveryFailedCheckIsSaidInOrder) {
+    const std::string name = "You must choose a name for your bar.";
+    const std::string price = "The price you set to enter your bar is too high!";
+    const std::string music = "You must choose at least one type of music.";
+    const std::string kind = "You must choose a type of bar.";
+    const std::string money = "You don't have enough money to buy this bar.";
     struct Case {
         const char* what;
         const char* name;
@@ -127,25 +139,21 @@ TEST(BarPurchase, ChecksInOrder) {
         int music;
         std::int32_t barClass;
         std::int32_t listPrice;
-        std::vector<R> refusals;
+        Texts said;
     };
     const Case cases[] = {
-        {"all missing", "", "0", 0, kNoClass, 6000, {R::NameMissing, R::NoMusic, R::NoClass}},
-        {"price 10", "Joe's", "10", 1, kLowClass, 6000, {R::PriceTooHigh}},
-        {"price 12", "Joe's", "12", 1, kLowClass, 6000, {R::PriceTooHigh}},
-        {"too dear", "Joe's", "2", 1, kLowClass, 6001, {R::NotEnoughMoney}},
-        {"everything",
-         "",
-         "11",
-         0,
-         kNoClass,
-         9000,
-         {R::NameMissing, R::PriceTooHigh, R::NoMusic, R::NoClass, R::NotEnoughMoney}},
+        {"all missing", "", "0", 0, kNoClass, 6000, {name, music, kind}},
+        {"price 10", "Joe's", "10", 1, kLowClass, 6000, {price}},
+        {"price 12", "Joe's", "12", 1, kLowClass, 6000, {price}},
+        {"too dear", "Joe's", "2", 1, kLowClass, 6001, {money}},
+        {"everything", "", "11", 0, kNoClass, 9000, {name, price, music, kind, money}},
     };
     for (const Case& c : cases) {
         Purchase purchase(c.listPrice);
-        const auto outcome = purchase.buy(c.name, c.price, c.music, c.barClass);
-        EXPECT_EQ(outcome.refusals, c.refusals) << c.what;
+        EXPECT_FALSE(purchase.buy(c.name, c.price, c.music, c.barClass).bought) << c.what;
+        EXPECT_EQ(purchase.voice.texts(), c.said) << c.what;
+        for (const auto& said : purchase.voice.said)
+            EXPECT_TRUE(said.words.plain()) << c.what;
         EXPECT_EQ(purchase.state.barCount, 0) << c.what;
         EXPECT_DOUBLE_EQ(purchase.state.money, 1000) << c.what;
         EXPECT_TRUE(purchase.messages.messages.empty()) << c.what;
@@ -156,7 +164,8 @@ TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
     for (const char* price : {"9.99", "-2", "0"}) {
         Purchase purchase(6000);
         const auto outcome = purchase.buy("Joe's", price, 2, kLowClass);
-        ASSERT_TRUE(outcome.bought()) << price;
+        ASSERT_TRUE(outcome.bought) << price;
+        EXPECT_TRUE(purchase.voice.said.empty());
         const BarRecord& bar = purchase.state.bars[0];
         EXPECT_DOUBLE_EQ(purchase.state.money, -5000);
         EXPECT_EQ(purchase.state.barCount, 1);
@@ -169,13 +178,14 @@ TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
         EXPECT_FALSE(bar.isOpen);
         EXPECT_EQ(fixedText(bar.barName), "Joe's");
         EXPECT_EQ(purchase.messages.messages,
-                  std::vector<std::string>{
-                      "The bar you just buy isn't open yet. Open it to make business."});
+                  Texts{"The bar you just buy isn't open yet. Open it to make business."});
     }
 }
 
 TEST(BarPurchase, BadPriceTextStopsAfterTheName) {
     Purchase purchase;
+    EXPECT_THROW(purchase.buy("", "cheap", 1, kLowClass), ConversionError);
+    EXPECT_EQ(purchase.voice.texts(), Texts{"You must choose a name for your bar."});
     EXPECT_THROW(purchase.buy("Joe's", "cheap", 1, kLowClass), ConversionError);
     EXPECT_EQ(fixedText(purchase.state.bars[0].barName), "Joe's");
     EXPECT_EQ(purchase.state.barCount, 0);
@@ -187,133 +197,232 @@ TEST(BarPurchase, TheTwentySixthBarIsRefused) {
     for (int b = 0; b < 25; ++b)
         test::addBar(purchase.state, 10, 1);
     const GameState before = purchase.state;
-    const auto outcome = purchase.buy("One more", "2", 1, kLowClass);
-    EXPECT_EQ(outcome.refusals, std::vector<PurchaseRefusal>{PurchaseRefusal::TableFull});
+    EXPECT_FALSE(pressBuy(purchase.state, purchase.bars, 0, purchase.voice));
+    EXPECT_FALSE(purchase.buy("One more", "2", 1, kLowClass).bought);
+    const Texts full(2,
+                     "You already run 25 bars, the most an owner can.\nYou can't buy another one.");
+    EXPECT_EQ(purchase.voice.texts(), full);
+    EXPECT_EQ(purchase.voice.said[0].words.title, "Oups...");
     EXPECT_EQ(std::memcmp(&purchase.state, &before, sizeof before), 0);
+    purchase.state.barCount = 24;
+    EXPECT_TRUE(pressBuy(purchase.state, purchase.bars, 0, purchase.voice));
+    EXPECT_FALSE(pressBuy(purchase.state, purchase.bars, 1, purchase.voice)); // no such line
 }
 
+// Orders of one drink at retail 2.50 for the game's bars.
+struct Order {
+    GameState state;
+    ConfigRecord config = defaultConfig();
+    TDrinkList drinks;
+    RecordingVoice voice;
+    struct Store final : ConfigStore {
+        int writes = 0;
+        bool works = true;
+        bool write(const ConfigRecord&) override { return ++writes, works; }
+    } store;
+
+    Order(double money, int bars) : state(test::startedGame(money)) {
+        drinks.append(test::makeDrink("Lager", "2.50"));
+        for (int b = 0; b < bars; ++b)
+            test::addBar(state, 10, 1);
+    }
+    AfterOrder place(int bar, const char* quantity, const char* price, bool inUse = true) {
+        return placeOrder(state, config, store, drinks, {true, bar, 0, quantity, price, inUse},
+                          kPoint, voice);
+    }
+};
+
 TEST(DrinkOrder, SalePriceLadderAtRetail250) {
+    const std::string tooHigh = "The price of this drink is too high!\nYou must lower it!";
+    const std::string lower =
+        "The price of this drink is too high.\nDo you want to set a lower price?";
+    const std::string done = "Your order have been made.";
+    const std::string invalid = "You must enter a valid price and a valid qty to order.";
     struct Case {
-        double sale;
-        PriceVerdict verdict;
+        const char* price;
+        const char* quantity;
+        std::deque<bool> answers;
+        Texts said;
+        int stock; // after the order
         bool fair;
     };
     const Case cases[] = {
-        {13.00, PriceVerdict::TooHigh, false},  {12.50, PriceVerdict::AskLower, false},
-        {11.00, PriceVerdict::AskLower, false}, {10.50, PriceVerdict::Fine, false},
-        {7.51, PriceVerdict::Fine, false},      {7.50, PriceVerdict::Fine, true},
-        {0, PriceVerdict::Fine, true}};
+        {"13.00", "10", {}, {tooHigh}, 0, false},
+        {"13.00", "0", {}, {tooHigh, invalid}, 0, false},
+        {"12.50", "10", {true}, {lower}, 0, false},
+        {"11.00", "10", {false}, {lower, done}, 10, false},
+        {"10.50", "10", {}, {done}, 10, false},
+        {"7.51", "10", {}, {done}, 10, false},
+        {"7.50", "10", {}, {done}, 10, true},
+        {"0", "10", {}, {done}, 10, true},
+        {"-1", "abc", {}, {invalid}, 0, false}, // the quantity is never read
+        {"5", "-3", {}, {invalid}, 0, false},
+    };
     for (const Case& c : cases) {
-        EXPECT_EQ(judgeSalePrice(c.sale, 2.5), c.verdict) << c.sale;
-        EXPECT_EQ(isFairPrice(c.sale, 2.5), c.fair) << c.sale;
+        Order order(1000, 1);
+        order.voice.answers = c.answers;
+        order.place(0, c.quantity, c.price);
+        EXPECT_EQ(order.voice.texts(), c.said) << c.price;
+        EXPECT_EQ(order.state.bars[0].drinks[0].stock, c.stock) << c.price;
+        if (c.stock > 0) EXPECT_EQ(order.state.bars[0].drinks[0].fairPrice != 0, c.fair) << c.price;
     }
+    Order order(1000, 1);
+    EXPECT_EQ(order.voice.said.size(), 0u);
+    order.place(0, "10", "12");
+    EXPECT_TRUE(order.voice.said[0].question);
+    EXPECT_EQ(order.voice.said[0].words.title, "Set a lower price?");
+    EXPECT_EQ(order.voice.said[0].words.icon, VoiceIcon::Question);
 }
 
 TEST(DrinkOrder, MoneyMustExceedTheTotal) {
     for (double money : {25.0, 25.01}) {
-        GameState state = test::startedGame(money);
-        test::addBar(state, 10, 1);
-        const DrinkOrder order{0, 3, 10, 4.0, 2.5, true};
-        EXPECT_DOUBLE_EQ(orderTotal(state, order), 25);
-        const OrderOutcome outcome = orderDrinks(state, order);
+        Order order(money, 1);
+        order.place(0, "10", "4");
         if (money == 25.0) {
-            EXPECT_EQ(outcome, OrderOutcome::NotEnoughMoney);
-            EXPECT_EQ(state.bars[0].drinkCount, 0);
+            EXPECT_EQ(order.voice.texts(), Texts{"You don't have enough money to order!"});
+            EXPECT_EQ(order.state.bars[0].drinkCount, 0);
         } else {
-            EXPECT_EQ(outcome, OrderOutcome::Ordered);
-            EXPECT_NEAR(state.money, 0.01, 1e-9);
-            EXPECT_EQ(state.bars[0].drinks[0].stock, 10);
-            EXPECT_EQ(state.bars[0].profitThisMonth, -25);
+            EXPECT_EQ(order.voice.texts(), Texts{"Your order have been made."});
+            EXPECT_NEAR(order.state.money, 0.01, 1e-9);
+            EXPECT_EQ(order.state.bars[0].drinks[0].stock, 10);
+            EXPECT_EQ(order.state.bars[0].profitThisMonth, -25);
         }
     }
 }
 
 TEST(DrinkOrder, AllBarsAndRepeatOrders) {
-    GameState state = test::startedGame(1000);
-    for (int b = 0; b < 3; ++b)
-        test::addBar(state, 10, 1);
-    DrinkOrder order{kAllBars, 5, 10, 10.5, 2.5, true};
-    EXPECT_DOUBLE_EQ(orderTotal(state, order), 75);
-    ASSERT_EQ(orderDrinks(state, order), OrderOutcome::Ordered);
-    EXPECT_DOUBLE_EQ(state.money, 925);
+    Order order(1000, 3);
+    order.config.DrinkClose = 1;
+    EXPECT_EQ(order.place(kAllBars, "10", "10.5"), AfterOrder::Close);
+    EXPECT_TRUE(order.voice.said.empty());
+    EXPECT_DOUBLE_EQ(order.state.money, 925);
     for (int b = 0; b < 3; ++b) {
-        EXPECT_EQ(state.bars[b].drinks[0].stock, 10);
-        EXPECT_EQ(state.bars[b].drinks[0].drinkIndex, 5);
-        EXPECT_EQ(state.bars[b].profitThisMonth, -25);
-        EXPECT_FALSE(state.bars[b].drinks[0].fairPrice); // 10.50 is above 2.50 + 5
+        EXPECT_EQ(order.state.bars[b].drinks[0].stock, 10);
+        EXPECT_EQ(order.state.bars[b].profitThisMonth, -25);
+        EXPECT_FALSE(order.state.bars[b].drinks[0].fairPrice); // 10.50 is above 2.50 + 5
     }
-    order = {1, 5, 4, 6.0, 2.5, false};
-    ASSERT_EQ(orderDrinks(state, order), OrderOutcome::Ordered);
-    EXPECT_EQ(state.bars[1].drinkCount, 1);
-    EXPECT_EQ(state.bars[1].drinks[0].stock, 14);
-    EXPECT_DOUBLE_EQ(state.bars[1].drinks[0].salePrice, 6.0);
-    EXPECT_FALSE(state.bars[1].drinks[0].inUse);
-    EXPECT_TRUE(state.bars[1].drinks[0].fairPrice);
+    order.place(1, "4", "6", false);
+    const DrinkSlot& slot = order.state.bars[1].drinks[0];
+    EXPECT_EQ(order.state.bars[1].drinkCount, 1);
+    EXPECT_EQ(slot.stock, 14);
+    EXPECT_DOUBLE_EQ(slot.salePrice, 6.0);
+    EXPECT_FALSE(slot.inUse);
+    EXPECT_TRUE(slot.fairPrice);
 }
 
-TEST(DrinkOrder, NoBarNoOrder) {
-    GameState state = test::startedGame(1000);
-    EXPECT_EQ(orderDrinks(state, {kAllBars, 0, 10, 3, 2, true}), OrderOutcome::NoBar);
-    test::addBar(state, 10, 1);
-    EXPECT_EQ(orderDrinks(state, {1, 0, 10, 3, 2, true}), OrderOutcome::NoBar);
-    EXPECT_DOUBLE_EQ(state.money, 1000);
+TEST(DrinkOrder, RefusedBeforeAnythingChanges) {
+    const std::string fill = "You must fill all the forms.";
+    struct Case {
+        const char* what;
+        OrderForm form;
+        int bars;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"no bar line picked", {false, 0, 0, "10", "3", true}, 1, fill},
+        {"no drink picked", {true, 0, -1, "10", "3", true}, 1, fill},
+        {"empty quantity", {true, 0, 0, "", "3", true}, 1, fill},
+        {"empty price", {true, 0, 0, "10", "", true}, 1, fill},
+        {"no bar at all",
+         {true, kAllBars, 0, "10", "3", true},
+         0,
+         "You have no bar to order these drinks for."},
+        {"a bar not owned",
+         {true, 1, 0, "10", "3", true},
+         1,
+         "You have no bar to order these drinks for."},
+        {"a sixteenth drink",
+         {true, 0, 0, "10", "3", true},
+         1,
+         "A bar sells 15 different drinks at most:\nthis one has no room left for another drink."},
+    };
+    for (const Case& c : cases) {
+        Order order(1e6, c.bars);
+        for (int d = 1; d < 16; ++d)
+            order.drinks.append(test::makeDrink("Drink", "2"));
+        if (c.bars > 0 && c.form.drinkIndex == 0) // fifteen other drinks fill the bar
+            for (int k = 1; k < 16; ++k)
+                test::addSlot(order.state.bars[0], k, 1, 3);
+        const GameState before = order.state;
+        placeOrder(order.state, order.config, order.store, order.drinks, c.form, kPoint,
+                   order.voice);
+        EXPECT_EQ(order.voice.texts(), Texts{c.said}) << c.what;
+        EXPECT_EQ(std::memcmp(&order.state, &before, sizeof before), 0) << c.what;
+    }
 }
 
-TEST(DrinkOrder, ASixteenthDrinkIsRefused) {
-    GameState state = test::startedGame(1e6);
-    BarRecord& full = test::addBar(state, 10, 1);
-    for (int k = 0; k < 15; ++k)
-        test::addSlot(full, k, 1, 3);
-    test::addBar(state, 10, 1);
-    const GameState before = state;
-    EXPECT_EQ(orderDrinks(state, {0, 15, 10, 3, 2, true}), OrderOutcome::NoFreeSlot);
-    EXPECT_EQ(orderDrinks(state, {kAllBars, 15, 10, 3, 2, true}), OrderOutcome::NoFreeSlot);
-    EXPECT_EQ(std::memcmp(&state, &before, sizeof before), 0);
-    EXPECT_EQ(orderDrinks(state, {0, 14, 10, 3, 2, true}), OrderOutcome::Ordered); // held already
-    EXPECT_EQ(state.bars[0].drinks[14].stock, 11);
+TEST(DrinkOrder, AListThisSystemCannotReadSwitchesToTheUsList) {
+    for (bool works : {true, false}) {
+        Order order(1000, 1);
+        order.store.works = works;
+        EXPECT_EQ(placeOrder(order.state, order.config, order.store, order.drinks,
+                             {true, 0, 0, "10", "3", true}, NumberFormat{','}, order.voice),
+                  AfterOrder::Close);
+        EXPECT_EQ(order.store.writes, 1);
+        EXPECT_EQ(fixedText(order.config.drinksListPath), "drinksUS.drk");
+        EXPECT_EQ(order.voice.said.size(), works ? 1u : 2u);
+        EXPECT_EQ(order.voice.said.back().words.title, works ? "Oups!" : "Disk error");
+        EXPECT_EQ(order.state.bars[0].drinkCount, 0);
+    }
 }
 
 TEST(Promotion, RoomAndMoneyAreStrict) {
+    const std::string refused =
+        "Your bar can't handle more clients\nor you don't have enough money.";
     struct Case {
         const char* what;
         std::int32_t clients, maxClients;
         double money;
         Advert advert;
-        PromotionOutcome outcome;
+        std::string said; // "" when promoted
     };
     const Case cases[] = {
-        {"newspaper fits", 80, 90, 1e6, Advert::Newspaper, PromotionOutcome::Promoted},
-        {"radio fills the bar", 80, 90, 1e6, Advert::Radio, PromotionOutcome::Refused},
-        {"money equal to the price", 10, 90, 5000, Advert::Newspaper, PromotionOutcome::Refused},
-        {"a cent more", 10, 90, 5000.01, Advert::Newspaper, PromotionOutcome::Promoted},
-        {"tv", 10, 90, 30000, Advert::Tv, PromotionOutcome::Promoted},
+        {"newspaper fits", 80, 90, 1e6, Advert::Newspaper, "Your bar's pub is now on newspaper."},
+        {"radio fills the bar", 80, 90, 1e6, Advert::Radio, refused},
+        {"money equal to the price", 10, 90, 5000, Advert::Newspaper, refused},
+        {"a cent more", 10, 90, 5000.01, Advert::Newspaper, "Your bar's pub is now on newspaper."},
+        {"radio", 10, 90, 20000, Advert::Radio, "Your bar's pub is now on radio station."},
+        {"tv", 10, 90, 30000, Advert::Tv, "Your bar's pub is now on tv station."},
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);
         BarRecord& bar = test::addBar(state, c.clients, 1);
         bar.maxClients = c.maxClients;
+        RecordingVoice voice;
         const AdvertTerms terms = advertTerms(c.advert);
-        EXPECT_EQ(promoteBar(state, 0, c.advert), c.outcome) << c.what;
-        const bool promoted = c.outcome == PromotionOutcome::Promoted;
+        const bool promoted = c.said != refused;
+        EXPECT_EQ(promoteBar(state, 0, c.advert, voice), promoted) << c.what;
+        EXPECT_EQ(voice.texts(), Texts{c.said}) << c.what;
+        EXPECT_EQ(voice.said[0].words.title, promoted ? "Tavo 0.4" : "Oups!") << c.what;
         EXPECT_EQ(bar.clientsPerDay, c.clients + (promoted ? terms.extraClients : 0)) << c.what;
         EXPECT_DOUBLE_EQ(state.money, c.money - (promoted ? terms.price : 0)) << c.what;
         EXPECT_EQ(bar.profitThisMonth, promoted ? -terms.price : 0) << c.what;
     }
     GameState state = test::startedGame(1e6);
-    EXPECT_EQ(promoteBar(state, 0, Advert::Tv), PromotionOutcome::Refused); // no bar
+    RecordingVoice voice;
+    EXPECT_FALSE(promoteBar(state, 0, Advert::Tv, voice)); // no bar
+    test::addBar(state, 10, 1).maxClients = 90;
+    EXPECT_FALSE(promoteBar(state, 0, std::nullopt, voice)); // no advert chosen: nothing said
+    EXPECT_EQ(voice.texts(), Texts{refused});
 }
 
 TEST(BarInfo, EntryPriceAndStatus) {
     GameState state = test::startedGame();
     test::addBar(state, 10, 3.5, false);
-    EXPECT_TRUE(setEntryPrice(state, 0, 10));
+    RecordingVoice voice;
+    EXPECT_TRUE(setEntryPrice(state, 0, "10", kPoint, voice));
     EXPECT_DOUBLE_EQ(state.bars[0].entryPrice, 10);
-    EXPECT_FALSE(setEntryPrice(state, 0, 10.01));
+    EXPECT_FALSE(setEntryPrice(state, 0, "10.01", kPoint, voice));
     EXPECT_DOUBLE_EQ(state.bars[0].entryPrice, 10);
+    EXPECT_EQ(voice.texts(), Texts{"The price you set to enter your bar is too high!"});
+    EXPECT_TRUE(setEntryPrice(state, 0, "", kPoint, voice)); // empty reads as 0
+    EXPECT_DOUBLE_EQ(state.bars[0].entryPrice, 0);
+    EXPECT_THROW(setEntryPrice(state, 0, "free", kPoint, voice), ConversionError);
     EXPECT_TRUE(toggleOpen(state, 0));
     EXPECT_FALSE(toggleOpen(state, 0));
     EXPECT_FALSE(state.bars[0].isOpen);
-    EXPECT_FALSE(setEntryPrice(state, 1, 2)); // not a bar of the game
+    EXPECT_TRUE(setEntryPrice(state, 1, "2", kPoint, voice)); // no bar shown: nothing to set
+    EXPECT_EQ(voice.said.size(), 1u);
 }
 
 } // namespace

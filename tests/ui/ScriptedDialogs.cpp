@@ -29,7 +29,7 @@ ShownDialog shownDialog(ShownDialog::Kind kind, const QString& text, const QStri
 } // namespace
 
 void ScriptedDialogs::message(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::Message, text, kAppTitle));
+    shown.push_back(shownDialog(ShownDialog::Message, text, kAppTitleText));
 }
 
 DialogAnswer ScriptedDialogs::messageBox(const QString& text, const QString& title,
@@ -46,13 +46,13 @@ bool ScriptedDialogs::confirm(const QString& text) {
 }
 
 void ScriptedDialogs::information(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::Information, text, kAppTitle, DialogButtons::Ok,
+    shown.push_back(shownDialog(ShownDialog::Information, text, kAppTitleText, DialogButtons::Ok,
                                 DialogIcon::Information));
 }
 
 void ScriptedDialogs::errorBox(const QString& text) {
     shown.push_back(
-        shownDialog(ShownDialog::ErrorBox, text, kAppTitle, DialogButtons::Ok, DialogIcon::Stop));
+        shownDialog(ShownDialog::ErrorBox, text, kAppTitleText, DialogButtons::Ok, DialogIcon::Stop));
     if (whileErrorShown) whileErrorShown();
 }
 

@@ -70,7 +70,7 @@ private slots:
                  "Error #03\nYou must re-install the game.\nThe drinks list file is not found"}));
         QCOMPARE(dialogs.shown[0].title, QString("Oups..."));
         QVERIFY(dialogs.shown[0].icon == DialogIcon::Stop);
-        QCOMPARE(dialogs.shown[1].title, kAppTitle);
+        QCOMPARE(dialogs.shown[1].title, kAppTitleText);
         QVERIFY(windows.forms().mainForm->game().bars.isEmpty());
     }
 
