@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/GameState.h"
-#include "game/Payment.h"
 #include "core/Random.h"
+#include "game/Payment.h"
 
 #include <cstdint>
 

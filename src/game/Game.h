@@ -5,10 +5,10 @@
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/ConfigRecord.h"
-#include "game/GameDay.h"
 #include "core/GameState.h"
 #include "core/NumberText.h"
 #include "core/Random.h"
+#include "game/GameDay.h"
 
 namespace tavo {
 

@@ -1,16 +1,20 @@
-// tavo-sim: runs game days on a saved game without any window, exactly as
-// the game window's clock does, and writes the resulting save.
+// tavo-sim: plays a saved game without any window, either running game
+// days exactly as the game window's clock does, or playing an action script
+// through the windows' own actions, and writes the resulting save.
 
-#include "banks/Fire.h"
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
-#include "game/Game.h"
 #include "core/SaveFile.h"
 #include "core/TimeSource.h"
+#include "game/Days.h"
+#include "game/Game.h"
+#include "game/Script.h"
+#include "game/ScriptPlayer.h"
 
 #include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -25,17 +29,22 @@ constexpr int kExitUsage = 2;
 
 constexpr const char* kHelp =
     R"(Usage: tavo-sim --load IN.sav --days N [options]
+       tavo-sim --load IN.sav --script FILE [options]
 
-Runs N game days on a saved game of Tavo, exactly as the game window's clock
-does (the fire included when it strikes, as if its window were shown at once),
-and optionally writes the resulting game.
+Plays a saved game of Tavo without windows and optionally writes the result.
+With --days it runs N game days exactly as the game window's clock does (the
+fire included when it strikes, as if its window were shown at once). With
+--script it plays a list of player actions, each one a whole visit to one
+window, with the same rules, refusals, questions and words as the windows.
 
 Options:
   --load IN.sav   the saved game to start from (required); refused like the
                   game refuses it: not 12936 bytes, version not 5, or a count
                   or index outside its table
-  --days N        how many game days to run, N >= 0 (required); 0 loads and
-                  saves unchanged
+  --days N        how many game days to run, N >= 0; 0 loads and saves
+                  unchanged
+  --script FILE   the action script to play ('-' for standard input);
+                  exactly one of --days and --script is given
   --save OUT.sav  write the resulting game here (atomically)
   --seed S        seed of the random generator, 0..4294967295 (default 1, as
                   at program start)
@@ -49,19 +58,60 @@ Options:
                   (default: the system's)
   --help          show this text
 
-Output: standard output carries only the texts posted to the game's message
-box, one per line, in order. Diagnostics go to standard error; a day stopped by
-a number that does not convert is reported there and the next day runs.
+tavo-sim reads ./config.kpl (missing: the defaults) and never writes it.
+
+Scripts: one command a line; blank lines and lines whose first non-blank
+character is # are skipped. Words are separated by blanks; a word in double
+quotes may hold blanks, "" is the empty word, there are no escapes. TEXT
+words are typed into a box as they are (cut to the box's length), so abc, -5
+or "" reach the window's own checks; typing what a box already holds is no
+change. Numbers that pick a line are whole decimal numbers (0-based). Trailing
+words yes or no answer the command's questions in order; a question with no
+answer left is answered yes, and answers left over are an error.
+
+  days N                  runs N game days, as --days N does
+  buy-bar LIST NAME CLASS MUSIC PRICE
+                          town map: picks line LIST of the bars list, presses
+                          Buy; bar setup: types NAME, clicks class CLASS (0
+                          none, 1 Low, 2 High, 3 Dark, 4 Rave), ticks the
+                          music boxes of the letters of MUSIC (a Alternative,
+                          t Techno/Rave, d Dance, m Metal, r Rock, each letter
+                          one tick; - none), types PRICE, presses Create
+  order BAR DRINK QTY PRICE [unused]
+                          drinks window: picks BAR (a bar number or all),
+                          drink DRINK, types QTY and PRICE, unticks "I use
+                          this drink in this bar" with unused, presses Order
+  toggle BAR              information window: picks BAR, presses Change
+  entry-price BAR PRICE   information window: picks BAR, types PRICE, Set
+  promote BAR KIND        promotion window: picks BAR, chooses KIND (news,
+                          radio or tv), presses Promote
+
+Each command opens its window as laid out, clicks, and leaves it with its
+close box; no day passes but with days. The random generator and the
+information window's stock-page counter carry over between commands.
+
+Output: standard output carries, one line a text in order, the texts posted
+to the game's message box; with --script also each message box an action
+shows as "> " and its text (a conversion error included) and each question
+as "? " and its text, a line break inside a text written as \n. A conversion
+error ends the handler that raised it and the command goes on. Diagnostics go
+to standard error; a day stopped by a number that does not convert is
+reported there and the next day runs.
 
 Exit status: 0 on success; 1 when a file cannot be read or is refused, or the
 result cannot be written (a list file given with --bars or --drinks must load;
-a default list that does not load is reported and the days run without it);
-2 on a usage error.
+a default list that does not load is reported and the game runs without it);
+2 on a usage error, or a script error (an unknown command, a wrong number of
+words, a word that is not what the command expects, a click the window does
+not offer at that moment, answers left over), reported as FILE:LINE: reason;
+nothing is saved then. Every line's form is checked before the first command
+runs.
 )";
 
 struct Options {
     std::string load;
     std::optional<long long> days;
+    std::optional<std::string> script;
     std::optional<std::string> save;
     std::uint32_t seed = tavo::Random::kStartSeed;
     std::optional<std::int64_t> time;
@@ -103,9 +153,9 @@ Options parseOptions(int argc, char** argv) {
             value = arg.substr(equals + 1);
             arg = arg.substr(0, equals);
         } else {
-            static const std::string_view kWithValue[] = {"--load",   "--days",   "--save",
-                                                          "--seed",   "--time",   "--bars",
-                                                          "--drinks", "--decimal"};
+            static const std::string_view kWithValue[] = {"--load", "--days",   "--script",
+                                                          "--save", "--seed",   "--time",
+                                                          "--bars", "--drinks", "--decimal"};
             bool takesValue = false;
             for (auto name : kWithValue)
                 takesValue = takesValue || arg == name;
@@ -118,6 +168,8 @@ Options parseOptions(int argc, char** argv) {
             haveLoad = true;
         } else if (arg == "--days") {
             options.days = parseWhole<long long>(arg, value, 0, 1'000'000'000'000LL);
+        } else if (arg == "--script") {
+            options.script = value;
         } else if (arg == "--save") {
             options.save = value;
         } else if (arg == "--seed") {
@@ -136,7 +188,8 @@ Options parseOptions(int argc, char** argv) {
         }
     }
     if (!haveLoad) throw UsageError("--load IN.sav is required");
-    if (!options.days) throw UsageError("--days N is required");
+    if (options.days.has_value() == options.script.has_value())
+        throw UsageError("exactly one of --days N and --script FILE is required");
     return options;
 }
 
@@ -166,10 +219,23 @@ bool loadList(List& list, const std::optional<std::string>& given, const std::st
     return true;
 }
 
-class StdoutSink final : public tavo::MessageSink {
-public:
-    void post(const std::string& text) override { std::cout << text << '\n'; }
-};
+void note(const std::string& text) {
+    std::cout.flush();
+    std::cerr << "tavo-sim: " << text << "\n";
+}
+
+// Reads and checks the whole script; nothing when it cannot be read.
+std::optional<std::vector<tavo::ScriptCommand>> readScriptFile(const std::string& path) {
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path);
+        if (!file) {
+            std::cerr << "tavo-sim: cannot read the script " << path << "\n";
+            return std::nullopt;
+        }
+    }
+    return tavo::readScript(path == "-" ? std::cin : file);
+}
 
 int run(const Options& options) {
     tavo::Game game;
@@ -193,20 +259,19 @@ int run(const Options& options) {
     else
         clock = std::make_unique<tavo::SystemTimeSource>();
 
-    StdoutSink messages;
-    for (long long day = 1; day <= *options.days; ++day) {
+    if (options.script) {
         try {
-            tavo::DayOutcome outcome = tavo::runGameDay(game, messages);
-            if (outcome.fireStrikes) {
-                if (auto fire = tavo::applyFire(game.state, game.random, clock->nowSeconds()))
-                    std::cerr << "tavo-sim: day " << day << ": fire in bar " << fire->bar
-                              << (fire->insured ? " (insured)" : " (not insured)") << ", damage "
-                              << fire->damage << "\n";
-            }
-        } catch (const tavo::ConversionError& error) {
+            const auto commands = readScriptFile(*options.script);
+            if (!commands) return kExitFile;
+            tavo::ScriptPlayer(game, *clock, std::cout, note).play(*commands);
+        } catch (const tavo::ScriptError& error) {
             std::cout.flush();
-            std::cerr << "tavo-sim: day " << day << " stopped: " << error.what() << "\n";
+            std::cerr << *options.script << ":" << error.line << ": " << error.what() << "\n";
+            return kExitUsage;
         }
+    } else {
+        tavo::ScriptPrinter messages(std::cout);
+        tavo::runDays(game, *options.days, *clock, messages, note);
     }
     std::cout.flush();
     if (options.save && !tavo::saveGame(*options.save, game.state)) {

@@ -3,42 +3,16 @@
 #include "core/SaveFile.h"
 #include "support/States.h"
 #include "support/TestFiles.h"
+#include "tools/SimRun.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace tavo {
 namespace {
 
+using test::sim;
+using test::SimRun;
 using test::TempDir;
-
-struct SimRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-SimRun sim(const TempDir& dir, const std::string& args) {
-    std::string command = "cd " + dir.path() + " && " TAVO_SIM_PATH " " + args + " >" +
-                          dir.file("out.txt") + " 2>" + dir.file("err.txt");
-    int raw = std::system(command.c_str());
-    SimRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = slurp(dir.file("out.txt"));
-    run.err = slurp(dir.file("err.txt"));
-    return run;
-}
 
 void writeDrinks(const std::string& path, const char* price) {
     DrinkListEntry drink = test::makeDrink("Lager", price);
@@ -69,6 +43,7 @@ TEST(TavoSim, UsageErrorsExitWith2) {
                          "--load in.sav --days 1 --seed 4294967296",
                          "--load in.sav --days 1 --decimal ab",
                          "--load in.sav --days 1 --what",
+                         "--load in.sav --days 1 --script s.txt",
                          "--load in.sav --days"};
     for (const char* args : bad) {
         SimRun run = sim(dir, args);

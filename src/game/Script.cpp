@@ -1,0 +1,177 @@
+#include "game/Script.h"
+
+#include <algorithm>
+#include <istream>
+#include <limits>
+
+namespace tavo {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isWhole(std::string_view word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What one argument of a command must be.
+enum class Arg {
+    Whole,   // a whole decimal number
+    Text,    // typed into a box as it is
+    BarLine, // `all` or a whole number
+    Class,   // 0..4
+    Music,   // letters a t d m r, or -
+    Kind,    // news, radio or tv
+};
+
+struct Form {
+    const char* name;
+    std::vector<Arg> args;
+    const char* optional; // a keyword that may follow the arguments, or nullptr
+    const char* usage;
+};
+
+const std::vector<Form>& forms() {
+    static const std::vector<Form> table = {
+        {"days", {Arg::Whole}, nullptr, "days N"},
+        {"buy-bar",
+         {Arg::Whole, Arg::Text, Arg::Class, Arg::Music, Arg::Text},
+         nullptr,
+         "buy-bar LIST NAME CLASS MUSIC PRICE"},
+        {"order",
+         {Arg::BarLine, Arg::Whole, Arg::Text, Arg::Text},
+         "unused",
+         "order BAR DRINK QTY PRICE [unused]"},
+        {"toggle", {Arg::Whole}, nullptr, "toggle BAR"},
+        {"entry-price", {Arg::Whole, Arg::Text}, nullptr, "entry-price BAR PRICE"},
+        {"promote", {Arg::Whole, Arg::Kind}, nullptr, "promote BAR KIND"},
+    };
+    return table;
+}
+
+// Commands of windows this version of tavo-sim cannot play yet.
+constexpr std::string_view kNotYet[] = {
+    "member", "borrow", "refund",     "invest", "withdraw", "insure", "leave-insurance",
+    "hire",   "admin",  "fire-admin", "ticket", "spin",     "race"};
+
+// Why a word is not what the argument expects, or "" when it is.
+std::string argFault(Arg arg, const ScriptWord& word) {
+    const std::string quoted = "'" + word.text + "'";
+    switch (arg) {
+    case Arg::Whole:
+        return isWhole(word.text) ? "" : quoted + " is not a whole number";
+    case Arg::Text:
+        return "";
+    case Arg::BarLine:
+        return word.text == "all" || isWhole(word.text) ? ""
+                                                        : quoted + " is not a bar number or all";
+    case Arg::Class:
+        return word.text.size() == 1 && word.text[0] >= '0' && word.text[0] <= '4'
+                   ? ""
+                   : quoted + " is not a class (0 none, 1 Low, 2 High, 3 Dark, 4 Rave)";
+    case Arg::Music:
+        if (word.text == "-") return "";
+        return !word.text.empty() && word.text.find_first_not_of("atdmr") == std::string::npos
+                   ? ""
+                   : quoted + " is not music (letters a t d m r, or - for none)";
+    case Arg::Kind:
+        return word.text == "news" || word.text == "radio" || word.text == "tv"
+                   ? ""
+                   : quoted + " is not an advert (news, radio or tv)";
+    }
+    return "";
+}
+
+ScriptCommand checkForm(int line, std::vector<ScriptWord> words) {
+    ScriptCommand command;
+    command.line = line;
+    command.name = words.front().text;
+    if (std::find(std::begin(kNotYet), std::end(kNotYet), command.name) != std::end(kNotYet))
+        throw ScriptError(line, "'" + command.name + "' is not available yet");
+    const auto form = std::find_if(forms().begin(), forms().end(),
+                                   [&](const Form& f) { return command.name == f.name; });
+    if (words.front().quoted || form == forms().end())
+        throw ScriptError(line, "unknown command '" + command.name + "'");
+    const std::string usage = std::string("usage: ") + form->usage;
+    std::size_t next = 1;
+    if (words.size() - 1 < form->args.size()) throw ScriptError(line, "too few words; " + usage);
+    for (Arg arg : form->args) {
+        if (std::string fault = argFault(arg, words[next]); !fault.empty())
+            throw ScriptError(line, fault + "; " + usage);
+        command.args.push_back(words[next++]);
+    }
+    if (form->optional && next < words.size() && !words[next].quoted &&
+        words[next].text == form->optional)
+        command.args.push_back(words[next++]);
+    for (; next < words.size(); ++next) {
+        const ScriptWord& word = words[next];
+        if (word.quoted || (word.text != "yes" && word.text != "no"))
+            throw ScriptError(line,
+                              "unexpected word '" + word.text + "'; " + usage + " [yes|no ...]");
+        command.answers.push_back(word.text == "yes");
+    }
+    return command;
+}
+
+} // namespace
+
+std::vector<ScriptWord> splitWords(std::string_view line) {
+    std::vector<ScriptWord> words;
+    std::size_t i = 0;
+    while (true) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        if (i == line.size()) return words;
+        ScriptWord word;
+        if (line[i] == '"') {
+            const std::size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos) throw ScriptError(0, "a quote is not closed");
+            word.text = std::string(line.substr(i + 1, close - i - 1));
+            word.quoted = true;
+            i = close + 1;
+            if (i < line.size() && !isBlank(line[i]))
+                throw ScriptError(0, "a closing quote must end its word");
+        } else {
+            const std::size_t start = i;
+            while (i < line.size() && !isBlank(line[i])) {
+                if (line[i] == '"') throw ScriptError(0, "a quote may only open a word");
+                ++i;
+            }
+            word.text = std::string(line.substr(start, i - start));
+        }
+        words.push_back(std::move(word));
+    }
+}
+
+std::vector<ScriptCommand> readScript(std::istream& in) {
+    std::vector<ScriptCommand> commands;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const std::size_t first = text.find_first_not_of(" \t");
+        if (first == std::string::npos || text[first] == '#') continue;
+        std::vector<ScriptWord> words;
+        try {
+            words = splitWords(text);
+        } catch (const ScriptError& error) {
+            throw ScriptError(line, error.what());
+        }
+        commands.push_back(checkForm(line, std::move(words)));
+    }
+    return commands;
+}
+
+long long wholeNumber(std::string_view digits) {
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    long long value = 0;
+    for (char c : digits) {
+        const int digit = c - '0';
+        if (value > (kMax - digit) / 10) return kMax;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+} // namespace tavo

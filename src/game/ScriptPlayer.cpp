@@ -1,0 +1,276 @@
+#include "game/ScriptPlayer.h"
+
+#include "bars/BarInfo.h"
+#include "bars/BarPurchase.h"
+#include "bars/DrinkOrder.h"
+#include "bars/Promotion.h"
+#include "game/Days.h"
+
+#include <algorithm>
+#include <climits>
+#include <ostream>
+
+namespace tavo {
+namespace {
+
+// The configuration as tavo-sim keeps it: changed for the run, never
+// written.
+class UnwrittenConfig final : public ConfigStore {
+public:
+    bool write(const ConfigRecord&) override { return true; }
+};
+
+void appendUtf8(std::string& out, unsigned char byte) {
+    if (byte < 0x80) {
+        out += static_cast<char>(byte);
+    } else {
+        out += static_cast<char>(0xC0 | (byte >> 6));
+        out += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+}
+
+// The next character of a UTF-8 text; an invalid byte reads as U+FFFD.
+char32_t nextCharacter(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || i + length > text.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    char32_t value = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        value = (value << 6) | (byte(i + k) & 0x3F);
+    }
+    i += length;
+    return value;
+}
+
+long long number(const ScriptWord& word) {
+    return wholeNumber(word.text);
+}
+
+int asIndex(long long value) {
+    return static_cast<int>(std::min<long long>(value, INT_MAX));
+}
+
+const char* const kClassNames[] = {"", "Low", "High", "Dark", "Rave"};
+
+} // namespace
+
+std::string typedName(std::string_view utf8, std::size_t maxLength) {
+    std::string latin1;
+    std::size_t units = 0; // a box counts UTF-16 units
+    for (std::size_t i = 0; i < utf8.size() && units < maxLength;) {
+        const char32_t c = nextCharacter(utf8, i);
+        units += c > 0xFFFF ? 2 : 1;
+        latin1 += c <= 0xFF ? static_cast<char>(c) : '?';
+    }
+    return latin1;
+}
+
+void ScriptPrinter::line(const char* lead, const std::string& text, bool latin1) {
+    std::string shown = lead;
+    for (char c : text) {
+        if (c == '\n')
+            shown += "\\n";
+        else if (latin1)
+            appendUtf8(shown, static_cast<unsigned char>(c));
+        else
+            shown += c;
+    }
+    out_ << shown << '\n';
+}
+
+void ScriptPrinter::post(const std::string& text) {
+    line("", text, true);
+}
+
+void ScriptPrinter::say(const Words& words) {
+    line("> ", words.text, true);
+}
+
+bool ScriptPrinter::ask(const Words& words) {
+    line("? ", words.text, true);
+    if (answers.empty()) return true;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
+void ScriptPrinter::sayError(const std::string& text) {
+    line("> ", text, false); // the typed text inside is the script's own
+}
+
+ScriptPlayer::ScriptPlayer(Game& game, const TimeSource& clock, std::ostream& out,
+                           std::function<void(const std::string&)> note)
+    : game_(game), clock_(clock), printer_(out), note_(std::move(note)) {}
+
+template <typename Handler>
+void ScriptPlayer::handler(Handler&& run) {
+    try {
+        run();
+    } catch (const ConversionError& error) {
+        printer_.sayError(error.what());
+    }
+}
+
+void ScriptPlayer::play(const std::vector<ScriptCommand>& commands) {
+    for (const ScriptCommand& command : commands) {
+        printer_.answers.assign(command.answers.begin(), command.answers.end());
+        run(command);
+        if (const std::size_t left = printer_.answers.size(); left > 0) {
+            const std::size_t asked = command.answers.size() - left;
+            throw ScriptError(command.line, std::to_string(left) + " answer word" +
+                                                (left == 1 ? " was" : "s were") +
+                                                " left over: the command asked " +
+                                                std::to_string(asked) + " question" +
+                                                (asked == 1 ? "" : "s"));
+        }
+    }
+}
+
+void ScriptPlayer::run(const ScriptCommand& command) {
+    if (command.name == "days")
+        days(command);
+    else if (command.name == "buy-bar")
+        buyBar(command);
+    else if (command.name == "order")
+        order(command);
+    else if (command.name == "toggle")
+        toggle(command);
+    else if (command.name == "entry-price")
+        entryPrice(command);
+    else if (command.name == "promote")
+        promote(command);
+    else
+        throw ScriptError(command.line, "unknown command '" + command.name + "'");
+}
+
+void ScriptPlayer::days(const ScriptCommand& command) {
+    runDays(game_, number(command.args[0]), clock_, printer_, note_);
+}
+
+int ScriptPlayer::ownedBar(const ScriptCommand& command, const ScriptWord& bar) const {
+    const long long picked = number(bar);
+    if (picked >= std::clamp(game_.state.barCount, 0, kMaxBars))
+        throw ScriptError(command.line, "you own no bar " + bar.text);
+    return static_cast<int>(picked);
+}
+
+void ScriptPlayer::buyBar(const ScriptCommand& command) {
+    GameState& state = game_.state;
+    // The town map, opened from the game window: a line picked, Buy pressed.
+    const int line = asIndex(number(command.args[0]));
+    const BarListEntry* entry = game_.bars.at(line);
+    if (entry == nullptr)
+        throw ScriptError(command.line, "the bars list has no line " + command.args[0].text);
+    if (ownsListBar(state, line))
+        throw ScriptError(command.line, "bar " + command.args[0].text +
+                                            " of the list is yours already: Buy is disabled");
+    bool allowed[5] = {false, true, true, true, true}; // as the setup window is laid out
+    applyClassMask(entry->classMask, allowed);
+    bool opened = false;
+    handler([&] { opened = pressBuy(state, game_.bars, line, printer_); });
+    if (!opened) throw ScriptError(command.line, "Buy did not open the bar setup window");
+
+    // The bar setup window: name, class, music, entry price, Create.
+    clearBarChoices(state);
+    const std::string name = typedName(command.args[1].text, kBarNameLength);
+    const bool createEnabled = !name.empty(); // only a change of the name enables Create
+    const int barClass = command.args[2].text[0] - '0';
+    if (barClass != kNoClass) {
+        if (!allowed[barClass])
+            throw ScriptError(command.line, std::string("the ") + kClassNames[barClass] +
+                                                " Class is disabled for this bar");
+        chooseBarClass(state, barClass);
+    }
+    bool ticked[5] = {};
+    int musicCount = 0;
+    if (command.args[3].text != "-")
+        for (char letter : command.args[3].text) {
+            const int box = static_cast<int>(std::string_view("atdmr").find(letter));
+            ticked[box] = !ticked[box];
+            chooseMusic(state, static_cast<Music>(box), ticked[box]);
+            musicCount += ticked[box] ? 1 : -1;
+        }
+    const std::string& price = command.args[4].text;
+    if (!createEnabled)
+        throw ScriptError(command.line, "Create is disabled: the bar's name was never typed");
+    handler([&] {
+        createBar(state, game_.bars, {line, name, price, musicCount}, game_.numberFormat, printer_,
+                  printer_);
+    });
+}
+
+void ScriptPlayer::order(const ScriptCommand& command) {
+    GameState& state = game_.state;
+    OrderForm form;
+    form.barPicked = true;
+    if (command.args[0].text != "all") {
+        form.orderBar = ownedBar(command, command.args[0]);
+        state.currentBar = form.orderBar;
+    }
+    const int drink = asIndex(number(command.args[1]));
+    if (game_.drinks.at(drink) == nullptr)
+        throw ScriptError(command.line, "the drinks list has no drink " + command.args[1].text);
+    form.drinkIndex = drink;
+    if (form.orderBar != kAllBars) { // the box follows the bar's slot for the drink
+        BarRecord& bar = state.bars[form.orderBar];
+        const int slot = findDrinkSlot(bar, drink, false);
+        if (slot >= 0 && bar.drinks[slot].salePrice > 0) form.inUse = bar.drinks[slot].inUse != 0;
+    }
+    form.quantity = command.args[2].text;
+    form.salePrice = command.args[3].text;
+    if (command.args.size() > 4) form.inUse = false; // unused
+    UnwrittenConfig store;
+    handler([&] {
+        placeOrder(state, game_.config, store, game_.drinks, form, game_.numberFormat, printer_);
+    });
+}
+
+void ScriptPlayer::refreshInfo() {
+    const GameState& state = game_.state;
+    const int bar = state.currentBar;
+    const bool shown = bar >= 0 && bar < state.barCount && bar < kMaxBars;
+    infoPages_.turn(shown ? std::clamp(state.bars[bar].drinkCount, 0, kMaxDrinkSlots) : 0);
+}
+
+int ScriptPlayer::showInfoAndPick(const ScriptCommand& command, const ScriptWord& bar) {
+    infoPages_.page = 0;
+    refreshInfo();
+    const int picked = ownedBar(command, bar);
+    game_.state.currentBar = picked;
+    refreshInfo();
+    return picked;
+}
+
+void ScriptPlayer::toggle(const ScriptCommand& command) {
+    toggleOpen(game_.state, showInfoAndPick(command, command.args[0]));
+}
+
+void ScriptPlayer::entryPrice(const ScriptCommand& command) {
+    const int bar = showInfoAndPick(command, command.args[0]);
+    handler([&] {
+        setEntryPrice(game_.state, bar, command.args[1].text, game_.numberFormat, printer_);
+    });
+}
+
+void ScriptPlayer::promote(const ScriptCommand& command) {
+    const int bar = ownedBar(command, command.args[0]);
+    const std::string& kind = command.args[1].text;
+    const Advert advert = kind == "news"    ? Advert::Newspaper
+                          : kind == "radio" ? Advert::Radio
+                                            : Advert::Tv;
+    promoteBar(game_.state, bar, advert, printer_);
+}
+
+} // namespace tavo

@@ -1,0 +1,84 @@
+// tavo-sim --script: plays the commands of an action script, each one a
+// whole visit to one window, through the same actions as the windows. The
+// printer is the voice and the message box: every text goes to one output.
+#pragma once
+
+#include "core/MessageSink.h"
+#include "core/StockPages.h"
+#include "core/TimeSource.h"
+#include "core/Voice.h"
+#include "game/Game.h"
+#include "game/Script.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tavo {
+
+// Writes, one line a text: a posted text as it is, a message box as "> "
+// and the text, a question as "? " and the text; a line break inside a
+// text as the two characters \n. Questions are answered from the queue,
+// Yes when it is empty.
+class ScriptPrinter final : public Voice, public MessageSink {
+public:
+    explicit ScriptPrinter(std::ostream& out) : out_(out) {}
+    void post(const std::string& text) override;
+    void say(const Words& words) override;
+    bool ask(const Words& words) override;
+    // A conversion error's message, shown as a message box.
+    void sayError(const std::string& text);
+
+    std::deque<bool> answers;
+
+private:
+    void line(const char* lead, const std::string& text, bool latin1);
+    std::ostream& out_;
+};
+
+class ScriptPlayer {
+public:
+    // `note` hears what tavo-sim reports on standard error (fires, stopped
+    // days).
+    ScriptPlayer(Game& game, const TimeSource& clock, std::ostream& out,
+                 std::function<void(const std::string&)> note);
+
+    // Plays the commands in order. Throws ScriptError at a click the window
+    // does not offer, or when answer words are left over once a command has
+    // run; what was printed before stands.
+    void play(const std::vector<ScriptCommand>& commands);
+
+private:
+    void run(const ScriptCommand& command);
+    void days(const ScriptCommand& command);
+    void buyBar(const ScriptCommand& command);
+    void order(const ScriptCommand& command);
+    void toggle(const ScriptCommand& command);
+    void entryPrice(const ScriptCommand& command);
+    void promote(const ScriptCommand& command);
+
+    // The information window shown and bar BAR picked in its list.
+    int showInfoAndPick(const ScriptCommand& command, const ScriptWord& bar);
+    void refreshInfo();
+    // A bar picked by number in a window's list of owned bars.
+    int ownedBar(const ScriptCommand& command, const ScriptWord& bar) const;
+    // Runs one handler: a conversion error ends it and is shown.
+    template <typename Handler>
+    void handler(Handler&& run);
+
+    Game& game_;
+    const TimeSource& clock_;
+    ScriptPrinter printer_;
+    std::function<void(const std::string&)> note_;
+    StockPages infoPages_; // the information window's counter lives for the whole run
+};
+
+// A text typed into a box of at most maxLength characters, as the record
+// keeps it: the script's UTF-8 cut as the box cuts it, one byte a
+// character, '?' for a character one byte cannot hold.
+std::string typedName(std::string_view utf8, std::size_t maxLength);
+
+} // namespace tavo

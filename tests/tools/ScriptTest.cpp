@@ -1,0 +1,220 @@
+#include "bars/BarList.h"
+#include "core/FixedText.h"
+#include "core/SaveFile.h"
+#include "support/States.h"
+#include "support/TestFiles.h"
+#include "tools/SimRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tavo {
+namespace {
+
+using test::sim;
+using test::SimRun;
+using test::TempDir;
+
+BarListEntry listBar(const char* name, std::int32_t price, std::int32_t classMask) {
+    BarListEntry entry{};
+    setFixedText(entry.name, name);
+    entry.price = price;
+    entry.costPerMonth = 1500;
+    entry.peoplePerDay = 60;
+    entry.classMask = classMask;
+    entry.maxClients = 100;
+    return entry;
+}
+
+// A folder with a bars list (Corner 6000 for Low, High or Dark; Palace
+// 25001 for Dark or Rave; Harbour, owned), a drinks list (Lager 2.50, Vodka
+// 4) and a game with 20000 $ and the Harbour bar, bar 0.
+struct ScriptGame {
+    TempDir dir;
+    ScriptGame() {
+        const BarListEntry bars[] = {listBar("Corner", 6000, 5), listBar("Palace", 25001, 7),
+                                     listBar("Harbour", 9000, 1)};
+        test::writeBytes(dir.file("bars.bar"), bars, sizeof bars);
+        const DrinkListEntry drinks[] = {test::makeDrink("Lager", "2.50"),
+                                         test::makeDrink("Vodka", "4", 1)};
+        test::writeBytes(dir.file("drinks.drk"), drinks, sizeof drinks);
+        GameState state = test::startedGame(20000);
+        state.knowledge = 2;
+        test::addBar(state, 50, 2).listIndex = 2;
+        EXPECT_TRUE(saveGame(dir.file("in.sav"), state));
+    }
+    SimRun play(const std::string& script, const std::string& how = "s.txt") {
+        std::ofstream(dir.file("s.txt")) << script;
+        return sim(dir, "--load in.sav --script " + how +
+                            " --bars bars.bar --drinks drinks.drk --decimal . --time 0"
+                            " --save out.sav");
+    }
+    GameState saved() {
+        GameState state{};
+        EXPECT_TRUE(loadGame(dir.file("out.sav"), state).ok());
+        return state;
+    }
+};
+
+const std::string kLower =
+    "? The price of this drink is too high.\\nDo you want to set a lower price?\n";
+const std::string kOrdered = "> Your order have been made.\n";
+
+TEST(Script, PlaysTheBarWindows) {
+    struct Case {
+        const char* what;
+        const char* script;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"a first month",
+         "# buy, stock, open, price, advertise\n"
+         "buy-bar 0 \"Joe's Place\" 1 ad 9.99\n"
+         "order 1 0 10 3\n"
+         "\n"
+         "order all 0 10 12 no\n"
+         "toggle 1\n"
+         "entry-price 1 10.01\n"
+         "entry-price 1 \"\"\n"
+         "promote 1 news\n",
+         "The bar you just buy isn't open yet. Open it to make business.\n" + kOrdered + kLower +
+             kOrdered + "> The price you set to enter your bar is too high!\n" +
+             "> Your bar's pub is now on newspaper.\n"},
+        {"create's refusals in order", "buy-bar 0 Joe 0 aa 12\n",
+         "> The price you set to enter your bar is too high!\n"
+         "> You must choose at least one type of music.\n"
+         "> You must choose a type of bar.\n"},
+        {"not enough money", "buy-bar 1 Joe 3 m 1\n",
+         "> You don't have enough money to buy this bar.\n"},
+        {"answers in the order asked", "order 0 0 10 12 yes\norder 0 0 10 12\norder 0 0 10 11 no\n",
+         kLower + kLower + kLower + kOrdered},
+        {"money must exceed the advert's price", "promote 0 radio\npromote 0 tv\npromote 0 news\n",
+         "> Your bar's pub is now on radio station.\n"
+         "> Your bar can't handle more clients\\nor you don't have enough money.\n"
+         "> Your bar can't handle more clients\\nor you don't have enough money.\n"},
+        {"a conversion error ends its handler and the script goes on",
+         "buy-bar 0 Joe 1 a abc\norder 0 0 x 3\norder 0 0 1 3\n",
+         "> 'abc' is not a valid floating point value\n"
+         "> 'x' is not a valid integer value\n" +
+             kOrdered},
+    };
+    for (const Case& c : cases) {
+        ScriptGame game;
+        const SimRun run = game.play(c.script);
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.what;
+        EXPECT_EQ(run.err, "") << c.what;
+    }
+}
+
+TEST(Script, TheGameAfterAFirstMonth) {
+    ScriptGame game;
+    const SimRun run = game.play( // from the standard input
+        "buy-bar 0 \"Joe's Place\" 1 ad 9.99\norder 1 0 10 3\norder all 0 10 12 no\ntoggle 1\n"
+        "entry-price 1 \"\"\npromote 1 news\n",
+        "- < s.txt");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const GameState state = game.saved();
+    ASSERT_EQ(state.barCount, 2);
+    const BarRecord& bar = state.bars[1];
+    EXPECT_EQ(fixedText(bar.barName), "Joe's Place");
+    EXPECT_EQ(bar.listIndex, 0);
+    EXPECT_EQ(bar.clientsPerDay, 67 + 5); // the formula's 67, then the newspaper
+    EXPECT_TRUE(bar.isOpen);
+    EXPECT_DOUBLE_EQ(bar.entryPrice, 0);
+    EXPECT_EQ(bar.drinks[0].stock, 20);
+    EXPECT_EQ(state.bars[0].drinks[0].stock, 10);
+    EXPECT_EQ(state.currentBar, 1);
+    // 20000 - 6000 for the bar - 25 - 2 x 25 for drinks - 5000 for the advert
+    EXPECT_DOUBLE_EQ(state.money, 8925);
+}
+
+TEST(Script, WhatAFailedCreateCopiedStays) {
+    ScriptGame game;
+    ASSERT_EQ(game.play("buy-bar 0 Joe 1 a abc\n").status, 0);
+    const GameState state = game.saved();
+    EXPECT_EQ(state.barCount, 1);
+    EXPECT_EQ(fixedText(state.bars[1].barName), "Joe"); // copied before the price failed
+}
+
+TEST(Script, NamesAreTypedAsTheBoxTakesThem) {
+    struct Case {
+        const char* word;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"\"The Blue Lagoon\"", "The Blue Lagoon"},
+        {"\"Chez \xC3\x89lodie, the finest bar of the whole town\"",
+         "Chez \xC9lodie, the finest bar o"}, // 29 characters, one byte each
+        {"\xE2\x82\xAC-bar", "?-bar"},        // a character one byte cannot hold
+    };
+    for (const Case& c : cases) {
+        ScriptGame game;
+        ASSERT_EQ(game.play(std::string("buy-bar 0 ") + c.word + " 1 a 1\n").status, 0) << c.word;
+        EXPECT_EQ(fixedText(game.saved().bars[1].barName), c.name) << c.word;
+    }
+}
+
+TEST(Script, ErrorsStopTheRunWithNothingSaved) {
+    struct Case {
+        const char* script;
+        std::string out; // what ran before the error
+        std::string err;
+    };
+    const Case cases[] = {
+        // Every line's form is checked before the first command runs.
+        {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
+        {"# comment\n\n  \t# another\nmember 3\n", "", "s.txt:4: 'member' is not available yet"},
+        {"toggle\n", "", "s.txt:1: too few words; usage: toggle BAR"},
+        {"toggle x\n", "", "s.txt:1: 'x' is not a whole number"},
+        {"toggle -1\n", "", "s.txt:1: '-1' is not a whole number"},
+        {"toggle 0 maybe\n", "", "s.txt:1: unexpected word 'maybe'"},
+        {"toggle 0 \"yes\"\n", "", "s.txt:1: unexpected word 'yes'"},
+        {"buy-bar 0 Joe 5 a 1\n", "", "s.txt:1: '5' is not a class"},
+        {"buy-bar 0 Joe 1 ax 1\n", "", "s.txt:1: 'ax' is not music"},
+        {"buy-bar 0 \"Joe 1 a 1\n", "", "s.txt:1: a quote is not closed"},
+        {"buy-bar 0 Jo\"e 1 a 1\n", "", "s.txt:1: a quote may only open a word"},
+        {"buy-bar 0 \"Joe\"s 1 a 1\n", "", "s.txt:1: a closing quote must end its word"},
+        {"promote 0 web\n", "", "s.txt:1: 'web' is not an advert"},
+        {"order any 0 1 3\n", "", "s.txt:1: 'any' is not a bar number or all"},
+        {"days 1 2\n", "", "s.txt:1: unexpected word '2'"},
+        // Clicks the window does not offer are found when their line runs.
+        {"order 0 0 1 3\ntoggle 1\n", kOrdered, "s.txt:2: you own no bar 1"},
+        {"order 99999999999999999999 0 1 3\n", "", "s.txt:1: you own no bar 9999"},
+        {"order 0 2 1 3\n", "", "s.txt:1: the drinks list has no drink 2"},
+        {"buy-bar 3 Joe 1 a 1\n", "", "s.txt:1: the bars list has no line 3"},
+        {"buy-bar 2 Joe 1 a 1\n", "", "s.txt:1: bar 2 of the list is yours already"},
+        {"buy-bar 1 Joe 1 a 1\n", "", "s.txt:1: the Low Class is disabled for this bar"},
+        {"buy-bar 0 \"\" 1 a 1\n", "", "s.txt:1: Create is disabled"},
+        // Answers left over are found once the command has run.
+        {"order 0 0 10 3 no\n", kOrdered,
+         "s.txt:1: 1 answer word was left over: the command "
+         "asked 0 questions"},
+        {"order 0 0 10 12 no yes\n", kLower + kOrdered, "s.txt:1: 1 answer word was left over"},
+    };
+    for (const Case& c : cases) {
+        ScriptGame game;
+        const SimRun run = game.play(c.script);
+        EXPECT_EQ(run.status, 2) << c.script;
+        EXPECT_EQ(run.out, c.out) << c.script;
+        EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << c.script << " said: " << run.err;
+        EXPECT_FALSE(test::fileExists(game.dir.file("out.sav"))) << c.script;
+    }
+}
+
+TEST(Script, DaysRunAsTheDaysOptionDoes) {
+    ScriptGame game;
+    const SimRun script = game.play("days 400\n");
+    ASSERT_EQ(script.status, 0) << script.err;
+    const SimRun days = sim(game.dir, "--load in.sav --days 400 --bars bars.bar --drinks "
+                                      "drinks.drk --decimal . --time 0 --save days.sav");
+    ASSERT_EQ(days.status, 0) << days.err;
+    EXPECT_EQ(script.out, "Happy new year!\n");
+    EXPECT_EQ(script.out, days.out);
+    EXPECT_EQ(test::readBytes(game.dir.file("out.sav")),
+              test::readBytes(game.dir.file("days.sav")));
+}
+
+} // namespace
+} // namespace tavo

@@ -1,0 +1,40 @@
+// tavo-sim run as a program in a test's folder: its exit status and what it
+// wrote on each output.
+#pragma once
+
+#include "support/TestFiles.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace tavo::test {
+
+struct SimRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// `args` may end with a shell redirection of the standard input.
+inline SimRun sim(const TempDir& dir, const std::string& args) {
+    std::string command = "cd " + dir.path() + " && " TAVO_SIM_PATH " " + args + " >" +
+                          dir.file("out.txt") + " 2>" + dir.file("err.txt");
+    int raw = std::system(command.c_str());
+    SimRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = slurp(dir.file("out.txt"));
+    run.err = slurp(dir.file("err.txt"));
+    return run;
+}
+
+} // namespace tavo::test
