@@ -138,6 +138,10 @@ bool pressBuy(const GameState& state, const TBarList& bars, int selectedBar, Voi
     return true;
 }
 
+void pressSell(Voice& voice) {
+    voice.say(plainMessage("Under reconstruction ;-)"));
+}
+
 PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup& setup,
                           const NumberFormat& format, Voice& voice, MessageSink& messages) {
     PurchaseOutcome outcome;

@@ -50,6 +50,9 @@ void chooseMusic(GameState& state, Music music, bool played);
 // window may open. A full bar table is refused in words.
 bool pressBuy(const GameState& state, const TBarList& bars, int selectedBar, Voice& voice);
 
+// The map's Sell: bars cannot be sold yet, and the player is told so.
+void pressSell(Voice& voice);
+
 // What the bar setup window holds when Create is pressed.
 struct BarSetup {
     int selectedBar = -1; // position in the bars list

@@ -136,7 +136,7 @@ void TMapForm::BuyButClick() {
 }
 
 void TMapForm::SellButClick() {
-    dialogs_.message(QStringLiteral("Under reconstruction ;-)"));
+    pressSell(voice_);
 }
 
 void TMapForm::CancelClick() {

@@ -264,10 +264,11 @@ TEST(DrinkOrder, SalePriceLadderAtRetail250) {
         order.place(0, c.quantity, c.price);
         EXPECT_EQ(order.voice.texts(), c.said) << c.price;
         EXPECT_EQ(order.state.bars[0].drinks[0].stock, c.stock) << c.price;
-        if (c.stock > 0) EXPECT_EQ(order.state.bars[0].drinks[0].fairPrice != 0, c.fair) << c.price;
+        if (c.stock > 0) {
+            EXPECT_EQ(order.state.bars[0].drinks[0].fairPrice != 0, c.fair) << c.price;
+        }
     }
     Order order(1000, 1);
-    EXPECT_EQ(order.voice.said.size(), 0u);
     order.place(0, "10", "12");
     EXPECT_TRUE(order.voice.said[0].question);
     EXPECT_EQ(order.voice.said[0].words.title, "Set a lower price?");
