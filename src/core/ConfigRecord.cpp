@@ -31,4 +31,9 @@ bool writeConfig(const std::string& path, const ConfigRecord& config) {
     return writeFileAtomically(path, &config, sizeof config);
 }
 
+bool ConfigFile::writable() const {
+    // A temporary file beside config.kpl tells, without touching it.
+    return canWriteBeside(path_);
+}
+
 } // namespace tavo

@@ -49,12 +49,15 @@ public:
     virtual ~ConfigStore() = default;
     // False when the record could not be written.
     virtual bool write(const ConfigRecord& config) = 0;
+    // Whether a write can be tried at all (the folder takes a new file).
+    virtual bool writable() const { return true; }
 };
 
 class ConfigFile final : public ConfigStore {
 public:
     explicit ConfigFile(std::string path) : path_(std::move(path)) {}
     bool write(const ConfigRecord& config) override { return writeConfig(path_, config); }
+    bool writable() const override;
 
 private:
     std::string path_;

@@ -14,6 +14,8 @@ inline constexpr const char* kAppTitle = "Tavo 0.4";
 
 enum class VoiceIcon { None, Stop, Question, Information };
 
+// Texts are UTF-8; a name taken from the record (one byte a character)
+// is converted when it is put into words.
 struct Words {
     std::string text;
     std::string title = kAppTitle;

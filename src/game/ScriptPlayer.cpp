@@ -20,15 +20,6 @@ public:
     bool write(const ConfigRecord&) override { return true; }
 };
 
-void appendUtf8(std::string& out, unsigned char byte) {
-    if (byte < 0x80) {
-        out += static_cast<char>(byte);
-    } else {
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-}
-
 // The next character of a UTF-8 text; an invalid byte reads as U+FFFD.
 char32_t nextCharacter(std::string_view text, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -77,13 +68,11 @@ std::string typedName(std::string_view utf8, std::size_t maxLength) {
     return latin1;
 }
 
-void ScriptPrinter::line(const char* lead, const std::string& text, bool latin1) {
+void ScriptPrinter::line(const char* lead, const std::string& text) {
     std::string shown = lead;
     for (char c : text) {
         if (c == '\n')
             shown += "\\n";
-        else if (latin1)
-            appendUtf8(shown, static_cast<unsigned char>(c));
         else
             shown += c;
     }
@@ -91,15 +80,15 @@ void ScriptPrinter::line(const char* lead, const std::string& text, bool latin1)
 }
 
 void ScriptPrinter::post(const std::string& text) {
-    line("", text, true);
+    line("", text);
 }
 
 void ScriptPrinter::say(const Words& words) {
-    line("> ", words.text, true);
+    line("> ", words.text);
 }
 
 bool ScriptPrinter::ask(const Words& words) {
-    line("? ", words.text, true);
+    line("? ", words.text);
     if (answers.empty()) return true;
     const bool yes = answers.front();
     answers.pop_front();
@@ -107,7 +96,7 @@ bool ScriptPrinter::ask(const Words& words) {
 }
 
 void ScriptPrinter::sayError(const std::string& text) {
-    line("> ", text, false); // the typed text inside is the script's own
+    line("> ", text);
 }
 
 ScriptPlayer::ScriptPlayer(Game& game, const TimeSource& clock, std::ostream& out,

@@ -21,7 +21,7 @@ namespace tavo {
 
 // Writes, one line a text: a posted text as it is, a message box as "> "
 // and the text, a question as "? " and the text; a line break inside a
-// text as the two characters \n. Questions are answered from the queue,
+// text as the two characters \n; texts are UTF-8. Questions are answered from the queue,
 // Yes when it is empty.
 class ScriptPrinter final : public Voice, public MessageSink {
 public:
@@ -35,7 +35,7 @@ public:
     std::deque<bool> answers;
 
 private:
-    void line(const char* lead, const std::string& text, bool latin1);
+    void line(const char* lead, const std::string& text);
     std::ostream& out_;
 };
 

@@ -20,17 +20,19 @@ DialogIcon toDialogIcon(VoiceIcon icon) {
 } // namespace
 
 void DialogsVoice::say(const Words& words) {
-    const QString text = QString::fromLatin1(words.text.c_str());
+    const QString text = QString::fromUtf8(words.text.c_str());
     if (words.plain())
         dialogs_.message(text);
+    else if (words.icon == VoiceIcon::Information && words.title == kAppTitle)
+        dialogs_.information(text);
     else
-        dialogs_.messageBox(text, QString::fromLatin1(words.title.c_str()), DialogButtons::Ok,
+        dialogs_.messageBox(text, QString::fromUtf8(words.title.c_str()), DialogButtons::Ok,
                             toDialogIcon(words.icon));
 }
 
 bool DialogsVoice::ask(const Words& words) {
-    return dialogs_.messageBox(QString::fromLatin1(words.text.c_str()),
-                               QString::fromLatin1(words.title.c_str()), DialogButtons::YesNo,
+    return dialogs_.messageBox(QString::fromUtf8(words.text.c_str()),
+                               QString::fromUtf8(words.title.c_str()), DialogButtons::YesNo,
                                toDialogIcon(words.icon)) == DialogAnswer::Yes;
 }
 

@@ -1,8 +1,8 @@
 #include "ui/TGameForm.h"
 
-#include "game/GameDay.h"
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
+#include "game/GameDay.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/Icons.h"
@@ -428,29 +428,36 @@ void TGameForm::NextBarButClick() {
 
 void TGameForm::setSpeed(int interval, int item) {
     MainTimer->setInterval(interval);
+    speedItem_ = item;
     for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
         for (int i = 0; i < 4; ++i)
             (*items)[i]->setChecked(i == item);
 }
 
-void TGameForm::Slow1Click() {
-    setSpeed(kSpeedIntervals[0], 0);
-}
-void TGameForm::Normal1Click() {
-    setSpeed(kSpeedIntervals[1], 1);
-}
-void TGameForm::Fast1Click() {
-    setSpeed(kSpeedIntervals[2], 2);
-}
-void TGameForm::Pause1Click() {
-    setSpeed(kSpeedIntervals[3], 3);
+void TGameForm::chooseSpeed(int item) {
+    drinksPause_.reset(); // the player's choice wins over the drinks window's pause
+    setSpeed(kSpeedIntervals[item], item);
 }
 
-void TGameForm::Save1Click() {
+void TGameForm::Slow1Click() {
+    chooseSpeed(0);
+}
+void TGameForm::Normal1Click() {
+    chooseSpeed(1);
+}
+void TGameForm::Fast1Click() {
+    chooseSpeed(2);
+}
+void TGameForm::Pause1Click() {
+    chooseSpeed(3);
+}
+
+bool TGameForm::Save1Click() {
     const std::optional<QString> path = dialogs_.saveFile(kSaveGameDialog);
-    if (!path) return;
-    if (!saveGame(path->toStdString(), game_.state))
-        dialogs_.message(QStringLiteral("Error #3\nError!"));
+    if (!path) return false;
+    if (saveGame(path->toStdString(), game_.state)) return true;
+    dialogs_.message(QStringLiteral("Error #3\nError!"));
+    return false;
 }
 
 void TGameForm::Load1Click() {
@@ -472,7 +479,7 @@ bool TGameForm::FormCloseQuery() {
     if (dialogs_.messageBox(QStringLiteral("Do you want to save the game before leaving?"),
                             QStringLiteral("Save your game?"), DialogButtons::YesNo,
                             DialogIcon::Question) == DialogAnswer::Yes)
-        Save1Click();
+        return Save1Click(); // a cancelled or failed save leaves the player in the game
     return true;
 }
 
@@ -491,6 +498,7 @@ void TGameForm::New1Click() {
                             DialogIcon::Question) != DialogAnswer::Yes)
         return;
     std::memset(&game_.state, 0, sizeof game_.state);
+    drinksPause_.reset();
     MainTimer->setEnabled(false);
     CashTimer->setEnabled(false);
     BeerStock->setEnabled(false);
@@ -518,13 +526,18 @@ void TGameForm::BuyDrinksClick() {
         forms_.drinkForm->activateWindow();
         return;
     }
-    savedInterval = MainTimer->interval();
-    if (game_.config.PauseBeer) MainTimer->setInterval(0);
+    if (game_.config.PauseBeer && MainTimer->interval() > 0) {
+        drinksPause_ = SpeedChoice{MainTimer->interval(), speedItem_};
+        setSpeed(0, kPauseItem);
+    }
     forms_.drinkForm->show();
 }
 
 void TGameForm::restoreClockAfterDrinks() {
-    if (savedInterval > 0) MainTimer->setInterval(savedInterval);
+    // Only a pause the drinks window made is undone, to the speed it stopped.
+    if (!drinksPause_) return;
+    setSpeed(drinksPause_->interval, drinksPause_->item);
+    drinksPause_.reset();
 }
 
 void TGameForm::BuyBarClick() {
@@ -540,7 +553,9 @@ void TGameForm::DebugOpenClick() {
 }
 
 void TGameForm::ClockSpeedButClick() {
-    MainTimer->setInterval(toInteger(toStd(ClockSpeedBox->text())));
+    const std::int32_t interval = toInteger(toStd(ClockSpeedBox->text()));
+    drinksPause_.reset();
+    MainTimer->setInterval(interval);
 }
 
 void TGameForm::FireButClick() {

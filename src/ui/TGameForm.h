@@ -3,14 +3,15 @@
 // every other window of a game.
 #pragma once
 
-#include "game/Game.h"
 #include "core/MessageSink.h"
 #include "core/StockPages.h"
+#include "game/Game.h"
 #include "ui/GameTimer.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -44,7 +45,8 @@ public:
     void BeerStockTimer();
     void PauseBarButClick();
     void NextBarButClick();
-    void Save1Click();
+    // False when the game was not saved (cancelled or failed).
+    bool Save1Click();
     void Load1Click();
     void Setup1Click();
     void Quit1Click();
@@ -111,7 +113,6 @@ public:
     int shownBar = 0;
     StockPages drinkPage; // which four slots show, and its counter (pageTicks)
     bool stayOnBar = false;
-    int savedInterval = 0;
     int barTicks = 0;
 
 protected:
@@ -123,6 +124,16 @@ private:
     void buildMenus();
     QWidget* buildCentre();
     void setSpeed(int interval, int item);
+    void chooseSpeed(int item);
+
+    // The speed before the drinks window paused the clock, while it does.
+    struct SpeedChoice {
+        int interval;
+        int item;
+    };
+    static constexpr int kPauseItem = 3;
+    std::optional<SpeedChoice> drinksPause_;
+    int speedItem_ = 1;
     void showDate();
 
     Game& game_;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -103,6 +104,24 @@ TNewCarForm::TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(knowBut, &QPushButton::clicked, this, &TNewCarForm::KnowButClick);
     connect(Create, &QPushButton::clicked, this, &TNewCarForm::CreateClick);
     connect(Cancel, &QPushButton::clicked, this, &TNewCarForm::CancelClick);
+}
+
+void TNewCarForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) ClearForm();
+}
+
+void TNewCarForm::ClearForm() {
+    OwnerName->clear();
+    for (QRadioButton* kind : {Buisness, CoolDude, TheWomen}) {
+        kind->setAutoExclusive(false);
+        kind->setChecked(false);
+        kind->setAutoExclusive(true);
+    }
+    for (QLineEdit* box : {Credibility, Knowelge, Money})
+        box->clear();
+    Create->setEnabled(false);
+    OwnerName->setFocus();
 }
 
 void TNewCarForm::applyArchetype(int ownerType) {

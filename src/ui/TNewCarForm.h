@@ -44,8 +44,13 @@ public:
     QPushButton* Cancel;
     QStatusBar* Status;
 
+    // Every new game starts the window as it is laid out: no archetype,
+    // empty name, ratings and money, Create disabled.
+    void ClearForm();
+
 protected:
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void applyArchetype(int ownerType);

@@ -1,7 +1,7 @@
 #include "ui/TSetupForm.h"
 
 #include "core/ConfigRecord.h"
-#include "core/FileIo.h"
+#include "game/Setup.h"
 #include "ui/Dialogs.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
@@ -103,39 +103,15 @@ void TSetupForm::Browse2Click() {
 }
 
 void TSetupForm::OkClick() {
-    // A temporary file beside config.kpl tells whether it can be written,
-    // without touching it.
-    if (!canWriteBeside(kConfigFileName)) {
-        dialogs_.messageBox(
-            QStringLiteral(
-                "An error happen when I try to write on the disk\nThe setup file is unwritable."),
-            QStringLiteral("Disk error"), DialogButtons::Ok, DialogIcon::Stop);
-        hide();
-        return;
-    }
-    ConfigRecord& config = game_.config;
-    config.PopupStart = PopupStart->isChecked() ? 1 : 0;
-    config.PauseBeer = PauseBeer->isChecked() ? 1 : 0;
-    config.DrinkClose = DrinkClose->isChecked() ? 1 : 0;
-    const bool haveBars = !BarsListPath->text().isEmpty();
-    if (haveBars)
-        pathToFixed(config.barsListPath, BarsListPath->text());
-    else
-        dialogs_.information(QStringLiteral("You must choose a bars list file."));
-    const bool haveDrinks = !DrinksListPath->text().isEmpty();
-    if (haveDrinks)
-        pathToFixed(config.drinksListPath, DrinksListPath->text());
-    else
-        dialogs_.information(QStringLiteral("You must choose a drinks list file."));
-    if (!haveBars || !haveDrinks) {
-        dialogs_.information(QStringLiteral("Your save game wasn't saved..."));
-    } else if (!writeConfig(kConfigFileName, config)) {
-        dialogs_.messageBox(
-            QStringLiteral(
-                "An error happen when I try to write on the disk\nThe setup file is unwritable."),
-            QStringLiteral("Disk error"), DialogButtons::Ok, DialogIcon::Stop);
-    }
-    hide();
+    const QByteArray bars = BarsListPath->text().toUtf8();
+    const QByteArray drinks = DrinksListPath->text().toUtf8();
+    const SetupChoice choice{PopupStart->isChecked(),
+                             PauseBeer->isChecked(),
+                             DrinkClose->isChecked(),
+                             {bars.constData(), static_cast<std::size_t>(bars.size())},
+                             {drinks.constData(), static_cast<std::size_t>(drinks.size())}};
+    ConfigFile store(kConfigFileName);
+    if (applySetup(game_.config, store, choice, voice_) == SetupEnd::Close) hide();
 }
 
 void TSetupForm::CancelClick() {

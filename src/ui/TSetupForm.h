@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 
 #include <QDialog>
 
@@ -43,6 +44,7 @@ protected:
 private:
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
 };
 
 } // namespace tavo::ui

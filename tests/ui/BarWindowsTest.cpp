@@ -154,8 +154,25 @@ private slots:
         QVERIFY(program.dialogs.shown.empty()); // closed instead of "Your order have been made."
         QVERIFY(!form.isVisible());
         QCOMPARE(program.gameForm.MainTimer->interval(), 700);
+        QVERIFY(program.gameForm.speedMenu[2]->isChecked()); // Fast, as before
         QCOMPARE(form.Status->text(), QString("-"));
         QCOMPARE(form.selectedDrink, -1);
+
+        // The window gives back only the pause it made: a speed the player
+        // chose meanwhile, or a clock that was not running, stays.
+        program.game.config.PauseBeer = 0;
+        program.gameForm.BuyDrinksClick();
+        program.gameForm.Pause1Click();
+        form.hide();
+        QCOMPARE(program.gameForm.MainTimer->interval(), 0);
+        QVERIFY(program.gameForm.speedMenu[3]->isChecked());
+        program.game.config.PauseBeer = 1;
+        program.gameForm.BuyDrinksClick();
+        QVERIFY(program.gameForm.speedMenu[3]->isChecked());
+        program.gameForm.Slow1Click();
+        form.hide();
+        QCOMPARE(program.gameForm.MainTimer->interval(), 4000);
+        QVERIFY(program.gameForm.speedMenu[0]->isChecked());
     }
 
     // A game with fewer bars loaded while the window is open: its old lines

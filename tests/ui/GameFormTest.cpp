@@ -213,6 +213,15 @@ private slots:
         QVERIFY(form.FormCloseQuery());
         QCOMPARE(program.dialogs.shown.back().text, QString("Save your game"));
         QCOMPARE(QFile(program.folder.path("leaving.sav")).size(), qint64(12936));
+
+        // A save cancelled or failed at quit keeps the player in the game.
+        program.dialogs.yes = {true, true, true, true};
+        program.dialogs.files = {std::nullopt, program.folder.path("no/such/folder.sav")};
+        QVERIFY(!form.FormCloseQuery());
+        QVERIFY(!form.FormCloseQuery());
+        QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError!"));
+        program.dialogs.yes = {true, false};
+        QVERIFY(form.FormCloseQuery()); // and No still leaves at once
     }
 
     void returnToTheMainMenu() {

@@ -185,6 +185,16 @@ private slots:
         QVERIFY(forms.mapForm->Cancel->isVisible());
         forms.mapForm->CancelClick();
         QVERIFY(forms.mainForm->isVisible() && !forms.mapForm->isVisible());
+
+        // The next new game starts the owner window as it is laid out, so
+        // the owner's money always comes from an archetype click.
+        forms.mainForm->NewGameOmbreButClick();
+        TNewCarForm& owner = *forms.newCarForm;
+        QVERIFY(!owner.Buisness->isChecked() && !owner.CoolDude->isChecked() &&
+                !owner.TheWomen->isChecked());
+        QVERIFY(owner.OwnerName->text().isEmpty() && owner.Money->text().isEmpty() &&
+                owner.Credibility->text().isEmpty() && owner.Knowelge->text().isEmpty());
+        QVERIFY(!owner.Create->isEnabled());
     }
 };
 

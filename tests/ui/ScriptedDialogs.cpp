@@ -51,8 +51,8 @@ void ScriptedDialogs::information(const QString& text) {
 }
 
 void ScriptedDialogs::errorBox(const QString& text) {
-    shown.push_back(
-        shownDialog(ShownDialog::ErrorBox, text, kAppTitleText, DialogButtons::Ok, DialogIcon::Stop));
+    shown.push_back(shownDialog(ShownDialog::ErrorBox, text, kAppTitleText, DialogButtons::Ok,
+                                DialogIcon::Stop));
     if (whileErrorShown) whileErrorShown();
 }
 

@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(setup.BarsListPath->text(), QString("def.bar"));
         setup.PauseBeer->setChecked(true);
         setup.PopupStart->setChecked(false);
+        QVERIFY(QFile::copy(program.folder.path("def.bar"), program.folder.path("town.bar")));
         program.dialogs.files = {program.folder.path("town.bar")};
         setup.Browse1Click();
         QCOMPARE(program.dialogs.shown.back().file.title, QString("Select the bars list file"));
@@ -81,6 +82,35 @@ private slots:
         QCOMPARE(fileBytes(program.folder.path("config.kpl")), original);
         QCOMPARE(fixedText(program.game.config.barsListPath), std::string("def.bar"));
         QCOMPARE(program.game.config.PauseBeer, std::uint8_t{1}); // in force for this run
+    }
+
+    void setupRefusesAPathThatWouldBreakTheNextStart() {
+        const QString tooLong = QString(94, 'x') + QStringLiteral("\u00e9.bar"); // 100 bytes
+        const struct {
+            QString bars, drinks, said;
+        } cases[] = {
+            {"nope.bar", "drinks.drk", "This file can't be used as your bars list:\nnope.bar"},
+            {"def.bar", "def.bar", "This file can't be used as your drinks list:\ndef.bar"},
+            {tooLong, "drinks.drk",
+             "The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong},
+        };
+        for (const auto& c : cases) {
+            Program program;
+            TSetupForm& setup = *program.forms.setupForm;
+            setup.show();
+            setup.PauseBeer->setChecked(true);
+            setup.BarsListPath->setText(c.bars);
+            setup.DrinksListPath->setText(c.drinks);
+            setup.OkClick();
+            QCOMPARE(program.dialogs.shown.size(), size_t{1});
+            QVERIFY2(program.dialogs.shown[0].text.startsWith(c.said),
+                     qPrintable(program.dialogs.shown[0].text));
+            QVERIFY(program.dialogs.shown[0].icon == DialogIcon::Stop);
+            QVERIFY(setup.isVisible()); // to choose again
+            QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
+            QCOMPARE(program.game.config.PauseBeer, std::uint8_t{0});
+            QCOMPARE(fixedText(program.game.config.barsListPath), std::string("def.bar"));
+        }
     }
 
     void setupCancelChangesNothing() {
