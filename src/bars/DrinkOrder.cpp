@@ -45,9 +45,35 @@ int orderTargetCount(const GameState& state, int orderBar) {
     return orderBar >= 0 && orderBar < state.barCount ? 1 : 0;
 }
 
+namespace {
+
+// A figure as the window shows it, read back: what the player sees is what
+// the order is checked against.
+double asShown(double value) {
+    const NumberFormat point{'.'};
+    return tryToDecimal(formatGeneral(value, point), point).value_or(value);
+}
+
+} // namespace
+
 double orderTotal(const GameState& state, const DrinkOrder& order) {
-    return static_cast<double>(order.quantity) * order.retailPrice *
-           orderTargetCount(state, order.orderBar);
+    return asShown(static_cast<double>(order.quantity) * order.retailPrice *
+                   orderTargetCount(state, order.orderBar));
+}
+
+OrderFigures orderFigures(const GameState& state, const TDrinkList& drinks, int orderBar,
+                          std::int32_t drinkIndex, std::string_view quantity,
+                          std::string_view salePrice, const NumberFormat& format) {
+    OrderFigures figures;
+    const DrinkListEntry* drink = drinks.at(drinkIndex);
+    const auto units = tryToInteger(quantity);
+    const auto retail = drink ? tryToDecimal(fixedText(drink->retailPrice), format) : std::nullopt;
+    const auto sale = tryToDecimal(salePrice, format);
+    if (!units || !retail || !sale) return figures;
+    const double n = orderTargetCount(state, orderBar);
+    figures.total = static_cast<double>(*units) * *retail * n;
+    figures.profit = static_cast<double>(*units) * *sale * n - *figures.total;
+    return figures;
 }
 
 OrderOutcome orderDrinks(GameState& state, const DrinkOrder& order) {

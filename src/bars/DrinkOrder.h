@@ -51,8 +51,20 @@ enum class OrderOutcome {
     NoBar,          // no bar of the game to order for
 };
 
-// The total of an order: quantity x retail price for each target bar.
+// The total of an order: quantity x retail price for each target bar, as
+// the window shows it (in the general number format).
 double orderTotal(const GameState& state, const DrinkOrder& order);
+
+// The drinks window's running figures for what it holds now: the total and
+// the profit (quantity x sale price less the total), both nothing when a
+// text does not convert or no drink is picked.
+struct OrderFigures {
+    std::optional<double> total;
+    std::optional<double> profit;
+};
+OrderFigures orderFigures(const GameState& state, const TDrinkList& drinks, int orderBar,
+                          std::int32_t drinkIndex, std::string_view quantity,
+                          std::string_view salePrice, const NumberFormat& format);
 
 // Checks the money and the slots of every target bar, then orders: each
 // bar's slot gets the units, the sale price, the in-use flag and the fair

@@ -148,6 +148,8 @@ void TDrinkForm::BarOwnListClick() {
         Status->setText(QStringLiteral("N/A"));
         AverageClients->setText(QStringLiteral("N/A"));
         orderBar = kAllBars;
+        showStockLeft();
+        refreshTotals();
         return;
     }
     const int bar = line - 1; // the lines after "All your bars" are bars 0, 1, ...
@@ -156,6 +158,8 @@ void TDrinkForm::BarOwnListClick() {
     const BarRecord& record = game_.state.bars[bar];
     Status->setText(record.isOpen ? QStringLiteral("Open") : QStringLiteral("Close"));
     AverageClients->setText(QString::number(record.clientsPerDay));
+    showStockLeft();
+    refreshTotals();
 }
 
 void TDrinkForm::DrinksListBoxClick() {
@@ -165,17 +169,17 @@ void TDrinkForm::DrinksListBoxClick() {
     selectedDrink = drink;
     const QSignalBlocker quietPrice(PriceSellBox);
     PriceSellBox->setText(kZero);
-    QtyLeft->setText(kZero);
     if (orderBar != kAllBars && orderBar >= 0 && orderBar < game_.state.barCount) {
         UsedBar->setChecked(true);
         BarRecord& bar = game_.state.bars[orderBar];
         const int slot = findDrinkSlot(bar, drink, false);
         if (slot >= 0 && bar.drinks[slot].salePrice > 0) {
             PriceSellBox->setText(generalText(bar.drinks[slot].salePrice, game_.numberFormat));
-            QtyLeft->setText(QString::number(bar.drinks[slot].stock));
             UsedBar->setChecked(bar.drinks[slot].inUse != 0);
         }
     }
+    showStockLeft();
+    refreshTotals();
     DrinksInfoBox->setTitle(entry->kind == 0 ? QStringLiteral("Beer Information")
                                              : QStringLiteral("Shooter Information"));
     RetailPrice->setText(fromFixed(entry->retailPrice));
@@ -183,41 +187,28 @@ void TDrinkForm::DrinksListBoxClick() {
     Percentage->setText(fromFixed(entry->alcohol));
 }
 
-void TDrinkForm::refreshTotals(bool priceChanged) {
-    const NumberFormat& format = game_.numberFormat;
-    const DrinkListEntry* drink = game_.drinks.at(selectedDrink);
-    const auto quantityText = tryToInteger(toStd(QtyBuy->text()));
-    const auto retailText =
-        tryToDecimal(drink ? fixedText(drink->retailPrice) : std::string(), format);
-    const auto sale = tryToDecimal(toStd(PriceSellBox->text()), format);
-    const int n = orderTargetCount(game_.state, orderBar);
-    if (!quantityText || !retailText) {
-        TotalPrice->setText(kZero);
-        if (priceChanged) ProfitBox->setText(kZero);
-        return;
-    }
-    const double quantity = *quantityText;
-    const double retail = *retailText;
-    TotalPrice->setText(generalText(quantity * retail * n, format));
-    const bool refreshProfit =
-        !PriceSellBox->text().isEmpty() &&
-        ((priceChanged && QtyBuy->text() != kZero) ||
-         (!priceChanged && orderBar == kAllBars && PriceSellBox->text() != kZero));
-    if (!refreshProfit) return;
-    if (!sale) {
-        TotalPrice->setText(kZero);
-        if (priceChanged) ProfitBox->setText(kZero);
-        return;
-    }
-    ProfitBox->setText(generalText(quantity * *sale * n - quantity * retail * n, format));
+void TDrinkForm::refreshTotals() {
+    const OrderFigures figures =
+        orderFigures(game_.state, game_.drinks, orderBar, selectedDrink, toStd(QtyBuy->text()),
+                     toStd(PriceSellBox->text()), game_.numberFormat);
+    TotalPrice->setText(figures.total ? generalText(*figures.total, game_.numberFormat) : kZero);
+    ProfitBox->setText(figures.profit ? generalText(*figures.profit, game_.numberFormat) : kZero);
+}
+
+void TDrinkForm::showStockLeft() {
+    QtyLeft->setText(kZero);
+    if (orderBar < 0 || orderBar >= game_.state.barCount || orderBar >= kMaxBars) return;
+    BarRecord& bar = game_.state.bars[orderBar];
+    if (const int slot = findDrinkSlot(bar, selectedDrink, false); slot >= 0)
+        QtyLeft->setText(QString::number(bar.drinks[slot].stock));
 }
 
 void TDrinkForm::QtyBuyChange() {
-    refreshTotals(false);
+    refreshTotals();
 }
 
 void TDrinkForm::PriceSellBoxChange() {
-    refreshTotals(true);
+    refreshTotals();
 }
 
 void TDrinkForm::OrderClick() {
@@ -232,11 +223,7 @@ void TDrinkForm::OrderClick() {
     ConfigFile store(kConfigFileName);
     const AfterOrder after = placeOrder(game_.state, game_.config, store, game_.drinks, form,
                                         game_.numberFormat, voice_);
-    if (orderBar >= 0 && orderBar < game_.state.barCount) {
-        BarRecord& bar = game_.state.bars[orderBar];
-        if (const int slot = findDrinkSlot(bar, selectedDrink, false); slot >= 0)
-            QtyLeft->setText(QString::number(bar.drinks[slot].stock));
-    }
+    showStockLeft();
     if (after == AfterOrder::Close) hide();
 }
 

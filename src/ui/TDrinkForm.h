@@ -60,7 +60,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void refreshTotals(bool priceChanged);
+    // The figures follow the bar, the drink, the quantity and the price.
+    void refreshTotals();
+    void showStockLeft();
 
     Game& game_;
     Dialogs& dialogs_;

@@ -59,20 +59,25 @@ private slots:
         QCOMPARE(form.PriceSellBox->text(), QString("4.5"));
         form.QtyBuy->setText("10");
         QCOMPARE(form.TotalPrice->text(), QString("25"));
-        QCOMPARE(form.ProfitBox->text(), QString("0")); // one bar: a quantity change leaves it
+        QCOMPARE(form.ProfitBox->text(), QString("20"));
         form.PriceSellBox->setText("4");
         QCOMPARE(form.ProfitBox->text(), QString("15"));
         form.PriceSellBox->setText("4,");
         QCOMPARE(form.TotalPrice->text(), QString("0"));
         QCOMPARE(form.ProfitBox->text(), QString("0"));
 
+        // The figures follow every pick, so the order is checked against
+        // the total the player sees.
         form.BarOwnList->setCurrentRow(0); // all three bars
         QCOMPARE(form.Status->text(), QString("N/A"));
         form.PriceSellBox->setText("3");
-        form.QtyBuy->setText("");
-        form.QtyBuy->setText("10");
         QCOMPARE(form.TotalPrice->text(), QString("75"));
         QCOMPARE(form.ProfitBox->text(), QString("15"));
+        QCOMPARE(form.QtyLeft->text(), QString("0"));
+        form.DrinksListBox->setCurrentRow(5); // Cider at 2.80
+        QCOMPARE(form.TotalPrice->text(), QString("84"));
+        form.BarOwnList->setCurrentRow(1); // one bar
+        QCOMPARE(form.TotalPrice->text(), QString("28"));
     }
 
     void drinksRefusals() {
