@@ -20,6 +20,17 @@ QString toQtFilter(const QString& gameFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+void setUpFileDialog(QFileDialog& dialog, const FileDialogSpec& spec,
+                     QFileDialog::AcceptMode mode) {
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // The game's labels already name their patterns: show each label once.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(toQtFilter(spec.filter));
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+}
+
 namespace {
 
 QMessageBox::Icon toQt(DialogIcon icon) {
@@ -45,11 +56,7 @@ QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& title, co
 
 std::optional<QString> runFileDialog(const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), spec.title);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setNameFilter(toQtFilter(spec.filter));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    setUpFileDialog(dialog, spec, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

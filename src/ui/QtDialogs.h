@@ -4,7 +4,12 @@
 
 #include "ui/Dialogs.h"
 
+#include <QFileDialog>
+
 namespace tavo::ui {
+
+// A file dialog as the game describes it: mode, filter shown once, suffix.
+void setUpFileDialog(QFileDialog& dialog, const FileDialogSpec& spec, QFileDialog::AcceptMode mode);
 
 class QtDialogs final : public Dialogs {
 public:

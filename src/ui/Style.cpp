@@ -1,8 +1,10 @@
 #include "ui/Style.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QWidget>
 
@@ -36,6 +38,41 @@ QStatusBar* addStatusBar(QBoxLayout* layout) {
     bar->setSizeGripEnabled(false);
     layout->addWidget(bar);
     return bar;
+}
+
+void setMainAction(QWidget* window, QPushButton* main) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    main->setDefault(true);
+}
+
+namespace {
+
+class FocusOnShow final : public QObject {
+public:
+    FocusOnShow(QWidget* window, QWidget* field) : QObject(window), field_(field) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            field_->setFocus(Qt::OtherFocusReason);
+            window->raise();
+            window->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    QWidget* field_;
+};
+
+} // namespace
+
+void focusOnShow(QWidget* window, QWidget* field) {
+    window->installEventFilter(new FocusOnShow(window, field));
 }
 
 } // namespace tavo::ui

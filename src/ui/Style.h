@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QStatusBar;
 class QWidget;
 
@@ -24,5 +25,12 @@ QLineEdit* figureBox(const QString& text = QStringLiteral("0"));
 
 // A one-panel status bar at the bottom of a window's layout.
 QStatusBar* addStatusBar(QBoxLayout* layout);
+
+// Enter presses `main`, the window's main action, and no other button.
+void setMainAction(QWidget* window, QPushButton* main);
+
+// At each showing the keyboard goes to `field`, the first the player
+// types into or picks from, and the window comes to the front.
+void focusOnShow(QWidget* window, QWidget* field);
 
 } // namespace tavo::ui

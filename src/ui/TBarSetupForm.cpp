@@ -122,6 +122,8 @@ TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(Rock, &QCheckBox::clicked, this, &TBarSetupForm::RockClick);
     connect(Create, &QPushButton::clicked, this, &TBarSetupForm::CreateClick);
     connect(Cancel, &QPushButton::clicked, this, &TBarSetupForm::CancelClick);
+    setMainAction(this, Create);
+    focusOnShow(this, BarName);
 }
 
 void TBarSetupForm::applyClassMask(std::int32_t classMask) {

@@ -51,6 +51,7 @@ TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     pay->addStretch();
     layout->addLayout(pay);
     auto* close = new QPushButton(QStringLiteral("&Close"));
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     layout->addWidget(close, 0, Qt::AlignHCenter);
 }

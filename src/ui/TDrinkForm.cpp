@@ -116,6 +116,8 @@ TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(Help, &QPushButton::clicked, this, &TDrinkForm::HelpClick);
     connect(AddDrinks, &QPushButton::clicked, this, &TDrinkForm::AddDrinksClick);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    setMainAction(this, Order);
+    focusOnShow(this, QtyBuy);
 }
 
 void TDrinkForm::showEvent(QShowEvent* event) {

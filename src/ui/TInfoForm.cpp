@@ -166,6 +166,8 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     connect(ChangeStatus, &QPushButton::clicked, this, &TInfoForm::ChangeStatusClick);
     connect(SetPrice, &QPushButton::clicked, this, &TInfoForm::SetPriceClick);
     connect(CloseBut, &QPushButton::clicked, this, &TInfoForm::CloseButClick);
+    setMainAction(this, SetPrice);
+    focusOnShow(this, PriceEnter);
 }
 
 void TInfoForm::prepareOwner() {

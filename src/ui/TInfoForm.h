@@ -3,9 +3,9 @@
 // second; the bar can be opened or closed and its entry price changed.
 #pragma once
 
+#include "core/StockPages.h"
 #include "game/Game.h"
 #include "ui/DialogsVoice.h"
-#include "core/StockPages.h"
 #include "ui/GameTimer.h"
 
 #include <QDialog>

@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TMainForm.h"
 #include "ui/Text.h"
@@ -71,6 +72,8 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(SellBut, &QPushButton::clicked, this, &TMapForm::SellButClick);
     connect(Cancel, &QPushButton::clicked, this, &TMapForm::CancelClick);
     connect(Cancel1, &QPushButton::clicked, this, &TMapForm::Cancel1Click);
+    setMainAction(this, BuyBut);
+    focusOnShow(this, BarListBox);
 }
 
 void TMapForm::showForNewGame() {

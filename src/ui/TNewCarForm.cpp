@@ -104,6 +104,8 @@ TNewCarForm::TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(knowBut, &QPushButton::clicked, this, &TNewCarForm::KnowButClick);
     connect(Create, &QPushButton::clicked, this, &TNewCarForm::CreateClick);
     connect(Cancel, &QPushButton::clicked, this, &TNewCarForm::CancelClick);
+    setMainAction(this, Create);
+    focusOnShow(this, OwnerName);
 }
 
 void TNewCarForm::showEvent(QShowEvent* event) {

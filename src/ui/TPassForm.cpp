@@ -1,5 +1,7 @@
 #include "ui/TPassForm.h"
 
+#include "ui/Style.h"
+
 #include "ui/Forms.h"
 #include "ui/TGameForm.h"
 
@@ -42,6 +44,8 @@ TPassForm::TPassForm(Forms& forms) : QDialog(nullptr), forms_(forms) {
     Valid->setDefault(true);
     layout->addWidget(Valid, 0, Qt::AlignRight);
     connect(Valid, &QPushButton::clicked, this, &TPassForm::ValidClick);
+    setMainAction(this, Valid);
+    focusOnShow(this, Password);
 }
 
 bool TPassForm::eventFilter(QObject* watched, QEvent* event) {

@@ -92,6 +92,7 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
 
     Timer = new GameTimer(
         1000, false, [this] { TimerTimer(); }, this);
+    setMainAction(this, CloseBut);
 }
 
 void TPopupForm::showEvent(QShowEvent* event) {

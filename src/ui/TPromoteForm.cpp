@@ -45,6 +45,8 @@ TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
     connect(BarOwnList, &QListWidget::itemSelectionChanged, this, &TPromoteForm::BarOwnListClick);
     connect(Promote, &QPushButton::clicked, this, &TPromoteForm::PromoteClick);
     connect(CloseBut, &QPushButton::clicked, this, &TPromoteForm::CloseButClick);
+    setMainAction(this, Promote);
+    focusOnShow(this, BarOwnList);
 }
 
 void TPromoteForm::showEvent(QShowEvent* event) {

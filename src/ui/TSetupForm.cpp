@@ -64,6 +64,8 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     connect(Browse2, &QPushButton::clicked, this, &TSetupForm::Browse2Click);
     connect(Ok, &QPushButton::clicked, this, &TSetupForm::OkClick);
     connect(Cancel, &QPushButton::clicked, this, &TSetupForm::CancelClick);
+    setMainAction(this, Ok);
+    focusOnShow(this, BarsListPath);
 }
 
 void TSetupForm::showEvent(QShowEvent* event) {

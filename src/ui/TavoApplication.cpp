@@ -8,8 +8,8 @@
 namespace tavo::ui {
 
 TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the window system would add it to every title.
     setApplicationName(kAppTitleText);
-    setApplicationDisplayName(kAppTitleText);
     setWindowIcon(toolIcon(ToolIcon::Drinks));
 }
 

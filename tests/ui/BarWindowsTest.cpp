@@ -7,6 +7,7 @@
 
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
+#include "ui/Forms.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
@@ -48,6 +49,38 @@ class BarWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Enter presses each window's main action, and a window shown again
+    // takes the keyboard in the first field the player uses.
+    void enterAndFocus() {
+        Program program;
+        program.game.state = test::sampleGame();
+        Forms& forms = program.forms;
+        const struct {
+            QWidget* window;
+            QPushButton* main;
+            QWidget* field;
+        } windows[] = {
+            {forms.newCarForm, forms.newCarForm->Create, forms.newCarForm->OwnerName},
+            {forms.mapForm, forms.mapForm->BuyBut, forms.mapForm->BarListBox},
+            {forms.barSetupForm, forms.barSetupForm->Create, forms.barSetupForm->BarName},
+            {forms.drinkForm, forms.drinkForm->Order, forms.drinkForm->QtyBuy},
+            {forms.infoForm, forms.infoForm->SetPrice, forms.infoForm->PriceEnter},
+            {forms.promoteForm, forms.promoteForm->Promote, forms.promoteForm->BarOwnList},
+        };
+        for (const auto& w : windows) {
+            const QString name = w.window->metaObject()->className();
+            for (QPushButton* button : w.window->findChildren<QPushButton*>())
+                QVERIFY2(button->isDefault() == (button == w.main) &&
+                             (button == w.main || !button->autoDefault()),
+                         qPrintable(name + ": " + button->text()));
+            for (int showing = 0; showing < 2; ++showing) {
+                w.window->show();
+                QVERIFY2(w.window->focusWidget() == w.field, qPrintable(name));
+                w.window->hide();
+            }
+        }
+    }
+
     void drinksRunningTotals() {
         Program program;
         TDrinkForm& form = drinksFor(program, 2, 5); // a bar without Cider

@@ -5,7 +5,10 @@
 
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
+#include "ui/QtDialogs.h"
 
+#include <QComboBox>
+#include <QFileDialog>
 #include <QImageReader>
 
 using namespace tavo::ui;
@@ -29,21 +32,35 @@ private slots:
         QCOMPARE(picture("menu-background").deviceIndependentSize().toSize(), QSize(640, 480));
     }
 
-    void filtersInQtForm_data() {
+    void fileDialogsShowEachFilterOnce_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("qt");
+        QTest::addColumn<QStringList>("shown");
         QTest::newRow("save") << "Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"
-                              << "Save Files (*.sav) (*.sav);;All Files (*.txt) (*)";
+                              << "Save Files (*.sav) (*.sav);;All Files (*.txt) (*)"
+                              << QStringList{"Save Files (*.sav)", "All Files (*.txt)"};
         QTest::newRow("load") << "Save Game (*.sav)|*.sav|All File (*.*)|*.*"
-                              << "Save Game (*.sav) (*.sav);;All File (*.*) (*)";
+                              << "Save Game (*.sav) (*.sav);;All File (*.*) (*)"
+                              << QStringList{"Save Game (*.sav)", "All File (*.*)"};
         QTest::newRow("one") << "Bars list file (*.bar)|*.bar"
-                             << "Bars list file (*.bar) (*.bar)";
+                             << "Bars list file (*.bar) (*.bar)"
+                             << QStringList{"Bars list file (*.bar)"};
     }
 
-    void filtersInQtForm() {
+    void fileDialogsShowEachFilterOnce() {
         QFETCH(QString, game);
         QFETCH(QString, qt);
-        QCOMPARE(toQtFilter(game), qt);
+        QFETCH(QStringList, shown);
+        QCOMPARE(toQtFilter(game), qt); // the patterns Qt filters by
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        setUpFileDialog(dialog, {"Save your game", "sav", game}, QFileDialog::AcceptSave);
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        QStringList labels;
+        for (int i = 0; i < types->count(); ++i)
+            labels << types->itemText(i);
+        QCOMPARE(labels, shown);
     }
 };
 
