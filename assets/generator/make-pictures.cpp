@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
@@ -266,9 +267,16 @@ QStringList barNames(const QString& source) {
     return names;
 }
 
+// Where a bar stands on the town map: its pin's centre and the area (pin
+// and name) a click picks it in.
+struct TownPin {
+    QPointF centre;
+    QRectF area;
+};
+
 // The town seen from above at night: a river, streets, blocks with lit
 // windows, a park, and a glowing pin for each bar of the shipped list.
-QImage townMap(const QStringList& bars) {
+QImage townMap(const QStringList& bars, QList<TownPin>& pins) {
     constexpr double w = 480, h = 360;
     return drawn(w, h, [&](QPainter& p) {
         QRandomGenerator dice(1983);
@@ -365,6 +373,7 @@ QImage townMap(const QStringList& bars) {
                 p.drawText(text.translated(offset), Qt::AlignHCenter | Qt::AlignTop, name);
             p.setPen(QColor(255, 236, 200));
             p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, name);
+            pins << TownPin{pin, text.united(QRectF(pin.x() - 8, pin.y() - 8, 16, 16))};
         }
         glowText(p, QRectF(8, 4, 140, 22), QStringLiteral("Tavo town"), titleFont(16),
                  QColor(255, 222, 150), QColor(255, 140, 40), 1.0);
@@ -377,6 +386,21 @@ bool save(const QImage& image, const QDir& folder, const QString& name) {
         std::fprintf(stderr, "tavo-pictures: cannot write %s\n", qPrintable(path));
         return false;
     }
+    return true;
+}
+
+// The pins as text, a line a bar in the list's order: the centre, then the
+// area's left, top, width and height, in the picture's units.
+bool savePins(const QList<TownPin>& pins, const QDir& folder) {
+    QFile file(folder.filePath(QStringLiteral("town-pins.txt")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        std::fprintf(stderr, "tavo-pictures: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    QTextStream out(&file);
+    for (const TownPin& pin : pins)
+        out << pin.centre.x() << ' ' << pin.centre.y() << ' ' << pin.area.left() << ' '
+            << pin.area.top() << ' ' << pin.area.width() << ' ' << pin.area.height() << '\n';
     return true;
 }
 
@@ -407,6 +431,8 @@ int main(int argc, char** argv) {
     ok &= save(firePicture(), folder, QStringLiteral("fire"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
-    ok &= !bars.isEmpty() && save(townMap(bars), folder, QStringLiteral("town"));
+    QList<TownPin> pins;
+    ok &= !bars.isEmpty() && save(townMap(bars, pins), folder, QStringLiteral("town"));
+    ok &= savePins(pins, folder);
     return ok ? 0 : 1;
 }

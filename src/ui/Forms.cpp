@@ -1,5 +1,6 @@
 #include "ui/Forms.h"
 
+#include "ui/Style.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
@@ -43,15 +44,20 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.setupForm = setupForm_.get();
     promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
     forms_.promoteForm = promoteForm_.get();
+    for (QWidget* window : windows())
+        keepOnScreen(window);
+}
+
+std::vector<QWidget*> FormSet::windows() const {
+    return {promoteForm_.get(), setupForm_.get(), popupForm_.get(),    passForm_.get(),
+            newCarForm_.get(),  mapForm_.get(),   infoForm_.get(),     gameForm_.get(),
+            drinkForm_.get(),   fireForm_.get(),  barSetupForm_.get(), mainForm_.get()};
 }
 
 FormSet::~FormSet() {
     // Every window is hidden while all still exist: hiding one may reach
     // another (the drinks window gives the game window its clock back).
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             promoteForm_.get(), setupForm_.get(), popupForm_.get(), passForm_.get(),
-             newCarForm_.get(), mapForm_.get(), infoForm_.get(), gameForm_.get(), drinkForm_.get(),
-             fireForm_.get(), barSetupForm_.get(), mainForm_.get()})
+    for (QWidget* window : windows())
         window->hide();
     forms_ = Forms{};
     promoteForm_.reset();

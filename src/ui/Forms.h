@@ -3,6 +3,9 @@
 #pragma once
 
 #include <memory>
+#include <vector>
+
+class QWidget;
 
 namespace tavo {
 class TimeSource;
@@ -50,6 +53,8 @@ public:
     FormSet& operator=(const FormSet&) = delete;
 
     Forms& forms() { return forms_; }
+    // Every window, the last created first.
+    std::vector<QWidget*> windows() const;
 
 private:
     Forms forms_;

@@ -135,6 +135,10 @@ QWidget* TGameForm::buildCentre() {
     DebugOpen->installEventFilter(this);
     moneyRow->addWidget(MoneyLabel, 1);
     moneyRow->addWidget(DebugOpen);
+    // Wide enough for the sums and dates a game shows, so the layout keeps
+    // still as they change.
+    const QFontMetrics bigMetrics(big);
+    MoneyLabel->setMinimumWidth(bigMetrics.horizontalAdvance(QStringLiteral("-88888888.88")));
     moneyAndDate->addWidget(money, 1);
 
     auto* date = new QGroupBox(QStringLiteral("Date:"));
@@ -149,6 +153,8 @@ QWidget* TGameForm::buildCentre() {
     }
     PauseLabel->hide();
     dateRow->addStretch();
+    date->setMinimumWidth(bigMetrics.horizontalAdvance(QStringLiteral("30 September 8888")) +
+                          2 * dateRow->spacing() + 40);
     date->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(date, &QWidget::customContextMenuRequested, this,
             [this, date](const QPoint& at) { DatePopup->popup(date->mapToGlobal(at)); });
@@ -160,7 +166,7 @@ QWidget* TGameForm::buildCentre() {
     MsgBox = new QListWidget;
     MsgBox->setSelectionMode(QAbstractItemView::SingleSelection);
     const int line = MsgBox->fontMetrics().height() + 2;
-    MsgBox->setMinimumHeight(4 * line + 8);
+    MsgBox->setMinimumHeight(3 * line + 8);
     grid->addWidget(MsgBox, 3, 0, 1, 2);
     grid->setRowStretch(3, 1);
 

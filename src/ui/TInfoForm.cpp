@@ -39,10 +39,17 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr), game_(game), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Informations"));
     setModal(false);
-    auto* layout = new QGridLayout(this);
+    // Two columns, each packed on its own, so the window stays short
+    // enough for a small screen.
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
 
     auto* owner = new QGroupBox(QStringLiteral("The Owner's Name"));
-    auto* ownerRows = new QVBoxLayout(owner);
+    // Two rows of radios keep the window short enough for a small screen.
+    auto* ownerRows = new QGridLayout(owner);
     OwnerName = new QLabel;
     QFont bold = OwnerName->font();
     bold.setBold(true);
@@ -50,10 +57,11 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     Buisness = new QRadioButton(QStringLiteral("Business man"));
     CoolDude = new QRadioButton(QStringLiteral("Cool Dude"));
     TheWomen = new QRadioButton(QStringLiteral("The Woman"));
-    ownerRows->addWidget(OwnerName);
-    for (QRadioButton* radio : {Buisness, CoolDude, TheWomen})
-        ownerRows->addWidget(radio);
-    layout->addWidget(owner, 0, 0);
+    ownerRows->addWidget(OwnerName, 0, 0, 1, 2);
+    ownerRows->addWidget(Buisness, 1, 0);
+    ownerRows->addWidget(CoolDude, 1, 1);
+    ownerRows->addWidget(TheWomen, 2, 0);
+    left->addWidget(owner);
 
     auto* money = new QGroupBox(QStringLiteral("Money"));
     auto* moneyRow = new QHBoxLayout(money);
@@ -72,7 +80,7 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     auto* moneySide = new QVBoxLayout;
     moneySide->addWidget(money);
     moneySide->addLayout(finance);
-    layout->addLayout(moneySide, 0, 1);
+    right->addLayout(moneySide);
 
     auto* setup = new QGroupBox(QStringLiteral("The Bar's Name"));
     auto* setupGrid = new QGridLayout(setup);
@@ -108,7 +116,7 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
         control->setAttribute(Qt::WA_TransparentForMouseEvents);
         control->setFocusPolicy(Qt::NoFocus);
     }
-    layout->addWidget(setup, 1, 0);
+    left->addWidget(setup);
 
     auto* business = new QVBoxLayout;
     auto* status = new QGroupBox(QStringLiteral("Status of you bar"));
@@ -139,26 +147,28 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     stats->addRow(QStringLiteral("Visitors last month:"), VisitorsLBox);
     stats->addRow(QStringLiteral("Lottery profit:"), ProfitLot);
     business->addLayout(stats);
-    layout->addLayout(business, 1, 1);
+    right->addLayout(business);
 
     auto* beers = new QGroupBox(QStringLiteral("Beers Stock"));
     auto* beerGrid = new QGridLayout(beers);
-    for (int line = 0; line < 4; ++line) {
+    for (int line = 0; line < 4; ++line) { // two drinks a row
         Beer[line] = new QLabel(QStringLiteral("-"));
         Stock[line] = figureBox();
-        beerGrid->addWidget(Beer[line], line, 0);
-        beerGrid->addWidget(Stock[line], line, 1);
+        Stock[line]->setMaximumWidth(Stock[line]->fontMetrics().averageCharWidth() * 8);
+        beerGrid->addWidget(Beer[line], line / 2, 2 * (line % 2));
+        beerGrid->addWidget(Stock[line], line / 2, 2 * (line % 2) + 1);
     }
-    layout->addWidget(beers, 2, 0);
+    left->addWidget(beers);
+    left->addStretch();
 
-    auto* bars = new QVBoxLayout;
     BarOwnList = new QListWidget;
-    BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 5);
+    BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 3 + 8);
     CloseBut = new QPushButton(QStringLiteral("&Close"));
-    bars->addWidget(new QLabel(QStringLiteral("Your bars:")));
-    bars->addWidget(BarOwnList, 1);
-    bars->addWidget(CloseBut, 0, Qt::AlignRight);
-    layout->addLayout(bars, 2, 1);
+    auto* barsRow = new QHBoxLayout;
+    barsRow->addWidget(new QLabel(QStringLiteral("Your bars:")), 1, Qt::AlignBottom);
+    barsRow->addWidget(CloseBut);
+    right->addLayout(barsRow);
+    right->addWidget(BarOwnList, 1);
 
     Timer = new GameTimer(
         1000, false, [this] { TimerTimer(); }, this);

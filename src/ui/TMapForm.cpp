@@ -9,6 +9,7 @@
 #include "ui/TBarSetupForm.h"
 #include "ui/TMainForm.h"
 #include "ui/Text.h"
+#include "ui/TownPicture.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,9 +28,8 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     setWindowTitle(QStringLiteral("Choose a bar to buy"));
     setModal(false);
     auto* layout = new QHBoxLayout(this);
-    TownPic = new QLabel;
-    TownPic->setPixmap(picture(QStringLiteral("town")));
-    layout->addWidget(TownPic, 0, Qt::AlignTop);
+    TownPic = new TownPicture;
+    layout->addWidget(TownPic, 1);
 
     auto* side = new QVBoxLayout;
     BarListBox = new QListWidget;
@@ -63,11 +63,12 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     buttons->addWidget(Cancel);
     buttons->addWidget(Cancel1);
     side->addLayout(buttons);
-    layout->addLayout(side, 1);
+    layout->addLayout(side, 0);
     Cancel->hide();
     Cancel1->hide();
 
     connect(BarListBox, &QListWidget::itemSelectionChanged, this, &TMapForm::BarListBoxClick);
+    connect(TownPic, &TownPicture::pinClicked, this, &TMapForm::TownPicClick);
     connect(BuyBut, &QPushButton::clicked, this, &TMapForm::BuyButClick);
     connect(SellBut, &QPushButton::clicked, this, &TMapForm::SellButClick);
     connect(Cancel, &QPushButton::clicked, this, &TMapForm::CancelClick);
@@ -108,9 +109,14 @@ void TMapForm::FormShow() {
     SellBut->setEnabled(false);
 }
 
+void TMapForm::TownPicClick(int bar) {
+    if (bar < BarListBox->count()) BarListBox->setCurrentRow(bar);
+}
+
 void TMapForm::BarListBoxClick() {
     const int row = BarListBox->currentRow();
     const BarListEntry* entry = game_.bars.at(row);
+    TownPic->setPicked(entry ? row : -1);
     if (entry == nullptr) return;
     selectedBar = row;
     BuyBut->setEnabled(true);

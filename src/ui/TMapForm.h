@@ -15,6 +15,7 @@ class QPushButton;
 namespace tavo::ui {
 
 class Dialogs;
+class TownPicture;
 struct Forms;
 
 class TMapForm final : public QDialog {
@@ -29,13 +30,15 @@ public:
 
     void FormShow();
     void BarListBoxClick();
+    // A click on a bar's pin or name picks its line.
+    void TownPicClick(int bar);
     void BuyButClick();
     void SellButClick();
     void CancelClick();
     void Cancel1Click();
     void FormClose();
 
-    QLabel* TownPic;
+    TownPicture* TownPic;
     QListWidget* BarListBox;
     QLineEdit* Price;
     QLineEdit* PeoplePerDay;

@@ -16,6 +16,7 @@
 #include "ui/TMapForm.h"
 #include "ui/TNewCarForm.h"
 #include "ui/TPromoteForm.h"
+#include "ui/TownPicture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -329,7 +330,19 @@ private slots:
         TMapForm& map = *program.forms.mapForm;
         TBarSetupForm& setup = *program.forms.barSetupForm;
         map.showInGame();
+        // A click on a pin picks its bar and rings it; a click elsewhere, or
+        // on a pin past the end of the list, picks nothing.
+        QCOMPARE(map.TownPic->pinCount(), 18);
+        for (const QPoint at : {QPoint(2, 2), map.TownPic->pinCentre(10).toPoint()}) {
+            QTest::mouseClick(map.TownPic, Qt::LeftButton, {}, at);
+            QVERIFY(map.BarListBox->selectedItems().isEmpty() && !map.BuyBut->isEnabled());
+            QCOMPARE(map.TownPic->picked(), -1);
+        }
+        QTest::mouseClick(map.TownPic, Qt::LeftButton, {}, map.TownPic->pinCentre(1).toPoint());
+        QCOMPARE(map.BarListBox->currentRow(), 1);
+        QCOMPARE(map.TownPic->picked(), 1);
         map.BarListBox->setCurrentRow(2); // class mask 5: low, high and dark
+        QCOMPARE(map.TownPic->picked(), 2);
         QVERIFY(setup.LowClass->isEnabled() && setup.HighClass->isEnabled() &&
                 setup.DarkClass->isEnabled() && !setup.RaveClass->isEnabled());
         QCOMPARE(map.BarOwner->text(), QString("Jo Martel")); // the sample owns all three
