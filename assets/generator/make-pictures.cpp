@@ -200,7 +200,8 @@ QImage button(const QString& text, bool lit, double width, double height) {
         QFont font = titleFont(height * 0.48);
         p.setFont(font);
         p.setPen(lit ? QColor(60, 24, 0) : QColor(255, 226, 170));
-        p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
+        // The caption's access key is underlined, as on any button.
+        p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter | Qt::TextShowMnemonic, text);
     });
 }
 
@@ -415,18 +416,18 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
     ok &= save(menuBackground(), folder, QStringLiteral("menu-background"));
-    ok &= save(button(QStringLiteral("New game"), false, 220, 52), folder,
+    ok &= save(button(QStringLiteral("&New game"), false, 220, 52), folder,
                QStringLiteral("button-newgame"));
-    ok &= save(button(QStringLiteral("New game"), true, 220, 52), folder,
+    ok &= save(button(QStringLiteral("&New game"), true, 220, 52), folder,
                QStringLiteral("button-newgame-lit"));
-    ok &=
-        save(button(QStringLiteral("Load"), false, 220, 52), folder, QStringLiteral("button-load"));
-    ok &= save(button(QStringLiteral("Load"), true, 220, 52), folder,
+    ok &= save(button(QStringLiteral("&Load"), false, 220, 52), folder,
+               QStringLiteral("button-load"));
+    ok &= save(button(QStringLiteral("&Load"), true, 220, 52), folder,
                QStringLiteral("button-load-lit"));
-    ok &= save(button(QStringLiteral("About"), false, 110, 36), folder,
+    ok &= save(button(QStringLiteral("&About"), false, 110, 36), folder,
                QStringLiteral("button-about"));
-    ok &=
-        save(button(QStringLiteral("Exit"), false, 110, 36), folder, QStringLiteral("button-exit"));
+    ok &= save(button(QStringLiteral("E&xit"), false, 110, 36), folder,
+               QStringLiteral("button-exit"));
     ok &= save(popupPicture(), folder, QStringLiteral("popup"));
     ok &= save(firePicture(), folder, QStringLiteral("fire"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));

@@ -1,6 +1,8 @@
 #include "ui/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 
@@ -16,6 +18,33 @@ PictureButton::PictureButton(const QPixmap& pixmap, QWidget* parent) : QLabel(pa
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(QPointF(0, 0), size), size.height() * 0.3, size.height() * 0.3);
     setMask(QRegion(rounded.toFillPolygon().toPolygon()));
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event) {
+    emit hovered(); // the keyboard lights a picture as the mouse does
+    QLabel::focusInEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 236, 180), 2, Qt::DotLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), height() * 0.25,
+                            height() * 0.25);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {

@@ -1,4 +1,6 @@
-// A picture that reacts to the mouse: the main menu's buttons.
+// A picture that acts as a button: the main menu's. It reacts to the mouse,
+// and, when it takes the keyboard, to Enter and Space; it is ringed while
+// it has the keyboard.
 #pragma once
 
 #include <QLabel>
@@ -18,6 +20,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace tavo::ui

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
@@ -79,6 +80,17 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     connect(LoadOmbre, &PictureButton::hovered, this, &TMainForm::LoadOmbreMouseMove);
     connect(NewGameBut, &PictureButton::clicked, this, &TMainForm::NewGameOmbreButClick);
     connect(LoadBut, &PictureButton::clicked, this, &TMainForm::LoadGameClick);
+    // The keyboard reaches the four pictures with Tab; the lit ones over
+    // New game and Load only light up.
+    connect(NewGameOmbre, &PictureButton::clicked, this, &TMainForm::NewGameOmbreButClick);
+    connect(LoadOmbre, &PictureButton::clicked, this, &TMainForm::LoadGameClick);
+    for (PictureButton* lit : {NewGameBut, LoadBut})
+        lit->setFocusPolicy(Qt::NoFocus);
+    for (PictureButton* picture : {NewGameOmbre, LoadOmbre, AboutBut, ExitBut})
+        picture->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(NewGameOmbre, LoadOmbre);
+    setTabOrder(LoadOmbre, AboutBut);
+    setTabOrder(AboutBut, ExitBut);
     connect(ExitBut, &PictureButton::clicked, this, &TMainForm::ExitButClick);
     // The about window comes with a later version of the game.
     AboutBut->setEnabled(false);
@@ -128,6 +140,37 @@ void TMainForm::FormMouseMove() {
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
     FormMouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        ExitButClick();
+        return;
+    }
+    if (event->modifiers() == Qt::AltModifier) {
+        PictureButton* picked = nullptr;
+        switch (event->key()) {
+        case Qt::Key_N:
+            picked = NewGameOmbre;
+            break;
+        case Qt::Key_L:
+            picked = LoadOmbre;
+            break;
+        case Qt::Key_A:
+            picked = AboutBut;
+            break;
+        case Qt::Key_X:
+            picked = ExitBut;
+            break;
+        default:
+            break;
+        }
+        if (picked && picked->isEnabled()) {
+            emit picked->clicked();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TMainForm::paintEvent(QPaintEvent*) {

@@ -46,6 +46,9 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Alt and a caption's underlined letter press that picture; Escape
+    // leaves, as Exit does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadLists();

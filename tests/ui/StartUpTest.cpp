@@ -8,7 +8,9 @@
 #include "core/FixedText.h"
 #include "core/TimeSource.h"
 #include "ui/Forms.h"
+#include "ui/PictureButton.h"
 #include "ui/TMainForm.h"
+#include "ui/TNewCarForm.h"
 #include "ui/TPopupForm.h"
 
 #include <QCheckBox>
@@ -37,6 +39,40 @@ private slots:
         QVERIFY(forms.popupForm->isVisible());
         QVERIFY(!forms.mainForm->Timer->enabled());
         QVERIFY(!QFile::exists(folder.path("config.kpl")));
+    }
+
+    // The main menu answers the keyboard: Tab goes through the pictures,
+    // Enter and Space press them, Alt and a caption's letter too, Escape
+    // leaves.
+    void mainMenuKeyboard() {
+        test::Program program;
+        TMainForm& menu = *program.forms.mainForm;
+        menu.show();
+        QList<QWidget*> chain;
+        for (QWidget* at = menu.NewGameOmbre; chain.size() < 4; at = at->nextInFocusChain())
+            if (at->focusPolicy() & Qt::TabFocus && at->isEnabled()) chain << at;
+        QCOMPARE(chain, (QList<QWidget*>{menu.NewGameOmbre, menu.LoadOmbre, menu.ExitBut,
+                                         menu.NewGameOmbre}));
+        const struct {
+            QWidget* target;
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            QString shown; // the dialog that the press leads to
+        } presses[] = {
+            {menu.LoadOmbre, Qt::Key_Return, Qt::NoModifier, "Load a game"},
+            {menu.LoadOmbre, Qt::Key_Space, Qt::NoModifier, "Load a game"},
+            {&menu, Qt::Key_L, Qt::AltModifier, "Load a game"},
+        };
+        for (const auto& press : presses) {
+            program.dialogs.clear();
+            QTest::keyClick(press.target, static_cast<Qt::Key>(press.key), press.modifiers);
+            QCOMPARE(program.dialogs.texts(), QStringList{press.shown});
+        }
+        QTest::keyClick(&menu, Qt::Key_N, Qt::AltModifier);
+        QVERIFY(program.forms.newCarForm->isVisible() && !menu.isVisible());
+        program.forms.newCarForm->CancelClick();
+        QTest::keyClick(menu.NewGameOmbre, Qt::Key_Escape);
+        QVERIFY(!menu.isVisible());
     }
 
     void configWithoutPopup() {
