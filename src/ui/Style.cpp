@@ -92,10 +92,13 @@ private:
         const QScreen* screen = window->screen();
         if (screen == nullptr) return;
         const QRect free = screen->availableGeometry();
-        // Before a window manager frames it, a title bar is still to come.
+        // Before a window manager frames it, a title bar is still to come:
+        // room is kept for it above the window.
         QSize frame = window->frameGeometry().size() - window->geometry().size();
-        if (!(window->windowFlags() & Qt::FramelessWindowHint))
-            frame.setHeight(std::max(frame.height(), kTitleBar));
+        const int titleToCome = window->windowFlags() & Qt::FramelessWindowHint
+                                    ? 0
+                                    : std::max(0, kTitleBar - frame.height());
+        frame.rheight() += titleToCome;
         const QSize room = free.size() - frame;
         if (window->layout()) window->layout()->activate();
         // A window the player never sized gets the size it asks for (Qt
@@ -108,12 +111,18 @@ private:
             wanted.height() > room.height())
             window->resize(wanted.boundedTo(room));
         const QSize outer = window->size() + frame;
-        QPoint at = window->frameGeometry().topLeft();
+        // A window shown for the first time opens in the middle of the
+        // screen; one the player has moved stays, as far as it fits.
+        QPoint at = window->testAttribute(Qt::WA_Moved)
+                        ? window->frameGeometry().topLeft()
+                        : free.center() - QPoint(outer.width() / 2, outer.height() / 2);
         at.setX(std::clamp(at.x(), free.left(),
                            std::max(free.left(), free.right() + 1 - outer.width())));
         at.setY(std::clamp(at.y(), free.top(),
                            std::max(free.top(), free.bottom() + 1 - outer.height())));
-        if (at != window->frameGeometry().topLeft()) window->move(at);
+        at.ry() += titleToCome;
+        if (at != window->frameGeometry().topLeft() || !window->testAttribute(Qt::WA_Moved))
+            window->move(at);
     }
     static constexpr int kTitleBar = 32;
 };
