@@ -1,0 +1,367 @@
+#include "banks/BankIds.h"
+#include "banks/InsuranceDesk.h"
+#include "banks/InvestDesk.h"
+#include "banks/Investments.h"
+#include "banks/LoanDesk.h"
+#include "banks/Membership.h"
+
+#include "support/RecordingVoice.h"
+#include "support/States.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace tavo {
+namespace {
+
+using Texts = std::vector<std::string>;
+using test::RecordingVoice;
+
+bool unchanged(const GameState& a, const GameState& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(BankDesk, MembershipAndWhatTheWindowEnables) {
+    GameState state = test::startedGame(5000);
+    RecordingVoice voice;
+    const GameState before = state;
+    EXPECT_FALSE(becomeMember(state, kChinaCash, voice)); // No
+    EXPECT_TRUE(unchanged(state, before));
+    voice.answers = {true};
+    EXPECT_TRUE(becomeMember(state, kChinaCash, voice)); // the fee is not checked
+    EXPECT_DOUBLE_EQ(state.money, -3000);
+    EXPECT_EQ(voice.texts(), (Texts{"Do you want to become a member?\nIt's 8000$",
+                                    "Do you want to become a member?\nIt's 8000$"}));
+    EXPECT_EQ(voice.said[1].words.title, "Become a member");
+    EXPECT_EQ(voice.said[1].words.icon, VoiceIcon::Question);
+
+    // member, memberSetup, investmentSetup, investRefund, loanSetup,
+    // refundingLoan, insuranceSetup, leaveIns
+    using V = std::array<bool, 8>;
+    auto flags = [](const BankView& v) {
+        return V{v.member,    v.memberSetup,   v.investmentSetup, v.investRefund,
+                 v.loanSetup, v.refundingLoan, v.insuranceSetup,  v.leaveIns};
+    };
+    struct Case {
+        int bank;
+        bool member, invest, loan, insured;
+        V view;
+    };
+    const Case cases[] = {
+        {kInvestBank, false, true, true, true, {0, 1, 0, 0, 0, 0, 0, 0}}, // loaded odd game
+        {kInvestBank, true, false, false, false, {1, 0, 1, 0, 1, 0, 0, 0}},
+        {kInvestBank, true, true, true, true, {1, 0, 0, 1, 1, 1, 0, 0}},
+        {kGermanBank, true, false, false, false, {1, 0, 1, 0, 0, 0, 1, 0}},
+        {kGermanBank, true, true, false, true, {1, 0, 0, 1, 0, 0, 1, 1}},
+        {kChinaCash, true, true, true, true, {1, 0, 0, 0, 1, 1, 0, 0}},
+        {kInterBank, true, true, true, true, {0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        GameState game = test::startedGame();
+        BankAccount& account = game.bankAccounts[c.bank];
+        account.member = c.member;
+        account.investActive = c.invest;
+        account.loanActive = c.loan;
+        account.insured = c.insured;
+        EXPECT_EQ(flags(bankView(game, c.bank)), c.view) << c.bank << c.member << c.invest;
+    }
+}
+
+TEST(BankDesk, LoanRequests) {
+    const std::string kChinaLimit =
+        "Sorry! You can't borrow more than 25 000$!\nOr you reach your loan limit.";
+    const std::string kInvestLimit =
+        "Sorry! You can't borrow more than 15 000$!\nOr you reach your loan limit.";
+    const std::string kAccepted = "Your loan have been accepted.";
+    const std::string kGambler = "Sorry! But we don't borrow money to gamblers!";
+    struct Case {
+        const char* what;
+        int bank;
+        std::int32_t gambling;
+        std::vector<const char*> requests;
+        Texts said;
+        std::int32_t loanAfter;
+    };
+    const Case cases[] = {
+        {"four of 25000 reach the limit of credibility 1",
+         kChinaCash,
+         0,
+         {"25000", "25000", "25000", "25000", "1"},
+         {kAccepted, kAccepted, kAccepted, kAccepted, kChinaLimit},
+         100000},
+        {"above the largest request", kChinaCash, 0, {"25001"}, {kChinaLimit}, 0},
+        {"above Invest Bank's largest",
+         kInvestBank,
+         0,
+         {"15001", "15000"},
+         {kInvestLimit, kAccepted},
+         15000},
+        {"gambler at China Cash", kChinaCash, -130000, {"100"}, {kGambler}, 0},
+        {"not a gambler for Invest Bank", kInvestBank, -130000, {"100"}, {kAccepted}, 100},
+        {"gambler everywhere", kInvestBank, -200000, {"abc"}, {kGambler}, 0},
+        {"nothing or less",
+         kInvestBank,
+         0,
+         {"0", "-5"},
+         {"You must ask for at least 1$.", "You must ask for at least 1$."},
+         0},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(1000);
+        state.credibility = 1;
+        state.gamblingBalance = c.gambling;
+        RecordingVoice voice;
+        for (const char* request : c.requests) {
+            const std::optional<std::int32_t> limit = showLoanLimit(state, c.bank, voice);
+            ASSERT_TRUE(limit);
+            requestLoan(state, c.bank, request, std::to_string(*limit), voice);
+        }
+        EXPECT_EQ(voice.texts(), c.said) << c.what;
+        for (const auto& said : voice.said)
+            EXPECT_EQ(said.words.title,
+                      said.words.text == kAccepted ? "Loan accepted" : "Loan denied");
+        const BankAccount& account = state.bankAccounts[c.bank];
+        EXPECT_EQ(account.loanAmount, c.loanAfter) << c.what;
+        EXPECT_EQ(account.loanLeft, c.loanAfter) << c.what;
+        EXPECT_EQ(account.loanActive != 0, c.loanAfter > 0) << c.what;
+        EXPECT_DOUBLE_EQ(state.money, 1000.0 + c.loanAfter) << c.what;
+    }
+}
+
+TEST(BankDesk, LoanRequestEdges) {
+    GameState state = test::startedGame();
+    state.credibility = 3;
+    BankAccount& account = state.bankAccounts[kChinaCash];
+    account.loanActive = 1;
+    account.loanAmount = 10000;
+    account.loanLeft = 13000;
+    account.loanYearsDone = 2;
+    account.loanDayCount = 100;
+    RecordingVoice voice;
+    EXPECT_EQ(showLoanLimit(state, kChinaCash, voice), 250000);
+    EXPECT_TRUE(requestLoan(state, kChinaCash, "5000", "250000", voice));
+    EXPECT_EQ(account.loanYearsDone, 2); // a further request keeps the loan's age
+    EXPECT_EQ(account.loanDayCount, 100);
+    EXPECT_EQ(account.loanLeft, 18000);
+    EXPECT_FLOAT_EQ(account.loanRate, 0.30f);
+    EXPECT_THROW(requestLoan(state, kChinaCash, "12a", "250000", voice), ConversionError);
+
+    // An owner of no known kind: no limit, and the label's "--" does not convert.
+    state.credibility = 7;
+    voice.said.clear();
+    EXPECT_EQ(showLoanLimit(state, kInvestBank, voice), std::nullopt);
+    ASSERT_EQ(voice.texts(), Texts{"Error #52... unexpected owner..."});
+    EXPECT_TRUE(voice.said[0].words.plain());
+    EXPECT_FALSE(requestLoan(state, kInvestBank, "15001", "--", voice)); // maximum first
+    EXPECT_THROW(requestLoan(state, kInvestBank, "100", "--", voice), ConversionError);
+}
+
+TEST(BankDesk, LoanRefunds) {
+    struct Case {
+        const char* typed;
+        double money;
+        RefundOutcome outcome;
+        const char* said;
+        std::int32_t leftAfter;
+    };
+    const Case cases[] = {
+        {"7000", 20000, RefundOutcome::Closed, nullptr, 0},
+        {"7001", 20000, RefundOutcome::TooMuch, "You refund too much...", 7000},
+        {"3000", 3000, RefundOutcome::Refunded, nullptr, 4000}, // all the money in hand
+        {"3001", 3000, RefundOutcome::Refused, "You don't have enough money to refund.", 7000},
+        {"0", 20000, RefundOutcome::Refused, "You must refund at least 1$.", 7000},
+        {"-100", -50, RefundOutcome::Refused, "You must refund at least 1$.", 7000},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        BankAccount& account = state.bankAccounts[kInvestBank];
+        account.loanActive = 1;
+        account.loanAmount = 5000; // 2000 of interest on top
+        account.loanLeft = 7000;
+        const GameState before = state;
+        RecordingVoice voice;
+        EXPECT_EQ(refundLoan(state, kInvestBank, c.typed, voice), c.outcome) << c.typed;
+        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.typed;
+        if (c.said) {
+            EXPECT_EQ(voice.texts(), Texts{c.said}) << c.typed;
+            EXPECT_EQ(voice.said[0].words.title, "Oups!!");
+            EXPECT_EQ(voice.said[0].words.icon, VoiceIcon::Stop);
+            EXPECT_TRUE(unchanged(state, before)) << c.typed;
+        } else {
+            EXPECT_TRUE(voice.said.empty());
+        }
+    }
+    GameState state = test::startedGame(20000);
+    BankAccount& account = state.bankAccounts[kInvestBank];
+    account.loanActive = 1;
+    account.loanAmount = 5000;
+    account.loanLeft = 7000;
+    RecordingVoice voice;
+    refundLoan(state, kInvestBank, "6000", voice); // repays interest: the amount goes below 0
+    EXPECT_EQ(account.loanAmount, -1000);
+    refundLoan(state, kInvestBank, "1000", voice);
+    EXPECT_FALSE(account.loanActive);
+    EXPECT_EQ(account.loanAmount, 0);
+    EXPECT_DOUBLE_EQ(state.money, 13000);
+    EXPECT_THROW(refundLoan(state, kInvestBank, "", voice), ConversionError);
+}
+
+TEST(BankDesk, InvestmentMaximaAndStart) {
+    struct Case {
+        int bank;
+        double money;
+        std::optional<std::int32_t> maximum;
+        const char* typed;
+        bool started;
+        double moneyAfter;
+    };
+    const Case cases[] = {
+        {kInvestBank, 1000.99, std::nullopt, nullptr, false, 1000.99},
+        {kInvestBank, 1001.5, 1, "1", false, 1001.5}, // nothing can be invested
+        {kInvestBank, 11000, 10000, "9999", true, 1001},
+        {kInvestBank, 11000, 10000, "10000", false, 11000},
+        {kGermanBank, 8000, std::nullopt, nullptr, false, 8000},
+        {kGermanBank, 20000.5, 12000, "12345", false, 20000.5},
+        {kGermanBank, 20000.5, 12000, "11999", true, 8001.5},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        RecordingVoice voice;
+        const std::optional<std::int32_t> maximum = investmentMaximum(state, c.bank, voice);
+        EXPECT_EQ(maximum, c.maximum) << c.money;
+        if (!maximum) {
+            EXPECT_EQ(voice.texts(), Texts{"You don't have engough money to invest"});
+            continue;
+        }
+        const InvestPlan& plan = investTerms(c.bank)->plans[1];
+        EXPECT_EQ(startInvestment(state, c.bank, c.typed, *maximum, plan, voice), c.started);
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.typed;
+        const BankAccount& account = state.bankAccounts[c.bank];
+        EXPECT_EQ(account.investActive != 0, c.started);
+        if (c.started) {
+            EXPECT_EQ(account.investValue, std::atoi(c.typed));
+            EXPECT_EQ(account.investYearsLeft, plan.years);
+            EXPECT_EQ(account.investYear, 1980);
+        } else {
+            EXPECT_EQ(voice.texts(), Texts{"You don't have engouth money"});
+        }
+    }
+}
+
+TEST(BankDesk, InvestmentTotalsAndOneAtATime) {
+    const InvestPlan& five = investTerms(kInvestBank)->plans[0];
+    EXPECT_EQ(investmentTotal("12345", five).total, 18517.5);
+    EXPECT_EQ(investmentTotal("10000", five).total, 15000);
+    EXPECT_EQ(investmentTotal("10000", investTerms(kGermanBank)->plans[1]).total,
+              10000 + static_cast<double>(static_cast<float>(10000 * 0.35f * 25.0L)));
+    for (const char* emptied : {"", "0", "-3"}) {
+        EXPECT_TRUE(investmentTotal(emptied, five).emptyBox) << emptied;
+        EXPECT_FALSE(investmentTotal(emptied, five).total) << emptied;
+    }
+    EXPECT_THROW(investmentTotal("1.5", five), ConversionError);
+
+    GameState state = test::startedGame(50000);
+    RecordingVoice voice;
+    ASSERT_TRUE(startInvestment(state, kInvestBank, "12345", 49000, five, voice));
+    for (std::int32_t year = 1981; year <= 1986; ++year)
+        creditInvestmentYear(state.bankAccounts[kInvestBank], year);
+    EXPECT_EQ(state.bankAccounts[kInvestBank].investValue, 18515);
+    const GameState before = state;
+    EXPECT_FALSE(startInvestment(state, kInvestBank, "100", 49000, five, voice));
+    EXPECT_EQ(voice.texts(), Texts{"You already have an investment here."});
+    EXPECT_EQ(voice.said[0].words.title, "Oups!");
+    EXPECT_TRUE(unchanged(state, before));
+}
+
+TEST(BankDesk, Withdrawals) {
+    struct Case {
+        int bank;
+        std::int32_t value, yearsLeft;
+        bool yes;
+        double moneyAfter;
+        const char* asked;
+    };
+    const char* kEarly =
+        "You don't have finish all your investment years.\nDo you want your money back?";
+    const Case cases[] = {
+        {kInvestBank, 11000, 4, true, 7700, kEarly},
+        {kGermanBank, 13000, 10, true, 5200, kEarly},
+        {kGermanBank, 13000, 10, false, 0, kEarly},
+        {kInvestBank, 15000, 0, true, 15000, "Do you want your money back now?"},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(0);
+        BankAccount& account = state.bankAccounts[c.bank];
+        account.investActive = 1;
+        account.investValue = c.value;
+        account.investAmount = 10000;
+        account.investYearsLeft = c.yearsLeft;
+        RecordingVoice voice;
+        voice.answers = {c.yes};
+        EXPECT_EQ(withdrawInvestment(state, c.bank, voice), c.yes);
+        EXPECT_EQ(voice.texts(), Texts{c.asked});
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.value;
+        EXPECT_EQ(account.investActive != 0, !c.yes);
+    }
+}
+
+TEST(BankDesk, Insurance) {
+    struct Case {
+        const char* what;
+        double money;
+        bool heldFire, heldTheft, fire, theft;
+        bool signedUp;
+        double moneyAfter;
+        bool fireAfter, theftAfter;
+    };
+    const Case cases[] = {
+        {"both with 1800.5", 1800.5, false, false, true, true, true, 0.5, true, true},
+        {"both with 1800", 1800, false, false, true, true, false, 1800, false, false},
+        {"theft beside fire held", 5000, true, false, false, true, true, 4200, true, true},
+        {"fire ticked again", 5000, true, false, true, false, true, 5000, true, false},
+        {"no box", 5000, true, true, false, false, true, 5000, true, true},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(c.money);
+        state.year = 1983;
+        BankAccount& account = state.bankAccounts[kGermanBank];
+        account.fireInsured = c.heldFire;
+        account.theftInsured = c.heldTheft;
+        account.insured = c.heldFire || c.heldTheft;
+        RecordingVoice voice;
+        EXPECT_EQ(signUpInsurance(state, c.fire, c.theft, voice), c.signedUp) << c.what;
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
+        EXPECT_EQ(account.fireInsured != 0, c.fireAfter) << c.what;
+        EXPECT_EQ(account.theftInsured != 0, c.theftAfter) << c.what;
+        EXPECT_EQ(account.insured != 0, c.fireAfter || c.theftAfter) << c.what;
+        if (c.theft && !c.heldTheft && c.signedUp) {
+            EXPECT_EQ(account.theftInsYear, 1983);
+            EXPECT_EQ(account.theftInsCost, 800);
+        }
+        if (!c.signedUp) {
+            EXPECT_EQ(voice.texts(), Texts{"You don't have engough money to buy this insurances."});
+        }
+    }
+
+    // Leaving: one of two keeps the account insured; the second clears it.
+    GameState state = test::startedGame();
+    RecordingVoice voice;
+    ASSERT_TRUE(signUpInsurance(state, true, true, voice));
+    voice.answers = {false, true};
+    leaveInsurance(state, voice);
+    const BankAccount& account = state.bankAccounts[kGermanBank];
+    EXPECT_EQ(voice.texts(), (Texts{"Do you want to leave the fire insurance?",
+                                    "Do you want to leave the stole insurance?"}));
+    EXPECT_TRUE(account.fireInsured && account.insured);
+    EXPECT_FALSE(account.theftInsured);
+    voice.said.clear();
+    voice.answers = {true};
+    leaveInsurance(state, voice);
+    EXPECT_EQ(voice.texts(), Texts{"Do you want to leave the fire insurance?"});
+    EXPECT_FALSE(account.insured);
+    EXPECT_DOUBLE_EQ(state.money, 85000 - 1800); // no premium comes back
+}
+
+} // namespace
+} // namespace tavo
