@@ -24,6 +24,9 @@ enum class Arg {
     Class,   // 0..4
     Music,   // letters a t d m r, or -
     Kind,    // news, radio or tv
+    Bank,    // 0, 2 or 3: a bank with a window
+    Plan,    // 1 or 2
+    Tick,    // 0 or 1
 };
 
 struct Form {
@@ -31,6 +34,7 @@ struct Form {
     std::vector<Arg> args;
     const char* optional; // a keyword that may follow the arguments, or nullptr
     const char* usage;
+    bool optionalText = false; // one more word may follow, typed as it is
 };
 
 const std::vector<Form>& forms() {
@@ -47,14 +51,19 @@ const std::vector<Form>& forms() {
         {"toggle", {Arg::Whole}, nullptr, "toggle BAR"},
         {"entry-price", {Arg::Whole, Arg::Text}, nullptr, "entry-price BAR PRICE"},
         {"promote", {Arg::Whole, Arg::Kind}, nullptr, "promote BAR KIND"},
+        {"member", {Arg::Bank}, nullptr, "member BANK"},
+        {"borrow", {Arg::Bank, Arg::Text}, nullptr, "borrow BANK AMOUNT"},
+        {"refund", {Arg::Bank}, nullptr, "refund BANK [AMOUNT]", true},
+        {"invest", {Arg::Bank, Arg::Plan, Arg::Text}, nullptr, "invest BANK PLAN AMOUNT"},
+        {"withdraw", {Arg::Bank}, nullptr, "withdraw BANK"},
+        {"insure", {Arg::Tick, Arg::Tick}, nullptr, "insure FIRE THEFT"},
+        {"leave-insurance", {}, nullptr, "leave-insurance"},
     };
     return table;
 }
 
 // Commands of windows this version of tavo-sim cannot play yet.
-constexpr std::string_view kNotYet[] = {
-    "member", "borrow", "refund",     "invest", "withdraw", "insure", "leave-insurance",
-    "hire",   "admin",  "fire-admin", "ticket", "spin",     "race"};
+constexpr std::string_view kNotYet[] = {"hire", "admin", "fire-admin", "ticket", "spin", "race"};
 
 // Why a word is not what the argument expects, or "" when it is.
 std::string argFault(Arg arg, const ScriptWord& word) {
@@ -80,6 +89,14 @@ std::string argFault(Arg arg, const ScriptWord& word) {
         return word.text == "news" || word.text == "radio" || word.text == "tv"
                    ? ""
                    : quoted + " is not an advert (news, radio or tv)";
+    case Arg::Bank:
+        return word.text == "0" || word.text == "2" || word.text == "3"
+                   ? ""
+                   : quoted + " is not a bank (0 Invest Bank, 2 German Bank, 3 China Cash)";
+    case Arg::Plan:
+        return word.text == "1" || word.text == "2" ? "" : quoted + " is not a plan (1 or 2)";
+    case Arg::Tick:
+        return word.text == "0" || word.text == "1" ? "" : quoted + " is not 0 or 1";
     }
     return "";
 }
@@ -105,6 +122,7 @@ ScriptCommand checkForm(int line, std::vector<ScriptWord> words) {
     if (form->optional && next < words.size() && !words[next].quoted &&
         words[next].text == form->optional)
         command.args.push_back(words[next++]);
+    if (form->optionalText && next < words.size()) command.args.push_back(words[next++]);
     for (; next < words.size(); ++next) {
         const ScriptWord& word = words[next];
         if (word.quoted || (word.text != "yes" && word.text != "no"))

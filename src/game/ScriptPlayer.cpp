@@ -1,5 +1,10 @@
 #include "game/ScriptPlayer.h"
 
+#include "banks/BankIds.h"
+#include "banks/InsuranceDesk.h"
+#include "banks/InvestDesk.h"
+#include "banks/LoanDesk.h"
+#include "banks/Membership.h"
 #include "bars/BarInfo.h"
 #include "bars/BarPurchase.h"
 #include "bars/DrinkOrder.h"
@@ -54,6 +59,24 @@ int asIndex(long long value) {
 }
 
 const char* const kClassNames[] = {"", "Low", "High", "Dark", "Rave"};
+
+const char* bankName(int bank) {
+    return bank == kInvestBank ? "Invest Bank" : bank == kGermanBank ? "German Bank" : "China Cash";
+}
+
+// A text typed into a box of at most maxLength characters, kept in UTF-8.
+std::string cutTyped(std::string_view utf8, std::size_t maxLength) {
+    std::size_t i = 0;
+    std::size_t units = 0;
+    while (i < utf8.size()) {
+        std::size_t next = i;
+        const std::size_t width = nextCharacter(utf8, next) > 0xFFFF ? 2 : 1;
+        if (units + width > maxLength) break;
+        units += width;
+        i = next;
+    }
+    return std::string(utf8.substr(0, i));
+}
 
 } // namespace
 
@@ -140,6 +163,20 @@ void ScriptPlayer::run(const ScriptCommand& command) {
         entryPrice(command);
     else if (command.name == "promote")
         promote(command);
+    else if (command.name == "member")
+        member(command);
+    else if (command.name == "borrow")
+        borrow(command);
+    else if (command.name == "refund")
+        refund(command);
+    else if (command.name == "invest")
+        invest(command);
+    else if (command.name == "withdraw")
+        withdraw(command);
+    else if (command.name == "insure")
+        insure(command);
+    else if (command.name == "leave-insurance")
+        leaveInsurance(command);
     else
         throw ScriptError(command.line, "unknown command '" + command.name + "'");
 }
@@ -260,6 +297,102 @@ void ScriptPlayer::promote(const ScriptCommand& command) {
                           : kind == "radio" ? Advert::Radio
                                             : Advert::Tv;
     promoteBar(game_.state, bar, advert, printer_);
+}
+
+int ScriptPlayer::pressBankButton(const ScriptCommand& command, int bank, const char* caption) {
+    const BankServices services = bankServices(bank);
+    const BankView view = bankView(game_.state, bank);
+    const std::string button(caption);
+    struct Button {
+        const char* caption;
+        bool offered;
+        bool enabled;
+    };
+    const Button buttons[] = {
+        {"Become a member", true, view.memberSetup},
+        {"Make an Investment", services.investments, view.investmentSetup},
+        {"Investment refund", services.investments, view.investRefund},
+        {"Borrow money", services.loans, view.loanSetup},
+        {"Refund the loan", services.loans, view.refundingLoan},
+        {"Buy Insurance", services.insurance, view.insuranceSetup},
+        {"Sell insurance", services.insurance, view.leaveIns},
+    };
+    for (const Button& b : buttons) {
+        if (button != b.caption) continue;
+        if (!b.offered)
+            throw ScriptError(command.line,
+                              std::string(bankName(bank)) + " has no \"" + button + "\"");
+        if (!b.enabled)
+            throw ScriptError(command.line, "\"" + button + "\" is disabled at " + bankName(bank));
+        return bank;
+    }
+    throw ScriptError(command.line, "no button \"" + button + "\"");
+}
+
+namespace {
+
+int bankOf(const ScriptCommand& command) {
+    return static_cast<int>(number(command.args[0]));
+}
+
+} // namespace
+
+void ScriptPlayer::member(const ScriptCommand& command) {
+    becomeMember(game_.state, pressBankButton(command, bankOf(command), "Become a member"),
+                 printer_);
+}
+
+void ScriptPlayer::borrow(const ScriptCommand& command) {
+    const int bank = pressBankButton(command, bankOf(command), "Borrow money");
+    // The request window: "Your loan limit is:" reads "--" until a limit is shown.
+    const std::optional<std::int32_t> limit = showLoanLimit(game_.state, bank, printer_);
+    const std::string limitText = limit ? std::to_string(*limit) : "--";
+    handler([&] { requestLoan(game_.state, bank, command.args[1].text, limitText, printer_); });
+}
+
+void ScriptPlayer::refund(const ScriptCommand& command) {
+    const int bank = pressBankButton(command, bankOf(command), "Refund the loan");
+    const std::string shown = std::to_string(game_.state.bankAccounts[bank].loanLeft);
+    const std::string typed = command.args.size() > 1 ? command.args[1].text : shown;
+    handler([&] { refundLoan(game_.state, bank, typed, printer_); });
+}
+
+void ScriptPlayer::invest(const ScriptCommand& command) {
+    const int bank = pressBankButton(command, bankOf(command), "Make an Investment");
+    const std::optional<std::int32_t> maximum = investmentMaximum(game_.state, bank, printer_);
+    if (!maximum) return; // the form does not open
+    const InvestPlan& plan = investTerms(bank)->plans[command.args[1].text == "1" ? 0 : 1];
+    std::string box = "0"; // as the form is laid out
+    // The plan choice and each change of the box recompute the total; a box
+    // emptied by the total is one more change, which finds it empty.
+    auto updateTotal = [&] {
+        handler([&] {
+            if (investmentTotal(box, plan).emptyBox) box.clear();
+        });
+    };
+    updateTotal();
+    const std::string typed = cutTyped(command.args[2].text, 8);
+    if (typed != box) {
+        box = typed;
+        updateTotal();
+    }
+    handler([&] { startInvestment(game_.state, bank, box, *maximum, plan, printer_); });
+}
+
+void ScriptPlayer::withdraw(const ScriptCommand& command) {
+    withdrawInvestment(game_.state, pressBankButton(command, bankOf(command), "Investment refund"),
+                       printer_);
+}
+
+void ScriptPlayer::insure(const ScriptCommand& command) {
+    pressBankButton(command, kGermanBank, "Buy Insurance");
+    signUpInsurance(game_.state, command.args[0].text == "1", command.args[1].text == "1",
+                    printer_);
+}
+
+void ScriptPlayer::leaveInsurance(const ScriptCommand& command) {
+    pressBankButton(command, kGermanBank, "Sell insurance");
+    tavo::leaveInsurance(game_.state, printer_);
 }
 
 } // namespace tavo

@@ -59,6 +59,17 @@ private:
     void toggle(const ScriptCommand& command);
     void entryPrice(const ScriptCommand& command);
     void promote(const ScriptCommand& command);
+    void member(const ScriptCommand& command);
+    void borrow(const ScriptCommand& command);
+    void refund(const ScriptCommand& command);
+    void invest(const ScriptCommand& command);
+    void withdraw(const ScriptCommand& command);
+    void insure(const ScriptCommand& command);
+    void leaveInsurance(const ScriptCommand& command);
+
+    // The bank window shown and refreshed once: the bank, after checking
+    // that its window offers the button and that the refresh left it enabled.
+    int pressBankButton(const ScriptCommand& command, int bank, const char* caption);
 
     // The information window shown and bar BAR picked in its list.
     int showInfoAndPick(const ScriptCommand& command, const ScriptWord& bar);

@@ -41,6 +41,7 @@ struct ScriptGame {
         test::writeBytes(dir.file("drinks.drk"), drinks, sizeof drinks);
         GameState state = test::startedGame(20000);
         state.knowledge = 2;
+        state.credibility = 1;
         test::addBar(state, 50, 2).listIndex = 2;
         EXPECT_TRUE(saveGame(dir.file("in.sav"), state));
     }
@@ -60,6 +61,12 @@ struct ScriptGame {
 const std::string kLower =
     "? The price of this drink is too high.\\nDo you want to set a lower price?\n";
 const std::string kOrdered = "> Your order have been made.\n";
+const std::string kChinaJoin = "? Do you want to become a member?\\nIt's 8000$\n";
+const std::string kInvestJoin = "? Do you want to become a member?\\nIt's only 1000$\n";
+const std::string kGermanJoin = "? Do you want to become a member?\\nIt's only 3500$\n";
+const std::string kAccepted = "> Your loan have been accepted.\n";
+const std::string kEarly = "? You don't have finish all your investment years.\\nDo you want your "
+                           "money back?\n";
 
 TEST(Script, PlaysTheBarWindows) {
     struct Case {
@@ -105,6 +112,50 @@ TEST(Script, PlaysTheBarWindows) {
         EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
         EXPECT_EQ(run.out, c.out) << c.what;
         EXPECT_EQ(run.err, "") << c.what;
+    }
+}
+
+TEST(Script, PlaysTheBankWindows) {
+    struct Case {
+        const char* what;
+        const char* script;
+        std::string out;
+        double money;
+    };
+    const Case cases[] = {
+        {"a visit to each bank",
+         "member 3\nborrow 3 25000\nrefund 3 5000\nmember 0 no\nmember 0\ninvest 0 1 9999\n"
+         "withdraw 0 no\nwithdraw 0\nmember 2\ninsure 1 1\nleave-insurance no yes\n",
+         kChinaJoin + kAccepted + kInvestJoin + kInvestJoin + kEarly + kEarly + kGermanJoin +
+             "? Do you want to leave the fire insurance?\n"
+             "? Do you want to leave the stole insurance?\n",
+         // 20000 - 8000 + 25000 - 5000 - 1000 - 9999 + 6999 - 3500 - 1800
+         22700},
+        {"loan refusals, then the whole loan refunded as the window shows it",
+         "member 3\nborrow 3 0\nborrow 3 25001\nborrow 3 x\nborrow 3 20000\nrefund 3 20001\n"
+         "refund 3 0\nrefund 3\n",
+         kChinaJoin + "> You must ask for at least 1$.\n" +
+             "> Sorry! You can't borrow more than 25 000$!\\nOr you reach your loan limit.\n" +
+             "> 'x' is not a valid integer value\n" + kAccepted + "> You refund too much...\n" +
+             "> You must refund at least 1$.\n",
+         12000},
+        {"the investment box empties below 1 and holds 8 characters",
+         "member 0\ninvest 0 2 0\ninvest 0 2 123456789\ninvest 0 2 17999\n",
+         kInvestJoin + "> '' is not a valid integer value\n> You don't have engouth money\n", 1001},
+        {"a contract is kept when its box is left unticked",
+         "member 2\ninsure 1 0\ninsure 0 1\ninsure 0 0\nleave-insurance\n",
+         kGermanJoin + "? Do you want to leave the fire insurance?\n" +
+             "? Do you want to leave the stole insurance?\n",
+         20000 - 3500 - 1000 - 800},
+    };
+    for (const Case& c : cases) {
+        ScriptGame game;
+        const SimRun run = game.play(c.script);
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.what;
+        if (run.status == 0) {
+            EXPECT_DOUBLE_EQ(game.saved().money, c.money) << c.what;
+        }
     }
 }
 
@@ -165,7 +216,19 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
     const Case cases[] = {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
-        {"# comment\n\n  \t# another\nmember 3\n", "", "s.txt:4: 'member' is not available yet"},
+        {"# comment\n\n  \t# another\nhire 3\n", "", "s.txt:4: 'hire' is not available yet"},
+        {"member 1\n", "", "s.txt:1: '1' is not a bank"},
+        {"invest 0 3 100\n", "", "s.txt:1: '3' is not a plan"},
+        {"insure 1 2\n", "", "s.txt:1: '2' is not 0 or 1"},
+        {"refund 3 100 200\n", "", "s.txt:1: unexpected word '200'"},
+        {"borrow 3 100\n", "", "s.txt:1: \"Borrow money\" is disabled at China Cash"},
+        {"borrow 2 100\n", "", "s.txt:1: German Bank has no \"Borrow money\""},
+        {"withdraw 3\n", "", "s.txt:1: China Cash has no \"Investment refund\""},
+        {"member 3 no\nmember 3\nmember 3\n", kChinaJoin + kChinaJoin,
+         "s.txt:3: \"Become a member\" is disabled at China Cash"},
+        {"member 2\nleave-insurance\n", kGermanJoin, "s.txt:2: \"Sell insurance\" is disabled"},
+        {"member 0\ninvest 0 1 100\ninvest 0 1 100\n", kInvestJoin,
+         "s.txt:3: \"Make an Investment\" is disabled"},
         {"toggle\n", "", "s.txt:1: too few words; usage: toggle BAR"},
         {"toggle x\n", "", "s.txt:1: 'x' is not a whole number"},
         {"toggle -1\n", "", "s.txt:1: '-1' is not a whole number"},
