@@ -255,6 +255,131 @@ QImage firePicture() {
     });
 }
 
+// The banks' banners, 460 x 110 on screen.
+constexpr double kBankWidth = 460;
+constexpr double kBankHeight = 110;
+
+// Invest Bank: a stone front with columns under a pediment, by day.
+QImage investBankPicture() {
+    return drawn(kBankWidth, kBankHeight, [&](QPainter& p) {
+        QLinearGradient sky(0, 0, 0, kBankHeight);
+        sky.setColorAt(0, QColor(120, 170, 220));
+        sky.setColorAt(1, QColor(210, 230, 245));
+        p.fillRect(QRectF(0, 0, kBankWidth, kBankHeight), sky);
+        const QColor stone(236, 228, 210);
+        const QColor shade(180, 168, 146);
+        p.setPen(QPen(shade, 1));
+        p.setBrush(stone);
+        const double left = 20, right = 200;
+        QPolygonF pediment;
+        pediment << QPointF(left - 6, 30) << QPointF((left + right) / 2, 6)
+                 << QPointF(right + 6, 30);
+        p.drawPolygon(pediment);
+        p.drawRect(QRectF(left - 4, 30, right - left + 8, 10)); // frieze
+        for (int i = 0; i < 6; ++i) {
+            const double x = left + 6 + i * (right - left - 20) / 5.0;
+            QLinearGradient round(x, 0, x + 10, 0);
+            round.setColorAt(0, shade);
+            round.setColorAt(0.4, stone);
+            round.setColorAt(1, shade);
+            p.setBrush(round);
+            p.drawRect(QRectF(x, 40, 10, 52));
+        }
+        p.setBrush(stone);
+        for (int step = 0; step < 3; ++step)
+            p.drawRect(QRectF(left - 8 - 4 * step, 92 + 6 * step, right - left + 16 + 8 * step, 6));
+        p.setFont(signFont(8));
+        p.setPen(QColor(90, 80, 60));
+        p.drawText(QRectF(left, 30, right - left, 10), Qt::AlignCenter,
+                   QStringLiteral("INVEST  BANK"));
+        glowText(p, QRectF(left, 12, right - left, 18), QStringLiteral("$"), titleFont(14),
+                 QColor(255, 215, 90), QColor(160, 110, 0), 0.6);
+        glowText(p, QRectF(210, 14, 250, 50), QStringLiteral("Invest Bank"), titleFont(34),
+                 QColor(20, 90, 50), QColor(255, 255, 255), 1.2);
+        glowText(p, QRectF(210, 62, 250, 26), QStringLiteral("Your money grows with us"),
+                 titleFont(14, false), QColor(30, 40, 60), QColor(255, 255, 255), 0.8);
+    });
+}
+
+// German Bank: a glass tower with lit floors at dusk.
+QImage germanBankPicture() {
+    return drawn(kBankWidth, kBankHeight, [&](QPainter& p) {
+        QLinearGradient sky(0, 0, 0, kBankHeight);
+        sky.setColorAt(0, QColor(14, 22, 60));
+        sky.setColorAt(1, QColor(60, 70, 120));
+        p.fillRect(QRectF(0, 0, kBankWidth, kBankHeight), sky);
+        QRandomGenerator dice(1949);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 9; ++i) { // the city behind
+            const double x = 230 + i * 26, h = 30 + dice.bounded(40.0);
+            p.setBrush(QColor(24, 30, 64));
+            p.drawRect(QRectF(x, kBankHeight - h, 22, h));
+        }
+        const QRectF tower(30, 8, 90, kBankHeight - 8);
+        QLinearGradient glass(tower.left(), 0, tower.right(), 0);
+        glass.setColorAt(0, QColor(40, 60, 110));
+        glass.setColorAt(0.5, QColor(90, 120, 180));
+        glass.setColorAt(1, QColor(30, 44, 90));
+        p.setBrush(glass);
+        p.drawRect(tower);
+        for (double y = tower.top() + 6; y < tower.bottom() - 4; y += 7)
+            for (double x = tower.left() + 5; x < tower.right() - 6; x += 10)
+                if (dice.bounded(5) != 0) {
+                    p.setBrush(QColor(255, 226, 140, 150 + dice.bounded(100)));
+                    p.drawRect(QRectF(x, y, 6, 4));
+                }
+        p.setBrush(QColor(220, 40, 40));
+        p.drawRect(QRectF(tower.left(), tower.top(), tower.width(), 4));
+        p.setBrush(QColor(250, 200, 40));
+        p.drawRect(QRectF(tower.left(), tower.top() + 4, tower.width(), 3));
+        glowText(p, QRectF(130, 14, 330, 50), QStringLiteral("German Bank"), titleFont(36),
+                 QColor(250, 240, 220), QColor(250, 190, 40), 1.4);
+        glowText(p, QRectF(130, 64, 330, 26), QStringLiteral("The Power of your economy"),
+                 titleFont(15, false), QColor(220, 226, 255), QColor(10, 14, 40), 1.0);
+    });
+}
+
+// China Cash: gold coins and lanterns on red.
+QImage chinaCashPicture() {
+    return drawn(kBankWidth, kBankHeight, [&](QPainter& p) {
+        QRadialGradient red(QPointF(kBankWidth / 2, kBankHeight / 2), kBankWidth / 2);
+        red.setColorAt(0, QColor(200, 30, 30));
+        red.setColorAt(1, QColor(110, 8, 12));
+        p.fillRect(QRectF(0, 0, kBankWidth, kBankHeight), red);
+        QRandomGenerator dice(888);
+        for (int i = 0; i < 16; ++i) {
+            // Coins on both sides, clear of the name.
+            const double side = i % 2 == 0 ? 48 : kBankWidth - 140;
+            const QPointF centre(side + dice.bounded(92.0), dice.bounded(kBankHeight));
+            const double r = 7 + dice.bounded(9.0);
+            QRadialGradient gold(centre - QPointF(r / 3, r / 3), r * 1.4);
+            gold.setColorAt(0, QColor(255, 240, 150));
+            gold.setColorAt(1, QColor(190, 130, 20));
+            p.setPen(QPen(QColor(140, 90, 10), 1));
+            p.setBrush(gold);
+            p.drawEllipse(centre, r, r);
+            p.setBrush(QColor(150, 20, 20));
+            p.drawRect(QRectF(centre.x() - r / 4, centre.y() - r / 4, r / 2, r / 2));
+        }
+        for (double x : {28.0, 432.0}) { // lanterns
+            p.setPen(QPen(QColor(60, 20, 10), 1));
+            p.drawLine(QPointF(x, 0), QPointF(x, 18));
+            QRadialGradient glow(QPointF(x, 38), 24);
+            glow.setColorAt(0, QColor(255, 200, 80));
+            glow.setColorAt(1, QColor(220, 40, 20));
+            p.setBrush(glow);
+            p.drawEllipse(QPointF(x, 38), 16, 20);
+            p.setBrush(QColor(240, 190, 40));
+            p.drawRect(QRectF(x - 6, 16, 12, 4));
+            p.drawRect(QRectF(x - 6, 56, 12, 4));
+        }
+        glowText(p, QRectF(0, 12, kBankWidth, 52), QStringLiteral("China Cash"), titleFont(40),
+                 QColor(255, 222, 90), QColor(90, 0, 0), 1.6);
+        glowText(p, QRectF(0, 66, kBankWidth, 26), QStringLiteral("The easy way to get money"),
+                 titleFont(15, false), QColor(255, 240, 210), QColor(90, 0, 0), 1.0);
+    });
+}
+
 // The bar names of the shipped list's source, in order.
 QStringList barNames(const QString& source) {
     QStringList names;
@@ -430,6 +555,9 @@ int main(int argc, char** argv) {
                QStringLiteral("button-exit"));
     ok &= save(popupPicture(), folder, QStringLiteral("popup"));
     ok &= save(firePicture(), folder, QStringLiteral("fire"));
+    ok &= save(investBankPicture(), folder, QStringLiteral("bank-invest"));
+    ok &= save(germanBankPicture(), folder, QStringLiteral("bank-german"));
+    ok &= save(chinaCashPicture(), folder, QStringLiteral("bank-china"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
     QList<TownPin> pins;

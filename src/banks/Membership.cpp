@@ -21,6 +21,16 @@ bool hasBankWindow(int bank) {
     return bank == kInvestBank || bank == kGermanBank || bank == kChinaCash;
 }
 
+bool enterBank(int bank, Voice& voice) {
+    if (hasBankWindow(bank)) return true;
+    pressBankHelp(voice);
+    return false;
+}
+
+void pressBankHelp(Voice& voice) {
+    voice.say(plainMessage("Under Construction"));
+}
+
 std::int32_t membershipFee(int bank) {
     switch (bank) {
     case kInvestBank:

@@ -21,6 +21,13 @@ BankServices bankServices(int bank);
 // A bank that has a window of its own: Invest Bank, German Bank, China Cash.
 bool hasBankWindow(int bank);
 
+// "Enter the bank" in the directory: true for a bank with a window; Inter
+// Bank (or anything else) is "Under Construction".
+bool enterBank(int bank, Voice& voice);
+
+// A bank window's "Help": "Under Construction".
+void pressBankHelp(Voice& voice);
+
 // The fee of membership: 1000, 3500, 8000 (0 for the others).
 std::int32_t membershipFee(int bank);
 

@@ -1,5 +1,6 @@
 #include "ui/Forms.h"
 
+#include "ui/BankWindows.h"
 #include "ui/Style.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
@@ -44,7 +45,10 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.setupForm = setupForm_.get();
     promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
     forms_.promoteForm = promoteForm_.get();
+    bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
     for (QWidget* window : windows())
+        keepOnScreen(window);
+    for (QWidget* window : bankWindows_->windows())
         keepOnScreen(window);
 }
 
@@ -57,9 +61,11 @@ std::vector<QWidget*> FormSet::windows() const {
 FormSet::~FormSet() {
     // Every window is hidden while all still exist: hiding one may reach
     // another (the drinks window gives the game window its clock back).
+    bankWindows_->hideAll();
     for (QWidget* window : windows())
         window->hide();
     forms_ = Forms{};
+    bankWindows_.reset();
     promoteForm_.reset();
     setupForm_.reset();
     popupForm_.reset();

@@ -26,6 +26,18 @@ class TPassForm;
 class TPopupForm;
 class TSetupForm;
 class TPromoteForm;
+class BankWindowSet;
+class TBanksForm;
+class TInvestBankForm;
+class TGermBankForm;
+class TChinaCashForm;
+class TLoanInvSetup;
+class TLoanChina1Set;
+class TLoanInvRef;
+class TLoanChinRef1;
+class TInvestInvBankForm;
+class TInvestGermForm;
+class TGermInsuForm;
 
 struct Forms {
     TMainForm* mainForm = nullptr;
@@ -40,6 +52,18 @@ struct Forms {
     TPopupForm* popupForm = nullptr;
     TSetupForm* setupForm = nullptr;
     TPromoteForm* promoteForm = nullptr;
+    // The banks (made together by BankWindowSet).
+    TBanksForm* banksForm = nullptr;
+    TInvestBankForm* investBankForm = nullptr;
+    TGermBankForm* germBankForm = nullptr;
+    TChinaCashForm* chinaCashForm = nullptr;
+    TLoanInvSetup* loanInvSetup = nullptr;
+    TLoanChina1Set* loanChina1Set = nullptr;
+    TLoanInvRef* loanInvRef = nullptr;
+    TLoanChinRef1* loanChinRef1 = nullptr;
+    TInvestInvBankForm* investInvBankForm = nullptr;
+    TInvestGermForm* investGermForm = nullptr;
+    TGermInsuForm* germInsuForm = nullptr;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
@@ -70,6 +94,7 @@ private:
     std::unique_ptr<TPopupForm> popupForm_;
     std::unique_ptr<TSetupForm> setupForm_;
     std::unique_ptr<TPromoteForm> promoteForm_;
+    std::unique_ptr<BankWindowSet> bankWindows_;
 };
 
 } // namespace tavo::ui

@@ -1,8 +1,11 @@
 #include "ui/TGameForm.h"
 
+#include "banks/BankIds.h"
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
 #include "game/GameDay.h"
+#include "ui/BankForm.h"
+#include "ui/BankWindows.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/Icons.h"
@@ -252,8 +255,9 @@ void TGameForm::buildMenus() {
     QAction* promote =
         tools->addAction(QStringLiteral("&Promote your bar"), this, &TGameForm::PromoteClick);
     QMenu* banks = tools->addMenu(QStringLiteral("&Visit the bank"));
-    for (const char* bank : {"I&nvest Bank", "&German Bank", "Chin&a Bank"})
-        notYet(banks->addAction(QString::fromLatin1(bank)));
+    banks->addAction(QStringLiteral("I&nvest Bank"), this, &TGameForm::InvestBank1Click);
+    banks->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
+    banks->addAction(QStringLiteral("Chin&a Bank"), this, &TGameForm::ChinaCash1Click);
     QMenu* staff = tools->addMenu(QStringLiteral("&Manage staff"));
     for (const char* item : {"&Hire staff", "Vi&ew your staff"})
         notYet(staff->addAction(QString::fromLatin1(item)));
@@ -314,9 +318,10 @@ void TGameForm::buildMenus() {
     button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), buyBar);
     button(ToolIcon::Promote, QStringLiteral("Promote your bar"), promote);
     auto* bankDrop = new QMenu(this);
-    for (const char* bank : {"&Invest Bank", "&German Bank", "&China Cash"})
-        notYet(bankDrop->addAction(QString::fromLatin1(bank)));
-    dropDown(ToolIcon::Bank, QStringLiteral("Visit the bank"), bankDrop)->setEnabled(false);
+    bankDrop->addAction(QStringLiteral("&Invest Bank"), this, &TGameForm::InvestBank1Click);
+    bankDrop->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
+    bankDrop->addAction(QStringLiteral("&China Cash"), this, &TGameForm::ChinaCash1Click);
+    dropDown(ToolIcon::Bank, QStringLiteral("Visit the bank"), bankDrop);
     auto* staffDrop = new QMenu(this);
     for (const char* item : {"&Hire Staff", "&View Staff"})
         notYet(staffDrop->addAction(QString::fromLatin1(item)));
@@ -512,6 +517,7 @@ void TGameForm::New1Click() {
     forms_.drinkForm->hide();
     forms_.infoForm->hide();
     forms_.promoteForm->hide();
+    closeBankWindows(forms_);
     game_.state.currentBar = 0;
     forms_.mainForm->show();
 }
@@ -552,6 +558,18 @@ void TGameForm::BuyBarClick() {
 
 void TGameForm::PromoteClick() {
     forms_.promoteForm->show();
+}
+
+void TGameForm::InvestBank1Click() {
+    bankWindow(forms_, kInvestBank)->open();
+}
+
+void TGameForm::GermanBank1Click() {
+    bankWindow(forms_, kGermanBank)->open();
+}
+
+void TGameForm::ChinaCash1Click() {
+    bankWindow(forms_, kChinaCash)->open();
 }
 
 void TGameForm::DebugOpenClick() {

@@ -60,6 +60,9 @@ public:
     void BuyDrinksClick();
     void BuyBarClick();
     void PromoteClick();
+    void InvestBank1Click();
+    void GermanBank1Click();
+    void ChinaCash1Click();
     // The drinks window gives the clock back its interval when it closes.
     void restoreClockAfterDrinks();
     void DebugOpenClick();

@@ -6,6 +6,7 @@
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
+#include "ui/TBanksForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TMainForm.h"
 #include "ui/Text.h"
@@ -52,7 +53,6 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     BuyBut = new QPushButton(QStringLiteral("&Buy the bar"));
     SellBut = new QPushButton(QStringLiteral("&Sell the bar"));
     BankBut = new QPushButton(QStringLiteral("&Visit the bank"));
-    BankBut->setEnabled(false); // the banks come with a later version of the game
     Cancel = new QPushButton(QStringLiteral("&Cancel"));
     Cancel1 = new QPushButton(QStringLiteral("C&ancel"));
     auto* buttons = new QHBoxLayout;
@@ -71,6 +71,7 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     connect(TownPic, &TownPicture::pinClicked, this, &TMapForm::TownPicClick);
     connect(BuyBut, &QPushButton::clicked, this, &TMapForm::BuyButClick);
     connect(SellBut, &QPushButton::clicked, this, &TMapForm::SellButClick);
+    connect(BankBut, &QPushButton::clicked, this, &TMapForm::BankButClick);
     connect(Cancel, &QPushButton::clicked, this, &TMapForm::CancelClick);
     connect(Cancel1, &QPushButton::clicked, this, &TMapForm::Cancel1Click);
     setMainAction(this, BuyBut);
@@ -146,6 +147,12 @@ void TMapForm::BuyButClick() {
 
 void TMapForm::SellButClick() {
     pressSell(voice_);
+}
+
+void TMapForm::BankButClick() {
+    forms_.banksForm->show(); // the map stays open
+    forms_.banksForm->raise();
+    forms_.banksForm->activateWindow();
 }
 
 void TMapForm::CancelClick() {

@@ -34,6 +34,7 @@ public:
     void TownPicClick(int bar);
     void BuyButClick();
     void SellButClick();
+    void BankButClick();
     void CancelClick();
     void Cancel1Click();
     void FormClose();

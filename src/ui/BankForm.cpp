@@ -1,0 +1,320 @@
+#include "ui/BankForm.h"
+
+#include "banks/BankIds.h"
+#include "banks/InsuranceDesk.h"
+#include "banks/InvestDesk.h"
+#include "banks/Membership.h"
+#include "ui/InvestForm.h"
+#include "ui/LoanForms.h"
+#include "ui/Pictures.h"
+#include "ui/Style.h"
+#include "ui/TGermInsuForm.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+void showOrRaise(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void enable(QPushButton* button, bool on) {
+    if (button) button->setEnabled(on);
+}
+
+// A status line: "Caption" [box] "$"
+QLineEdit* statusRow(QFormLayout* rows, const char* caption, bool dollars) {
+    QLineEdit* box = figureBox();
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
+    auto* line = new QHBoxLayout;
+    line->addWidget(box, 1);
+    auto* unit = new QLabel(dollars ? QStringLiteral("$") : QString());
+    unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("$")));
+    line->addWidget(unit);
+    rows->addRow(QString::fromLatin1(caption), line);
+    return box;
+}
+
+} // namespace
+
+BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(look.bank) {
+    setWindowTitle(QString::fromLatin1(look.title));
+    setModal(false);
+    // No close box: "Leave the bank" is the way out.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    const BankServices services = bankServices(bank_);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* banner = new QLabel;
+    banner->setPixmap(picture(QString::fromLatin1(look.picture)));
+    banner->setAlignment(Qt::AlignCenter);
+    layout->addWidget(banner);
+
+    Pages = new QTabWidget;
+    layout->addWidget(Pages, 1);
+
+    // "Acount": membership and the service buttons.
+    auto* account = new QWidget;
+    auto* accountGrid = new QGridLayout(account);
+    StatusBox = new QLineEdit(QStringLiteral("You're not a member"));
+    StatusBox->setReadOnly(true);
+    accountGrid->addWidget(new QLabel(QStringLiteral("Your status:")), 0, 0);
+    accountGrid->addWidget(StatusBox, 0, 1, 1, 2);
+    MemberSetup = new QPushButton(QStringLiteral("Become a member"));
+    PriceMsg = new QLabel(QString::fromLatin1(look.priceMessage));
+    accountGrid->addWidget(MemberSetup, 1, 0);
+    accountGrid->addWidget(PriceMsg, 1, 1, 1, 2);
+    auto* serviceBox = new QGroupBox;
+    auto* serviceGrid = new QGridLayout(serviceBox);
+    int row = 0;
+    auto service = [&](QPushButton*& button, const char* caption, int column) {
+        button = new QPushButton(QString::fromLatin1(caption));
+        button->setEnabled(false);
+        serviceGrid->addWidget(button, row, column);
+    };
+    if (services.investments) {
+        service(InvestmentSetup, "Make an Investment", 0);
+        service(InvestRefund, "Investment refund", 1);
+        ++row;
+    }
+    if (services.loans) {
+        service(LoanSetup, "Borrow money", 0);
+        service(RefundingLoan, "Refund the loan", 1);
+        ++row;
+    }
+    if (services.insurance) {
+        service(InsuranceSetup, "Buy Insurance", 0);
+        service(LeaveIns, "Sell insurance", 1);
+    }
+    accountGrid->addWidget(serviceBox, 2, 0, 1, 3);
+    accountGrid->setRowStretch(3, 1);
+    accountGrid->setColumnStretch(2, 1);
+    Pages->addTab(account, QStringLiteral("Acount"));
+
+    // "Acount Info": what the account holds.
+    auto* info = new QWidget;
+    auto* infoRows = new QVBoxLayout(info);
+    NotMemMsg = new QLabel(QStringLiteral("You're not a member here"));
+    NotMemMsg->setAlignment(Qt::AlignCenter);
+    infoRows->addWidget(NotMemMsg);
+    if (services.investments) {
+        InvesStatus = new QGroupBox(QStringLiteral("Current investment infos"));
+        auto* rows = new QFormLayout(InvesStatus);
+        InvestYearDone = statusRow(rows, look.yearsDoneCaption, false);
+        InvestYearLeft = statusRow(rows, "Number of years left:", false);
+        InvestNow = statusRow(rows, "Value of your money now:", true);
+        infoRows->addWidget(InvesStatus);
+    }
+    if (services.loans) {
+        LoanStatus = new QGroupBox(QStringLiteral("Current loan infos"));
+        auto* rows = new QFormLayout(LoanStatus);
+        LoanStart = statusRow(rows, "Money loan:", true);
+        LoanYearDone = statusRow(rows, "Number of years so far done:", false);
+        LoanLeft = statusRow(rows, "Money left to refund:", true);
+        infoRows->addWidget(LoanStatus);
+    }
+    if (services.insurance) {
+        InsStatus = new QGroupBox(QStringLiteral("Insurance infos"));
+        InsStatus->setEnabled(false); // shown, never changed here
+        auto* grid = new QGridLayout(InsStatus);
+        FireInsCheckBox = new QCheckBox(QStringLiteral("Fire Insurance"));
+        StoleCheckBox = new QCheckBox(QStringLiteral("Theft Insurance"));
+        FireCost = figureBox();
+        StoleCost = figureBox();
+        grid->addWidget(FireInsCheckBox, 0, 0);
+        grid->addWidget(FireCost, 0, 1);
+        grid->addWidget(new QLabel(QStringLiteral("$")), 0, 2);
+        grid->addWidget(StoleCheckBox, 1, 0);
+        grid->addWidget(StoleCost, 1, 1);
+        grid->addWidget(new QLabel(QStringLiteral("$")), 1, 2);
+        infoRows->addWidget(InsStatus);
+    }
+    for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
+        if (group) group->hide();
+    infoRows->addStretch();
+    Pages->addTab(info, QStringLiteral("Acount Info"));
+
+    // The bank's terms, fixed text.
+    auto* terms = new QWidget;
+    auto* termRows = new QVBoxLayout(terms);
+    for (const auto& [caption, lines] : look.terms) {
+        auto* group = new QGroupBox(QString::fromLatin1(caption));
+        auto* groupRows = new QVBoxLayout(group);
+        for (const char* line : lines)
+            groupRows->addWidget(new QLabel(QString::fromLatin1(line)));
+        termRows->addWidget(group);
+    }
+    termRows->addStretch();
+    Pages->addTab(terms, QString::fromLatin1(look.termsPage));
+
+    HelpBut = new QPushButton(QStringLiteral("Help"));
+    LeaveBank = new QPushButton(QStringLiteral("Leave the bank"));
+    layout->addLayout(buttonRow({HelpBut, LeaveBank}));
+
+    UpdateTimer = new GameTimer(
+        look.refreshInterval, false, [this] { UpdateTimerTimer(); }, this);
+    connect(MemberSetup, &QPushButton::clicked, this, &BankForm::MemberSetupClick);
+    connect(HelpBut, &QPushButton::clicked, this, &BankForm::HelpButClick);
+    connect(LeaveBank, &QPushButton::clicked, this, &BankForm::LeaveBankClick);
+    const std::pair<QPushButton*, void (BankForm::*)()> handlers[] = {
+        {InvestmentSetup, &BankForm::InvestmentSetupClick},
+        {InvestRefund, &BankForm::InvestRefundClick},
+        {LoanSetup, &BankForm::LoanSetupClick},
+        {RefundingLoan, &BankForm::RefundingLoanClick},
+        {InsuranceSetup, &BankForm::InsuranceSetupClick},
+        {LeaveIns, &BankForm::LeaveInsClick}};
+    for (const auto& [button, handler] : handlers)
+        if (button) connect(button, &QPushButton::clicked, this, handler);
+}
+
+void BankForm::open() {
+    showOrRaise(this);
+    UpdateTimer->setEnabled(true);
+}
+
+void BankForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void BankForm::reject() {
+    LeaveBankClick(); // Escape leaves the bank as its button does
+}
+
+void BankForm::FormShow() {
+    UpdateTimerTimer();
+}
+
+void BankForm::UpdateTimerTimer() {
+    const BankAccount& account = game_.state.bankAccounts[bank_];
+    const BankView view = bankView(game_.state, bank_);
+    StatusBox->setText(view.member ? QStringLiteral("You're a member")
+                                   : QStringLiteral("You're not a member"));
+    MemberSetup->setEnabled(view.memberSetup);
+    PriceMsg->setVisible(!view.member);
+    enable(InvestmentSetup, view.investmentSetup);
+    enable(InvestRefund, view.investRefund);
+    enable(LoanSetup, view.loanSetup);
+    enable(RefundingLoan, view.refundingLoan);
+    enable(InsuranceSetup, view.insuranceSetup);
+    enable(LeaveIns, view.leaveIns);
+    NotMemMsg->setVisible(!view.member);
+    for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
+        if (group) group->setVisible(view.member);
+    auto figure = [](QLineEdit* box, bool held, std::int32_t value) {
+        box->setText(QString::number(held ? value : 0));
+    };
+    if (InvesStatus) {
+        const bool held = account.investActive != 0;
+        figure(InvestYearDone, held, account.investYearsDone);
+        figure(InvestYearLeft, held, account.investYearsLeft);
+        figure(InvestNow, held, account.investValue);
+    }
+    if (LoanStatus) {
+        const bool held = account.loanActive != 0;
+        figure(LoanStart, held, account.loanAmount);
+        figure(LoanYearDone, held, account.loanYearsDone);
+        figure(LoanLeft, held, account.loanLeft);
+    }
+    if (InsStatus) {
+        const bool fire = account.insured && account.fireInsured;
+        const bool theft = account.insured && account.theftInsured;
+        FireInsCheckBox->setChecked(fire);
+        figure(FireCost, fire, account.fireInsCost);
+        StoleCheckBox->setChecked(theft);
+        figure(StoleCost, theft, account.theftInsCost);
+    }
+}
+
+void BankForm::MemberSetupClick() {
+    if (becomeMember(game_.state, bank_, voice_)) UpdateTimerTimer();
+}
+
+void BankForm::LeaveBankClick() {
+    UpdateTimer->setEnabled(false);
+    hide();
+}
+
+void BankForm::HelpButClick() {
+    pressBankHelp(voice_);
+}
+
+void BankForm::InvestmentSetupClick() {
+    if (!services_.invest) return;
+    if (const std::optional<std::int32_t> maximum = investmentMaximum(game_.state, bank_, voice_))
+        services_.invest->open(*maximum);
+}
+
+void BankForm::InvestRefundClick() {
+    if (withdrawInvestment(game_.state, bank_, voice_)) UpdateTimerTimer();
+}
+
+void BankForm::LoanSetupClick() {
+    if (services_.loanRequest) showOrRaise(services_.loanRequest);
+}
+
+void BankForm::RefundingLoanClick() {
+    if (services_.loanRefund) showOrRaise(services_.loanRefund);
+}
+
+void BankForm::InsuranceSetupClick() {
+    if (services_.insurance) showOrRaise(services_.insurance);
+}
+
+void BankForm::LeaveInsClick() {
+    leaveInsurance(game_.state, voice_);
+    UpdateTimerTimer();
+}
+
+TInvestBankForm::TInvestBankForm(Game& game, Dialogs& dialogs)
+    : BankForm(game, dialogs,
+               {kInvestBank,
+                "Welcome to -=Invest Bank=-",
+                "bank-invest",
+                500,
+                "Become a new member for 1000$",
+                "Number of years so far done:",
+                "Interest Rate infos",
+                {{"Long term investment",
+                  {"5 years investment: 10% per year", "10 years investment: 25% per year"}},
+                 {"Loan interest", {"25% interest per year"}}}}) {}
+
+TGermBankForm::TGermBankForm(Game& game, Dialogs& dialogs)
+    : BankForm(game, dialogs,
+               {kGermanBank,
+                "German Bank - The Power of your economy",
+                "bank-german",
+                1000,
+                "Become a new member for 3500$",
+                "Number of years completed:",
+                "Service Information",
+                {{"Long term investment",
+                  {"15 years investment: 30% per year", "25 years investment: 35% per year"}},
+                 {"Insurance Informations",
+                  {"Fire insurance: 1000$ / years", "Stole insurance: 800$ / years"}}}}) {}
+
+TChinaCashForm::TChinaCashForm(Game& game, Dialogs& dialogs)
+    : BankForm(game, dialogs,
+               {kChinaCash,
+                "China Cash - The easy way to get money",
+                "bank-china",
+                500,
+                "Become a new member for 8000$",
+                "",
+                "Services Informations",
+                {{"Loan interest", {"30% interest per year"}}}}) {}
+
+} // namespace tavo::ui

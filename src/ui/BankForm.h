@@ -1,0 +1,132 @@
+// The three bank windows, twins that differ by bank: a picture, the
+// account page with membership and the service buttons, the account's
+// status page, a page of fixed terms, "Help" and "Leave the bank". A
+// refresh timer runs while the window is open; each showing and each tick
+// sets every control from the account as it stands.
+#pragma once
+
+#include "game/Game.h"
+#include "ui/DialogsVoice.h"
+#include "ui/GameTimer.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace tavo::ui {
+
+class Dialogs;
+class InvestForm;
+class LoanRefundForm;
+class LoanRequestForm;
+class TGermInsuForm;
+
+class BankForm : public QDialog {
+    Q_OBJECT
+public:
+    // The forms a bank's services open (those the bank offers).
+    struct Services {
+        InvestForm* invest = nullptr;
+        LoanRequestForm* loanRequest = nullptr;
+        LoanRefundForm* loanRefund = nullptr;
+        TGermInsuForm* insurance = nullptr;
+    };
+
+    int bank() const { return bank_; }
+    void setServices(const Services& services) { services_ = services; }
+
+    // A way into the bank: the window shows and its refresh timer starts.
+    void open();
+
+    void FormShow();
+    void UpdateTimerTimer();
+    void MemberSetupClick();
+    void LeaveBankClick();
+    void HelpButClick();
+    void InvestmentSetupClick();
+    void InvestRefundClick();
+    void LoanSetupClick();
+    void RefundingLoanClick();
+    void InsuranceSetupClick();
+    void LeaveInsClick();
+
+    GameTimer* UpdateTimer;
+    QTabWidget* Pages;
+    QLineEdit* StatusBox;
+    QPushButton* MemberSetup;
+    QLabel* PriceMsg;
+    // The service buttons; nullptr where the bank does not offer them.
+    QPushButton* InvestmentSetup = nullptr;
+    QPushButton* InvestRefund = nullptr;
+    QPushButton* LoanSetup = nullptr;
+    QPushButton* RefundingLoan = nullptr;
+    QPushButton* InsuranceSetup = nullptr;
+    QPushButton* LeaveIns = nullptr;
+    QLabel* NotMemMsg;
+    QGroupBox* InvesStatus = nullptr;
+    QLineEdit* InvestYearDone = nullptr;
+    QLineEdit* InvestYearLeft = nullptr;
+    QLineEdit* InvestNow = nullptr;
+    QGroupBox* LoanStatus = nullptr;
+    QLineEdit* LoanStart = nullptr;
+    QLineEdit* LoanYearDone = nullptr;
+    QLineEdit* LoanLeft = nullptr;
+    QGroupBox* InsStatus = nullptr;
+    QCheckBox* FireInsCheckBox = nullptr;
+    QCheckBox* StoleCheckBox = nullptr;
+    QLineEdit* FireCost = nullptr;
+    QLineEdit* StoleCost = nullptr;
+    QPushButton* HelpBut;
+    QPushButton* LeaveBank;
+
+protected:
+    // What makes one bank's window its own.
+    struct Look {
+        int bank;
+        const char* title;
+        const char* picture;
+        int refreshInterval;
+        const char* priceMessage;
+        const char* yearsDoneCaption; // of the investment status
+        const char* termsPage;
+        // The terms page: groups of lines.
+        std::vector<std::pair<const char*, std::vector<const char*>>> terms;
+    };
+    BankForm(Game& game, Dialogs& dialogs, const Look& look);
+
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    QWidget* accountPage();
+    QWidget* statusPage(const Look& look);
+    QWidget* termsPage(const Look& look);
+
+    Game& game_;
+    Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
+    int bank_;
+    Services services_;
+};
+
+class TInvestBankForm final : public BankForm {
+public:
+    TInvestBankForm(Game& game, Dialogs& dialogs);
+};
+
+class TGermBankForm final : public BankForm {
+public:
+    TGermBankForm(Game& game, Dialogs& dialogs);
+};
+
+class TChinaCashForm final : public BankForm {
+public:
+    TChinaCashForm(Game& game, Dialogs& dialogs);
+};
+
+} // namespace tavo::ui

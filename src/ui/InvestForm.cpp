@@ -1,0 +1,122 @@
+#include "ui/InvestForm.h"
+
+#include "banks/BankIds.h"
+#include "banks/InvestDesk.h"
+#include "ui/BankForm.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
+    const InvestTerms& terms = *investTerms(bank);
+    setWindowTitle(QStringLiteral("Investment form"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    RulesMemo = new QPlainTextEdit;
+    RulesMemo->setReadOnly(true);
+    RulesMemo->setPlainText(QStringLiteral("Welcome. If you want to make an investment\n"
+                                           "here, you must know our rules. You can't\n"
+                                           "touch your money before the end of your\n"
+                                           "investment. If you can't wait and you must\n") +
+                            QString::fromLatin1(terms.chargeLine) +
+                            QStringLiteral("\nthe value your investment."));
+    RulesMemo->setFixedHeight(RulesMemo->fontMetrics().lineSpacing() * 7 + 8);
+    RulesMemo->setMinimumWidth(RulesMemo->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("investment. If you can't wait and you must")) +
+                               40);
+    layout->addWidget(RulesMemo);
+    layout->addWidget(new QLabel(QStringLiteral("Fill this form:")));
+
+    auto* years = new QGroupBox(QStringLiteral("Number of years"));
+    auto* yearRows = new QVBoxLayout(years);
+    for (int p = 0; p < 2; ++p) {
+        plans[p] = new QRadioButton(QString::fromLatin1(terms.plans[p].caption));
+        yearRows->addWidget(plans[p]);
+        connect(plans[p], &QRadioButton::clicked, this, [this, p] { choosePlan(p); });
+    }
+    layout->addWidget(years);
+
+    auto* money = new QGroupBox(QStringLiteral("Money informations"));
+    auto* moneyRows = new QFormLayout(money);
+    auto dollars = [moneyRows](const char* caption, QLineEdit* box) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(box, 1);
+        row->addWidget(new QLabel(QStringLiteral("$")));
+        moneyRows->addRow(QString::fromLatin1(caption), row);
+    };
+    MaxInvest = figureBox(QString());
+    InvestBox = new QLineEdit(QStringLiteral("0"));
+    InvestBox->setMaxLength(8);
+    InvestBox->setAlignment(Qt::AlignRight);
+    TotalInvest = figureBox();
+    dollars("The max you can invest is:", MaxInvest);
+    dollars("How much you want invest:", InvestBox);
+    dollars("Total after the investment:", TotalInvest);
+    layout->addWidget(money);
+
+    InvestBut = new QPushButton(QStringLiteral("Invest the money"));
+    InvestBut->setEnabled(false);
+    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    layout->addLayout(buttonRow({InvestBut, Cancel}));
+    connect(InvestBox, &QLineEdit::textChanged, this, &InvestForm::UpdateTotal);
+    connect(InvestBut, &QPushButton::clicked, this, &InvestForm::InvestButClick);
+    connect(Cancel, &QPushButton::clicked, this, &InvestForm::CancelClick);
+}
+
+void InvestForm::open(std::int32_t maximum) {
+    maximum_ = maximum;
+    MaxInvest->setText(QString::number(maximum));
+    show();
+    raise();
+    activateWindow();
+}
+
+void InvestForm::choosePlan(int plan) {
+    const InvestPlan& chosen = investTerms(bank_)->plans[plan];
+    chosenYears = chosen.years;
+    chosenRate = chosen.rate;
+    plans[plan]->setChecked(true);
+    InvestBut->setEnabled(true);
+    UpdateTotal();
+}
+
+void InvestForm::UpdateTotal() {
+    const InvestTotal total =
+        investmentTotal(toStd(InvestBox->text()), {chosenYears, chosenRate, nullptr});
+    if (total.emptyBox)
+        InvestBox->clear();
+    else if (total.total)
+        TotalInvest->setText(generalText(*total.total, game_.numberFormat));
+}
+
+void InvestForm::InvestButClick() {
+    if (!startInvestment(game_.state, bank_, toStd(InvestBox->text()), maximum_,
+                         {chosenYears, chosenRate, nullptr}, voice_))
+        return;
+    if (bankWindow) bankWindow->UpdateTimerTimer();
+    hide();
+}
+
+void InvestForm::CancelClick() {
+    hide();
+}
+
+TInvestInvBankForm::TInvestInvBankForm(Game& game, Dialogs& dialogs)
+    : InvestForm(game, dialogs, kInvestBank), FiveYears(plans[0]), TenYears(plans[1]) {}
+
+TInvestGermForm::TInvestGermForm(Game& game, Dialogs& dialogs)
+    : InvestForm(game, dialogs, kGermanBank), TenYears(plans[0]), ThirtyYears(plans[1]) {}
+
+} // namespace tavo::ui

@@ -1,0 +1,80 @@
+// The investment forms of Invest Bank and German Bank, twins that differ
+// by bank: the bank's rules, the two plans, the most that may be put in,
+// the amount and the total it reaches.
+#pragma once
+
+#include "game/Game.h"
+#include "ui/DialogsVoice.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tavo::ui {
+
+class BankForm;
+class Dialogs;
+
+class InvestForm : public QDialog {
+    Q_OBJECT
+public:
+    // "Make an Investment": the maximum shown, the form shown.
+    void open(std::int32_t maximum);
+
+    void UpdateTotal();
+    void InvestButClick();
+    void CancelClick();
+    // A plan chosen: 0 the shorter, 1 the longer.
+    void choosePlan(int plan);
+
+    BankForm* bankWindow = nullptr;
+
+    QPlainTextEdit* RulesMemo;
+    // The plans' choices, the shorter first (named as each bank names them).
+    QRadioButton* plans[2];
+    QLineEdit* MaxInvest;
+    QLineEdit* InvestBox;
+    QLineEdit* TotalInvest;
+    QPushButton* InvestBut;
+    QPushButton* Cancel;
+
+    // The plan last chosen, kept between visits.
+    std::int16_t chosenYears = 0;
+    float chosenRate = 0;
+
+protected:
+    InvestForm(Game& game, Dialogs& dialogs, int bank);
+
+private:
+    Game& game_;
+    Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
+    int bank_;
+    std::int32_t maximum_ = 0;
+};
+
+class TInvestInvBankForm final : public InvestForm {
+public:
+    TInvestInvBankForm(Game& game, Dialogs& dialogs);
+    void FiveYearsClick() { choosePlan(0); }
+    void TenYearsClick() { choosePlan(1); }
+    QRadioButton* FiveYears;
+    QRadioButton* TenYears;
+};
+
+class TInvestGermForm final : public InvestForm {
+public:
+    TInvestGermForm(Game& game, Dialogs& dialogs);
+    // The game's names: TenYears holds the 15-year plan, ThirtyYears the 25-year one.
+    void TenYearsClick() { choosePlan(0); }
+    void ThirtyYearsClick() { choosePlan(1); }
+    QRadioButton* TenYears;
+    QRadioButton* ThirtyYears;
+};
+
+} // namespace tavo::ui

@@ -1,0 +1,129 @@
+#include "ui/LoanForms.h"
+
+#include "banks/BankIds.h"
+#include "banks/LoanDesk.h"
+#include "ui/BankForm.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+
+LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
+    setWindowTitle(QStringLiteral("Make a loan"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    RatesText = new QLabel(QStringLiteral("You can pay back the loan every\n"
+                                          "time you want. Our interest rate is\n") +
+                           QString::fromLatin1(loanTerms(bank)->rateLine));
+    RatesText->setFrameShape(QFrame::StyledPanel);
+    RatesText->setMargin(6);
+    layout->addWidget(RatesText);
+    auto* grid = new QGridLayout;
+    curloan = new QLabel(QStringLiteral("--"));
+    limit = new QLabel(QStringLiteral("--"));
+    for (QLabel* figure : {curloan, limit}) {
+        QFont bold = figure->font();
+        bold.setBold(true);
+        figure->setFont(bold);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("Your current loan is:")), 0, 0);
+    grid->addWidget(curloan, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Your loan limit is:")), 1, 0);
+    grid->addWidget(limit, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("How much money do you need?")), 2, 0, 1, 2);
+    MoneyAsk = new QLineEdit;
+    MoneyAsk->setAlignment(Qt::AlignRight);
+    auto* ask = new QHBoxLayout;
+    ask->addWidget(MoneyAsk, 1);
+    ask->addWidget(new QLabel(QStringLiteral("$")));
+    grid->addLayout(ask, 3, 0, 1, 2);
+    layout->addLayout(grid);
+    AskMoney = new QPushButton(QStringLiteral("Ask"));
+    AskMoney->setDefault(true);
+    layout->addLayout(buttonRow({AskMoney}));
+    connect(AskMoney, &QPushButton::clicked, this, &LoanRequestForm::AskMoneyClick);
+}
+
+void LoanRequestForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void LoanRequestForm::FormShow() {
+    curloan->setText(QString::number(game_.state.bankAccounts[bank_].loanAmount));
+    if (const std::optional<std::int32_t> shown = showLoanLimit(game_.state, bank_, voice_))
+        limit->setText(QString::number(*shown));
+}
+
+void LoanRequestForm::AskMoneyClick() {
+    if (!requestLoan(game_.state, bank_, toStd(MoneyAsk->text()), toStd(limit->text()), voice_))
+        return;
+    if (bankWindow) bankWindow->UpdateTimerTimer();
+    hide();
+}
+
+TLoanInvSetup::TLoanInvSetup(Game& game, Dialogs& dialogs)
+    : LoanRequestForm(game, dialogs, kInvestBank) {}
+
+TLoanChina1Set::TLoanChina1Set(Game& game, Dialogs& dialogs)
+    : LoanRequestForm(game, dialogs, kChinaCash) {}
+
+LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
+    setWindowTitle(QStringLiteral("Refund the loan"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("How much do you want to refund?")));
+    RefundBox = new QLineEdit;
+    RefundBox->setAlignment(Qt::AlignRight);
+    auto* row = new QHBoxLayout;
+    row->addWidget(RefundBox, 1);
+    row->addWidget(new QLabel(QStringLiteral("$")));
+    layout->addLayout(row);
+    RefundBut = new QPushButton(QStringLiteral("Refund"));
+    RefundBut->setDefault(true);
+    layout->addLayout(buttonRow({RefundBut}));
+    connect(RefundBut, &QPushButton::clicked, this, &LoanRefundForm::RefundButClick);
+}
+
+void LoanRefundForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void LoanRefundForm::FormShow() {
+    RefundBox->setText(QString::number(game_.state.bankAccounts[bank_].loanLeft));
+}
+
+void LoanRefundForm::RefundButClick() {
+    switch (refundLoan(game_.state, bank_, toStd(RefundBox->text()), voice_)) {
+    case RefundOutcome::Refused:
+        return;
+    case RefundOutcome::TooMuch:
+        FormShow();
+        return;
+    case RefundOutcome::Refunded:
+    case RefundOutcome::Closed:
+        break;
+    }
+    if (bankWindow) bankWindow->UpdateTimerTimer();
+    hide();
+}
+
+TLoanInvRef::TLoanInvRef(Game& game, Dialogs& dialogs)
+    : LoanRefundForm(game, dialogs, kInvestBank) {}
+
+TLoanChinRef1::TLoanChinRef1(Game& game, Dialogs& dialogs)
+    : LoanRefundForm(game, dialogs, kChinaCash) {}
+
+} // namespace tavo::ui

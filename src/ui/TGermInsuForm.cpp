@@ -1,0 +1,114 @@
+#include "ui/TGermInsuForm.h"
+
+#include "banks/InsuranceDesk.h"
+#include "ui/BankForm.h"
+#include "ui/Style.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+QPlainTextEdit* contract(const QStringList& lines) {
+    auto* text = new QPlainTextEdit(lines.join(QLatin1Char('\n')));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const QFontMetrics metrics = text->fontMetrics();
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    text->setMinimumWidth(widest + 30);
+    text->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
+    return text;
+}
+
+} // namespace
+
+TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
+    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("Buy an insurance"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(QStringLiteral("Read our contract before sign up"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+
+    FireContract =
+        contract({"The fire insurance covers all of", "your bar. If a fire destroys your bar,",
+                  "you'll  receive the value of the bar", "plus 15 000$. If the bar is burned",
+                  "down and the investigation of the", "police tells us that you are affiliated",
+                  "with some mafia gang, your", "contract is null and you'll lose",
+                  "everything. The cost of the", "insurance is 1000$ per month."});
+    StoleContract =
+        contract({"The theft insurance covers all of", "your bar. If a burglary happens in",
+                  "one of your bars, you'll recieve", "90% of the value stolen. If the",
+                  "investigation of the police tells us", "that you are affiliated with some",
+                  "mafia gang, your contract is null", "and you'll lose everything. The",
+                  "cost of the insurance is 800$ per", "month."});
+    FireCheck = new QCheckBox(QStringLiteral("Fire insurace"));
+    StoleCheck = new QCheckBox(QStringLiteral("Theft insurace"));
+    auto* contracts = new QGridLayout;
+    contracts->addWidget(FireContract, 0, 0);
+    contracts->addWidget(StoleContract, 0, 1);
+    contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 0);
+    contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 1);
+    contracts->addWidget(FireCheck, 2, 0);
+    contracts->addWidget(StoleCheck, 2, 1);
+    layout->addLayout(contracts);
+
+    TotalMoney = figureBox();
+    TotalMoney->setMaximumWidth(
+        TotalMoney->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10 + 16);
+    BuyIns = new QPushButton(QStringLiteral("Sign up"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(QStringLiteral("Total:")));
+    bottom->addWidget(TotalMoney);
+    bottom->addWidget(new QLabel(QStringLiteral("$")));
+    bottom->addStretch();
+    bottom->addWidget(BuyIns);
+    layout->addLayout(bottom);
+
+    connect(FireCheck, &QCheckBox::clicked, this, &TGermInsuForm::FireCheckClick);
+    connect(StoleCheck, &QCheckBox::clicked, this, &TGermInsuForm::StoleCheckClick);
+    connect(BuyIns, &QPushButton::clicked, this, &TGermInsuForm::BuyInsClick);
+}
+
+void TGermInsuForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TGermInsuForm::FormShow() {
+    FireCheck->setChecked(false);
+    StoleCheck->setChecked(false);
+    insuranceTotal = 0;
+    TotalMoney->setText(QStringLiteral("0"));
+}
+
+void TGermInsuForm::FireCheckClick() {
+    insuranceTotal = tavo::insuranceTotal(FireCheck->isChecked(), StoleCheck->isChecked());
+    TotalMoney->setText(QString::number(insuranceTotal));
+}
+
+void TGermInsuForm::StoleCheckClick() {
+    FireCheckClick(); // the same total
+}
+
+void TGermInsuForm::BuyInsClick() {
+    if (!signUpInsurance(game_.state, FireCheck->isChecked(), StoleCheck->isChecked(), voice_))
+        return;
+    if (bankWindow) bankWindow->UpdateTimerTimer();
+    hide();
+}
+
+} // namespace tavo::ui
