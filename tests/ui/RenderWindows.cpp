@@ -9,12 +9,18 @@
 #include "SampleGame.h"
 #include "ScriptedDialogs.h"
 
+#include "banks/BankIds.h"
 #include "core/TimeSource.h"
+#include "ui/BankForm.h"
 #include "ui/Forms.h"
+#include "ui/InvestForm.h"
+#include "ui/LoanForms.h"
+#include "ui/TBanksForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
+#include "ui/TGermInsuForm.h"
 #include "ui/TInfoForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
@@ -174,5 +180,47 @@ int main(int argc, char** argv) {
     ok &= render(forms.promoteForm, folder, QStringLiteral("promotion"));
     ok &= render(forms.passForm, folder, QStringLiteral("password"));
     ok &= render(forms.fireForm, folder, QStringLiteral("fire"));
+
+    // The banks: a member of Invest Bank with an investment and a loan, of
+    // German Bank with both contracts; no member of China Cash.
+    forms.banksForm->show();
+    forms.banksForm->GermanBank->setChecked(true);
+    forms.banksForm->EnterBankEnabled();
+    ok &= render(forms.banksForm, folder, QStringLiteral("banks"));
+    tavo::BankAccount& invest = game.state.bankAccounts[tavo::kInvestBank];
+    invest.member = 1;
+    invest.investActive = 1;
+    invest.investYearsDone = 2;
+    invest.investYearsLeft = 3;
+    invest.investValue = 12000;
+    invest.loanActive = 1;
+    invest.loanAmount = 15000;
+    invest.loanYearsDone = 1;
+    invest.loanLeft = 18750;
+    tavo::BankAccount& german = game.state.bankAccounts[tavo::kGermanBank];
+    german.member = german.insured = german.fireInsured = german.theftInsured = 1;
+    german.fireInsCost = 1000;
+    german.theftInsCost = 800;
+    const std::pair<BankForm*, const char*> banks[] = {{forms.investBankForm, "invest-bank"},
+                                                       {forms.germBankForm, "german-bank"},
+                                                       {forms.chinaCashForm, "china-cash"}};
+    for (const auto& [bank, name] : banks) {
+        bank->UpdateTimerTimer();
+        ok &= render(bank, folder, QString::fromLatin1(name));
+        bank->Pages->setCurrentIndex(1);
+        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-account"));
+        bank->Pages->setCurrentIndex(2);
+        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-terms"));
+    }
+    forms.loanInvSetup->MoneyAsk->setText(QStringLiteral("5000"));
+    ok &= render(forms.loanInvSetup, folder, QStringLiteral("loan-request"));
+    ok &= render(forms.loanChinRef1, folder, QStringLiteral("loan-refund"));
+    forms.investInvBankForm->open(47215);
+    forms.investInvBankForm->FiveYears->click();
+    forms.investInvBankForm->InvestBox->setText(QStringLiteral("12345"));
+    ok &= render(forms.investInvBankForm, folder, QStringLiteral("investment"));
+    forms.germInsuForm->show();
+    forms.germInsuForm->FireCheck->click();
+    ok &= render(forms.germInsuForm, folder, QStringLiteral("insurance"));
     return ok ? 0 : 1;
 }
