@@ -347,10 +347,10 @@ QImage chinaCashPicture() {
         red.setColorAt(1, QColor(110, 8, 12));
         p.fillRect(QRectF(0, 0, kBankWidth, kBankHeight), red);
         QRandomGenerator dice(888);
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < 12; ++i) {
             // Coins on both sides, clear of the name.
-            const double side = i % 2 == 0 ? 48 : kBankWidth - 140;
-            const QPointF centre(side + dice.bounded(92.0), dice.bounded(kBankHeight));
+            const double side = i % 2 == 0 ? 56 : kBankWidth - 90;
+            const QPointF centre(side + dice.bounded(34.0), dice.bounded(kBankHeight));
             const double r = 7 + dice.bounded(9.0);
             QRadialGradient gold(centre - QPointF(r / 3, r / 3), r * 1.4);
             gold.setColorAt(0, QColor(255, 240, 150));

@@ -81,7 +81,7 @@ TLoanChina1Set::TLoanChina1Set(Game& game, Dialogs& dialogs)
 LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
     setWindowTitle(QStringLiteral("Refund the loan"));
-    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 52);
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("How much do you want to refund?")));
