@@ -86,6 +86,24 @@ answer left is answered yes, and answers left over are an error.
   promote BAR KIND        promotion window: picks BAR, chooses KIND (news,
                           radio or tv), presses Promote
 
+  BANK is 0 Invest Bank, 2 German Bank or 3 China Cash. The bank window
+  shows as one refresh leaves it: only "Become a member" for a non-member;
+  for a member the services, "Make an Investment" while none runs, and the
+  refunds and "Sell insurance" while something is held. A disabled button or
+  a service the bank does not offer is a script error.
+  member BANK             presses "Become a member", answers its question
+  borrow BANK AMOUNT      "Borrow money": types AMOUNT, presses Ask
+  refund BANK [AMOUNT]    "Refund the loan": types AMOUNT over what is left
+                          to refund when given, presses Refund
+  invest BANK PLAN AMOUNT "Make an Investment": when the form opens, chooses
+                          plan PLAN (1 the shorter, 2 the longer), types
+                          AMOUNT, presses "Invest the money"
+  withdraw BANK           "Investment refund", answers its question
+  insure FIRE THEFT       German Bank, "Buy Insurance": ticks the fire box
+                          when FIRE is 1 and the theft box when THEFT is 1,
+                          presses "Sign up"
+  leave-insurance         German Bank, "Sell insurance", answers its questions
+
 Each command opens its window as laid out, clicks, and leaves it with its
 close box; no day passes but with days. The random generator and the
 information window's stock-page counter carry over between commands.
