@@ -2,7 +2,6 @@
 
 #include "banks/BankIds.h"
 #include "banks/InvestDesk.h"
-#include "ui/BankForm.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 
@@ -19,10 +18,8 @@
 namespace tavo::ui {
 
 InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
+    : BankServiceForm(game, dialogs, bank, QStringLiteral("Investment form")) {
     const InvestTerms& terms = *investTerms(bank);
-    setWindowTitle(QStringLiteral("Investment form"));
-    setModal(false);
     auto* layout = new QVBoxLayout(this);
     RulesMemo = new QPlainTextEdit;
     RulesMemo->setReadOnly(true);
@@ -102,11 +99,9 @@ void InvestForm::UpdateTotal() {
 }
 
 void InvestForm::InvestButClick() {
-    if (!startInvestment(game_.state, bank_, toStd(InvestBox->text()), maximum_,
-                         {chosenYears, chosenRate, nullptr}, voice_))
-        return;
-    if (bankWindow) bankWindow->UpdateTimerTimer();
-    hide();
+    if (startInvestment(game_.state, bank_, toStd(InvestBox->text()), maximum_,
+                        {chosenYears, chosenRate, nullptr}, voice_))
+        doneWithAccount();
 }
 
 void InvestForm::CancelClick() {

@@ -3,10 +3,7 @@
 // the amount and the total it reaches.
 #pragma once
 
-#include "game/Game.h"
-#include "ui/DialogsVoice.h"
-
-#include <QDialog>
+#include "ui/BankServiceForm.h"
 
 #include <cstdint>
 
@@ -17,10 +14,7 @@ class QRadioButton;
 
 namespace tavo::ui {
 
-class BankForm;
-class Dialogs;
-
-class InvestForm : public QDialog {
+class InvestForm : public BankServiceForm {
     Q_OBJECT
 public:
     // "Make an Investment": the maximum shown, the form shown.
@@ -31,8 +25,6 @@ public:
     void CancelClick();
     // A plan chosen: 0 the shorter, 1 the longer.
     void choosePlan(int plan);
-
-    BankForm* bankWindow = nullptr;
 
     QPlainTextEdit* RulesMemo;
     // The plans' choices, the shorter first (named as each bank names them).
@@ -51,10 +43,6 @@ protected:
     InvestForm(Game& game, Dialogs& dialogs, int bank);
 
 private:
-    Game& game_;
-    Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
-    int bank_;
     std::int32_t maximum_ = 0;
 };
 

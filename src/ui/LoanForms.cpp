@@ -2,7 +2,6 @@
 
 #include "banks/BankIds.h"
 #include "banks/LoanDesk.h"
-#include "ui/BankForm.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 
@@ -18,9 +17,7 @@
 namespace tavo::ui {
 
 LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
-    setWindowTitle(QStringLiteral("Make a loan"));
-    setModal(false);
+    : BankServiceForm(game, dialogs, bank, QStringLiteral("Make a loan")) {
     auto* layout = new QVBoxLayout(this);
     RatesText = new QLabel(QStringLiteral("You can pay back the loan every\n"
                                           "time you want. Our interest rate is\n") +
@@ -66,10 +63,8 @@ void LoanRequestForm::FormShow() {
 }
 
 void LoanRequestForm::AskMoneyClick() {
-    if (!requestLoan(game_.state, bank_, toStd(MoneyAsk->text()), toStd(limit->text()), voice_))
-        return;
-    if (bankWindow) bankWindow->UpdateTimerTimer();
-    hide();
+    if (requestLoan(game_.state, bank_, toStd(MoneyAsk->text()), toStd(limit->text()), voice_))
+        doneWithAccount();
 }
 
 TLoanInvSetup::TLoanInvSetup(Game& game, Dialogs& dialogs)
@@ -79,10 +74,8 @@ TLoanChina1Set::TLoanChina1Set(Game& game, Dialogs& dialogs)
     : LoanRequestForm(game, dialogs, kChinaCash) {}
 
 LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
-    setWindowTitle(QStringLiteral("Refund the loan"));
+    : BankServiceForm(game, dialogs, bank, QStringLiteral("Refund the loan")) {
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 52);
-    setModal(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("How much do you want to refund?")));
     RefundBox = new QLineEdit;
@@ -115,10 +108,8 @@ void LoanRefundForm::RefundButClick() {
         return;
     case RefundOutcome::Refunded:
     case RefundOutcome::Closed:
-        break;
+        doneWithAccount();
     }
-    if (bankWindow) bankWindow->UpdateTimerTimer();
-    hide();
 }
 
 TLoanInvRef::TLoanInvRef(Game& game, Dialogs& dialogs)

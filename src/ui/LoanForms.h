@@ -2,10 +2,7 @@
 // bank: the request, "Make a loan", and the refund, "Refund the loan".
 #pragma once
 
-#include "game/Game.h"
-#include "ui/DialogsVoice.h"
-
-#include <QDialog>
+#include "ui/BankServiceForm.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,17 +10,11 @@ class QPushButton;
 
 namespace tavo::ui {
 
-class BankForm;
-class Dialogs;
-
-class LoanRequestForm : public QDialog {
+class LoanRequestForm : public BankServiceForm {
     Q_OBJECT
 public:
     void FormShow();
     void AskMoneyClick();
-
-    // The bank window, shown again at once when the loan changes.
-    BankForm* bankWindow = nullptr;
 
     QLabel* RatesText;
     QLabel* curloan;
@@ -34,12 +25,6 @@ public:
 protected:
     LoanRequestForm(Game& game, Dialogs& dialogs, int bank);
     void showEvent(QShowEvent* event) override;
-
-private:
-    Game& game_;
-    Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
-    int bank_;
 };
 
 class TLoanInvSetup final : public LoanRequestForm {
@@ -52,14 +37,12 @@ public:
     TLoanChina1Set(Game& game, Dialogs& dialogs);
 };
 
-class LoanRefundForm : public QDialog {
+class LoanRefundForm : public BankServiceForm {
     Q_OBJECT
 public:
     // On show: the box holds what is left to refund.
     void FormShow();
     void RefundButClick();
-
-    BankForm* bankWindow = nullptr;
 
     QLineEdit* RefundBox;
     QPushButton* RefundBut;
@@ -67,12 +50,6 @@ public:
 protected:
     LoanRefundForm(Game& game, Dialogs& dialogs, int bank);
     void showEvent(QShowEvent* event) override;
-
-private:
-    Game& game_;
-    Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
-    int bank_;
 };
 
 class TLoanInvRef final : public LoanRefundForm {

@@ -1,7 +1,7 @@
 #include "ui/TGermInsuForm.h"
 
+#include "banks/BankIds.h"
 #include "banks/InsuranceDesk.h"
-#include "ui/BankForm.h"
 #include "ui/Style.h"
 
 #include <QCheckBox>
@@ -33,9 +33,7 @@ QPlainTextEdit* contract(const QStringList& lines) {
 } // namespace
 
 TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Buy an insurance"));
-    setModal(false);
+    : BankServiceForm(game, dialogs, kGermanBank, QStringLiteral("Buy an insurance")) {
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(QStringLiteral("Read our contract before sign up"));
     QFont bold = heading->font();
@@ -105,10 +103,8 @@ void TGermInsuForm::StoleCheckClick() {
 }
 
 void TGermInsuForm::BuyInsClick() {
-    if (!signUpInsurance(game_.state, FireCheck->isChecked(), StoleCheck->isChecked(), voice_))
-        return;
-    if (bankWindow) bankWindow->UpdateTimerTimer();
-    hide();
+    if (signUpInsurance(game_.state, FireCheck->isChecked(), StoleCheck->isChecked(), voice_))
+        doneWithAccount();
 }
 
 } // namespace tavo::ui

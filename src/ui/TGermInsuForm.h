@@ -2,10 +2,7 @@
 // contracts to read, a box to tick for each, the total and "Sign up".
 #pragma once
 
-#include "game/Game.h"
-#include "ui/DialogsVoice.h"
-
-#include <QDialog>
+#include "ui/BankServiceForm.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -14,10 +11,7 @@ class QPushButton;
 
 namespace tavo::ui {
 
-class BankForm;
-class Dialogs;
-
-class TGermInsuForm final : public QDialog {
+class TGermInsuForm final : public BankServiceForm {
     Q_OBJECT
 public:
     TGermInsuForm(Game& game, Dialogs& dialogs);
@@ -26,8 +20,6 @@ public:
     void FireCheckClick();
     void StoleCheckClick();
     void BuyInsClick();
-
-    BankForm* bankWindow = nullptr;
 
     QPlainTextEdit* FireContract;
     QPlainTextEdit* StoleContract;
@@ -40,11 +32,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    Game& game_;
-    Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
 };
 
 } // namespace tavo::ui
