@@ -216,7 +216,7 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
     const Case cases[] = {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
-        {"# comment\n\n  \t# another\nhire 3\n", "", "s.txt:4: 'hire' is not available yet"},
+        {"# comment\n\n  \t# another\nspin 5\n", "", "s.txt:4: 'spin' is not available yet"},
         {"member 1\n", "", "s.txt:1: '1' is not a bank"},
         {"invest 0 3 100\n", "", "s.txt:1: '3' is not a plan"},
         {"insure 1 2\n", "", "s.txt:1: '2' is not 0 or 1"},
