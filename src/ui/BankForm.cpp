@@ -178,6 +178,8 @@ BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
         {LeaveIns, &BankForm::LeaveInsClick}};
     for (const auto& [button, handler] : handlers)
         if (button) connect(button, &QPushButton::clicked, this, handler);
+    // Enter joins a bank not yet joined, and presses nothing for a member.
+    setMainAction(this, MemberSetup);
 }
 
 void BankForm::open() {

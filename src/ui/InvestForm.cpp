@@ -70,6 +70,8 @@ InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
     connect(InvestBox, &QLineEdit::textChanged, this, &InvestForm::UpdateTotal);
     connect(InvestBut, &QPushButton::clicked, this, &InvestForm::InvestButClick);
     connect(Cancel, &QPushButton::clicked, this, &InvestForm::CancelClick);
+    setMainAction(this, InvestBut);
+    focusOnShow(this, plans[0]);
 }
 
 void InvestForm::open(std::int32_t maximum) {

@@ -46,9 +46,10 @@ LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
     grid->addLayout(ask, 3, 0, 1, 2);
     layout->addLayout(grid);
     AskMoney = new QPushButton(QStringLiteral("Ask"));
-    AskMoney->setDefault(true);
     layout->addLayout(buttonRow({AskMoney}));
     connect(AskMoney, &QPushButton::clicked, this, &LoanRequestForm::AskMoneyClick);
+    setMainAction(this, AskMoney);
+    focusOnShow(this, MoneyAsk);
 }
 
 void LoanRequestForm::showEvent(QShowEvent* event) {
@@ -85,9 +86,10 @@ LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
     row->addWidget(new QLabel(QStringLiteral("$")));
     layout->addLayout(row);
     RefundBut = new QPushButton(QStringLiteral("Refund"));
-    RefundBut->setDefault(true);
     layout->addLayout(buttonRow({RefundBut}));
     connect(RefundBut, &QPushButton::clicked, this, &LoanRefundForm::RefundButClick);
+    setMainAction(this, RefundBut);
+    focusOnShow(this, RefundBox);
 }
 
 void LoanRefundForm::showEvent(QShowEvent* event) {

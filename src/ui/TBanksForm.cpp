@@ -47,6 +47,7 @@ TBanksForm::TBanksForm(Dialogs& dialogs, Forms& forms)
     connect(EnterBank, &QPushButton::clicked, this, &TBanksForm::EnterBankClick);
     for (QRadioButton* choice : {InvestBank, InterBank, GermanBank, SuisaCash})
         choice->installEventFilter(this);
+    setMainAction(this, EnterBank);
 }
 
 void TBanksForm::showEvent(QShowEvent* event) {

@@ -79,6 +79,8 @@ TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
     connect(FireCheck, &QCheckBox::clicked, this, &TGermInsuForm::FireCheckClick);
     connect(StoleCheck, &QCheckBox::clicked, this, &TGermInsuForm::StoleCheckClick);
     connect(BuyIns, &QPushButton::clicked, this, &TGermInsuForm::BuyInsClick);
+    setMainAction(this, BuyIns);
+    focusOnShow(this, FireCheck);
 }
 
 void TGermInsuForm::showEvent(QShowEvent* event) {
