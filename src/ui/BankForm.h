@@ -11,6 +11,9 @@
 
 #include <QDialog>
 
+#include <utility>
+#include <vector>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
