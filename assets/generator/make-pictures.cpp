@@ -506,6 +506,150 @@ QImage townMap(const QStringList& bars, QList<TownPin>& pins) {
     });
 }
 
+// The staff banner: the four candidates side by side, each under the mark
+// of his duties (a Lotto ticket, a beer, a dollar coin).
+QImage staffPicture() {
+    constexpr double w = 480, h = 110;
+    return drawn(w, h, [&](QPainter& p) {
+        QLinearGradient wall(0, 0, 0, h);
+        wall.setColorAt(0, QColor(34, 22, 60));
+        wall.setColorAt(1, QColor(70, 36, 56));
+        p.fillRect(QRectF(0, 0, w, h), wall);
+        // A bar counter along the bottom.
+        QLinearGradient wood(0, h * 0.78, 0, h);
+        wood.setColorAt(0, QColor(140, 84, 44));
+        wood.setColorAt(1, QColor(70, 38, 20));
+        p.setPen(Qt::NoPen);
+        p.setBrush(wood);
+        p.drawRect(QRectF(0, h * 0.78, w, h * 0.22));
+        p.setBrush(QColor(200, 140, 80));
+        p.drawRect(QRectF(0, h * 0.78, w, 2));
+
+        auto ticket = [&](QPointF at) {
+            p.setPen(QPen(QColor(120, 20, 20), 1));
+            p.setBrush(QColor(255, 236, 180));
+            p.drawRoundedRect(QRectF(at.x() - 11, at.y() - 7, 22, 14), 2, 2);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 40, 40));
+            for (int i = 0; i < 6; ++i)
+                p.drawEllipse(QPointF(at.x() - 7 + (i % 3) * 7, at.y() - 3 + (i / 3) * 6), 1.6,
+                              1.6);
+        };
+        auto beer = [&](QPointF at) {
+            p.setPen(QPen(QColor(255, 250, 230), 1.5));
+            p.setBrush(QColor(240, 170, 40));
+            p.drawRect(QRectF(at.x() - 6, at.y() - 7, 12, 15));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(at.x() + 3, at.y() - 4, 8, 9), -90 * 16, 180 * 16);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 252, 240));
+            p.drawEllipse(QRectF(at.x() - 8, at.y() - 11, 16, 7));
+        };
+        auto coin = [&](QPointF at) {
+            QRadialGradient gold(at - QPointF(3, 3), 12);
+            gold.setColorAt(0, QColor(255, 240, 150));
+            gold.setColorAt(1, QColor(200, 140, 20));
+            p.setPen(QPen(QColor(140, 90, 10), 1));
+            p.setBrush(gold);
+            p.drawEllipse(at, 9, 9);
+            p.setFont(signFont(12));
+            p.setPen(QColor(110, 70, 0));
+            p.drawText(QRectF(at.x() - 9, at.y() - 9, 18, 18), Qt::AlignCenter,
+                       QStringLiteral("$"));
+        };
+        const QColor suits[4] = {QColor(60, 110, 190), QColor(170, 60, 110), QColor(60, 140, 90),
+                                 QColor(90, 90, 110)};
+        for (int who = 0; who < 4; ++who) {
+            const double x = w * (0.14 + 0.24 * who);
+            QRadialGradient lamp(QPointF(x, h * 0.2), h * 0.7);
+            lamp.setColorAt(0, QColor(255, 210, 130, 70));
+            lamp.setColorAt(1, QColor(255, 210, 130, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(lamp);
+            p.drawEllipse(QPointF(x, h * 0.2), h * 0.7, h * 0.7);
+            // Shoulders, shirt, tie and head.
+            QPainterPath body;
+            body.moveTo(x - 30, h * 0.8);
+            body.cubicTo(x - 30, h * 0.55, x - 18, h * 0.5, x, h * 0.5);
+            body.cubicTo(x + 18, h * 0.5, x + 30, h * 0.55, x + 30, h * 0.8);
+            body.closeSubpath();
+            p.setBrush(suits[who]);
+            p.drawPath(body);
+            p.setBrush(QColor(245, 245, 240));
+            p.drawPolygon(QPolygonF(
+                {QPointF(x - 8, h * 0.51), QPointF(x + 8, h * 0.51), QPointF(x, h * 0.66)}));
+            p.setBrush(QColor(150, 20, 30));
+            p.drawPolygon(QPolygonF({QPointF(x - 2.5, h * 0.53), QPointF(x + 2.5, h * 0.53),
+                                     QPointF(x + 3, h * 0.72), QPointF(x, h * 0.76),
+                                     QPointF(x - 3, h * 0.72)}));
+            p.setBrush(QColor(236, 196, 160));
+            p.drawEllipse(QPointF(x, h * 0.36), 13, 15);
+            p.setBrush(QColor(60, 40, 30));
+            p.drawChord(QRectF(x - 13, h * 0.36 - 16, 26, 22), 0, 180 * 16);
+            // His duties, on the counter.
+            const QPointF mark(x + 44, h * 0.62);
+            switch (who) {
+            case 0:
+                ticket(mark);
+                break;
+            case 1:
+                beer(mark - QPointF(0, 12));
+                ticket(mark + QPointF(0, 10));
+                break;
+            case 2:
+                beer(mark);
+                break;
+            default:
+                coin(mark);
+                break;
+            }
+        }
+    });
+}
+
+// The Lotto banner: six drawn balls and the game's name in lights.
+QImage lottoPicture() {
+    constexpr double w = 380, h = 100;
+    return drawn(w, h, [&](QPainter& p) {
+        QLinearGradient night(0, 0, w, h);
+        night.setColorAt(0, QColor(16, 20, 70));
+        night.setColorAt(1, QColor(70, 20, 80));
+        p.fillRect(QRectF(0, 0, w, h), night);
+        QRandomGenerator dice(649);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 70; ++i) {
+            p.setBrush(QColor(255, 240, 200, 60 + dice.bounded(140)));
+            const double r = 0.5 + dice.generateDouble() * 1.3;
+            p.drawEllipse(QPointF(dice.bounded(w), dice.bounded(h)), r, r);
+        }
+        glowText(p, QRectF(0, 4, w, 34), QStringLiteral("Lotto 6/49"), titleFont(28),
+                 QColor(255, 230, 150), QColor(255, 120, 40), 1.4);
+        const int numbers[6] = {6, 13, 21, 27, 38, 49};
+        const QColor colours[6] = {QColor(230, 60, 60),  QColor(250, 170, 30),
+                                   QColor(60, 170, 80),  QColor(50, 120, 220),
+                                   QColor(160, 70, 200), QColor(230, 80, 160)};
+        for (int ball = 0; ball < 6; ++ball) {
+            const QPointF at(w * (0.16 + 0.136 * ball), h * 0.68 + (ball % 2 ? -3 : 3));
+            const double r = 18;
+            p.setBrush(QColor(0, 0, 0, 90));
+            p.drawEllipse(at + QPointF(2, 4), r, r * 0.95);
+            QRadialGradient shine(at - QPointF(r * 0.4, r * 0.45), r * 1.5);
+            shine.setColorAt(0, colours[ball].lighter(170));
+            shine.setColorAt(0.5, colours[ball]);
+            shine.setColorAt(1, colours[ball].darker(200));
+            p.setBrush(shine);
+            p.drawEllipse(at, r, r);
+            p.setBrush(QColor(255, 255, 255, 235));
+            p.drawEllipse(at, r * 0.55, r * 0.55);
+            p.setFont(signFont(13));
+            p.setPen(QColor(30, 20, 40));
+            p.drawText(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
+                       QString::number(numbers[ball]));
+            p.setPen(Qt::NoPen);
+        }
+    });
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".jpg"));
     if (!image.save(path, "JPG", 90)) {
@@ -558,6 +702,8 @@ int main(int argc, char** argv) {
     ok &= save(investBankPicture(), folder, QStringLiteral("bank-invest"));
     ok &= save(germanBankPicture(), folder, QStringLiteral("bank-german"));
     ok &= save(chinaCashPicture(), folder, QStringLiteral("bank-china"));
+    ok &= save(staffPicture(), folder, QStringLiteral("staff"));
+    ok &= save(lottoPicture(), folder, QStringLiteral("lotto"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
     QList<TownPin> pins;

@@ -60,6 +60,8 @@ void adminRepayLoan(GameState& state, int bank, const AdminRecord& admin, Messag
     BankAccount& account = state.bankAccounts[bank];
     if (!account.loanActive || !(admin.refundThreshold < state.money) || account.loanYearsDone <= 1)
         return;
+    // An administrator set to repay nothing neither repays nor says he did.
+    if (admin.refundAmount <= 0) return;
     if (account.loanLeft > admin.refundAmount) {
         account.loanAmount = sub32(account.loanAmount, admin.refundAmount);
         account.loanLeft = sub32(account.loanLeft, admin.refundAmount);

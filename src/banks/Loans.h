@@ -24,7 +24,8 @@ void takeMonthlyInstalments(GameState& state);
 void runBailiff(GameState& state, MessageSink& messages);
 
 // An administrator with the loan duty repays refundAmount (or the rest) of
-// one bank's loan once it has run more than one loan year.
+// one bank's loan once it has run more than one loan year; one set to repay
+// nothing (0 or less) does nothing.
 void adminRepayLoan(GameState& state, int bank, const AdminRecord& admin, MessageSink& messages);
 
 } // namespace tavo

@@ -40,6 +40,11 @@ inline Words question(std::string text, std::string title) {
     return {std::move(text), std::move(title), VoiceIcon::Question};
 }
 
+// An information message: OK, the application's title, the information icon.
+inline Words information(std::string text) {
+    return {std::move(text), kAppTitle, VoiceIcon::Information};
+}
+
 class Voice {
 public:
     virtual ~Voice() = default;

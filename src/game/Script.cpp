@@ -27,6 +27,8 @@ enum class Arg {
     Bank,    // 0, 2 or 3: a bank with a window
     Plan,    // 1 or 2
     Tick,    // 0 or 1
+    Staff,   // a staff ID, 1..4
+    Random,  // the word random
 };
 
 struct Form {
@@ -36,6 +38,8 @@ struct Form {
     const char* usage;
     bool optionalText = false; // one more word may follow, typed as it is
 };
+
+constexpr const char* kTicketUsage = "ticket N1 N2 N3 N4 N5 N6 | ticket random";
 
 const std::vector<Form>& forms() {
     static const std::vector<Form> table = {
@@ -58,12 +62,24 @@ const std::vector<Form>& forms() {
         {"withdraw", {Arg::Bank}, nullptr, "withdraw BANK"},
         {"insure", {Arg::Tick, Arg::Tick}, nullptr, "insure FIRE THEFT"},
         {"leave-insurance", {}, nullptr, "leave-insurance"},
+        {"hire", {Arg::Staff}, nullptr, "hire STAFF"},
+        {"admin",
+         {Arg::Whole, Arg::Text, Arg::Text, Arg::Text, Arg::Text},
+         nullptr,
+         "admin INDEX TICKETS DRINKS REFWHEN REFAMOUNT"},
+        {"fire-admin", {Arg::Whole}, nullptr, "fire-admin INDEX"},
+        // Two forms: the first that fits is taken.
+        {"ticket", {Arg::Random}, nullptr, kTicketUsage},
+        {"ticket",
+         {Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text},
+         nullptr,
+         kTicketUsage},
     };
     return table;
 }
 
 // Commands of windows this version of tavo-sim cannot play yet.
-constexpr std::string_view kNotYet[] = {"hire", "admin", "fire-admin", "ticket", "spin", "race"};
+constexpr std::string_view kNotYet[] = {"spin", "race"};
 
 // Why a word is not what the argument expects, or "" when it is.
 std::string argFault(Arg arg, const ScriptWord& word) {
@@ -97,32 +113,32 @@ std::string argFault(Arg arg, const ScriptWord& word) {
         return word.text == "1" || word.text == "2" ? "" : quoted + " is not a plan (1 or 2)";
     case Arg::Tick:
         return word.text == "0" || word.text == "1" ? "" : quoted + " is not 0 or 1";
+    case Arg::Staff:
+        return word.text.size() == 1 && word.text[0] >= '1' && word.text[0] <= '4'
+                   ? ""
+                   : quoted + " is not a staff ID (1 to 4)";
+    case Arg::Random:
+        return !word.quoted && word.text == "random" ? "" : quoted + " is not random";
     }
     return "";
 }
 
-ScriptCommand checkForm(int line, std::vector<ScriptWord> words) {
-    ScriptCommand command;
-    command.line = line;
-    command.name = words.front().text;
-    if (std::find(std::begin(kNotYet), std::end(kNotYet), command.name) != std::end(kNotYet))
-        throw ScriptError(line, "'" + command.name + "' is not available yet");
-    const auto form = std::find_if(forms().begin(), forms().end(),
-                                   [&](const Form& f) { return command.name == f.name; });
-    if (words.front().quoted || form == forms().end())
-        throw ScriptError(line, "unknown command '" + command.name + "'");
-    const std::string usage = std::string("usage: ") + form->usage;
+// The command's words read by one of its forms.
+ScriptCommand readForm(ScriptCommand command, const Form& form,
+                       const std::vector<ScriptWord>& words) {
+    const int line = command.line;
+    const std::string usage = std::string("usage: ") + form.usage;
     std::size_t next = 1;
-    if (words.size() - 1 < form->args.size()) throw ScriptError(line, "too few words; " + usage);
-    for (Arg arg : form->args) {
+    if (words.size() - 1 < form.args.size()) throw ScriptError(line, "too few words; " + usage);
+    for (Arg arg : form.args) {
         if (std::string fault = argFault(arg, words[next]); !fault.empty())
             throw ScriptError(line, fault + "; " + usage);
         command.args.push_back(words[next++]);
     }
-    if (form->optional && next < words.size() && !words[next].quoted &&
-        words[next].text == form->optional)
+    if (form.optional && next < words.size() && !words[next].quoted &&
+        words[next].text == form.optional)
         command.args.push_back(words[next++]);
-    if (form->optionalText && next < words.size()) command.args.push_back(words[next++]);
+    if (form.optionalText && next < words.size()) command.args.push_back(words[next++]);
     for (; next < words.size(); ++next) {
         const ScriptWord& word = words[next];
         if (word.quoted || (word.text != "yes" && word.text != "no"))
@@ -131,6 +147,30 @@ ScriptCommand checkForm(int line, std::vector<ScriptWord> words) {
         command.answers.push_back(word.text == "yes");
     }
     return command;
+}
+
+ScriptCommand checkForm(int line, const std::vector<ScriptWord>& words) {
+    ScriptCommand command;
+    command.line = line;
+    command.name = words.front().text;
+    if (std::find(std::begin(kNotYet), std::end(kNotYet), command.name) != std::end(kNotYet))
+        throw ScriptError(line, "'" + command.name + "' is not available yet");
+    if (words.front().quoted) throw ScriptError(line, "unknown command '" + command.name + "'");
+    // A command of several forms takes the first that fits; when none does,
+    // the last one's fault is reported.
+    const Form* last = nullptr;
+    for (const Form& form : forms()) {
+        if (command.name != form.name) continue;
+        if (last != nullptr) {
+            try {
+                return readForm(command, *last, words);
+            } catch (const ScriptError&) {
+            }
+        }
+        last = &form;
+    }
+    if (last == nullptr) throw ScriptError(line, "unknown command '" + command.name + "'");
+    return readForm(command, *last, words);
 }
 
 } // namespace
@@ -176,7 +216,7 @@ std::vector<ScriptCommand> readScript(std::istream& in) {
         } catch (const ScriptError& error) {
             throw ScriptError(line, error.what());
         }
-        commands.push_back(checkForm(line, std::move(words)));
+        commands.push_back(checkForm(line, words));
     }
     return commands;
 }

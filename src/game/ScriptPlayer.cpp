@@ -10,6 +10,9 @@
 #include "bars/DrinkOrder.h"
 #include "bars/Promotion.h"
 #include "game/Days.h"
+#include "leisure/Lotto.h"
+#include "staff/AdminSettings.h"
+#include "staff/Hiring.h"
 
 #include <algorithm>
 #include <climits>
@@ -177,6 +180,14 @@ void ScriptPlayer::run(const ScriptCommand& command) {
         insure(command);
     else if (command.name == "leave-insurance")
         leaveInsurance(command);
+    else if (command.name == "hire")
+        hire(command);
+    else if (command.name == "admin")
+        admin(command);
+    else if (command.name == "fire-admin")
+        fireAdmin(command);
+    else if (command.name == "ticket")
+        ticket(command);
     else
         throw ScriptError(command.line, "unknown command '" + command.name + "'");
 }
@@ -393,6 +404,68 @@ void ScriptPlayer::insure(const ScriptCommand& command) {
 void ScriptPlayer::leaveInsurance(const ScriptCommand& command) {
     pressBankButton(command, kGermanBank, "Sell insurance");
     tavo::leaveInsurance(game_.state, printer_);
+}
+
+void ScriptPlayer::hire(const ScriptCommand& command) {
+    const int staffId = command.args[0].text[0] - '0';
+    if (!hireChoices(game_.state, printer_)[staffId - 1])
+        throw ScriptError(command.line, std::string("the choice of ") +
+                                            findCandidate(staffId)->name +
+                                            " is disabled: already hired");
+    hireAdmin(game_.state, staffId, printer_);
+}
+
+int ScriptPlayer::showAdminSettings(const ScriptCommand& command) {
+    const std::size_t rows = staffRows(game_.state, printer_).size();
+    if (static_cast<unsigned long long>(number(command.args[0])) >= rows)
+        throw ScriptError(command.line, "the staff list has no row " + command.args[0].text);
+    const int selected = static_cast<int>(number(command.args[0]));
+    settingsCandidate(game_.state, selected, printer_);
+    return selected;
+}
+
+void ScriptPlayer::leaveAdminSettings() {
+    staffRows(game_.state, printer_);
+}
+
+void ScriptPlayer::admin(const ScriptCommand& command) {
+    const int selected = showAdminSettings(command);
+    const AdminRecord shown = game_.state.admins[selected];
+    auto typed = [](const ScriptWord& word, std::int32_t showing) {
+        return !word.quoted && word.text == "=" ? std::to_string(showing) : word.text;
+    };
+    const std::string tickets = typed(command.args[1], shown.ticketsPerWeek);
+    const std::string drinks = typed(command.args[2], shown.drinkOrderQuantity);
+    const std::string when = typed(command.args[3], shown.refundThreshold);
+    const std::string amount = typed(command.args[4], shown.refundAmount);
+    handler([&] {
+        closeAndSave(game_.state, selected, {tickets, drinks, when, amount}, printer_);
+    });
+    leaveAdminSettings();
+}
+
+void ScriptPlayer::fireAdmin(const ScriptCommand& command) {
+    tavo::fireAdmin(game_.state, showAdminSettings(command), printer_);
+    leaveAdminSettings();
+}
+
+void ScriptPlayer::ticket(const ScriptCommand& command) {
+    std::array<std::string, 6> texts;
+    if (command.args.size() == 1) { // random: the window's timer fills the boxes
+        std::int32_t picked[6];
+        fillSixNumbers(game_.random, picked);
+        for (int box = 0; box < 6; ++box)
+            texts[box] = std::to_string(picked[box]);
+    } else {
+        for (int box = 0; box < 6; ++box)
+            texts[box] = command.args[box].text;
+    }
+    if (lottoTicketsFull(game_.state))
+        throw ScriptError(command.line, "Buy this ticket is disabled: ten tickets are held");
+    handler([&] {
+        buyLottoTicket(game_.state, {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]},
+                       printer_);
+    });
 }
 
 } // namespace tavo

@@ -70,6 +70,16 @@ private:
     // The bank window shown and refreshed once: the bank, after checking
     // that its window offers the button and that the refresh left it enabled.
     int pressBankButton(const ScriptCommand& command, int bank, const char* caption);
+    void hire(const ScriptCommand& command);
+    void admin(const ScriptCommand& command);
+    void fireAdmin(const ScriptCommand& command);
+    void ticket(const ScriptCommand& command);
+
+    // The staff list shown, row INDEX picked and View pressed: the settings
+    // window shows that administrator, whose index is returned.
+    int showAdminSettings(const ScriptCommand& command);
+    // The settings window left: the staff list it brings back is filled.
+    void leaveAdminSettings();
 
     // The information window shown and bar BAR picked in its list.
     int showInfoAndPick(const ScriptCommand& command, const ScriptWord& bar);

@@ -10,10 +10,6 @@
 namespace tavo {
 namespace {
 
-Words information(std::string text) {
-    return {std::move(text), kAppTitle, VoiceIcon::Information};
-}
-
 Words diskError() {
     return refusal("An error happen when I try to write on the disk\nThe setup file is unwritable.",
                    "Disk error");

@@ -1,6 +1,9 @@
 #include "leisure/Lotto.h"
 
 #include "core/Arithmetic.h"
+#include "core/NumberText.h"
+
+#include <algorithm>
 
 namespace tavo {
 namespace {
@@ -43,6 +46,40 @@ void fillSixNumbers(Random& random, std::int32_t (&numbers)[6]) {
                 if (numbers[earlier] == numbers[position]) repeated = true;
         }
     }
+}
+
+bool lottoTicketsFull(const GameState& state) {
+    return state.lottoTicketCount < 0 || state.lottoTicketCount >= kMaxLottoTickets;
+}
+
+bool buyLottoTicket(GameState& state, const std::array<std::string_view, 6>& typed, Voice& voice) {
+    if (lottoTicketsFull(state)) return false;
+    if (std::any_of(typed.begin(), typed.end(),
+                    [](std::string_view text) { return text.empty(); })) {
+        voice.say(refusal("You must enter a number on each box!", "Oups..."));
+        return false;
+    }
+    LottoTicket& ticket = state.lottoTickets[state.lottoTicketCount];
+    for (int box = 0; box < 6; ++box)
+        ticket.numbers[box] = toInteger(typed[box]);
+    bool valid = true;
+    for (int box = 0; box < 6; ++box) {
+        const std::int32_t number = ticket.numbers[box];
+        valid = valid && number >= kLottoLowest && number <= kLottoHighest;
+        for (int earlier = 0; earlier < box; ++earlier)
+            valid = valid && ticket.numbers[earlier] != number;
+    }
+    if (!valid) {
+        voice.say(refusal(
+            "Check if you've enter a number between 6 and 49.\nYou can't use the same number too.",
+            "Oups..."));
+        return false;
+    }
+    state.lottoDrawPending = 1;
+    state.money -= kLottoTicketPrice;
+    state.gamblingBalance = sub32(state.gamblingBalance, kLottoTicketPrice);
+    state.lottoTicketCount = static_cast<std::int16_t>(state.lottoTicketCount + 1);
+    return true;
 }
 
 void DrawWinningNumbers(GameState& state, Random& random) {

@@ -25,6 +25,9 @@ inline constexpr Candidate kRoster[4] = {
     {4, "Leo Vask", 32, 500, false, false, true, 0, 0},
 };
 
+// Where a player reports an administrator entry the game cannot read.
+inline constexpr const char* kContactAddress = "tavo-game@example.org";
+
 // The candidate with this staff ID, or nullptr for an ID outside 1..4
 // (possible only in a damaged save file).
 inline const Candidate* findCandidate(std::int32_t staffId) {

@@ -85,6 +85,19 @@ answer left is answered yes, and answers left over are an error.
   entry-price BAR PRICE   information window: picks BAR, types PRICE, Set
   promote BAR KIND        promotion window: picks BAR, chooses KIND (news,
                           radio or tv), presses Promote
+  hire STAFF              hire window: chooses the candidate of staff ID
+                          STAFF (1 to 4), presses Hire
+  admin INDEX TICKETS DRINKS REFWHEN REFAMOUNT
+                          staff list: picks row INDEX, presses View;
+                          settings: types the four TEXT words (= leaves a box
+                          as shown), presses Close & Save
+  fire-admin INDEX        staff list: picks row INDEX, presses View;
+                          settings: presses Fire
+  ticket N1 N2 N3 N4 N5 N6
+                          Lotto window: types the six numbers, presses Buy
+                          this ticket
+  ticket random           Lotto window: presses Random, lets its timer tick,
+                          presses Buy this ticket
 
   BANK is 0 Invest Bank, 2 German Bank or 3 China Cash. The bank window
   shows as one refresh leaves it: only "Become a member" for a non-member;

@@ -2,11 +2,14 @@
 
 #include "ui/BankWindows.h"
 #include "ui/Style.h"
+#include "ui/TAdminViewForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
+#include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
 #include "ui/TNewCarForm.h"
@@ -14,6 +17,7 @@
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TViewStaffForm.h"
 
 namespace tavo::ui {
 
@@ -33,6 +37,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.gameForm = gameForm_.get();
     infoForm_ = std::make_unique<TInfoForm>(game, dialogs);
     forms_.infoForm = infoForm_.get();
+    lotoSixForm_ = std::make_unique<TLotoSixForm>(game, dialogs, forms_);
+    forms_.lotoSixForm = lotoSixForm_.get();
     mapForm_ = std::make_unique<TMapForm>(game, dialogs, forms_);
     forms_.mapForm = mapForm_.get();
     newCarForm_ = std::make_unique<TNewCarForm>(game, dialogs, forms_);
@@ -43,6 +49,12 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.popupForm = popupForm_.get();
     setupForm_ = std::make_unique<TSetupForm>(game, dialogs);
     forms_.setupForm = setupForm_.get();
+    hireStaffForm_ = std::make_unique<THireStaffForm>(game, dialogs);
+    forms_.hireStaffForm = hireStaffForm_.get();
+    viewStaffForm_ = std::make_unique<TViewStaffForm>(game, dialogs, forms_);
+    forms_.viewStaffForm = viewStaffForm_.get();
+    adminViewForm_ = std::make_unique<TAdminViewForm>(game, dialogs, forms_);
+    forms_.adminViewForm = adminViewForm_.get();
     promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
     forms_.promoteForm = promoteForm_.get();
     bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
@@ -53,19 +65,25 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 std::vector<QWidget*> FormSet::windows() const {
-    return {promoteForm_.get(), setupForm_.get(), popupForm_.get(),    passForm_.get(),
-            newCarForm_.get(),  mapForm_.get(),   infoForm_.get(),     gameForm_.get(),
-            drinkForm_.get(),   fireForm_.get(),  barSetupForm_.get(), mainForm_.get()};
+    return {adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(), lotoSixForm_.get(),
+            promoteForm_.get(),   setupForm_.get(),     popupForm_.get(),     passForm_.get(),
+            newCarForm_.get(),    mapForm_.get(),       infoForm_.get(),      gameForm_.get(),
+            drinkForm_.get(),     fireForm_.get(),      barSetupForm_.get(),  mainForm_.get()};
 }
 
 FormSet::~FormSet() {
     // Every window is hidden while all still exist: hiding one may reach
     // another (the drinks window gives the game window its clock back).
+    adminViewForm_->dismiss(); // without bringing the staff list back
     bankWindows_->hideAll();
     for (QWidget* window : windows())
         window->hide();
     forms_ = Forms{};
     bankWindows_.reset();
+    adminViewForm_.reset();
+    viewStaffForm_.reset();
+    hireStaffForm_.reset();
+    lotoSixForm_.reset();
     promoteForm_.reset();
     setupForm_.reset();
     popupForm_.reset();

@@ -38,6 +38,10 @@ class TLoanChinRef1;
 class TInvestInvBankForm;
 class TInvestGermForm;
 class TGermInsuForm;
+class TLotoSixForm;
+class THireStaffForm;
+class TViewStaffForm;
+class TAdminViewForm;
 
 struct Forms {
     TMainForm* mainForm = nullptr;
@@ -64,6 +68,10 @@ struct Forms {
     TInvestInvBankForm* investInvBankForm = nullptr;
     TInvestGermForm* investGermForm = nullptr;
     TGermInsuForm* germInsuForm = nullptr;
+    TLotoSixForm* lotoSixForm = nullptr;
+    THireStaffForm* hireStaffForm = nullptr;
+    TViewStaffForm* viewStaffForm = nullptr;
+    TAdminViewForm* adminViewForm = nullptr;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
@@ -95,6 +103,10 @@ private:
     std::unique_ptr<TSetupForm> setupForm_;
     std::unique_ptr<TPromoteForm> promoteForm_;
     std::unique_ptr<BankWindowSet> bankWindows_;
+    std::unique_ptr<TLotoSixForm> lotoSixForm_;
+    std::unique_ptr<THireStaffForm> hireStaffForm_;
+    std::unique_ptr<TViewStaffForm> viewStaffForm_;
+    std::unique_ptr<TAdminViewForm> adminViewForm_;
 };
 
 } // namespace tavo::ui

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
@@ -135,6 +136,25 @@ void keepOnScreen(QWidget* window) {
 
 void focusOnShow(QWidget* window, QWidget* field) {
     window->installEventFilter(new FocusOnShow(window, field));
+}
+
+QLabel* heading(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont big = label->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    label->setFont(big);
+    return label;
+}
+
+void showOrRefill(QWidget* window, const std::function<void()>& refill) {
+    if (!window->isVisible()) {
+        window->show();
+        return;
+    }
+    refill();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace tavo::ui

@@ -3,10 +3,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QBoxLayout;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -36,5 +38,12 @@ void keepOnScreen(QWidget* window);
 // At each showing the keyboard goes to `field`, the first the player
 // types into or picks from, and the window comes to the front.
 void focusOnShow(QWidget* window, QWidget* field);
+
+// A window's heading: its font larger and bold.
+QLabel* heading(const QString& text);
+
+// Shows a window; one open already is filled again by `refill` (its show
+// handler) and brought to the front.
+void showOrRefill(QWidget* window, const std::function<void()>& refill);
 
 } // namespace tavo::ui

@@ -11,14 +11,18 @@
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
 #include "ui/Style.h"
+#include "ui/TAdminViewForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
+#include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
 #include "ui/TPassForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TViewStaffForm.h"
 #include "ui/Text.h"
 
 #include <QAction>
@@ -259,10 +263,11 @@ void TGameForm::buildMenus() {
     banks->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
     banks->addAction(QStringLiteral("Chin&a Bank"), this, &TGameForm::ChinaCash1Click);
     QMenu* staff = tools->addMenu(QStringLiteral("&Manage staff"));
-    for (const char* item : {"&Hire staff", "Vi&ew your staff"})
-        notYet(staff->addAction(QString::fromLatin1(item)));
+    staff->addAction(QStringLiteral("&Hire staff"), this, &TGameForm::HireStaffClick);
+    staff->addAction(QStringLiteral("Vi&ew your staff"), this, &TGameForm::ViewStaffClick);
     QMenu* lottery = tools->addMenu(QStringLiteral("&Lottery Center"));
-    for (const char* item : {"Lotto &6/49", "Spin &Cash", "&Racing Money"})
+    lottery->addAction(QStringLiteral("Lotto &6/49"), this, &TGameForm::LottoClick);
+    for (const char* item : {"Spin &Cash", "&Racing Money"})
         notYet(lottery->addAction(QString::fromLatin1(item)));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -323,13 +328,14 @@ void TGameForm::buildMenus() {
     bankDrop->addAction(QStringLiteral("&China Cash"), this, &TGameForm::ChinaCash1Click);
     dropDown(ToolIcon::Bank, QStringLiteral("Visit the bank"), bankDrop);
     auto* staffDrop = new QMenu(this);
-    for (const char* item : {"&Hire Staff", "&View Staff"})
-        notYet(staffDrop->addAction(QString::fromLatin1(item)));
-    dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop)->setEnabled(false);
+    staffDrop->addAction(QStringLiteral("&Hire Staff"), this, &TGameForm::HireStaffClick);
+    staffDrop->addAction(QStringLiteral("&View Staff"), this, &TGameForm::ViewStaffClick);
+    dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop);
     auto* lotteryDrop = new QMenu(this);
-    for (const char* item : {"&Lotto 6/49", "&Spin Cash", "&Racing Money"})
+    lotteryDrop->addAction(QStringLiteral("&Lotto 6/49"), this, &TGameForm::LottoClick);
+    for (const char* item : {"&Spin Cash", "&Racing Money"})
         notYet(lotteryDrop->addAction(QString::fromLatin1(item)));
-    dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop)->setEnabled(false);
+    dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
     bar->addSeparator();
     button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), nullptr);
     button(ToolIcon::About, QStringLiteral("About"), nullptr);
@@ -474,6 +480,7 @@ bool TGameForm::Save1Click() {
 void TGameForm::Load1Click() {
     const LoadAnswer answer =
         loadWithDialogs(dialogs_, game_.state, QStringLiteral("Error #3\nError opening file!"));
+    if (answer == LoadAnswer::Loaded) closeStaffWindows();
     if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
 }
 
@@ -518,6 +525,7 @@ void TGameForm::New1Click() {
     forms_.infoForm->hide();
     forms_.promoteForm->hide();
     closeBankWindows(forms_);
+    closeStaffWindows();
     game_.state.currentBar = 0;
     forms_.mainForm->show();
 }
@@ -570,6 +578,32 @@ void TGameForm::GermanBank1Click() {
 
 void TGameForm::ChinaCash1Click() {
     bankWindow(forms_, kChinaCash)->open();
+}
+
+void TGameForm::HireStaffClick() {
+    forms_.hireStaffForm->show();
+}
+
+void TGameForm::ViewStaffClick() {
+    forms_.viewStaffForm->show();
+}
+
+void TGameForm::closeStaffWindows() {
+    forms_.adminViewForm->dismiss();
+    forms_.viewStaffForm->hide();
+    forms_.hireStaffForm->hide();
+}
+
+void TGameForm::LottoClick() {
+    if (forms_.lotoSixForm->isVisible()) return;
+    lottoInterval = MainTimer->interval();
+    MainTimer->setInterval(0);
+    forms_.lotoSixForm->show();
+}
+
+void TGameForm::restoreClockAfterLotto() {
+    if (lottoInterval) MainTimer->setInterval(*lottoInterval);
+    lottoInterval.reset();
 }
 
 void TGameForm::DebugOpenClick() {

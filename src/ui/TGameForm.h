@@ -63,6 +63,11 @@ public:
     void InvestBank1Click();
     void GermanBank1Click();
     void ChinaCash1Click();
+    void HireStaffClick();
+    void ViewStaffClick();
+    // Lotto: the window is modal and the clock stops until it closes.
+    void LottoClick();
+    void restoreClockAfterLotto();
     // The drinks window gives the clock back its interval when it closes.
     void restoreClockAfterDrinks();
     void DebugOpenClick();
@@ -116,6 +121,7 @@ public:
     int shownBar = 0;
     StockPages drinkPage; // which four slots show, and its counter (pageTicks)
     bool stayOnBar = false;
+    std::optional<int> lottoInterval; // the clock's interval while the Lotto window is open
     int barTicks = 0;
 
 protected:
@@ -138,6 +144,9 @@ private:
     std::optional<SpeedChoice> drinksPause_;
     int speedItem_ = 1;
     void showDate();
+    // A load or the return to the main menu: no staff window keeps an
+    // administrator of the game before.
+    void closeStaffWindows();
 
     Game& game_;
     Dialogs& dialogs_;

@@ -130,8 +130,8 @@ TEST(Loans, AdministratorRepayment) {
         {"money not above threshold", 2, 5000, 9000, 1000, 9000, true, 5000, 9000, nullptr},
         {"the rest", 3, 800, 0, 1000, 9000, false, 0, 8200,
          "One of your admin finish to repay one of your loan."},
-        {"refund 0 still posts", 2, 5000, 0, 0, 9000, true, 5000, 9000,
-         "One of your admin repay a part of your loan."},
+        {"refund 0 repays and says nothing", 2, 5000, 0, 0, 9000, true, 5000, 9000, nullptr},
+        {"a negative refund neither", 2, 0, 0, -10, 9000, true, 0, 9000, nullptr},
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);

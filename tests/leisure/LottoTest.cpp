@@ -1,11 +1,15 @@
 #include "leisure/Lotto.h"
 
+#include "core/NumberText.h"
+#include "support/RecordingVoice.h"
 #include "support/States.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
+#include <string>
 
 namespace tavo {
 namespace {
@@ -137,6 +141,61 @@ TEST(Lotto, AdministratorTicket) {
     EXPECT_FALSE(BuyAdminTicket(state, random, 100));
     EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0) << "nothing bought or charged";
     EXPECT_EQ(random.seed(), seed);
+}
+
+TEST(Lotto, ThePlayersTicket) {
+    const std::string kRange =
+        "Check if you've enter a number between 6 and 49.\nYou can't use the same number too.";
+    const std::string kEmpty = "You must enter a number on each box!";
+    struct Case {
+        std::array<std::string_view, 6> typed;
+        std::int16_t held;
+        std::string said; // "" when bought
+    };
+    const Case cases[] = {
+        {{"6", "7", "8", "9", "10", "49"}, 0, ""},
+        {{"49", "6", "48", "7", "20", "33"}, 9, ""},
+        {{"5", "7", "8", "9", "10", "11"}, 0, kRange},
+        {{"6", "7", "8", "9", "10", "50"}, 0, kRange},
+        {{"6", "6", "8", "9", "10", "11"}, 0, kRange},
+        {{"6", "7", "8", "9", "10", "8"}, 0, kRange},
+        {{"6", "7", "", "9", "10", "11"}, 0, kEmpty},
+        {{"", "", "", "", "", ""}, 3, kEmpty},
+    };
+    for (const Case& c : cases) {
+        GameState state = test::startedGame(100); // the money is not checked
+        state.lottoTicketCount = c.held;
+        test::RecordingVoice voice;
+        const bool bought = buyLottoTicket(state, c.typed, voice);
+        EXPECT_EQ(bought, c.said.empty()) << c.typed[0];
+        EXPECT_EQ(state.lottoTicketCount, c.held + (bought ? 1 : 0));
+        EXPECT_EQ(state.lottoDrawPending != 0, bought);
+        EXPECT_DOUBLE_EQ(state.money, bought ? -150 : 100);
+        EXPECT_EQ(state.gamblingBalance, bought ? -250 : 0);
+        if (bought) {
+            EXPECT_TRUE(voice.said.empty());
+            EXPECT_EQ(state.lottoTickets[c.held].numbers[5], std::stoi(std::string(c.typed[5])));
+        } else {
+            ASSERT_EQ(voice.said.size(), 1u);
+            EXPECT_EQ(voice.said[0].words.text, c.said);
+            EXPECT_EQ(voice.said[0].words.title, "Oups...");
+            EXPECT_EQ(voice.said[0].words.icon, VoiceIcon::Stop);
+        }
+    }
+}
+
+TEST(Lotto, ATicketThatDoesNotConvertOrHasNoSlotIsNotBought) {
+    GameState state = test::startedGame(100);
+    test::RecordingVoice voice;
+    EXPECT_THROW(buyLottoTicket(state, {"6", "7", "x", "9", "10", "11"}, voice), ConversionError);
+    EXPECT_EQ(state.lottoTicketCount, 0);
+    EXPECT_DOUBLE_EQ(state.money, 100);
+    state.lottoTicketCount = 10;
+    EXPECT_TRUE(lottoTicketsFull(state));
+    const GameState before = state;
+    EXPECT_FALSE(buyLottoTicket(state, {"6", "7", "8", "9", "10", "11"}, voice));
+    EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0);
+    EXPECT_TRUE(voice.said.empty());
 }
 
 } // namespace

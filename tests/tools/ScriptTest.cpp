@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace tavo {
@@ -159,6 +160,66 @@ TEST(Script, PlaysTheBankWindows) {
     }
 }
 
+TEST(Script, PlaysTheStaffAndLottoWindows) {
+    const std::string kRange = "> Check if you've enter a number between 6 and 49.\\nYou can't "
+                               "use the same number too.\n";
+    const std::string kFire = "? Do you want to fire this employe?\n";
+    struct Case {
+        const char* what;
+        const char* script;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"settings refused and accepted",
+         "hire 1\nhire 4\nadmin 0 3 = = =\nadmin 0 2 x x x\nadmin 1 = = 1000 1000\n"
+         "admin 1 = = 1000 999\nadmin 1 = = 0 x\nadmin 1 = = 1000 0\n",
+         "> Sorry but I can't buy all this tickets for a week...\n"
+         "> You can't refund more than you have...\n"
+         "> I can't refund less than 1$...\n"},
+        {"one administrator buys beers", "hire 2\nhire 3\nadmin 0 0 100 = =\nadmin 1 = 50 = =\n",
+         "> Sorry but an other admin buy beers for you.\\nI can't do this job while he do "
+         "this.\n"},
+        {"fire answers", "hire 1\nhire 2\nfire-admin 1 no\nfire-admin 1 yes\nhire 2\n",
+         kFire + kFire},
+        {"tickets",
+         "ticket 6 7 8 9 10 49\nticket 5 7 8 9 10 11\nticket 6 7 8 9 10 50\n"
+         "ticket 6 6 8 9 10 11\nticket 6 7 \"\" 9 10 11\nticket 6 7 x 9 10 11\n"
+         "ticket random\n",
+         kRange + kRange + kRange + "> You must enter a number on each box!\n" +
+             "> 'x' is not a valid integer value\n"},
+    };
+    for (const Case& c : cases) {
+        ScriptGame game;
+        const SimRun run = game.play(c.script);
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.what;
+    }
+}
+
+TEST(Script, TheStaffAndTicketsAfterAScript) {
+    ScriptGame game;
+    const SimRun run = game.play("hire 1\nhire 2\nhire 4\nadmin 1 3 120 = =\nfire-admin 0\n"
+                                 "admin 0 = = 5000 400\nticket random\nticket 6 7 8 9 10 49\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const GameState state = game.saved();
+    ASSERT_EQ(state.adminCount, 2);
+    EXPECT_EQ(state.monthlyCharges, 640 + 500);
+    EXPECT_EQ(state.admins[0].staffId, 4); // the last took Ned's place
+    EXPECT_EQ(state.admins[0].refundThreshold, 5000);
+    EXPECT_EQ(state.admins[0].refundAmount, 400);
+    EXPECT_EQ(state.admins[1].ticketsPerWeek, 3);
+    EXPECT_EQ(state.admins[1].drinkOrderQuantity, 120);
+    EXPECT_EQ(state.lottoTicketCount, 2);
+    EXPECT_DOUBLE_EQ(state.money, 20000 - 500);
+    EXPECT_EQ(state.gamblingBalance, -500);
+    const auto& random = state.lottoTickets[0].numbers;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(random[i] >= 6 && random[i] <= 49) << random[i];
+        EXPECT_EQ(std::count(random, random + 6, random[i]), 1);
+    }
+    EXPECT_EQ(state.lottoTickets[1].numbers[5], 49);
+}
+
 TEST(Script, TheGameAfterAFirstMonth) {
     ScriptGame game;
     const SimRun run = game.play( // from the standard input
@@ -242,6 +303,10 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
         {"promote 0 web\n", "", "s.txt:1: 'web' is not an advert"},
         {"order any 0 1 3\n", "", "s.txt:1: 'any' is not a bar number or all"},
         {"days 1 2\n", "", "s.txt:1: unexpected word '2'"},
+        {"hire 5\n", "", "s.txt:1: '5' is not a staff ID (1 to 4)"},
+        {"ticket 1 2 3\n", "",
+         "s.txt:1: too few words; usage: ticket N1 N2 N3 N4 N5 N6 | ticket random"},
+        {"ticket \"random\"\n", "", "s.txt:1: too few words"},
         // Clicks the window does not offer are found when their line runs.
         {"order 0 0 1 3\ntoggle 1\n", kOrdered, "s.txt:2: you own no bar 1"},
         {"order 99999999999999999999 0 1 3\n", "", "s.txt:1: you own no bar 9999"},
@@ -250,11 +315,19 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
         {"buy-bar 2 Joe 1 a 1\n", "", "s.txt:1: bar 2 of the list is yours already"},
         {"buy-bar 1 Joe 1 a 1\n", "", "s.txt:1: the Low Class is disabled for this bar"},
         {"buy-bar 0 \"\" 1 a 1\n", "", "s.txt:1: Create is disabled"},
+        {"hire 1\nhire 1\n", "", "s.txt:2: the choice of Ned Tarrow is disabled"},
+        {"hire 3\nadmin 1 = = = =\n", "", "s.txt:2: the staff list has no row 1"},
+        {"fire-admin 0\n", "", "s.txt:1: the staff list has no row 0"},
+        {"ticket random\nticket random\nticket random\nticket random\nticket random\n"
+         "ticket random\nticket random\nticket random\nticket random\nticket random\n"
+         "ticket 6 7 8 9 10 11\n",
+         "", "s.txt:11: Buy this ticket is disabled"},
         // Answers left over are found once the command has run.
         {"order 0 0 10 3 no\n", kOrdered,
          "s.txt:1: 1 answer word was left over: the command "
          "asked 0 questions"},
         {"order 0 0 10 12 no yes\n", kLower + kOrdered, "s.txt:1: 1 answer word was left over"},
+        {"ticket random no\n", "", "s.txt:1: 1 answer word was left over"},
     };
     for (const Case& c : cases) {
         ScriptGame game;

@@ -15,13 +15,16 @@
 #include "ui/Forms.h"
 #include "ui/InvestForm.h"
 #include "ui/LoanForms.h"
+#include "ui/TAdminViewForm.h"
 #include "ui/TBanksForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TGameForm.h"
 #include "ui/TGermInsuForm.h"
+#include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
 #include "ui/TNewCarForm.h"
@@ -29,6 +32,7 @@
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TViewStaffForm.h"
 #include "ui/TavoApplication.h"
 
 #include <QCheckBox>
@@ -222,5 +226,28 @@ int main(int argc, char** argv) {
     forms.germInsuForm->show();
     forms.germInsuForm->FireCheck->click();
     ok &= render(forms.germInsuForm, folder, QStringLiteral("insurance"));
+    // Staff: Ned and Leo hired; each window of the loop, then the Lotto.
+    forms.hireStaffForm->show();
+    for (QRadioButton* choice : {forms.hireStaffForm->NedTarrow, forms.hireStaffForm->LeoVask}) {
+        choice->click();
+        forms.hireStaffForm->HireClick();
+    }
+    forms.hireStaffForm->IdaBrenn->click();
+    ok &= render(forms.hireStaffForm, folder, QStringLiteral("hire-staff"));
+    forms.viewStaffForm->show();
+    forms.viewStaffForm->AdminList->setCurrentRow(1);
+    ok &= render(forms.viewStaffForm, folder, QStringLiteral("staff-list"));
+    for (int admin : {0, 1}) {
+        forms.viewStaffForm->selectedAdmin = admin;
+        ok &=
+            render(forms.adminViewForm, folder, QStringLiteral("staff-settings-%1").arg(admin + 1));
+    }
+    forms.viewStaffForm->hide();
+    game.state.lottoTicketCount = 3;
+    gameForm->LottoClick();
+    const char* ticket[6] = {"6", "13", "21", "27", "38", "49"};
+    for (int box = 0; box < 6; ++box)
+        forms.lotoSixForm->numbers()[box]->setText(QString::fromLatin1(ticket[box]));
+    ok &= render(forms.lotoSixForm, folder, QStringLiteral("lotto"));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,78 @@
+#include "staff/Hiring.h"
+
+#include "core/Arithmetic.h"
+#include "staff/Roster.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tavo {
+namespace {
+
+int adminsInUse(const GameState& state) {
+    return std::clamp(state.adminCount, 0, kMaxAdmins);
+}
+
+const char* introduction(std::int32_t staffId) {
+    switch (staffId) {
+    case 1:
+        return "Hi, I'm ned! I've always been a lucky man...\nSo I can manage your lottery "
+               "tickets for you.\n-----\nStaff ID: #001";
+    case 2:
+        return "Hi there, here's what I can do for you\n\n- Manage your beers stock\n- Manage "
+               "your lottery tickets\n-----\nStaff ID: #002";
+    case 3:
+        return "Hi! You don't have time to manage your\nbeers stock? I can help with "
+               "that!\n-----\nStaff ID: #003";
+    case 4:
+        return "Hi! You don't have time to manage your\nloans and investments? I can help "
+               "you!\n-----\nStaff ID: #004";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+std::array<bool, 4> hireChoices(const GameState& state, Voice& voice) {
+    std::array<bool, 4> free = {true, true, true, true};
+    for (int s = 0; s < adminsInUse(state); ++s) {
+        if (const Candidate* hired = findCandidate(state.admins[s].staffId))
+            free[hired->staffId - 1] = false;
+        else
+            voice.say(information(std::string("Error #7\n\nUnexpected value... huh? Please "
+                                              "contact me:\n") +
+                                  kContactAddress));
+    }
+    return free;
+}
+
+void sayIntroduction(std::int32_t staffId, Voice& voice) {
+    if (const char* text = introduction(staffId)) voice.say(information(text));
+}
+
+bool hireAdmin(GameState& state, std::int32_t staffId, Voice& voice) {
+    const Candidate* candidate = findCandidate(staffId);
+    if (candidate == nullptr) return false;
+    bool hired = state.adminCount < 0 || state.adminCount >= kMaxAdmins;
+    for (int s = 0; s < adminsInUse(state); ++s)
+        hired = hired || state.admins[s].staffId == staffId;
+    if (hired) {
+        voice.say(refusal("You can't hire this person now.", "Oups..."));
+        return false;
+    }
+    AdminRecord& admin = state.admins[state.adminCount];
+    admin = AdminRecord{};
+    admin.salary = candidate->salary;
+    admin.staffId = candidate->staffId;
+    admin.ticketPrice = candidate->ticketPrice;
+    admin.maxTicketsPerWeek = candidate->maxTicketsPerWeek;
+    admin.canBuyTickets = candidate->canBuyTickets ? 1 : 0;
+    admin.canBuyDrinks = candidate->canBuyDrinks ? 1 : 0;
+    admin.canManageLoans = candidate->canManageLoans ? 1 : 0;
+    state.monthlyCharges = add32(state.monthlyCharges, candidate->salary);
+    state.adminCount += 1;
+    return true;
+}
+
+} // namespace tavo

@@ -1,0 +1,293 @@
+// The staff windows' loop (hire, list, settings) and the Lotto window with
+// the clock it stops, as a player goes through them.
+
+#include "SampleGame.h"
+#include "UiTestMain.h"
+
+#include "core/NumberText.h"
+#include "core/SaveFile.h"
+#include "leisure/Lotto.h"
+#include "ui/Forms.h"
+#include "ui/TAdminViewForm.h"
+#include "ui/TGameForm.h"
+#include "ui/THireStaffForm.h"
+#include "ui/TLotoSixForm.h"
+#include "ui/TViewStaffForm.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace tavo;
+using namespace tavo::ui;
+using test::Program;
+
+namespace {
+
+// Hires the candidates through the hire window, which is left closed.
+void hire(Program& program, std::initializer_list<int> staffIds) {
+    THireStaffForm& form = *program.forms.hireStaffForm;
+    program.gameForm.HireStaffClick();
+    for (int id : staffIds) {
+        form.choices()[id - 1]->click();
+        form.HireClick();
+    }
+    form.CloseButClick();
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+void typeTicket(TLotoSixForm& form, const QStringList& numbers) {
+    for (int box = 0; box < 6; ++box)
+        form.numbers()[box]->setText(numbers[box]);
+}
+
+} // namespace
+
+class StaffLottoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Enter presses each window's main action; at each showing the
+    // keyboard goes to the first field the player uses.
+    void enterAndFocus() {
+        Program program;
+        program.game.state = test::sampleGame();
+        hire(program, {1, 2});
+        Forms& forms = program.forms;
+        // The settings window fits the groups of the administrator shown,
+        // from its first showing on.
+        TAdminViewForm& settings = *forms.adminViewForm;
+        settings.show(); // Ned: the Lotto group alone
+        const int oneGroup = settings.height();
+        settings.hide();
+        forms.viewStaffForm->selectedAdmin = 1;
+        settings.show(); // Ida: the Lotto and drink groups
+        QVERIFY(settings.height() > oneGroup);
+        settings.hide();
+        forms.viewStaffForm->selectedAdmin = 0;
+        const struct {
+            QWidget* window;
+            QPushButton* main;
+            QWidget* field;
+        } windows[] = {
+            {forms.hireStaffForm, forms.hireStaffForm->Hire, forms.hireStaffForm->SamKorr},
+            {forms.viewStaffForm, forms.viewStaffForm->ViewAdmin, forms.viewStaffForm->AdminList},
+            {forms.adminViewForm, forms.adminViewForm->CloseSave, forms.adminViewForm->NbrTicket},
+            {forms.lotoSixForm, forms.lotoSixForm->Buy, forms.lotoSixForm->Num1},
+        };
+        for (const auto& w : windows) {
+            const QString name = w.window->metaObject()->className();
+            for (QPushButton* button : w.window->findChildren<QPushButton*>())
+                QVERIFY2(button->isDefault() == (button == w.main) &&
+                             (button == w.main || !button->autoDefault()),
+                         qPrintable(name + ": " + button->text()));
+            for (int showing = 0; showing < 2; ++showing) {
+                w.window->show();
+                QVERIFY2(w.window->focusWidget() == w.field, qPrintable(name));
+                w.window->hide();
+            }
+        }
+    }
+
+    void hiringAllFour() {
+        Program program;
+        program.game.state = test::sampleGame();
+        THireStaffForm& form = *program.forms.hireStaffForm;
+        program.gameForm.HireStaffClick();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.NedTarrow->text().simplified(),
+                 QString("Ned Tarrow 26 years old 230$/month"));
+        form.HireClick(); // nothing chosen
+        QCOMPARE(program.game.state.adminCount, 0);
+        for (QRadioButton* choice : form.choices()) {
+            choice->click();
+            form.HireClick();
+            QVERIFY(!choice->isEnabled());
+            QVERIFY(!choice->isChecked());
+        }
+        QCOMPARE(program.game.state.adminCount, 4);
+        QCOMPARE(program.game.state.monthlyCharges, 3600 + 1825);
+        form.LeoDetail->click();
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList{"Hi! You don't have time to manage your\nloans and investments? I "
+                             "can help you!\n-----\nStaff ID: #004"});
+        QVERIFY(program.dialogs.shown[0].icon == DialogIcon::Information);
+        form.CloseButClick();
+        for (QRadioButton* choice : form.choices())
+            QVERIFY(choice->isEnabled()); // until the next show
+        form.show();
+        for (QRadioButton* choice : form.choices())
+            QVERIFY(!choice->isEnabled());
+    }
+
+    void theListAndTheSettingsLoop() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TViewStaffForm& list = *program.forms.viewStaffForm;
+        TAdminViewForm& settings = *program.forms.adminViewForm;
+        program.gameForm.ViewStaffClick();
+        list.ViewAdminClick(); // an empty list: nothing happens
+        QVERIFY(list.isVisible() && !settings.isVisible());
+        list.CloseButClick();
+
+        hire(program, {1, 2, 3});
+        program.gameForm.ViewStaffClick();
+        QCOMPARE(rows(list.AdminList), QStringList({"Ned Tarrow", "Ida Brenn", "Sam Korr"}));
+        list.ViewAdminClick(); // no row picked: the list only closes
+        QVERIFY(!list.isVisible() && !settings.isVisible());
+
+        list.show();
+        list.AdminList->setCurrentRow(2);
+        list.ViewAdminClick();
+        QVERIFY(!list.isVisible() && settings.isVisible());
+        QCOMPARE(settings.NameAdmin->text().simplified(),
+                 QString("Sam Korr 37 years old 455$/month"));
+        QVERIFY(!settings.LottoGroup->isVisibleTo(&settings));
+        QVERIFY(settings.DrinkGroup->isVisibleTo(&settings));
+        QVERIFY(!settings.LoanGroup->isVisibleTo(&settings));
+        settings.CancelClick();
+        QVERIFY(list.isVisible() && !settings.isVisible());
+        QVERIFY(settings.LottoGroup->isVisibleTo(&settings));
+
+        list.AdminList->setCurrentRow(0);
+        list.ViewAdminClick();
+        QCOMPARE(settings.NbrTickets->text(), QString("2"));
+        QCOMPARE(settings.TicketPriceLabel->text(), QString("50"));
+        QCOMPARE(settings.NbrTicket->text(), QString("0"));
+        QVERIFY(!settings.DrinkGroup->isVisibleTo(&settings));
+        settings.NbrTicket->setText("3");
+        settings.CloseSaveClick();
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList{"Sorry but I can't buy all this tickets for a week..."});
+        QVERIFY(settings.isVisible());
+        settings.NbrTicket->setText("2");
+        settings.CloseSaveClick();
+        QVERIFY(!settings.isVisible() && list.isVisible());
+        QCOMPARE(program.game.state.admins[0].ticketsPerWeek, 2);
+
+        list.AdminList->setCurrentRow(0);
+        list.ViewAdminClick();
+        program.dialogs.clear();
+        program.dialogs.yes = {true};
+        settings.FireClick();
+        QCOMPARE(program.dialogs.shown[0].title, QString("Fire this employe?"));
+        QVERIFY(!settings.isVisible() && list.isVisible());
+        QCOMPARE(rows(list.AdminList), QStringList({"Sam Korr", "Ida Brenn"}));
+        QCOMPARE(program.game.state.monthlyCharges, 3600 + 640 + 455);
+    }
+
+    void aLoadOrANewGameClosesTheStaffWindows() {
+        Program program;
+        program.game.state = test::sampleGame();
+        QVERIFY(saveGame(program.folder.path("other.sav").toStdString(), test::sampleGame()));
+        hire(program, {4});
+        TViewStaffForm& list = *program.forms.viewStaffForm;
+        for (bool load : {true, false}) {
+            program.gameForm.ViewStaffClick();
+            list.AdminList->setCurrentRow(0);
+            list.ViewAdminClick();
+            program.gameForm.ViewStaffClick();
+            program.gameForm.HireStaffClick();
+            if (load) {
+                program.dialogs.files = {program.folder.path("other.sav")};
+                program.gameForm.Load1Click();
+                QCOMPARE(program.game.state.adminCount, 0);
+            } else {
+                program.dialogs.yes = {true};
+                program.gameForm.New1Click();
+            }
+            QVERIFY(!list.isVisible());
+            QVERIFY(!program.forms.adminViewForm->isVisible());
+            QVERIFY(!program.forms.hireStaffForm->isVisible());
+            hire(program, {4});
+        }
+    }
+
+    void lottoStopsTheClockAndSellsTenTickets() {
+        Program program;
+        program.game.state = test::sampleGame();
+        TGameForm& game = program.gameForm;
+        TLotoSixForm& lotto = *program.forms.lotoSixForm;
+        game.startClock();
+        game.Fast1Click();
+        game.LottoClick();
+        QVERIFY(lotto.isVisible());
+        QCOMPARE(lotto.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(game.MainTimer->interval(), 0);
+        QVERIFY(!game.MainTimer->running());
+        QCOMPARE(lotto.JackPotBox->text(), QString("3000000"));
+        QCOMPARE(lotto.CurTick->text(), QString("1"));
+
+        const struct {
+            QStringList typed;
+            QString said; // empty when bought
+        } tries[] = {
+            {{"6", "7", "8", "9", "10", "49"}, ""},
+            {{"5", "7", "8", "9", "10", "11"},
+             "Check if you've enter a number between 6 and 49.\nYou can't use the same number "
+             "too."},
+            {{"6", "7", "8", "", "10", "11"}, "You must enter a number on each box!"},
+        };
+        for (const auto& t : tries) {
+            program.dialogs.clear();
+            typeTicket(lotto, t.typed);
+            lotto.BuyClick();
+            QCOMPARE(program.dialogs.texts(),
+                     t.said.isEmpty() ? QStringList() : QStringList{t.said});
+            for (QLineEdit* box : lotto.numbers())
+                QVERIFY(box->text().isEmpty());
+        }
+        QCOMPARE(program.game.state.lottoTicketCount, 1);
+        QCOMPARE(lotto.CurTick->text(), QString("1")); // the tickets held
+        typeTicket(lotto, {"6", "7", "x", "9", "10", "11"});
+        QVERIFY_THROWS_EXCEPTION(ConversionError, lotto.BuyClick());
+        QCOMPARE(lotto.Num3->text(), QString("x")); // the boxes keep their texts
+        for (int ticket = 2; ticket <= 10; ++ticket) {
+            typeTicket(lotto, {"6", "7", "8", "9", "10", QString::number(10 + ticket)});
+            lotto.BuyClick();
+            QCOMPARE(lotto.Buy->isEnabled(), ticket < 10);
+        }
+        QCOMPARE(program.game.state.money, 48215.5 - 2500);
+        QCOMPARE(program.game.state.gamblingBalance, -2500);
+        lotto.close();
+        QCOMPARE(game.MainTimer->interval(), 700);
+        QVERIFY(game.MainTimer->running());
+
+        game.LottoClick();
+        QVERIFY(!lotto.Buy->isEnabled());
+        lotto.close();
+        VectorSink messages;
+        RunDraw(program.game.state, program.game.random, messages);
+        game.LottoClick();
+        QVERIFY(lotto.Buy->isEnabled());
+        QCOMPARE(lotto.CurTick->text(), QString("1"));
+
+        lotto.RadomClick();
+        QVERIFY(!lotto.Radom->isEnabled() && lotto.Timer->enabled());
+        QCOMPARE(lotto.Timer->interval(), 1000);
+        QVERIFY(lotto.Num1->text().isEmpty()); // the pick comes with the tick
+        lotto.TimerTimer();
+        QVERIFY(lotto.Radom->isEnabled() && !lotto.Timer->enabled());
+        QSet<int> picked;
+        for (QLineEdit* box : lotto.numbers()) {
+            const int number = box->text().toInt();
+            QVERIFY(number >= 6 && number <= 49);
+            picked.insert(number);
+        }
+        QCOMPARE(picked.size(), 6);
+        lotto.close();
+        QCOMPARE(game.MainTimer->interval(), 700);
+    }
+};
+
+TAVO_UI_TEST_MAIN(StaffLottoTest)
+#include "StaffLottoTest.moc"
