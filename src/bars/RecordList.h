@@ -36,24 +36,32 @@ public:
         return &entries_[static_cast<std::size_t>(index)];
     }
 
-    // Appends every whole record of the bytes (a short last record is
-    // dropped). True when at least one record was appended and the last
-    // append succeeded.
+    // Replaces the list with every whole record of the bytes (a short last
+    // record is dropped). True when there was at least one record and no
+    // more than kMaxEntries; otherwise false, and the list is empty.
     bool loadFromBytes(const unsigned char* data, std::size_t size) {
-        bool appended = false;
-        for (std::size_t offset = 0; offset + sizeof(Entry) <= size; offset += sizeof(Entry)) {
-            Entry entry;
-            std::memcpy(&entry, data + offset, sizeof entry);
-            appended = append(entry);
-            if (!appended) break;
-        }
-        return appended;
+        entries_.clear();
+        const std::size_t records = size / sizeof(Entry);
+        if (records == 0 || records > kMaxEntries) return false;
+        entries_.resize(records);
+        std::memcpy(entries_.data(), data, records * sizeof(Entry));
+        return true;
     }
 
-    bool loadFromFile(const std::string& path) {
-        auto bytes = readFileBytes(path, (kMaxEntries + 1) * sizeof(Entry));
-        if (!bytes) return false;
-        return loadFromBytes(bytes->data(), bytes->size());
+    // Replaces the list with the records of a regular file. False, with the
+    // list empty and the reason in `problem` when given, when the file
+    // cannot be read, holds no whole record or more than kMaxEntries.
+    bool loadFromFile(const std::string& path, std::string* problem = nullptr) {
+        entries_.clear();
+        const FileRead file = readRegularFile(path, (kMaxEntries + 1) * sizeof(Entry));
+        std::string why = file.reason;
+        if (file.ok && file.fileSize / sizeof(Entry) > kMaxEntries)
+            why = path + " holds more than " + std::to_string(kMaxEntries) + " records";
+        else if (file.ok && !loadFromBytes(file.bytes.data(), file.bytes.size()))
+            why = path + " holds no whole record";
+        if (why.empty()) return true;
+        if (problem) *problem = why;
+        return false;
     }
 
 private:

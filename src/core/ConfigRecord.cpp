@@ -3,7 +3,9 @@
 #include "core/FileIo.h"
 #include "core/FixedText.h"
 
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace tavo {
 
@@ -21,10 +23,16 @@ ConfigRecord configFromBytes(const unsigned char* data, std::size_t size) {
     return config;
 }
 
-ConfigRecord readConfig(const std::string& path) {
-    auto bytes = readFileBytes(path, sizeof(ConfigRecord));
-    if (!bytes) return defaultConfig();
-    return configFromBytes(bytes->data(), bytes->size());
+ConfigRecord readConfig(const std::string& path, std::string* problem) {
+    const FileRead file = readRegularFile(path, sizeof(ConfigRecord));
+    if (!file.ok) {
+        // A missing file is the usual first start; anything else is worth
+        // telling.
+        if (problem && (::access(path.c_str(), F_OK) == 0 || errno != ENOENT))
+            *problem = file.reason;
+        return defaultConfig();
+    }
+    return configFromBytes(file.bytes.data(), file.bytes.size());
 }
 
 bool writeConfig(const std::string& path, const ConfigRecord& config) {

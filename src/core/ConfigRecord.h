@@ -34,9 +34,11 @@ static_assert(offsetof(ConfigRecord, drinksListPath) == 104);
 // The values used when there is no config.kpl.
 ConfigRecord defaultConfig();
 
-// Reads config.kpl: the defaults when the file is missing, otherwise the
-// bytes read (at most 304) laid over the defaults.
-ConfigRecord readConfig(const std::string& path);
+// Reads config.kpl: the defaults when the file is missing or cannot be read
+// (a FIFO or anything else that is not a regular file included: `problem`,
+// when given, then receives the reason), otherwise the bytes read (at most
+// 304) laid over the defaults.
+ConfigRecord readConfig(const std::string& path, std::string* problem = nullptr);
 ConfigRecord configFromBytes(const unsigned char* data, std::size_t size);
 
 // Replaces the file with the whole record, atomically.

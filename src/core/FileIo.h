@@ -1,10 +1,17 @@
-// Whole-file reading and atomic whole-file writing. Every file the game
-// writes goes to a temporary file in the same folder first and is renamed
-// over the target, so a failed write never destroys what was there.
+// Whole-file reading and atomic whole-file writing.
+//
+// Reading opens without blocking and reads only regular files: a FIFO, a
+// device or a folder given as a save or a list is refused at once with a
+// reason, never waited on. Writing goes to a hidden temporary file beside the
+// target (".NAME.XXXXXX.tmp", which nothing takes for a save), synced, and
+// renamed over the target, then the folder is synced, so a failed or killed
+// write never destroys what was there. A target that is a symbolic link is
+// written through to the file it names; an existing target keeps its
+// permission bits, a new one gets the usual ones for a file the user makes.
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,16 +19,24 @@ namespace tavo {
 
 using Bytes = std::vector<unsigned char>;
 
-// Reads at most maxBytes from the start of the file; nothing when the file
-// cannot be opened or read.
-std::optional<Bytes> readFileBytes(const std::string& path, std::size_t maxBytes);
+struct FileRead {
+    bool ok = false;
+    Bytes bytes;                // the first maxBytes of the file at most
+    std::uint64_t fileSize = 0; // the whole file's size, however much was read
+    std::string reason;         // why it could not be read, when !ok
+};
+
+// Reads at most maxBytes from the start of a regular file.
+FileRead readRegularFile(const std::string& path, std::size_t maxBytes);
 
 // Whether a file can be written beside `path` (a temporary file is made
 // and removed; the file itself is not touched).
 bool canWriteBeside(const std::string& path);
 
 // Replaces the file with exactly these bytes. False (and the old file
-// untouched) when the temporary file cannot be created, written or renamed.
+// untouched, no temporary file left) when the temporary file cannot be
+// created, written, synced or renamed. A successful write also removes the
+// temporary files that earlier writes of the same file left when killed.
 bool writeFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 } // namespace tavo

@@ -17,6 +17,7 @@ enum class LoadStatus {
     WrongSize,    // not exactly 12936 bytes
     WrongVersion, // version field is not 5
     BadCounts,    // a count or index would reach outside its table
+    Damaged,      // a value no game reaches: not a number, a date or a crowd out of range
 };
 
 struct LoadResult {
@@ -34,8 +35,17 @@ LoadResult loadGame(const std::string& path, GameState& out);
 // record is sound, otherwise the first fault found.
 std::string findCountFault(const GameState& state);
 
-// Writes the 12936 bytes atomically. False when the file cannot be written;
-// the previous file is then untouched.
+// The values a damaged file may hold and a game never reaches (money or a
+// price that is not a finite number, a date outside the calendar, more
+// clients than any bar holds); empty when there are none, otherwise the
+// first one found, with its field named.
+std::string findValueFault(const GameState& state);
+
+// The most clients a day any bar may count; more only comes from damage.
+inline constexpr std::int32_t kMostClientsPerDay = 1'000'000;
+
+// Writes the 12936 bytes atomically (see writeFileAtomically). False when
+// the file cannot be written; the previous file is then untouched.
 bool saveGame(const std::string& path, const GameState& state);
 
 } // namespace tavo

@@ -305,8 +305,9 @@ bool serveFast(BarDay& day, BarRecord& bar, int slots, std::int32_t clients, Ran
 #if defined(__SSE2__)
     if (!SureBatch::suits(bar, slots)) return false;
     SureBatch sure(bar, slots);
-    for (std::int32_t first = 0; first < clients; first += SureBatch::kBatch)
-        sure.serve(day, bar, std::min(SureBatch::kBatch, clients - first), random, doorPoints);
+    // Counted down, so that no count near the top of the range can wrap.
+    for (std::int32_t left = clients; left > 0; left -= std::min(SureBatch::kBatch, left))
+        sure.serve(day, bar, std::min(SureBatch::kBatch, left), random, doorPoints);
     return true;
 #else
     // Without the vector registers it counts in, the rules run client by

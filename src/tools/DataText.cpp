@@ -69,6 +69,7 @@ std::vector<BarListEntry> parseBars(const std::string& source) {
         bar.maxClients = whole(f[5], line);
         bars.push_back(bar);
     }
+    if (bars.empty()) throw TextError("no bar is listed");
     return bars;
 }
 
@@ -78,6 +79,11 @@ std::vector<DrinkListEntry> parseDrinks(const std::string& source) {
         DrinkListEntry drink{};
         text(drink.name, f[0], line, "name");
         text(drink.retailPrice, f[1], line, "retail price");
+        // The game reads the price under the player's decimal separator,
+        // a point or a comma.
+        if (!tryToDecimal(f[1], NumberFormat{'.'}) && !tryToDecimal(f[1], NumberFormat{','}))
+            throw TextError("line " + std::to_string(line) + ": the retail price '" + f[1] +
+                            "' is not a number");
         text(drink.weight, f[2], line, "weight");
         text(drink.alcohol, f[3], line, "alcohol");
         if (f[4] == "beer")
@@ -88,6 +94,7 @@ std::vector<DrinkListEntry> parseDrinks(const std::string& source) {
             drink.kind = whole(f[4], line);
         drinks.push_back(drink);
     }
+    if (drinks.empty()) throw TextError("no drink is listed");
     return drinks;
 }
 

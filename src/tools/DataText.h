@@ -17,8 +17,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Throws TextError naming the line when a field is missing, not a number,
-// or too long for its record.
+// Throws TextError naming the line when a field is missing, not a number
+// (a drink's retail price included), or too long for its record, and when
+// the text lists nothing.
 std::vector<BarListEntry> parseBars(const std::string& text);
 std::vector<DrinkListEntry> parseDrinks(const std::string& text);
 

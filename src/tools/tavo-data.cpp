@@ -7,12 +7,13 @@
 #include "tools/DataText.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace {
+
+// Far longer than any list's source.
+constexpr std::size_t kMostSourceBytes = 16u << 20;
 
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -27,7 +28,9 @@ bool writeList(const std::string& path, const std::vector<Entry>& entries) {
 template <typename Entry>
 std::vector<Entry> readList(const std::string& path) {
     tavo::RecordList<Entry> list;
-    if (!list.loadFromFile(path)) throw tavo::data::TextError("cannot read the list " + path);
+    std::string problem;
+    if (!list.loadFromFile(path, &problem))
+        throw tavo::data::TextError("cannot read the list: " + problem);
     std::vector<Entry> entries;
     for (int i = 0; i < list.count(); ++i)
         entries.push_back(*list.at(i));
@@ -47,18 +50,22 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     try {
         if (command == "build" && argc == 4) {
-            std::ifstream in(argv[2]);
-            if (!in) throw tavo::data::TextError(std::string("cannot read ") + argv[2]);
-            std::stringstream source;
-            source << in.rdbuf();
+            const std::string input = argv[2];
+            const tavo::FileRead read = tavo::readRegularFile(input, kMostSourceBytes + 1);
+            if (!read.ok) throw tavo::data::TextError(read.reason);
+            if (read.fileSize > kMostSourceBytes)
+                throw tavo::data::TextError(input + " is longer than 16 MiB");
+            const std::string source(read.bytes.begin(), read.bytes.end());
             const std::string output = argv[3];
+            if (!endsWith(output, ".bar") && !endsWith(output, ".drk")) return usage();
             bool written = false;
-            if (endsWith(output, ".bar"))
-                written = writeList(output, tavo::data::parseBars(source.str()));
-            else if (endsWith(output, ".drk"))
-                written = writeList(output, tavo::data::parseDrinks(source.str()));
-            else
-                return usage();
+            try {
+                written = endsWith(output, ".bar")
+                              ? writeList(output, tavo::data::parseBars(source))
+                              : writeList(output, tavo::data::parseDrinks(source));
+            } catch (const tavo::data::TextError& error) {
+                throw tavo::data::TextError(input + ": " + error.what());
+            }
             if (!written) throw tavo::data::TextError("cannot write " + output);
             return 0;
         }

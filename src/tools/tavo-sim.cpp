@@ -14,10 +14,10 @@
 #include <charconv>
 #include <clocale>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -240,8 +240,9 @@ template <typename List>
 bool loadList(List& list, const std::optional<std::string>& given, const std::string& fallback,
               const char* what) {
     const std::string& path = given ? *given : fallback;
-    if (list.loadFromFile(path)) return true;
-    std::cerr << "tavo-sim: cannot load the " << what << " list '" << path << "'";
+    std::string problem;
+    if (list.loadFromFile(path, &problem)) return true;
+    std::cerr << "tavo-sim: cannot load the " << what << " list '" << path << "': " << problem;
     if (given) {
         std::cerr << "\n";
         return false;
@@ -255,17 +256,20 @@ void note(const std::string& text) {
     std::cerr << "tavo-sim: " << text << "\n";
 }
 
+// The longest script read: far more lines than any session of play.
+constexpr std::size_t kMostScriptBytes = 64u << 20;
+
 // Reads and checks the whole script; nothing when it cannot be read.
 std::optional<std::vector<tavo::ScriptCommand>> readScriptFile(const std::string& path) {
-    std::ifstream file;
-    if (path != "-") {
-        file.open(path);
-        if (!file) {
-            std::cerr << "tavo-sim: cannot read the script " << path << "\n";
-            return std::nullopt;
-        }
+    if (path == "-") return tavo::readScript(std::cin);
+    const tavo::FileRead file = tavo::readRegularFile(path, kMostScriptBytes + 1);
+    if (!file.ok || file.fileSize > kMostScriptBytes) {
+        std::cerr << "tavo-sim: cannot read the script: "
+                  << (file.ok ? path + " is longer than 64 MiB" : file.reason) << "\n";
+        return std::nullopt;
     }
-    return tavo::readScript(path == "-" ? std::cin : file);
+    std::istringstream text(std::string(file.bytes.begin(), file.bytes.end()));
+    return tavo::readScript(text);
 }
 
 int run(const Options& options) {
@@ -275,7 +279,10 @@ int run(const Options& options) {
         std::cerr << "tavo-sim: " << options.load << " refused: " << loaded.reason << "\n";
         return kExitFile;
     }
-    game.config = tavo::readConfig(tavo::kConfigFileName);
+    std::string configProblem;
+    game.config = tavo::readConfig(tavo::kConfigFileName, &configProblem);
+    if (!configProblem.empty())
+        std::cerr << "tavo-sim: " << configProblem << "; using the default configuration\n";
     if (!loadList(game.bars, options.bars, tavo::fixedText(game.config.barsListPath), "bars") ||
         !loadList(game.drinks, options.drinks, tavo::fixedText(game.config.drinksListPath),
                   "drinks"))

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <sys/stat.h>
 
 namespace tavo {
@@ -29,6 +30,18 @@ GameState patternedGame() {
         state.bars[b].drinkCount = b % 16;
     state.adminCount = 2;
     state.lottoTicketCount = 10;
+    // Values a game reaches: finite money and prices, a calendar date.
+    state.money = 1234.5;
+    state.day = 30;
+    state.weekDay = 7;
+    state.month = 12;
+    for (BarRecord& bar : state.bars) {
+        bar.clientsPerDay = 1'000'000;
+        bar.maxClients = 0;
+        bar.entryPrice = -2.25;
+        for (DrinkSlot& slot : bar.drinks)
+            slot.salePrice = 1e300;
+    }
     return state;
 }
 
@@ -66,10 +79,13 @@ TEST(SaveFile, RoundTripAfterManyGameDays) {
 }
 
 TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
     struct Case {
         const char* what;
         std::function<void(std::vector<unsigned char>&, GameState&)> damage;
         LoadStatus expected;
+        const char* says = ""; // the reason names the field
     };
     const Case cases[] = {
         {"empty file", [](auto& b, auto&) { b.clear(); }, LoadStatus::WrongSize},
@@ -89,6 +105,34 @@ TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
          LoadStatus::BadCounts},
         {"current bar 25", [](auto&, auto& s) { s.currentBar = 25; }, LoadStatus::BadCounts},
         {"current bar -1", [](auto&, auto& s) { s.currentBar = -1; }, LoadStatus::BadCounts},
+        // Values no game reaches: a day would overflow or never end, money
+        // would never be a number again.
+        {"a crowd", [](auto&, auto& s) { s.bars[1].clientsPerDay = 2147483647; },
+         LoadStatus::Damaged, "clientsPerDay of bar 1 is 2147483647, outside 0..1000000"},
+        {"negative clients", [](auto&, auto& s) { s.bars[3].clientsPerDay = -1; },
+         LoadStatus::Damaged, "clientsPerDay of bar 3"},
+        {"room for a crowd", [](auto&, auto& s) { s.bars[0].maxClients = 1'000'001; },
+         LoadStatus::Damaged, "maxClients of bar 0"},
+        {"negative room", [](auto&, auto& s) { s.bars[2].maxClients = -7; }, LoadStatus::Damaged,
+         "maxClients of bar 2"},
+        {"NaN money", [](auto&, auto& s) { s.money = kNaN; }, LoadStatus::Damaged,
+         "money is not a number"},
+        {"endless money", [](auto&, auto& s) { s.money = -kInf; }, LoadStatus::Damaged,
+         "money is infinite"},
+        {"NaN entry", [](auto&, auto& s) { s.bars[3].entryPrice = kNaN; }, LoadStatus::Damaged,
+         "entryPrice of bar 3"},
+        {"endless sale price",
+         [](auto&, auto& s) {
+             s.bars[2].drinks[1].inUse = 1;
+             s.bars[2].drinks[1].salePrice = kInf;
+         },
+         LoadStatus::Damaged, "salePrice of slot 1 of bar 2 is infinite"},
+        {"day 31", [](auto&, auto& s) { s.day = 31; }, LoadStatus::Damaged, "day is 31"},
+        {"day -1", [](auto&, auto& s) { s.day = -1; }, LoadStatus::Damaged, "day is -1"},
+        {"week day 8", [](auto&, auto& s) { s.weekDay = 8; }, LoadStatus::Damaged, "weekDay"},
+        {"week day -1", [](auto&, auto& s) { s.weekDay = -1; }, LoadStatus::Damaged, "weekDay"},
+        {"month 0", [](auto&, auto& s) { s.month = 0; }, LoadStatus::Damaged, "month is 0"},
+        {"month 13", [](auto&, auto& s) { s.month = 13; }, LoadStatus::Damaged, "month is 13"},
     };
     for (const Case& c : cases) {
         GameState damaged = patternedGame();
@@ -100,6 +144,7 @@ TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
         LoadResult result = loadGameFromBytes(bytes.data(), bytes.size(), live);
         EXPECT_EQ(result.status, c.expected) << c.what;
         EXPECT_FALSE(result.reason.empty()) << c.what;
+        EXPECT_NE(result.reason.find(c.says), std::string::npos) << c.what << ": " << result.reason;
         EXPECT_EQ(std::memcmp(&live, &before, sizeof live), 0) << c.what << ": live game changed";
     }
 }
@@ -117,6 +162,10 @@ TEST(SaveFile, AcceptsTheLimitsAndIgnoresSlotsOfBarsNotOwned) {
         loadGameFromBytes(reinterpret_cast<unsigned char*>(&state), sizeof state, loaded).ok());
     state.barCount = 2;
     state.bars[2].drinkCount = 999; // an entry not in use is never read
+    state.bars[2].clientsPerDay = -1;
+    state.bars[3].entryPrice = std::numeric_limits<double>::quiet_NaN();
+    state.bars[1].drinks[0].inUse = 0; // nor a slot not in use
+    state.bars[1].drinks[0].salePrice = std::numeric_limits<double>::infinity();
     EXPECT_TRUE(
         loadGameFromBytes(reinterpret_cast<unsigned char*>(&state), sizeof state, loaded).ok());
 }

@@ -98,24 +98,35 @@ TEST(DataText, DumpBuildsBackTheSameFile) {
     EXPECT_EQ(bytesOf(data::parseDrinks(data::formatDrinks(drinks))), bytesOf(drinks));
 }
 
-TEST(DataText, MistakesNameTheirLine) {
+TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
     const struct {
+        bool drinks;
         const char* text;
         const char* says;
     } cases[] = {
-        {"# comment\nBar | 1 | 2 | 3 | 4\n", "line 2: 6 fields expected, 5 found"},
-        {"Bar | 1 | x | 3 | 4 | 5\n", "line 1: 'x' is not a whole number"},
-        {" | 1 | 2 | 3 | 4 | 5\n", "line 1: the name '' must have 1 to 99 characters"},
+        {false, "# comment\nBar | 1 | 2 | 3 | 4\n", "line 2: 6 fields expected, 5 found"},
+        {false, "Bar | 1 | x | 3 | 4 | 5\n", "line 1: 'x' is not a whole number"},
+        {false, " | 1 | 2 | 3 | 4 | 5\n", "line 1: the name '' must have 1 to 99 characters"},
+        {false, "# nothing\n", "no bar is listed"},
+        {true, "Beer | 12.50 | 12 | 5 | beer\n",
+         "line 1: the retail price '12.50' must have 1 to 4 characters"},
+        {true, "Beer | 2.5 | 12 | 5 | beer\nAle | abc | 12 | 5 | beer\n",
+         "line 2: the retail price 'abc' is not a number"},
+        {true, "Beer | 2,,5 | 12 | 5 | beer\n", "line 1: the retail price '2,,5' is not a number"},
+        {true, "", "no drink is listed"},
+        {true, "# only a comment\n\n", "no drink is listed"},
     };
     for (const auto& c : cases) {
         try {
-            data::parseBars(c.text);
+            c.drinks ? (void)data::parseDrinks(c.text) : (void)data::parseBars(c.text);
             ADD_FAILURE() << "accepted: " << c.text;
         } catch (const data::TextError& error) {
             EXPECT_STREQ(error.what(), c.says);
         }
     }
-    EXPECT_THROW(data::parseDrinks("Beer | 12.50 | 12 | 5 | beer\n"), data::TextError); // 5 chars
+    // Either decimal separator reads.
+    EXPECT_EQ(data::parseDrinks("Beer | 2,5 | 12 | 5 | beer\nAle | 3.5 | 12 | 5 | beer\n").size(),
+              2u);
 }
 
 } // namespace

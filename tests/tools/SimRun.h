@@ -25,9 +25,10 @@ inline std::string slurp(const std::string& path) {
     return text.str();
 }
 
-// `args` may end with a shell redirection of the standard input.
+// `args` may end with a shell redirection of the standard input. A run that
+// hangs is ended after two minutes (status 124).
 inline SimRun sim(const TempDir& dir, const std::string& args) {
-    std::string command = "cd " + dir.path() + " && " TAVO_SIM_PATH " " + args + " >" +
+    std::string command = "cd " + dir.path() + " && timeout 120 " TAVO_SIM_PATH " " + args + " >" +
                           dir.file("out.txt") + " 2>" + dir.file("err.txt");
     int raw = std::system(command.c_str());
     SimRun run;

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tavo {
 namespace {
 
@@ -56,7 +59,7 @@ TEST(TavoSim, UsageErrorsExitWith2) {
     EXPECT_NE(help.out.find("--load IN.sav --days N"), std::string::npos);
 }
 
-TEST(TavoSim, RefusedOrMissingFilesExitWith1) {
+TEST(TavoSim, RefusedOrMissingFilesSayWhyAndExitWith1) {
     TempDir dir;
     GameState old = yearEndGame();
     old.version = 4;
@@ -65,15 +68,44 @@ TEST(TavoSim, RefusedOrMissingFilesExitWith1) {
     crowded.adminCount = 5;
     ASSERT_TRUE(saveGame(dir.file("crowded.sav"), crowded));
     ASSERT_TRUE(saveGame(dir.file("ok.sav"), yearEndGame()));
-    const char* cases[] = {"--load missing.sav --days 1", "--load old.sav --days 1",
-                           "--load crowded.sav --days 1",
-                           "--load ok.sav --days 1 --drinks missing.drk",
-                           "--load ok.sav --days 1 --save nofolder/out.sav"};
-    for (const char* args : cases) {
-        SimRun run = sim(dir, args);
-        EXPECT_EQ(run.status, 1) << args;
-        EXPECT_FALSE(run.err.empty()) << args;
+    test::writeBytes(dir.file("double.sav"), std::vector<unsigned char>(2 * 12936, 0));
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0644), 0);
+    const struct {
+        const char* args;
+        const char* says;
+    } cases[] = {
+        {"--load missing.sav --days 1", "cannot open missing.sav: No such file or directory"},
+        {"--load old.sav --days 1", "version 4 instead of 5"},
+        {"--load crowded.sav --days 1", "adminCount is 5"},
+        {"--load double.sav --days 1", "holds 25872 bytes instead of 12936"},
+        {"--load fifo --days 1", "fifo is not a regular file"},
+        {"--load ok.sav --days 1 --drinks missing.drk", "missing.drk"},
+        {"--load ok.sav --days 1 --bars fifo", "fifo is not a regular file"},
+        {"--load ok.sav --script fifo", "fifo is not a regular file"},
+        {"--load ok.sav --script .", ". is a folder"},
+        {"--load ok.sav --days 1 --save nofolder/out.sav", "cannot write nofolder/out.sav"},
+    };
+    for (const auto& c : cases) {
+        SimRun run = sim(dir, c.args);
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
     }
+    // A FIFO as config.kpl, or named in it as a list, is reported and passed by.
+    ConfigRecord config = defaultConfig();
+    setFixedText(config.drinksListPath, "fifo");
+    ASSERT_TRUE(writeConfig(dir.file("config.kpl"), config));
+    SimRun list = sim(dir, "--load ok.sav --days 1");
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.err.find("drinks list 'fifo': fifo is not a regular file; running without it"),
+              std::string::npos)
+        << list.err;
+    ASSERT_EQ(::unlink(dir.file("config.kpl").c_str()), 0);
+    ASSERT_EQ(::mkfifo(dir.file("config.kpl").c_str(), 0644), 0);
+    SimRun fifoConfig = sim(dir, "--load ok.sav --days 1");
+    EXPECT_EQ(fifoConfig.status, 0);
+    EXPECT_NE(fifoConfig.err.find("config.kpl is not a regular file; using the default"),
+              std::string::npos)
+        << fifoConfig.err;
 }
 
 TEST(TavoSim, ZeroDaysSavesTheSameBytes) {

@@ -1,0 +1,218 @@
+// Files a player or a damaged disk may hand the game: FIFOs, huge sparse
+// files, saves over protected files and links, saves killed part-way.
+
+#include "bars/BarList.h"
+#include "bars/DrinkList.h"
+#include "core/ConfigRecord.h"
+#include "core/FixedText.h"
+#include "core/SaveFile.h"
+#include "support/States.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tavo {
+namespace {
+
+using test::TempDir;
+
+// Ends the test program (a failure, not a hang) if a loader waits on a FIFO.
+class Watchdog {
+public:
+    Watchdog() { ::alarm(20); }
+    ~Watchdog() { ::alarm(0); }
+};
+
+void makeSparse(const std::string& path, off_t size) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, size), 0);
+    ::close(fd);
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+// Every name in the folder that is not one of `kept` is a hidden temporary.
+void expectOnlyHiddenTemporaries(const std::string& folder, const std::vector<std::string>& kept) {
+    for (const std::string& name : test::listFolder(folder)) {
+        if (std::find(kept.begin(), kept.end(), name) != kept.end()) continue;
+        EXPECT_TRUE(name[0] == '.' && name.size() > 4 && name.ends_with(".tmp"))
+            << name << " may be taken for a save";
+    }
+}
+
+// Loads a list that held one entry; a failed load must leave it empty.
+template <typename List, typename Entry>
+auto loadsList(Entry entry) {
+    return [entry](const std::string& path) {
+        List list;
+        list.append(entry);
+        std::string problem;
+        const bool ok = list.loadFromFile(path, &problem);
+        EXPECT_EQ(list.isEmpty(), !ok) << "a failed load leaves records";
+        return std::pair{ok, problem};
+    };
+}
+
+TEST(HostileFiles, EveryLoaderRefusesFifosAndHugeFilesAtOnce) {
+    // Each loader on a path: whether it accepted the file, and its reason.
+    struct Loader {
+        const char* what;
+        std::function<std::pair<bool, std::string>(const std::string&)> load;
+    };
+    const Loader loaders[] = {
+        {"save",
+         [](const std::string& path) {
+             GameState live = test::startedGame(777);
+             const GameState before = live;
+             LoadResult result = loadGame(path, live);
+             EXPECT_EQ(std::memcmp(&live, &before, sizeof live), 0) << "live game changed";
+             return std::pair{result.ok(), result.reason};
+         }},
+        {"bars list", loadsList<TBarList>(BarListEntry{})},
+        {"drinks list", loadsList<TDrinkList>(test::makeDrink("Lager", "2.50"))},
+        {"config.kpl",
+         [](const std::string& path) {
+             std::string problem;
+             ConfigRecord config = readConfig(path, &problem);
+             if (!problem.empty()) // refused: the defaults
+                 EXPECT_EQ(fixedText(config.barsListPath), "def.bar");
+             return std::pair{problem.empty(), problem};
+         }},
+    };
+    struct File {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        bool saveLoads, listLoads, configLoads;
+        const char* says; // part of the reason, when refused
+    };
+    const File files[] = {
+        {"FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, false,
+         false, false, "is not a regular file"},
+        {"folder", [](const std::string& p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); }, false,
+         false, false, "is a folder"},
+        {"1 GB sparse file", [](const std::string& p) { makeSparse(p, off_t{1} << 30); }, false,
+         false, true, ""},
+        {"25,872-byte file", [](const std::string& p) { makeSparse(p, 2 * 12936); }, false, true,
+         true, ""},
+    };
+    Watchdog watchdog;
+    for (const File& file : files) {
+        for (const Loader& loader : loaders) {
+            SCOPED_TRACE(std::string(loader.what) + " given a " + file.what);
+            TempDir dir;
+            const std::string path = dir.file("hostile");
+            file.make(path);
+            const auto [ok, reason] = loader.load(path);
+            const std::string name = loader.what;
+            const bool expected = name == "save"         ? file.saveLoads
+                                  : name == "config.kpl" ? file.configLoads
+                                                         : file.listLoads;
+            EXPECT_EQ(ok, expected);
+            if (!ok) EXPECT_NE(reason.find(file.says), std::string::npos) << reason;
+        }
+    }
+    // The size refused is the file's own, not what was read of it.
+    TempDir dir;
+    makeSparse(dir.file("big.sav"), off_t{1} << 30);
+    GameState live{};
+    EXPECT_EQ(loadGame(dir.file("big.sav"), live).reason,
+              "the file holds 1073741824 bytes instead of 12936");
+    makeSparse(dir.file("big.drk"), off_t{1} << 30);
+    std::string problem;
+    EXPECT_FALSE(TDrinkList().loadFromFile(dir.file("big.drk"), &problem));
+    EXPECT_NE(problem.find("more than 100000 records"), std::string::npos) << problem;
+}
+
+TEST(HostileFiles, SaveKeepsPermissionsAndWritesThroughLinks) {
+    const GameState state = test::startedGame(4321);
+    const auto saved = [&](const std::string& path) {
+        GameState loaded{};
+        return loadGame(path, loaded).ok() && loaded.money == 4321;
+    };
+    TempDir dir;
+    // A private save stays private; a new one gets the user's usual bits.
+    test::writeBytes(dir.file("private.sav"), {1});
+    ASSERT_EQ(::chmod(dir.file("private.sav").c_str(), 0600), 0);
+    ASSERT_TRUE(saveGame(dir.file("private.sav"), state));
+    EXPECT_EQ(modeOf(dir.file("private.sav")), 0600u);
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(saveGame(dir.file("new.sav"), state));
+    EXPECT_EQ(::umask(mask), 022u) << "the save changed the umask";
+    EXPECT_EQ(modeOf(dir.file("new.sav")), 0644u);
+
+    // A link to a save in another folder: the file it names gets the game,
+    // the link stays a link. Also through a relative link and a chain.
+    ASSERT_EQ(::mkdir(dir.file("games").c_str(), 0755), 0);
+    test::writeBytes(dir.file("games/real.sav"), {1});
+    ASSERT_EQ(::symlink("games/real.sav", dir.file("link.sav").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.file("link.sav").c_str(), dir.file("chain.sav").c_str()), 0);
+    for (const char* name : {"link.sav", "chain.sav"}) {
+        ::unlink(dir.file("games/real.sav").c_str());
+        test::writeBytes(dir.file("games/real.sav"), {1});
+        ASSERT_TRUE(saveGame(dir.file(name), state)) << name;
+        struct stat info {};
+        ASSERT_EQ(::lstat(dir.file(name).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << name << " replaced by a file";
+        EXPECT_TRUE(saved(dir.file("games/real.sav"))) << name;
+    }
+    // A link to a save not yet made makes it; a loop of links is refused.
+    ASSERT_EQ(::symlink("games/later.sav", dir.file("later.sav").c_str()), 0);
+    ASSERT_TRUE(saveGame(dir.file("later.sav"), state));
+    EXPECT_TRUE(saved(dir.file("games/later.sav")));
+    ASSERT_EQ(::symlink("loop.sav", dir.file("loop.sav").c_str()), 0);
+    EXPECT_FALSE(saveGame(dir.file("loop.sav"), state));
+    expectOnlyHiddenTemporaries(dir.path(), {"private.sav", "new.sav", "games", "link.sav",
+                                             "chain.sav", "later.sav", "loop.sav"});
+    EXPECT_EQ(test::listFolder(dir.path()).size(), 7u) << "a temporary file was left";
+}
+
+TEST(HostileFiles, KilledSaveLeavesAWholeGameAndNoMistakableLeftover) {
+    TempDir dir;
+    const std::string path = dir.file("game.sav");
+    GameState oldGame = test::startedGame(1000);
+    ASSERT_TRUE(saveGame(path, oldGame));
+    // Saves killed at different moments of their loop of writes.
+    for (int kill = 0; kill < 20; ++kill) {
+        const int delayMs = 1 + kill % 7 * 3;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            GameState newGame = test::startedGame(2000);
+            for (;;)
+                saveGame(path, newGame);
+        }
+        ::usleep(static_cast<useconds_t>(delayMs) * 1000);
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        GameState loaded{};
+        ASSERT_TRUE(loadGame(path, loaded).ok()) << "killed after " << delayMs << " ms";
+        EXPECT_TRUE(loaded.money == 1000 || loaded.money == 2000);
+        expectOnlyHiddenTemporaries(dir.path(), {"game.sav"});
+    }
+    // The next save of the same file sweeps what the killed ones left, and
+    // only that.
+    test::writeBytes(dir.file(".game.sav.AbC123.tmp"), {1});
+    test::writeBytes(dir.file(".other.sav.AbC123.tmp"), {1});
+    ASSERT_TRUE(saveGame(path, oldGame));
+    auto left = test::listFolder(dir.path());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".other.sav.AbC123.tmp", "game.sav"}));
+}
+
+} // namespace
+} // namespace tavo
