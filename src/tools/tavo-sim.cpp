@@ -39,8 +39,11 @@ window, with the same rules, refusals, questions and words as the windows.
 
 Options:
   --load IN.sav   the saved game to start from (required); refused like the
-                  game refuses it: not 12936 bytes, version not 5, or a count
-                  or index outside its table
+                  game refuses it: not a regular file, not 12936 bytes,
+                  version not 5, a count or index outside its table, or a
+                  value no game reaches (money or a price that is not a
+                  finite number, a date off the calendar, a bar counting
+                  more than 1000000 clients)
   --days N        how many game days to run, N >= 0; 0 loads and saves
                   unchanged
   --script FILE   the action script to play ('-' for standard input);
@@ -128,6 +131,10 @@ as "? " and its text, a line break inside a text written as \n. A conversion
 error ends the handler that raised it and the command goes on. Diagnostics go
 to standard error; a day stopped by a number that does not convert is
 reported there and the next day runs.
+
+Every file read must be a regular file (a FIFO or a device is refused, never
+waited on); a save goes through to the file a symbolic link names and keeps
+the permissions of the file it replaces.
 
 Exit status: 0 on success; 1 when a file cannot be read or is refused, or the
 result cannot be written (a list file given with --bars or --drinks must load;
