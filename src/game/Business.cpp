@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -14,6 +15,16 @@ namespace {
 constexpr double kDayFactor[8] = {0, 0.3, 0.2, 0.4, 0.7, 1, 1, 0.8};
 constexpr int kDrinksWanted[5] = {0, 1, 3, 4, 0};
 constexpr int kComplaintLimit = 450;
+
+// What a client pays added to the money, kept among the finite numbers: a
+// price far from zero (a door price of -1e308 may be typed) would otherwise
+// make the money infinite, which no save holds. Within the range the sum is
+// the plain sum.
+double addMoney(double money, double amount) {
+    const double sum = money + amount;
+    if (std::isfinite(sum)) return sum;
+    return std::copysign(std::numeric_limits<double>::max(), amount);
+}
 
 int doorComplaints(double entryPrice) {
     if (!(entryPrice > 2.0)) return 0;
@@ -29,7 +40,7 @@ void serveClientsPlain(BarDay& day, BarRecord& bar, int slots, std::int32_t clie
     for (int k = 0; k < slots; ++k)
         sale[k] = preparePayment(bar.drinks[k].salePrice);
     for (std::int32_t client = 0; client < clients; ++client) {
-        day.money += bar.entryPrice;
+        day.money = addMoney(day.money, bar.entryPrice);
         day.complaints += doorPoints;
         day.profit = pay(day.profit, door);
         const int wanted = kDrinksWanted[random.below(5)];
@@ -40,7 +51,7 @@ void serveClientsPlain(BarDay& day, BarRecord& bar, int slots, std::int32_t clie
                 ++day.complaints; // the bar no longer sells what he asked for
             } else if (slot.stock > 0) {
                 --slot.stock;
-                day.money += slot.salePrice;
+                day.money = addMoney(day.money, slot.salePrice);
                 if (slot.fairPrice)
                     ++day.satisfied;
                 else

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -111,7 +113,11 @@ TEST(Business, DoorMoneyComplaintsAndVisitors) {
         double entryPrice;
         int complaintsPerClient;
     };
-    const Case cases[] = {{0, 0}, {2.0, 0}, {2.01, 1}, {5.0, 1}, {5.01, 2}, {9.99, 2}, {-1, 0}};
+    // Door prices that no money can hold (-1e308 may be typed) leave the
+    // money at the largest finite amount, never infinite.
+    const Case cases[] = {{0, 0},    {2.0, 0}, {2.01, 1},   {5.0, 1},  {5.01, 2},
+                          {9.99, 2}, {-1, 0},  {-1e308, 0}, {1e308, 2}};
+    constexpr double kMost = std::numeric_limits<double>::max();
     for (const Case& c : cases) {
         GameState state = startedGame(1000);
         state.weekDay = 5;
@@ -119,7 +125,9 @@ TEST(Business, DoorMoneyComplaintsAndVisitors) {
         bar.visitorsThisMonth = 7;
         Random random;
         runDailyBusiness(state, random);
-        EXPECT_DOUBLE_EQ(state.money, 1000 + 20 * c.entryPrice) << c.entryPrice;
+        EXPECT_DOUBLE_EQ(state.money, std::clamp(1000 + 20 * c.entryPrice, -kMost, kMost))
+            << c.entryPrice;
+        EXPECT_TRUE(std::isfinite(state.money)) << c.entryPrice; // DOUBLE_EQ takes inf for max
         EXPECT_EQ(bar.complaintCount, 20 * c.complaintsPerClient) << c.entryPrice;
         EXPECT_EQ(bar.visitorsThisMonth, 27);
         // Without slots only the drinks-wanted draw is made for each client.
