@@ -26,6 +26,8 @@ public:
     std::size_t total = 0;
 };
 
+constexpr std::int32_t kPatchedClients = 10000;
+
 // Brings a value into low..high by wrapping, as a damaged field may hold
 // anything.
 template <typename Int>
@@ -56,7 +58,10 @@ GameState loadable(const unsigned char* bytes, std::size_t size) {
     for (int b = 0; b < state.barCount; ++b) {
         BarRecord& bar = state.bars[b];
         bar.drinkCount = wrap(bar.drinkCount, 0, kMaxDrinkSlots);
-        bar.clientsPerDay = wrap(bar.clientsPerDay, 0, kMostClientsPerDay);
+        // Crowds up to the loader's limit come through saves that load; a
+        // patched record, whose bars are mostly open, keeps to smaller ones
+        // so that its first day stays quick.
+        bar.clientsPerDay = wrap(bar.clientsPerDay, 0, kPatchedClients);
         bar.maxClients = wrap(bar.maxClients, 0, kMostClientsPerDay);
         bar.entryPrice = finite(bar.entryPrice);
         for (DrinkSlot& slot : bar.drinks)

@@ -10,6 +10,7 @@
 #include "game/Days.h"
 #include "game/ScriptPlayer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -50,30 +51,47 @@ std::string brokenRule(const GameState& state, const GameState& monthBefore) {
     return {};
 }
 
-// One month of a random player: a few actions, as tavo-sim scripts them.
+// One month of a random player: a few actions, as tavo-sim scripts them,
+// mostly those of a player who wants to stay in business (drinks at most 6 $
+// above their cost, low door prices), now and then a careless one.
 std::string randomActions(std::mt19937& random, const Game& game) {
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const auto price = [&](int most) { return std::to_string(pick(most * 100) / 100.0); };
+    const auto cents = [&](int low, int high) {
+        return std::to_string((low * 100 + pick((high - low) * 100 + 1)) / 100.0);
+    };
+    const bool careless = pick(10) == 0;
     const int owned = std::max(game.state.barCount, 1);
     std::string script;
     for (int action = pick(4); action > 0; --action) {
         const std::string bar = std::to_string(pick(owned));
+        const int drink = pick(std::max(game.drinks.count(), 1));
+        const DrinkListEntry* entry = game.drinks.at(drink);
+        const int cost = entry ? static_cast<int>(retailPriceOf(*entry, game.numberFormat)) : 2;
         switch (pick(6)) {
-        case 0:
-            script += "buy-bar " + std::to_string(pick(std::max(game.bars.count(), 1))) + " Soak " +
-                      std::to_string(1 + pick(4)) + " " + "atdmr"[pick(5)] + " " + price(6) + "\n";
+        case 0: {
+            // A class the bar allows (its list mask), unless careless.
+            static constexpr int kClasses[8][3] = {{1, 1, 1}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3},
+                                                   {4, 4, 4}, {1, 2, 3}, {1, 2, 2}, {3, 4, 4}};
+            const int line = pick(std::max(game.bars.count(), 1));
+            const BarListEntry* listed = game.bars.at(line);
+            const int mask = listed ? std::clamp(listed->classMask, 0, 7) : 0;
+            const int barClass = careless ? 1 + pick(4) : kClasses[mask][pick(3)];
+            script += "buy-bar " + std::to_string(line) + " Soak " + std::to_string(barClass) +
+                      " " + "atdmr"[pick(5)] + " " + cents(0, careless ? 9 : 2) + "\n";
             break;
+        }
         case 1:
         case 2:
-            script += "order " + bar + " " +
-                      std::to_string(pick(std::max(game.drinks.count(), 1))) + " " +
-                      std::to_string(10 + pick(400)) + " " + price(9) + "\n";
+            script += "order " + bar + " " + std::to_string(drink) + " " +
+                      std::to_string(10 + pick(300)) + " " +
+                      cents(cost, cost + (careless ? 12 : 6)) + "\n";
             break;
         case 3:
             script += "toggle " + bar + "\n";
             break;
         case 4:
-            script += "entry-price " + bar + " " + price(6) + "\n";
+            script +=
+                "entry-price " + bar + " " + cents(careless ? -5 : 0, careless ? 9 : 2) + "\n";
             break;
         default:
             script += "promote " + bar + " " +
@@ -88,6 +106,7 @@ std::string randomActions(std::mt19937& random, const Game& game) {
 
 // Plays `years` on the game; false at the first broken rule.
 bool soak(const std::string& name, Game game, int years, std::mt19937* player) {
+    static const bool verbose = std::getenv("TAVO_SOAK_VERBOSE") != nullptr;
     const auto start = std::chrono::steady_clock::now();
     NoMessages messages;
     const FixedTimeSource clock(315532800);
@@ -96,11 +115,17 @@ bool soak(const std::string& name, Game game, int years, std::mt19937* player) {
     const auto note = [](const std::string&) {};
     for (int month = 0; month < years * 12; ++month) {
         if (player) {
-            std::istringstream script(randomActions(*player, game));
-            try {
-                actions.play(readScript(script));
-            } catch (const ScriptError&) {
-                // A click the window does not offer this month.
+            const std::string text = randomActions(*player, game);
+            if (verbose)
+                std::printf("%d/%d money %.2f\n%s", game.state.month, game.state.year,
+                            game.state.money, text.c_str());
+            std::istringstream script(text);
+            for (const ScriptCommand& command : readScript(script)) {
+                try {
+                    actions.play({command});
+                } catch (const ScriptError&) {
+                    // A click the window does not offer at this moment.
+                }
             }
             said.str({});
         }
