@@ -53,18 +53,27 @@ TEST(Investments, FivePlanRunsItsYearsThenRests) {
     EXPECT_TRUE(account.investActive);
 }
 
+// The game day runs every bank's year rules: the gain and the insurance
+// premium come once, on the first day of the new year.
 TEST(Investments, MadeOnTheLastDayOfAYearIsCreditedTheNextDay) {
     Game game;
-    game.state = test::startedGame();
+    game.state = test::startedGame(10000);
     game.state.day = 30;
     game.state.month = 12;
     game.state.bankAccounts[kInvestBank] = investment(10000, 0.10f, 5, 1980);
+    BankAccount& german = game.state.bankAccounts[kGermanBank];
+    german = investment(10000, 0.35f, 25, 1980);
+    german.insured = german.fireInsured = 1;
+    german.fireInsCost = 1000;
+    german.fireInsYear = 1980;
     VectorSink messages;
-    runGameDay(game, messages);
-    EXPECT_EQ(game.state.year, 1981);
-    EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
-    runGameDay(game, messages);
-    EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
+    for (int day = 0; day < 2; ++day) {
+        runGameDay(game, messages);
+        EXPECT_EQ(game.state.year, 1981);
+        EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
+        EXPECT_EQ(german.investValue, 13499);
+        EXPECT_DOUBLE_EQ(game.state.money, 9000);
+    }
 }
 
 TEST(Investments, AdministratorCollectsOnlyFinishedInvestments) {

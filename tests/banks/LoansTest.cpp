@@ -18,40 +18,31 @@ BankAccount& openLoan(GameState& state, int bank, std::int32_t amount, std::int3
     return account;
 }
 
-TEST(Loans, LoanYearInterestIsSimpleOnTheAmount) {
+// Interest is simple on the amount, charged once 365 days have been counted.
+TEST(Loans, LoanYearInterest) {
     struct Case {
         std::int32_t amount, left;
         float rate;
-        std::int32_t expectedLeft;
+        std::int32_t days, expectedLeft;
     };
     const Case cases[] = {
-        {10000, 10000, 0.30f, 13000}, // China Cash: 0.30f is a hair above 0.3
-        {15000, 15000, 0.25f, 18750}, // Invest Bank
-        {10000, 4000, 0.30f, 7000},   // on the amount, not on what is left
-        {-1000, 500, 0.25f, 250},     // a refund of interest made the amount negative
+        {10000, 10000, 0.30f, 365, 13000}, // China Cash: 0.30f is a hair above 0.3
+        {15000, 15000, 0.25f, 365, 18750}, // Invest Bank
+        {10000, 4000, 0.30f, 365, 7000},   // on the amount, not on what is left
+        {-1000, 500, 0.25f, 365, 250},     // a refund of interest made the amount negative
+        {15000, 15000, 0.25f, 364, 15000}, // not a year yet
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame();
         BankAccount& account = openLoan(state, kChinaCash, c.amount, c.left, c.rate);
-        account.loanDayCount = 365;
+        account.loanDayCount = c.days;
         account.loanYearsDone = 2;
         chargeLoanYearInterest(account);
+        const bool charged = c.days == 365;
         EXPECT_EQ(account.loanLeft, c.expectedLeft) << c.amount;
-        EXPECT_EQ(account.loanDayCount, 0);
-        EXPECT_EQ(account.loanYearsDone, 3);
+        EXPECT_EQ(account.loanDayCount, charged ? 0 : c.days);
+        EXPECT_EQ(account.loanYearsDone, charged ? 3 : 2);
     }
-}
-
-TEST(Loans, InterestWaitsFor365CountedDays) {
-    GameState state = test::startedGame();
-    BankAccount& account = openLoan(state, kInvestBank, 15000, 15000, 0.25f);
-    account.loanDayCount = 364;
-    chargeLoanYearInterest(account);
-    EXPECT_EQ(account.loanLeft, 15000);
-    countLoanDays(state);
-    chargeLoanYearInterest(account);
-    EXPECT_EQ(account.loanLeft, 18750);
-    EXPECT_EQ(account.loanDayCount, 0);
 }
 
 TEST(Loans, MonthlyInstalment) {

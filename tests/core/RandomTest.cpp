@@ -24,14 +24,5 @@ TEST(Random, ReseedFromSecondsAndDrawBelow) {
     EXPECT_EQ(random.next(), 18625);
 }
 
-TEST(Random, DrawsStayInRange) {
-    Random random;
-    for (int i = 0; i < 100000; ++i) {
-        int value = random.next();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, 32767);
-    }
-}
-
 } // namespace
 } // namespace tavo

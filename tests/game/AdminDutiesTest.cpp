@@ -152,12 +152,6 @@ TEST(AdminDuties, NoTicketAtOrBelowTheReserveOrWithTenHeld) {
     }
 }
 
-} // namespace
-} // namespace tavo
-
-namespace tavo {
-namespace {
-
 // The largest affordable quantity of q, q-50, ... as trying each in turn
 // finds it, for quantities far beyond any sensible order too.
 TEST(AdminDuties, RestockQuantityAsTheStepsWouldFindIt) {

@@ -2,12 +2,9 @@
 
 #include "banks/BankIds.h"
 #include "game/Game.h"
-#include "core/NewGame.h"
 #include "support/States.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace tavo {
 namespace {
@@ -59,32 +56,6 @@ TEST(GameDay, MonthNames) {
     EXPECT_STREQ(monthName(12), "December");
     EXPECT_EQ(monthName(0), nullptr);
     EXPECT_EQ(monthName(13), nullptr);
-}
-
-TEST(GameDay, NewGameStartsOnTheFirstOfJanuary1980) {
-    Game game;
-    beginNewGame(game.state, game.random, 123456);
-    EXPECT_EQ(game.random.seed(), 123456u);
-    EXPECT_EQ(game.state.version, 5);
-    EXPECT_EQ(game.state.barCapacity, 25);
-    VectorSink messages;
-    runGameDay(game, messages);
-    EXPECT_EQ(game.state.day, 1);
-    EXPECT_EQ(game.state.weekDay, 1);
-    EXPECT_EQ(game.state.month, 1);
-    EXPECT_EQ(game.state.year, 1980);
-}
-
-TEST(GameDay, ThreeHundredSixtyDaysMakeAYear) {
-    Game game;
-    game.state = test::startedGame();
-    VectorSink messages;
-    for (int i = 0; i < 360; ++i)
-        runGameDay(game, messages);
-    EXPECT_EQ(game.state.day, 1);
-    EXPECT_EQ(game.state.month, 1);
-    EXPECT_EQ(game.state.year, 1981);
-    EXPECT_EQ(std::count(messages.messages.begin(), messages.messages.end(), "Happy new year!"), 1);
 }
 
 // On a day that ends a week and a month, the bailiff (a week duty) comes
@@ -145,28 +116,6 @@ TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
     EXPECT_EQ(stocked.drinks[0].stock, 110);
     EXPECT_DOUBLE_EQ(game.state.money, 100000 - 250 + 69 * 5);
     EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 1);
-}
-
-TEST(GameDay, BankYearRulesRunForEveryAccountEachDay) {
-    GameState state = test::startedGame(10000);
-    state.year = 1984;
-    BankAccount& german = state.bankAccounts[kGermanBank];
-    german.insured = 1;
-    german.fireInsured = 1;
-    german.fireInsCost = 1000;
-    german.fireInsYear = 1983;
-    german.investActive = 1;
-    german.investAmount = 10000;
-    german.investValue = 10000;
-    german.investRate = 0.35f;
-    german.investYearsLeft = 25;
-    german.investYear = 1983;
-    runBankYearRules(state);
-    EXPECT_DOUBLE_EQ(state.money, 9000);
-    EXPECT_EQ(german.investValue, 13499);
-    runBankYearRules(state); // the same year: nothing more
-    EXPECT_DOUBLE_EQ(state.money, 9000);
-    EXPECT_EQ(german.investValue, 13499);
 }
 
 } // namespace

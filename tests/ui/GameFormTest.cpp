@@ -68,14 +68,15 @@ private slots:
                 form.YearLabel->isHidden());
         form.Fast1Click();
         QVERIFY(form.MainTimer->running());
+        program.game.state.money = 12345.5; // in the general format, the system's decimal point
         form.CashTimerTimer();
         QVERIFY(form.PauseLabel->isHidden());
         QVERIFY(!form.DayLabel->isHidden());
+        QCOMPARE(form.MoneyLabel->text(), "12345" + QLocale::system().decimalPoint() + "5");
     }
 
     void dayShowsTheDate() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         program.game.state.day = 30;
         program.game.state.month = 12;
         program.gameForm.MainTimerTimer();
@@ -87,63 +88,38 @@ private slots:
         QVERIFY(program.gameForm.ClientsBox->text().toInt() > 0);
     }
 
-    void moneyInTheGeneralFormat_data() {
-        QTest::addColumn<double>("money");
-        QTest::addColumn<QString>("shown");
-        const QString point = QLocale::system().decimalPoint();
-        QTest::newRow("whole") << 90000.0 << "90000";
-        QTest::newRow("fraction") << 12345.5 << "12345" + point + "5";
-        QTest::newRow("debt") << -250.0 << "-250";
-    }
-
-    void moneyInTheGeneralFormat() {
-        QFETCH(double, money);
-        QFETCH(QString, shown);
-        Program program;
-        program.game.state.money = money;
-        program.gameForm.CashTimerTimer();
-        QCOMPARE(program.gameForm.MoneyLabel->text(), shown);
-    }
-
-    // Six slots: slots 0-3 for five refreshes, then 4-5 for four, then 0-3.
+    // Six slots: slots 0-3 for five refreshes, then 4-5 for four, then 0-3;
+    // four slots stay on the first page.
     void stockPanelPages() {
-        Program program;
-        program.game.state = test::sampleGame();
-        program.game.state.barCount = 1; // the first bar has six slots
-        TGameForm& form = program.gameForm;
-        form.PauseBarButClick(); // stay on the bar
-        QCOMPARE(form.PauseBarBut->text(), QString("<>"));
-        form.BeerStockTimer(); // the run's first refresh turns the page at once
-        QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
-        QStringList firstNames;
-        for (int refresh = 0; refresh < 14; ++refresh) {
-            form.BeerStockTimer();
-            firstNames << form.DrinkName[0]->text() + "/" + form.DrinkName[2]->text() + "/" +
-                              form.DrinkStock[3]->text();
-        }
-        const QString page1 = "Blonde Ale/Red Lager/131";
-        const QString page2 = "Vodka Shot/-/0";
-        QCOMPARE(firstNames, QStringList({page2, page2, page2, page2, page1, page1, page1, page1,
-                                          page1, page2, page2, page2, page2, page1}));
-    }
-
-    void stockPanelWithFewSlotsStaysOnTheFirstPage() {
-        Program program;
-        program.game.state = test::sampleGame();
-        program.game.state.barCount = 1;
-        program.game.state.bars[0].drinkCount = 4;
-        TGameForm& form = program.gameForm;
-        form.PauseBarButClick();
-        for (int refresh = 0; refresh < 12; ++refresh) {
-            form.BeerStockTimer();
+        const QString page1 = "Blonde Ale/Red Lager/131", page2 = "Vodka Shot/-/0";
+        const struct {
+            int slotCount;
+            QStringList pages;
+        } cases[] = {{6,
+                      {page2, page2, page2, page2, page1, page1, page1, page1, page1, page2, page2,
+                       page2, page2, page1}},
+                     {4, QStringList(14, page1)}};
+        for (const auto& c : cases) {
+            Program program(test::sampleGame());
+            program.game.state.barCount = 1;
+            program.game.state.bars[0].drinkCount = c.slotCount;
+            TGameForm& form = program.gameForm;
+            form.PauseBarButClick(); // stay on the bar
+            QCOMPARE(form.PauseBarBut->text(), QString("<>"));
+            form.BeerStockTimer(); // the run's first refresh turns the page at once
             QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
-            QCOMPARE(form.DrinkName[3]->text(), QString("Tequila"));
+            QStringList pages;
+            for (int refresh = 0; refresh < 14; ++refresh) {
+                form.BeerStockTimer();
+                pages << form.DrinkName[0]->text() + "/" + form.DrinkName[2]->text() + "/" +
+                             form.DrinkStock[3]->text();
+            }
+            QCOMPARE(pages, c.pages);
         }
     }
 
     void barStepAndNextBar() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         for (int refresh = 0; refresh < 7; ++refresh)
             form.BeerStockTimer();
@@ -159,12 +135,7 @@ private slots:
             form.BeerStockTimer();
         QCOMPARE(form.shownBar, 0);
         QCOMPARE(form.BarNameLabel->text(), QString("The Rusty Anchor"));
-    }
-
-    void stockPanelSurvivesAGameWithFewerBars() {
-        Program program;
-        program.game.state = test::sampleGame();
-        TGameForm& form = program.gameForm;
+        // A game with fewer bars loaded under the panel.
         form.shownBar = 2;
         program.game.state.barCount = 0;
         program.game.state.bars[0].drinkCount = 99; // not in use, never read
@@ -225,8 +196,7 @@ private slots:
     }
 
     void returnToTheMainMenu() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         form.startClock();
         form.show();
@@ -249,8 +219,7 @@ private slots:
     }
 
     void saveAndLoadInTheGameWindow() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         form.Fast1Click();
         program.dialogs.files = {std::nullopt}; // cancelled
@@ -283,8 +252,7 @@ private slots:
     }
 
     void refusedSaveInTheGameWindowAsksToQuit() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         GameState old = test::sampleGame();
         old.version = 4;
         QVERIFY(saveGame(program.folder.path("old.sav").toStdString(), old));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <stdexcept>
 #include <vector>
 
 namespace tavo::ui::test {
@@ -43,8 +44,10 @@ void writeList(const QString& path, const std::vector<Entry>& entries) {
 
 } // namespace
 
-GameFolder::GameFolder(Lists lists) : previous_(QDir::currentPath()) {
+GameFolder::GameFolder(Lists lists, const ConfigRecord* config) : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
+    if (config != nullptr && !writeConfig("config.kpl", *config))
+        throw std::runtime_error("cannot write config.kpl");
     if (lists == ShippedLists) {
         for (const char* name : {"def.bar", "drinks.drk", "drinksUS.drk"})
             QFile::copy(QStringLiteral(TAVO_DATA_DIR "/") + QLatin1String(name),
@@ -65,8 +68,8 @@ GameFolder::~GameFolder() {
     QDir::setCurrent(previous_);
 }
 
-Program::Program(GameFolder::Lists lists)
-    : folder(lists), game(forms.mainForm->game()), gameForm(*forms.gameForm) {}
+Program::Program(GameFolder::Lists lists, const ConfigRecord* config)
+    : folder(lists, config), game(forms.mainForm->game()), gameForm(*forms.gameForm) {}
 
 GameState sampleGame() {
     GameState state{};

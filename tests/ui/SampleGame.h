@@ -4,9 +4,10 @@
 
 #include "ScriptedDialogs.h"
 
-#include "game/Game.h"
+#include "core/ConfigRecord.h"
 #include "core/GameState.h"
 #include "core/TimeSource.h"
+#include "game/Game.h"
 #include "ui/Forms.h"
 
 #include <QString>
@@ -19,11 +20,12 @@ class TGameForm;
 namespace tavo::ui::test {
 
 // A temporary folder made the current one, holding a bars list and a
-// drinks list (and no config.kpl); the previous folder comes back after.
+// drinks list (and config.kpl only when given one); the previous folder
+// comes back after.
 class GameFolder {
 public:
     enum Lists { TestLists, ShippedLists };
-    explicit GameFolder(Lists lists = TestLists);
+    explicit GameFolder(Lists lists = TestLists, const ConfigRecord* config = nullptr);
     ~GameFolder();
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -38,7 +40,10 @@ GameState sampleGame();
 // A started program at its main menu, in a folder of its own, its dialogs
 // scripted and its clock fixed.
 struct Program {
-    explicit Program(GameFolder::Lists lists = GameFolder::TestLists);
+    explicit Program(GameFolder::Lists lists = GameFolder::TestLists,
+                     const ConfigRecord* config = nullptr);
+    // The same, with this game loaded into the record.
+    explicit Program(const GameState& state) : Program() { game.state = state; }
     GameFolder folder;
     ScriptedDialogs dialogs;
     FixedTimeSource clock{1000};

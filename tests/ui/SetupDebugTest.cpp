@@ -172,8 +172,7 @@ private slots:
     }
 
     void debugMenu() {
-        Program program;
-        program.game.state = test::sampleGame();
+        Program program(test::sampleGame());
         TGameForm& game = *program.forms.gameForm;
         game.MoreMoney->setText("-500");
         game.MoneyAddClick();
@@ -218,33 +217,24 @@ private slots:
         static_cast<TavoApplication*>(app)->setDialogs(nullptr);
     }
 
-    void fireCharges_data() {
-        QTest::addColumn<bool>("insured");
-        QTest::newRow("insured") << true;
-        QTest::newRow("not insured") << false;
-    }
-
     void fireCharges() {
-        QFETCH(bool, insured);
-        Program program;
-        program.game.state = test::sampleGame();
-        program.game.state.barCount = 1; // 40 clients per day
-        program.game.state.bankAccounts[kGermanBank].fireInsured = insured;
-        TDisasFireForm& fire = *program.forms.fireForm;
-        program.forms.gameForm->FireButClick();
-        QVERIFY(fire.isVisible());
-        const int damage = insured ? 4000 : 20000;
-        QCOMPARE(fire.MoneyPay->text(), QString::number(damage));
-        QCOMPARE(fire.Msg2->isVisible(), insured);
-        QCOMPARE(fire.Msg1->isVisible(), !insured);
-        QCOMPARE(program.game.state.money, 48215.5 - damage);
-        fire.hide();
-        QCOMPARE(fire.MoneyPay->text(), QString("0"));
-        QVERIFY(fire.Msg1->isHidden() && fire.Msg2->isHidden());
-    }
-
-    void noFireWithoutABar() {
-        Program program;
+        for (bool insured : {true, false}) {
+            Program program(test::sampleGame());
+            program.game.state.barCount = 1; // 40 clients per day
+            program.game.state.bankAccounts[kGermanBank].fireInsured = insured;
+            TDisasFireForm& fire = *program.forms.fireForm;
+            program.forms.gameForm->FireButClick();
+            QVERIFY(fire.isVisible());
+            const int damage = insured ? 4000 : 20000;
+            QCOMPARE(fire.MoneyPay->text(), QString::number(damage));
+            QCOMPARE(fire.Msg2->isVisible(), insured);
+            QCOMPARE(fire.Msg1->isVisible(), !insured);
+            QCOMPARE(program.game.state.money, 48215.5 - damage);
+            fire.hide();
+            QCOMPARE(fire.MoneyPay->text(), QString("0"));
+            QVERIFY(fire.Msg1->isHidden() && fire.Msg2->isHidden());
+        }
+        Program program; // no bar: no fire
         program.game.state.money = 100;
         program.forms.gameForm->FireButClick();
         QVERIFY(!program.forms.fireForm->isVisible());

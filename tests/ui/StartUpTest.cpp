@@ -1,12 +1,10 @@
 // Start-up: config.kpl, the two lists, the "What's new?" popup.
 
 #include "SampleGame.h"
-#include "ScriptedDialogs.h"
 #include "UiTestMain.h"
 
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
-#include "core/TimeSource.h"
 #include "ui/Forms.h"
 #include "ui/PictureButton.h"
 #include "ui/TMainForm.h"
@@ -20,32 +18,29 @@
 
 using namespace tavo;
 using namespace tavo::ui;
+using test::Program;
 
 class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
     void firstRunWithoutConfig() {
-        test::GameFolder folder;
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
-        Forms& forms = windows.forms();
-        QVERIFY(dialogs.shown.empty()); // both lists found
-        QCOMPARE(forms.mainForm->game().bars.count(), 3);
-        QCOMPARE(forms.mainForm->game().drinks.count(), 6);
-        QVERIFY(!forms.popupForm->isVisible());
-        forms.mainForm->TimerTimer(); // 5 ms after start-up
-        QVERIFY(forms.popupForm->isVisible());
-        QVERIFY(!forms.mainForm->Timer->enabled());
-        QVERIFY(!QFile::exists(folder.path("config.kpl")));
+        Program program;
+        QVERIFY(program.dialogs.shown.empty()); // both lists found
+        QCOMPARE(program.game.bars.count(), 3);
+        QCOMPARE(program.game.drinks.count(), 6);
+        QVERIFY(!program.forms.popupForm->isVisible());
+        program.forms.mainForm->TimerTimer(); // 5 ms after start-up
+        QVERIFY(program.forms.popupForm->isVisible());
+        QVERIFY(!program.forms.mainForm->Timer->enabled());
+        QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
     }
 
     // The main menu answers the keyboard: Tab goes through the pictures,
     // Enter and Space press them, Alt and a caption's letter too, Escape
     // leaves.
     void mainMenuKeyboard() {
-        test::Program program;
+        Program program;
         TMainForm& menu = *program.forms.mainForm;
         menu.show();
         QList<QWidget*> chain;
@@ -75,28 +70,13 @@ private slots:
         QVERIFY(!menu.isVisible());
     }
 
-    void configWithoutPopup() {
-        test::GameFolder folder;
-        ConfigRecord config = defaultConfig();
-        config.PopupStart = 0;
-        QVERIFY(writeConfig("config.kpl", config));
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
-        windows.forms().mainForm->TimerTimer();
-        QVERIFY(!windows.forms().popupForm->isVisible());
-    }
-
-    void missingListsAreReported() {
-        test::GameFolder folder;
+    void missingListsAreReportedAndThePopupStaysAway() {
         ConfigRecord config = defaultConfig();
         setFixedText(config.barsListPath, "none.bar");
         setFixedText(config.drinksListPath, "none.drk");
         config.PopupStart = 0;
-        QVERIFY(writeConfig("config.kpl", config));
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
+        Program program(test::GameFolder::TestLists, &config);
+        const test::ScriptedDialogs& dialogs = program.dialogs;
         QCOMPARE(
             dialogs.texts(),
             QStringList(
@@ -107,15 +87,14 @@ private slots:
         QCOMPARE(dialogs.shown[0].title, QString("Oups..."));
         QVERIFY(dialogs.shown[0].icon == DialogIcon::Stop);
         QCOMPARE(dialogs.shown[1].title, kAppTitleText);
-        QVERIFY(windows.forms().mainForm->game().bars.isEmpty());
+        QVERIFY(program.game.bars.isEmpty());
+        program.forms.mainForm->TimerTimer();
+        QVERIFY(!program.forms.popupForm->isVisible());
     }
 
     void popupCountsDownTenSeconds() {
-        test::GameFolder folder;
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
-        TPopupForm* popup = windows.forms().popupForm;
+        Program program;
+        TPopupForm* popup = program.forms.popupForm;
         popup->show();
         QVERIFY(popup->Timer->enabled());
         for (int second = 1; second <= 9; ++second) {
@@ -133,43 +112,33 @@ private slots:
         QVERIFY(!popup->isVisible());
     }
 
-    void popupCloseWritesTheOption_data() {
-        QTest::addColumn<bool>("showAgain");
-        QTest::newRow("ticked") << true;
-        QTest::newRow("unticked") << false;
-    }
-
     void popupCloseWritesTheOption() {
-        QFETCH(bool, showAgain);
-        test::GameFolder folder;
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
-        TPopupForm* popup = windows.forms().popupForm;
-        popup->show();
-        popup->ShowPop->setChecked(showAgain);
-        popup->CloseButClick();
-        QVERIFY(!popup->isVisible());
-        const ConfigRecord written = readConfig("config.kpl");
-        QCOMPARE(written.PopupStart != 0, showAgain);
-        QCOMPARE(fixedText(written.barsListPath), std::string("def.bar"));
-        QCOMPARE(QFile(folder.path("config.kpl")).size(), qint64(304));
-        QVERIFY(dialogs.shown.empty());
+        for (bool showAgain : {true, false}) {
+            Program program;
+            TPopupForm* popup = program.forms.popupForm;
+            popup->show();
+            popup->ShowPop->setChecked(showAgain);
+            popup->CloseButClick();
+            QVERIFY(!popup->isVisible());
+            const ConfigRecord written = readConfig("config.kpl");
+            QCOMPARE(written.PopupStart != 0, showAgain);
+            QCOMPARE(fixedText(written.barsListPath), std::string("def.bar"));
+            QCOMPARE(QFile(program.folder.path("config.kpl")).size(), qint64(304));
+            QVERIFY(program.dialogs.shown.empty());
+        }
     }
 
     void popupDiskError() {
-        test::GameFolder folder;
-        test::ScriptedDialogs dialogs;
-        FixedTimeSource clock(0);
-        FormSet windows(dialogs, clock);
-        QVERIFY(QDir().mkdir(folder.path("config.kpl"))); // cannot be replaced
-        TPopupForm* popup = windows.forms().popupForm;
+        Program program;
+        QVERIFY(QDir().mkdir(program.folder.path("config.kpl"))); // cannot be replaced
+        TPopupForm* popup = program.forms.popupForm;
         popup->show();
         popup->ShowPop->setChecked(false);
         popup->CloseButClick();
-        QCOMPARE(dialogs.texts(), QStringList{"An error happen when I try to write on the disk"});
-        QCOMPARE(dialogs.shown[0].title, QString("Disk error"));
-        QCOMPARE(windows.forms().mainForm->game().config.PopupStart, std::uint8_t{1});
+        QCOMPARE(program.dialogs.texts(),
+                 QStringList{"An error happen when I try to write on the disk"});
+        QCOMPARE(program.dialogs.shown[0].title, QString("Disk error"));
+        QCOMPARE(program.game.config.PopupStart, std::uint8_t{1});
     }
 };
 
