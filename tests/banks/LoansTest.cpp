@@ -105,6 +105,8 @@ TEST(Loans, Bailiff) {
 }
 
 TEST(Loans, AdministratorRepayment) {
+    const char* part = "One of your admin repay a part of your loan.";
+    const char* rest = "One of your admin finish to repay one of your loan.";
     struct Case {
         const char* what;
         std::int32_t yearsDone, left, threshold, refund;
@@ -116,11 +118,9 @@ TEST(Loans, AdministratorRepayment) {
     };
     const Case cases[] = {
         {"young loan untouched", 1, 5000, 0, 1000, 9000, true, 5000, 9000, nullptr},
-        {"part", 2, 5000, 2000, 1000, 9000, true, 4000, 8000,
-         "One of your admin repay a part of your loan."},
+        {"part", 2, 5000, 2000, 1000, 9000, true, 4000, 8000, part},
         {"money not above threshold", 2, 5000, 9000, 1000, 9000, true, 5000, 9000, nullptr},
-        {"the rest", 3, 800, 0, 1000, 9000, false, 0, 8200,
-         "One of your admin finish to repay one of your loan."},
+        {"the rest", 3, 800, 0, 1000, 9000, false, 0, 8200, rest},
         {"refund 0 repays and says nothing", 2, 5000, 0, 0, 9000, true, 5000, 9000, nullptr},
         {"a negative refund neither", 2, 0, 0, -10, 9000, true, 0, 9000, nullptr},
     };

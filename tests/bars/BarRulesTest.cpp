@@ -313,6 +313,9 @@ TEST(DrinkOrder, AllBarsAndRepeatOrders) {
 
 TEST(DrinkOrder, RefusedBeforeAnythingChanges) {
     const std::string fill = "You must fill all the forms.";
+    const std::string noBar = "You have no bar to order these drinks for.";
+    const std::string full =
+        "A bar sells 15 different drinks at most:\nthis one has no room left for another drink.";
     struct Case {
         const char* what;
         OrderForm form;
@@ -324,18 +327,9 @@ TEST(DrinkOrder, RefusedBeforeAnythingChanges) {
         {"no drink picked", {true, 0, -1, "10", "3", true}, 1, fill},
         {"empty quantity", {true, 0, 0, "", "3", true}, 1, fill},
         {"empty price", {true, 0, 0, "10", "", true}, 1, fill},
-        {"no bar at all",
-         {true, kAllBars, 0, "10", "3", true},
-         0,
-         "You have no bar to order these drinks for."},
-        {"a bar not owned",
-         {true, 1, 0, "10", "3", true},
-         1,
-         "You have no bar to order these drinks for."},
-        {"a sixteenth drink",
-         {true, 0, 0, "10", "3", true},
-         1,
-         "A bar sells 15 different drinks at most:\nthis one has no room left for another drink."},
+        {"no bar at all", {true, kAllBars, 0, "10", "3", true}, 0, noBar},
+        {"a bar not owned", {true, 1, 0, "10", "3", true}, 1, noBar},
+        {"a sixteenth drink", {true, 0, 0, "10", "3", true}, 1, full},
     };
     for (const Case& c : cases) {
         Order order(1e6, c.bars);

@@ -1,6 +1,6 @@
 // The bar windows a player would notice breaking: the drinks window's
 // running totals and refusals, the information window's stock pages and
-// red profits, promotion's messages, the map and owner creation.
+// red profits, promotion's messages and the map.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -314,22 +314,6 @@ private slots:
         map.Cancel1Click();
         QCOMPARE(map.BarListBox->count(), 0);
         QVERIFY(map.Price->text().isEmpty());
-    }
-
-    void ownerCreation() {
-        Program program;
-        TNewCarForm& owner = *program.forms.newCarForm;
-        owner.show();
-        QCOMPARE(owner.OwnerName->maxLength(), 29);
-        owner.Buisness->click();
-        owner.CoolDude->click();
-        QCOMPARE(program.game.state.money, 75000.0);
-        QCOMPARE(owner.Knowelge->text(), QString("Very Good"));
-        owner.CreateClick();
-        QCOMPARE(program.dialogs.texts(), QStringList{"You must enter a owner name."});
-        QVERIFY(owner.isVisible());
-        owner.BusinDescClick();
-        QVERIFY(program.dialogs.texts().last().startsWith("The business man is a powerful person"));
     }
 };
 

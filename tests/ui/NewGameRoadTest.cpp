@@ -42,16 +42,25 @@ private slots:
         QVERIFY(forms.newCarForm->isVisible());
         QVERIFY(!forms.mainForm->isVisible());
         QCOMPARE(state.version, 5);
+        QCOMPARE(state.barCapacity, 25); // written in every save
         QCOMPARE(state.year, 1980);
         QCOMPARE(state.day, 0);
         QCOMPARE(program.game.random.seed(), 1000u); // seeded from the clock
 
-        // The Woman.
+        // The Woman, after the Cool Dude (the last click wins); a name is needed.
         TNewCarForm& owner = *forms.newCarForm;
         QVERIFY(!owner.Create->isEnabled());
+        QCOMPARE(owner.OwnerName->maxLength(), 29);
+        owner.CoolDude->click();
+        QCOMPARE(owner.Knowelge->text(), QString("Very Good"));
         owner.TheWomen->click();
         QCOMPARE(owner.Money->text(), QString("85000"));
         QCOMPARE(owner.Credibility->text(), QString("Average"));
+        owner.CreateClick();
+        QCOMPARE(program.dialogs.texts(), QStringList{"You must enter a owner name."});
+        owner.BusinDescClick();
+        QVERIFY(program.dialogs.texts().last().startsWith("The business man is a powerful person"));
+        program.dialogs.clear();
         owner.OwnerName->setText("Jo Martel");
         owner.CreateClick();
         QVERIFY(!owner.isVisible());
