@@ -2,6 +2,7 @@
 
 #include "core/Arithmetic.h"
 #include "core/FixedText.h"
+#include "core/SaveFile.h"
 
 #include <algorithm>
 #include <string>
@@ -155,7 +156,10 @@ PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup
         voice.say(plainMessage("Choose the bar to buy on the map first."));
         return outcome;
     }
-    const BarListEntry entry = *chosen;
+    // A damaged list may promise crowds no game can hold; the bar's room
+    // stays within what a saved game may hold, so the game still loads.
+    BarListEntry entry = *chosen;
+    entry.maxClients = std::clamp(entry.maxClients, 0, kMostClientsPerDay);
     bool refused = false;
     auto refuse = [&](const char* text) {
         voice.say(plainMessage(text));

@@ -5,6 +5,7 @@
 #include "bars/Promotion.h"
 
 #include "core/FixedText.h"
+#include "core/SaveFile.h"
 #include "support/RecordingVoice.h"
 #include "support/States.h"
 
@@ -179,6 +180,22 @@ TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
         EXPECT_EQ(fixedText(bar.barName), "Joe's");
         EXPECT_EQ(purchase.messages.messages,
                   Texts{"The bar you just buy isn't open yet. Open it to make business."});
+    }
+}
+
+TEST(BarPurchase, ABarOfADamagedListStillSaves) {
+    for (const std::int32_t room : {2147483647, -40}) {
+        Purchase purchase;
+        purchase.bars.append(listBar(100, 2147483647, room));
+        chooseBarClass(purchase.state, kLowClass);
+        chooseMusic(purchase.state, Music::Rock, true);
+        ASSERT_TRUE(createBar(purchase.state, purchase.bars, {1, "Big", "1", 1}, kPoint,
+                              purchase.voice, purchase.messages)
+                        .bought);
+        const BarRecord& bar = purchase.state.bars[0];
+        EXPECT_EQ(bar.maxClients, room > 0 ? kMostClientsPerDay : 0) << room;
+        EXPECT_EQ(bar.clientsPerDay, room > 0 ? kMostClientsPerDay : 5) << room;
+        EXPECT_TRUE(findValueFault(purchase.state).empty()) << room;
     }
 }
 
