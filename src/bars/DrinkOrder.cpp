@@ -114,10 +114,7 @@ void switchToUsList(ConfigRecord& config, ConfigStore& store, Voice& voice) {
                    "file.\nSave your game and restart Tavo.\nYou can also choose another drinks "
                    "list in the setup menu."));
     setFixedText(config.drinksListPath, kUsDrinksList);
-    if (!store.write(config))
-        voice.say(refusal("An error happen when I try to write on the disk\nThe setup file is "
-                          "unwritable.",
-                          "Disk error"));
+    if (!store.write(config)) voice.say(configUnwritable());
 }
 
 } // namespace

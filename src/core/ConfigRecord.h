@@ -2,6 +2,8 @@
 // stored whole as config.kpl in the current folder.
 #pragma once
 
+#include "core/Voice.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -43,6 +45,12 @@ ConfigRecord configFromBytes(const unsigned char* data, std::size_t size);
 
 // Replaces the file with the whole record, atomically.
 bool writeConfig(const std::string& path, const ConfigRecord& config);
+
+// What the player is told when config.kpl cannot be written.
+inline Words configUnwritable() {
+    return refusal("An error happen when I try to write on the disk\nThe setup file is unwritable.",
+                   "Disk error");
+}
 
 // Where an action that changes the configuration keeps it: config.kpl in
 // the game, nowhere in tavo-sim (which never writes it).

@@ -10,11 +10,6 @@
 namespace tavo {
 namespace {
 
-Words diskError() {
-    return refusal("An error happen when I try to write on the disk\nThe setup file is unwritable.",
-                   "Disk error");
-}
-
 // Whether the records read are those of a list of that kind: every bar
 // named, priced and with room for clients; every drink priced in a number
 // format the game reads.
@@ -58,7 +53,7 @@ std::string pathFault(std::string_view path, const char (&)[N], const char* what
 SetupEnd applySetup(ConfigRecord& config, ConfigStore& store, const SetupChoice& choice,
                     Voice& voice) {
     if (!store.writable()) {
-        voice.say(diskError());
+        voice.say(configUnwritable());
         return SetupEnd::Close;
     }
     for (const std::string& fault :
@@ -84,7 +79,7 @@ SetupEnd applySetup(ConfigRecord& config, ConfigStore& store, const SetupChoice&
     if (!haveBars || !haveDrinks)
         voice.say(information("Your save game wasn't saved..."));
     else if (!store.write(config))
-        voice.say(diskError());
+        voice.say(configUnwritable());
     return SetupEnd::Close;
 }
 

@@ -88,8 +88,9 @@ TEST(HostileFiles, EveryLoaderRefusesFifosAndHugeFilesAtOnce) {
          [](const std::string& path) {
              std::string problem;
              ConfigRecord config = readConfig(path, &problem);
-             if (!problem.empty()) // refused: the defaults
+             if (!problem.empty()) { // refused: the defaults
                  EXPECT_EQ(fixedText(config.barsListPath), "def.bar");
+             }
              return std::pair{problem.empty(), problem};
          }},
     };
@@ -122,7 +123,9 @@ TEST(HostileFiles, EveryLoaderRefusesFifosAndHugeFilesAtOnce) {
                                   : name == "config.kpl" ? file.configLoads
                                                          : file.listLoads;
             EXPECT_EQ(ok, expected);
-            if (!ok) EXPECT_NE(reason.find(file.says), std::string::npos) << reason;
+            if (!ok) {
+                EXPECT_NE(reason.find(file.says), std::string::npos) << reason;
+            }
         }
     }
     // The size refused is the file's own, not what was read of it.

@@ -68,16 +68,8 @@ private slots:
             {forms.promoteForm, forms.promoteForm->Promote, forms.promoteForm->BarOwnList},
         };
         for (const auto& w : windows) {
-            const QString name = w.window->metaObject()->className();
-            for (QPushButton* button : w.window->findChildren<QPushButton*>())
-                QVERIFY2(button->isDefault() == (button == w.main) &&
-                             (button == w.main || !button->autoDefault()),
-                         qPrintable(name + ": " + button->text()));
-            for (int showing = 0; showing < 2; ++showing) {
-                w.window->show();
-                QVERIFY2(w.window->focusWidget() == w.field, qPrintable(name));
-                w.window->hide();
-            }
+            const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
     }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 
 #include <stdexcept>
 #include <vector>
@@ -110,6 +111,21 @@ GameState sampleGame() {
     state.monthlyCharges = 3600;
     state.monthlyTaxes = 7500;
     return state;
+}
+
+QString enterAndFocusFault(QWidget* window, QPushButton* main, QWidget* field) {
+    const QString name = window->metaObject()->className();
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->isDefault() != (button == main) || (button != main && button->autoDefault()))
+            return name + QStringLiteral(": Enter is not only for the main action (") +
+                   button->text() + QLatin1Char(')');
+    for (int showing = 0; showing < 2; ++showing) {
+        window->show();
+        const bool focused = window->focusWidget() == field;
+        window->hide();
+        if (!focused) return name + QStringLiteral(": the keyboard is not in the first field");
+    }
+    return {};
 }
 
 } // namespace tavo::ui::test

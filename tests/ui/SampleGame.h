@@ -13,6 +13,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QPushButton;
+class QWidget;
+
 namespace tavo::ui {
 class TGameForm;
 }
@@ -36,6 +39,11 @@ private:
 
 // Three bars with drinks, money, a loan: 14 March 1983.
 GameState sampleGame();
+
+// What is wrong with a window's keyboard, or "" when nothing is: Enter must
+// press `main` and no other button, and at each of two showings the
+// keyboard must be in `field`.
+QString enterAndFocusFault(QWidget* window, QPushButton* main, QWidget* field);
 
 // A started program at its main menu, in a folder of its own, its dialogs
 // scripted and its clock fixed.

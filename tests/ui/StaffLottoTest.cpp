@@ -85,16 +85,8 @@ private slots:
             {forms.lotoSixForm, forms.lotoSixForm->Buy, forms.lotoSixForm->Num1},
         };
         for (const auto& w : windows) {
-            const QString name = w.window->metaObject()->className();
-            for (QPushButton* button : w.window->findChildren<QPushButton*>())
-                QVERIFY2(button->isDefault() == (button == w.main) &&
-                             (button == w.main || !button->autoDefault()),
-                         qPrintable(name + ": " + button->text()));
-            for (int showing = 0; showing < 2; ++showing) {
-                w.window->show();
-                QVERIFY2(w.window->focusWidget() == w.field, qPrintable(name));
-                w.window->hide();
-            }
+            const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
     }
 
