@@ -267,8 +267,9 @@ void TGameForm::buildMenus() {
     staff->addAction(QStringLiteral("Vi&ew your staff"), this, &TGameForm::ViewStaffClick);
     QMenu* lottery = tools->addMenu(QStringLiteral("&Lottery Center"));
     lottery->addAction(QStringLiteral("Lotto &6/49"), this, &TGameForm::LottoClick);
-    for (const char* item : {"Spin &Cash", "&Racing Money"})
-        notYet(lottery->addAction(QString::fromLatin1(item)));
+    notYet(lottery->addAction(QStringLiteral("Spin &Cash")));
+
+    notYet(lottery->addAction(QStringLiteral("&Racing Money")));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     notYet(help->addAction(QStringLiteral("&Internet Center")));
@@ -333,8 +334,9 @@ void TGameForm::buildMenus() {
     dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop);
     auto* lotteryDrop = new QMenu(this);
     lotteryDrop->addAction(QStringLiteral("&Lotto 6/49"), this, &TGameForm::LottoClick);
-    for (const char* item : {"&Spin Cash", "&Racing Money"})
-        notYet(lotteryDrop->addAction(QString::fromLatin1(item)));
+    notYet(lotteryDrop->addAction(QStringLiteral("&Spin Cash")));
+
+    notYet(lotteryDrop->addAction(QStringLiteral("&Racing Money")));
     dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
     bar->addSeparator();
     button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), nullptr);
