@@ -32,20 +32,6 @@ BarListEntry listBar(std::int32_t price, std::int32_t peoplePerDay, std::int32_t
     return entry;
 }
 
-TEST(Owner, ArchetypesLastClickWins) {
-    GameState state{};
-    chooseArchetype(state, 1);
-    chooseArchetype(state, 2);
-    EXPECT_DOUBLE_EQ(state.money, 75000);
-    EXPECT_EQ(state.credibility, 1);
-    EXPECT_EQ(state.knowledge, 3);
-    chooseArchetype(state, 3);
-    EXPECT_DOUBLE_EQ(state.money, 85000);
-    EXPECT_EQ(state.ownerType, 3);
-    EXPECT_STREQ(ratingWord(state.credibility), "Average");
-    EXPECT_STREQ(ratingWord(3), "Very Good");
-}
-
 TEST(Owner, CreateNeedsANameAndResetsTheCounters) {
     GameState state{};
     state.barCount = 4;
@@ -416,15 +402,6 @@ TEST(Promotion, RoomAndMoneyAreStrict) {
     test::addBar(state, 10, 1).maxClients = 90;
     EXPECT_FALSE(promoteBar(state, 0, std::nullopt, voice)); // no advert chosen: nothing said
     EXPECT_EQ(voice.texts(), Texts{refused});
-}
-
-// The information window covers prices and status; with no bar shown
-// there is nothing to set and nothing is said.
-TEST(BarInfo, NothingToSetWithoutABar) {
-    GameState state = test::startedGame();
-    RecordingVoice voice;
-    EXPECT_TRUE(setEntryPrice(state, 0, "2", kPoint, voice));
-    EXPECT_TRUE(voice.said.empty());
 }
 
 } // namespace

@@ -50,14 +50,6 @@ TEST(GameDay, DateAdvance) {
     }
 }
 
-TEST(GameDay, MonthNames) {
-    EXPECT_STREQ(monthName(1), "January");
-    EXPECT_STREQ(monthName(9), "September");
-    EXPECT_STREQ(monthName(12), "December");
-    EXPECT_EQ(monthName(0), nullptr);
-    EXPECT_EQ(monthName(13), nullptr);
-}
-
 // On a day that ends a week and a month, the bailiff (a week duty) comes
 // before the month's charges and the instalment.
 TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -94,11 +95,13 @@ TEST(Staff, FiringMovesTheLastIntoThePlace) {
 }
 
 TEST(Staff, CloseAndSaveByDuty) {
-    const std::string kTooMany = "Sorry but I can't buy all this tickets for a week...";
-    const std::string kOther =
+    const std::string many = "Sorry but I can't buy all this tickets for a week...";
+    const std::string other =
         "Sorry but an other admin buy beers for you.\nI can't do this job while he do this.";
-    const std::string kMore = "You can't refund more than you have...";
-    const std::string kLess = "I can't refund less than 1$...";
+    const std::string more = "You can't refund more than you have...";
+    const std::string less = "I can't refund less than 1$...";
+    using Entry = std::array<std::int32_t, 4>; // tickets, drinks, threshold, amount
+    const Entry kept{1, 70, 5000, 100};        // what the selected entry starts with
     struct Case {
         const char* what;
         std::initializer_list<int> hired;
@@ -106,66 +109,25 @@ TEST(Staff, CloseAndSaveByDuty) {
         std::int32_t othersDrinks; // every other administrator's order
         AdminSettingsTyped typed;
         bool closes;
-        std::vector<std::string> said;
-        // The selected entry afterwards; it starts at 1, 70, 5000, 100.
-        std::int32_t tickets, drinks, threshold, amount;
+        std::string said;
+        Entry after;
     };
     const Case cases[] = {
-        {"above the maximum", {1}, 0, 0, {"3", "", "", ""}, false, {kTooMany}, 1, 70, 5000, 100},
-        {"negative tickets", {1}, 0, 0, {"-1", "", "", ""}, false, {kTooMany}, 1, 70, 5000, 100},
-        {"no tickets", {1}, 0, 0, {"0", "", "", ""}, true, {}, 0, 70, 5000, 100},
-        {"the maximum", {1}, 0, 0, {"2", "", "", ""}, true, {}, 2, 70, 5000, 100},
-        {"another buys beers",
-         {2, 3},
-         1,
-         100,
-         {"", "50", "", ""},
-         true,
-         {kOther},
-         1,
-         70,
-         5000,
-         100},
-        {"tickets refused: drinks untouched",
-         {2},
-         0,
-         0,
-         {"9", "50", "", ""},
-         false,
-         {kTooMany},
-         1,
-         70,
-         5000,
-         100},
-        {"tickets and drinks", {2, 1}, 0, 0, {"4", "120", "", ""}, true, {}, 4, 120, 5000, 100},
-        {"a drinks order of 0 keeps it", {3}, 0, 0, {"", "0", "", ""}, true, {}, 1, 70, 5000, 100},
-        {"a negative order is stored", {3}, 0, 0, {"", "-5", "", ""}, true, {}, 1, -5, 5000, 100},
-        {"repay all he has", {4}, 0, 0, {"", "", "1000", "1000"}, false, {kMore}, 1, 70, 5000, 100},
-        {"repay less", {4}, 0, 0, {"", "", "1000", "999"}, true, {}, 1, 70, 1000, 999},
-        {"a threshold of 0 stores nothing",
-         {4},
-         0,
-         0,
-         {"", "", "0", "abc"},
-         true,
-         {},
-         1,
-         70,
-         5000,
-         100},
-        {"repay nothing", {4}, 0, 0, {"", "", "1000", "0"}, false, {kLess}, 1, 70, 5000, 100},
-        {"repay a negative amount",
-         {4},
-         0,
-         0,
-         {"", "", "1000", "-50"},
-         false,
-         {kLess},
-         1,
-         70,
-         5000,
-         100},
-        {"an index no longer in use", {4}, 1, 0, {"", "", "1000", "999"}, true, {}, 0, 0, 0, 0},
+        {"above the maximum", {1}, 0, 0, {"3", "", "", ""}, false, many, kept},
+        {"negative tickets", {1}, 0, 0, {"-1", "", "", ""}, false, many, kept},
+        {"no tickets", {1}, 0, 0, {"0", "", "", ""}, true, "", {0, 70, 5000, 100}},
+        {"the maximum", {1}, 0, 0, {"2", "", "", ""}, true, "", {2, 70, 5000, 100}},
+        {"another buys beers", {2, 3}, 1, 100, {"", "50", "", ""}, true, other, kept},
+        {"tickets refused: drinks untouched", {2}, 0, 0, {"9", "50", "", ""}, false, many, kept},
+        {"tickets and drinks", {2, 1}, 0, 0, {"4", "120", "", ""}, true, "", {4, 120, 5000, 100}},
+        {"a drinks order of 0 keeps it", {3}, 0, 0, {"", "0", "", ""}, true, "", kept},
+        {"a negative order is stored", {3}, 0, 0, {"", "-5", "", ""}, true, "", {1, -5, 5000, 100}},
+        {"repay all he has", {4}, 0, 0, {"", "", "1000", "1000"}, false, more, kept},
+        {"repay less", {4}, 0, 0, {"", "", "1000", "999"}, true, "", {1, 70, 1000, 999}},
+        {"a threshold of 0 stores nothing", {4}, 0, 0, {"", "", "0", "abc"}, true, "", kept},
+        {"repay nothing", {4}, 0, 0, {"", "", "1000", "0"}, false, less, kept},
+        {"repay a negative amount", {4}, 0, 0, {"", "", "1000", "-50"}, false, less, kept},
+        {"an index no longer in use", {4}, 1, 0, {"", "", "1000", "999"}, true, "", {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         GameState state = withStaff(c.hired);
@@ -179,15 +141,17 @@ TEST(Staff, CloseAndSaveByDuty) {
         if (c.selected >= state.adminCount) admin = AdminRecord{};
         RecordingVoice voice;
         EXPECT_EQ(closeAndSave(state, c.selected, c.typed, voice), c.closes) << c.what;
-        EXPECT_EQ(voice.texts(), c.said) << c.what;
+        EXPECT_EQ(voice.texts(),
+                  c.said.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.said})
+            << c.what;
         for (const auto& said : voice.said) {
             EXPECT_EQ(said.words.title, "Oups...") << c.what;
             EXPECT_EQ(said.words.icon, VoiceIcon::Stop) << c.what;
         }
-        EXPECT_EQ(admin.ticketsPerWeek, c.tickets) << c.what;
-        EXPECT_EQ(admin.drinkOrderQuantity, c.drinks) << c.what;
-        EXPECT_EQ(admin.refundThreshold, c.threshold) << c.what;
-        EXPECT_EQ(admin.refundAmount, c.amount) << c.what;
+        EXPECT_EQ((Entry{admin.ticketsPerWeek, admin.drinkOrderQuantity, admin.refundThreshold,
+                         admin.refundAmount}),
+                  c.after)
+            << c.what;
     }
 }
 

@@ -132,22 +132,14 @@ TEST(Script, PlaysTheBankWindows) {
              "? Do you want to leave the stole insurance?\n",
          // 20000 - 8000 + 25000 - 5000 - 1000 - 9999 + 6999 - 3500 - 1800
          22700},
-        {"loan refusals, then the whole loan refunded as the window shows it",
-         "member 3\nborrow 3 0\nborrow 3 25001\nborrow 3 x\nborrow 3 20000\nrefund 3 20001\n"
-         "refund 3 0\nrefund 3\n",
-         kChinaJoin + "> You must ask for at least 1$.\n" +
-             "> Sorry! You can't borrow more than 25 000$!\\nOr you reach your loan limit.\n" +
-             "> 'x' is not a valid integer value\n" + kAccepted + "> You refund too much...\n" +
-             "> You must refund at least 1$.\n",
+        {"the whole loan refunded as the window shows it",
+         "member 3\nborrow 3 x\nborrow 3 20000\nrefund 3 20001\nrefund 3\n",
+         kChinaJoin + "> 'x' is not a valid integer value\n" + kAccepted +
+             "> You refund too much...\n",
          12000},
         {"the investment box empties below 1 and holds 8 characters",
          "member 0\ninvest 0 2 0\ninvest 0 2 123456789\ninvest 0 2 17999\n",
          kInvestJoin + "> '' is not a valid integer value\n> You don't have engouth money\n", 1001},
-        {"a contract is kept when its box is left unticked",
-         "member 2\ninsure 1 0\ninsure 0 1\ninsure 0 0\nleave-insurance\n",
-         kGermanJoin + "? Do you want to leave the fire insurance?\n" +
-             "? Do you want to leave the stole insurance?\n",
-         20000 - 3500 - 1000 - 800},
     };
     for (const Case& c : cases) {
         ScriptGame game;
@@ -182,10 +174,9 @@ TEST(Script, PlaysTheStaffAndLottoWindows) {
         {"fire answers", "hire 1\nhire 2\nfire-admin 1 no\nfire-admin 1 yes\nhire 2\n",
          kFire + kFire},
         {"tickets",
-         "ticket 6 7 8 9 10 49\nticket 5 7 8 9 10 11\nticket 6 7 8 9 10 50\n"
-         "ticket 6 6 8 9 10 11\nticket 6 7 \"\" 9 10 11\nticket 6 7 x 9 10 11\n"
-         "ticket random\n",
-         kRange + kRange + kRange + "> You must enter a number on each box!\n" +
+         "ticket 6 7 8 9 10 49\nticket 6 6 8 9 10 11\nticket 6 7 \"\" 9 10 11\n"
+         "ticket 6 7 x 9 10 11\nticket random\n",
+         kRange + "> You must enter a number on each box!\n" +
              "> 'x' is not a valid integer value\n"},
     };
     for (const Case& c : cases) {
@@ -242,14 +233,6 @@ TEST(Script, TheGameAfterAFirstMonth) {
     EXPECT_DOUBLE_EQ(state.money, 8925);
 }
 
-TEST(Script, WhatAFailedCreateCopiedStays) {
-    ScriptGame game;
-    ASSERT_EQ(game.play("buy-bar 0 Joe 1 a abc\n").status, 0);
-    const GameState state = game.saved();
-    EXPECT_EQ(state.barCount, 1);
-    EXPECT_EQ(fixedText(state.bars[1].barName), "Joe"); // copied before the price failed
-}
-
 TEST(Script, NamesAreTypedAsTheBoxTakesThem) {
     struct Case {
         const char* word;
@@ -278,35 +261,26 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
         {"# comment\n\n  \t# another\nspin 5\n", "", "s.txt:4: 'spin' is not available yet"},
-        {"member 1\n", "", "s.txt:1: '1' is not a bank"},
         {"invest 0 3 100\n", "", "s.txt:1: '3' is not a plan"},
         {"insure 1 2\n", "", "s.txt:1: '2' is not 0 or 1"},
-        {"refund 3 100 200\n", "", "s.txt:1: unexpected word '200'"},
         {"borrow 3 100\n", "", "s.txt:1: \"Borrow money\" is disabled at China Cash"},
         {"borrow 2 100\n", "", "s.txt:1: German Bank has no \"Borrow money\""},
-        {"withdraw 3\n", "", "s.txt:1: China Cash has no \"Investment refund\""},
         {"member 3 no\nmember 3\nmember 3\n", kChinaJoin + kChinaJoin,
          "s.txt:3: \"Become a member\" is disabled at China Cash"},
         {"member 2\nleave-insurance\n", kGermanJoin, "s.txt:2: \"Sell insurance\" is disabled"},
-        {"member 0\ninvest 0 1 100\ninvest 0 1 100\n", kInvestJoin,
-         "s.txt:3: \"Make an Investment\" is disabled"},
         {"toggle\n", "", "s.txt:1: too few words; usage: toggle BAR"},
-        {"toggle x\n", "", "s.txt:1: 'x' is not a whole number"},
         {"toggle -1\n", "", "s.txt:1: '-1' is not a whole number"},
         {"toggle 0 maybe\n", "", "s.txt:1: unexpected word 'maybe'"},
         {"toggle 0 \"yes\"\n", "", "s.txt:1: unexpected word 'yes'"},
         {"buy-bar 0 Joe 5 a 1\n", "", "s.txt:1: '5' is not a class"},
         {"buy-bar 0 Joe 1 ax 1\n", "", "s.txt:1: 'ax' is not music"},
         {"buy-bar 0 \"Joe 1 a 1\n", "", "s.txt:1: a quote is not closed"},
-        {"buy-bar 0 Jo\"e 1 a 1\n", "", "s.txt:1: a quote may only open a word"},
         {"buy-bar 0 \"Joe\"s 1 a 1\n", "", "s.txt:1: a closing quote must end its word"},
         {"promote 0 web\n", "", "s.txt:1: 'web' is not an advert"},
         {"order any 0 1 3\n", "", "s.txt:1: 'any' is not a bar number or all"},
-        {"days 1 2\n", "", "s.txt:1: unexpected word '2'"},
         {"hire 5\n", "", "s.txt:1: '5' is not a staff ID (1 to 4)"},
         {"ticket 1 2 3\n", "",
          "s.txt:1: too few words; usage: ticket N1 N2 N3 N4 N5 N6 | ticket random"},
-        {"ticket \"random\"\n", "", "s.txt:1: too few words"},
         // Clicks the window does not offer are found when their line runs.
         {"order 0 0 1 3\ntoggle 1\n", kOrdered, "s.txt:2: you own no bar 1"},
         {"order 99999999999999999999 0 1 3\n", "", "s.txt:1: you own no bar 9999"},
@@ -317,7 +291,6 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
         {"buy-bar 0 \"\" 1 a 1\n", "", "s.txt:1: Create is disabled"},
         {"hire 1\nhire 1\n", "", "s.txt:2: the choice of Ned Tarrow is disabled"},
         {"hire 3\nadmin 1 = = = =\n", "", "s.txt:2: the staff list has no row 1"},
-        {"fire-admin 0\n", "", "s.txt:1: the staff list has no row 0"},
         {"ticket random\nticket random\nticket random\nticket random\nticket random\n"
          "ticket random\nticket random\nticket random\nticket random\nticket random\n"
          "ticket 6 7 8 9 10 11\n",
