@@ -120,30 +120,11 @@ TEST(Business, DoorMoneyStaysFinite) {
 TEST(Business, DayMatchesTheRulesClientByClient) {
     Random dice;
     dice.reseed(20261206);
-    const double prices[] = {0,
-                             2,
-                             2.5,
-                             4.99,
-                             5,
-                             5.01,
-                             7.25,
-                             -1.5,
-                             0.1,
-                             9.99,
-                             3.0000001,
-                             12,
-                             0.75,
-                             1e-9,
-                             -0.0,
-                             1e12,
-                             2.9999999999,
-                             1 - 1e-9,
-                             std::ldexp(1.0, -21),
-                             1 - std::ldexp(1.0, -21),
-                             -4.2,
-                             1e9 + 0.5,
-                             12345.678,
-                             2147483647.5};
+    const double tiny = std::ldexp(1.0, -21);
+    const double prices[] = {0,         2,         2.5,          4.99,      5,    5.01,     7.25,
+                             -1.5,      0.1,       9.99,         3.0000001, 12,   0.75,     1e-9,
+                             -0.0,      1e12,      2.9999999999, 1 - 1e-9,  tiny, 1 - tiny, -4.2,
+                             1e9 + 0.5, 12345.678, 2147483647.5};
     const std::int32_t profits[] = {0, 15, -100, -3, 2147483000, -2147483000, 7};
     auto price = [&] { return prices[dice.below(static_cast<int>(std::size(prices)))]; };
     int fastCases = 0;
