@@ -12,17 +12,6 @@ namespace {
 
 using test::TempDir;
 
-TEST(ConfigRecord, MissingFileGivesTheDefaultsAndWritesNothing) {
-    TempDir dir;
-    ConfigRecord config = readConfig(dir.file("config.kpl"));
-    EXPECT_EQ(config.PopupStart, 1);
-    EXPECT_EQ(config.PauseBeer, 0);
-    EXPECT_EQ(config.DrinkClose, 0);
-    EXPECT_EQ(fixedText(config.barsListPath), "def.bar");
-    EXPECT_EQ(fixedText(config.drinksListPath), "drinks.drk");
-    EXPECT_FALSE(test::fileExists(dir.file("config.kpl")));
-}
-
 TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     struct Case {
         std::vector<unsigned char> bytes;
