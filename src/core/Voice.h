@@ -23,6 +23,7 @@ struct Words {
 
     // A plain message: OK, the application's title, no icon.
     bool plain() const { return icon == VoiceIcon::None && title == kAppTitle; }
+    bool operator==(const Words&) const = default;
 };
 
 // A plain message.

@@ -1,5 +1,6 @@
 // Everything of one run of the program that the rules work on: the saved
-// record, the configuration, the two lists and the one random generator.
+// record, the configuration, the two lists, the one random generator and
+// the slot machine.
 #pragma once
 
 #include "bars/BarList.h"
@@ -9,6 +10,7 @@
 #include "core/NumberText.h"
 #include "core/Random.h"
 #include "game/GameDay.h"
+#include "leisure/SpinCash.h"
 
 namespace tavo {
 
@@ -19,6 +21,7 @@ struct Game {
     TDrinkList drinks;
     Random random;             // seed 1 at start
     NumberFormat numberFormat; // the running system's decimal separator
+    SpinCash spinCash;         // the slot machine's reels, kept from spin to spin
 };
 
 inline DayOutcome runGameDay(Game& game, MessageSink& messages) {

@@ -74,12 +74,13 @@ const std::vector<Form>& forms() {
          {Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text},
          nullptr,
          kTicketUsage},
+        {"spin", {Arg::Text}, nullptr, "spin BET"},
     };
     return table;
 }
 
 // Commands of windows this version of tavo-sim cannot play yet.
-constexpr std::string_view kNotYet[] = {"spin", "race"};
+constexpr std::string_view kNotYet[] = {"race"};
 
 // Why a word is not what the argument expects, or "" when it is.
 std::string argFault(Arg arg, const ScriptWord& word) {

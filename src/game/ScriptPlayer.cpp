@@ -11,6 +11,7 @@
 #include "bars/Promotion.h"
 #include "game/Days.h"
 #include "leisure/Lotto.h"
+#include "leisure/SpinCash.h"
 #include "staff/AdminSettings.h"
 #include "staff/Hiring.h"
 
@@ -188,6 +189,8 @@ void ScriptPlayer::run(const ScriptCommand& command) {
         fireAdmin(command);
     else if (command.name == "ticket")
         ticket(command);
+    else if (command.name == "spin")
+        spin(command);
     else
         throw ScriptError(command.line, "unknown command '" + command.name + "'");
 }
@@ -466,6 +469,15 @@ void ScriptPlayer::ticket(const ScriptCommand& command) {
         buyLottoTicket(game_.state, {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]},
                        printer_);
     });
+}
+
+void ScriptPlayer::spin(const ScriptCommand& command) {
+    // Every spin runs to its end within its command, so Spin is enabled.
+    SpinCash& machine = game_.spinCash;
+    bool started = false;
+    handler([&] { started = startSpin(game_.state, machine, command.args[0].text, printer_); });
+    while (started && machine.spinning)
+        spinStep(game_.state, machine, game_.random, clock_.nowSeconds());
 }
 
 } // namespace tavo

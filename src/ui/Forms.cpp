@@ -17,6 +17,7 @@
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 
 namespace tavo::ui {
@@ -39,6 +40,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.infoForm = infoForm_.get();
     lotoSixForm_ = std::make_unique<TLotoSixForm>(game, dialogs, forms_);
     forms_.lotoSixForm = lotoSixForm_.get();
+    spinCashForm_ = std::make_unique<TSpinCashForm>(game, dialogs, clock);
+    forms_.spinCashForm = spinCashForm_.get();
     mapForm_ = std::make_unique<TMapForm>(game, dialogs, forms_);
     forms_.mapForm = mapForm_.get();
     newCarForm_ = std::make_unique<TNewCarForm>(game, dialogs, forms_);
@@ -65,10 +68,11 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 std::vector<QWidget*> FormSet::windows() const {
-    return {adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(), lotoSixForm_.get(),
-            promoteForm_.get(),   setupForm_.get(),     popupForm_.get(),     passForm_.get(),
-            newCarForm_.get(),    mapForm_.get(),       infoForm_.get(),      gameForm_.get(),
-            drinkForm_.get(),     fireForm_.get(),      barSetupForm_.get(),  mainForm_.get()};
+    return {spinCashForm_.get(), adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(),
+            lotoSixForm_.get(),  promoteForm_.get(),   setupForm_.get(),     popupForm_.get(),
+            passForm_.get(),     newCarForm_.get(),    mapForm_.get(),       infoForm_.get(),
+            gameForm_.get(),     drinkForm_.get(),     fireForm_.get(),      barSetupForm_.get(),
+            mainForm_.get()};
 }
 
 FormSet::~FormSet() {
@@ -83,6 +87,7 @@ FormSet::~FormSet() {
     adminViewForm_.reset();
     viewStaffForm_.reset();
     hireStaffForm_.reset();
+    spinCashForm_.reset();
     lotoSixForm_.reset();
     promoteForm_.reset();
     setupForm_.reset();

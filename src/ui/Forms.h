@@ -42,6 +42,7 @@ class TLotoSixForm;
 class THireStaffForm;
 class TViewStaffForm;
 class TAdminViewForm;
+class TSpinCashForm;
 
 struct Forms {
     TMainForm* mainForm = nullptr;
@@ -72,6 +73,7 @@ struct Forms {
     THireStaffForm* hireStaffForm = nullptr;
     TViewStaffForm* viewStaffForm = nullptr;
     TAdminViewForm* adminViewForm = nullptr;
+    TSpinCashForm* spinCashForm = nullptr;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
@@ -107,6 +109,7 @@ private:
     std::unique_ptr<THireStaffForm> hireStaffForm_;
     std::unique_ptr<TViewStaffForm> viewStaffForm_;
     std::unique_ptr<TAdminViewForm> adminViewForm_;
+    std::unique_ptr<TSpinCashForm> spinCashForm_;
 };
 
 } // namespace tavo::ui

@@ -22,6 +22,7 @@
 #include "ui/TPassForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 #include "ui/Text.h"
 
@@ -267,7 +268,7 @@ void TGameForm::buildMenus() {
     staff->addAction(QStringLiteral("Vi&ew your staff"), this, &TGameForm::ViewStaffClick);
     QMenu* lottery = tools->addMenu(QStringLiteral("&Lottery Center"));
     lottery->addAction(QStringLiteral("Lotto &6/49"), this, &TGameForm::LottoClick);
-    notYet(lottery->addAction(QStringLiteral("Spin &Cash")));
+    lottery->addAction(QStringLiteral("Spin &Cash"), this, &TGameForm::SpinCashClick);
 
     notYet(lottery->addAction(QStringLiteral("&Racing Money")));
 
@@ -334,7 +335,7 @@ void TGameForm::buildMenus() {
     dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop);
     auto* lotteryDrop = new QMenu(this);
     lotteryDrop->addAction(QStringLiteral("&Lotto 6/49"), this, &TGameForm::LottoClick);
-    notYet(lotteryDrop->addAction(QStringLiteral("&Spin Cash")));
+    lotteryDrop->addAction(QStringLiteral("&Spin Cash"), this, &TGameForm::SpinCashClick);
 
     notYet(lotteryDrop->addAction(QStringLiteral("&Racing Money")));
     dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
@@ -606,6 +607,13 @@ void TGameForm::LottoClick() {
 void TGameForm::restoreClockAfterLotto() {
     if (lottoInterval) MainTimer->setInterval(*lottoInterval);
     lottoInterval.reset();
+}
+
+void TGameForm::SpinCashClick() {
+    TSpinCashForm* form = forms_.spinCashForm;
+    form->show();
+    form->raise();
+    form->activateWindow();
 }
 
 void TGameForm::DebugOpenClick() {

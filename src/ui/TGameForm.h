@@ -68,6 +68,7 @@ public:
     // Lotto: the window is modal and the clock stops until it closes.
     void LottoClick();
     void restoreClockAfterLotto();
+    void SpinCashClick();
     // The drinks window gives the clock back its interval when it closes.
     void restoreClockAfterDrinks();
     void DebugOpenClick();

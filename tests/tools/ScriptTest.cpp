@@ -178,6 +178,8 @@ TEST(Script, PlaysTheStaffAndLottoWindows) {
          "ticket 6 7 x 9 10 11\nticket random\n",
          kRange + "> You must enter a number on each box!\n" +
              "> 'x' is not a valid integer value\n"},
+        {"spins", "spin 100\nspin x\nspin 21600\nspin 0\n",
+         "> 'x' is not a valid integer value\n> You don't have enought money to play\n"},
     };
     for (const Case& c : cases) {
         ScriptGame game;
@@ -190,7 +192,8 @@ TEST(Script, PlaysTheStaffAndLottoWindows) {
 TEST(Script, TheStaffAndTicketsAfterAScript) {
     ScriptGame game;
     const SimRun run = game.play("hire 1\nhire 2\nhire 4\nadmin 1 3 120 = =\nfire-admin 0\n"
-                                 "admin 0 = = 5000 400\nticket random\nticket 6 7 8 9 10 49\n");
+                                 "admin 0 = = 5000 400\nticket random\nticket 6 7 8 9 10 49\n"
+                                 "spin 100\n"); // second 0 spins 1-2-3
     ASSERT_EQ(run.status, 0) << run.err;
     const GameState state = game.saved();
     ASSERT_EQ(state.adminCount, 2);
@@ -201,8 +204,8 @@ TEST(Script, TheStaffAndTicketsAfterAScript) {
     EXPECT_EQ(state.admins[1].ticketsPerWeek, 3);
     EXPECT_EQ(state.admins[1].drinkOrderQuantity, 120);
     EXPECT_EQ(state.lottoTicketCount, 2);
-    EXPECT_DOUBLE_EQ(state.money, 20000 - 500);
-    EXPECT_EQ(state.gamblingBalance, -500);
+    EXPECT_DOUBLE_EQ(state.money, 20000 - 500 + 600);
+    EXPECT_EQ(state.gamblingBalance, -500 + 600);
     const auto& random = state.lottoTickets[0].numbers;
     for (int i = 0; i < 6; ++i) {
         EXPECT_TRUE(random[i] >= 6 && random[i] <= 49) << random[i];
@@ -260,7 +263,8 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
     const Case cases[] = {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
-        {"# comment\n\n  \t# another\nspin 5\n", "", "s.txt:4: 'spin' is not available yet"},
+        {"# comment\n\n  \t# another\nrace 1 5\n", "", "s.txt:4: 'race' is not available yet"},
+        {"spin\n", "", "s.txt:1: too few words; usage: spin BET"},
         {"invest 0 3 100\n", "", "s.txt:1: '3' is not a plan"},
         {"insure 1 2\n", "", "s.txt:1: '2' is not 0 or 1"},
         {"borrow 3 100\n", "", "s.txt:1: \"Borrow money\" is disabled at China Cash"},

@@ -32,6 +32,7 @@
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 #include "ui/TavoApplication.h"
 
@@ -249,5 +250,12 @@ int main(int argc, char** argv) {
     for (int box = 0; box < 6; ++box)
         forms.lotoSixForm->numbers()[box]->setText(QString::fromLatin1(ticket[box]));
     ok &= render(forms.lotoSixForm, folder, QStringLiteral("lotto"));
+    // Spin Cash after a spin of 2500.
+    gameForm->SpinCashClick();
+    forms.spinCashForm->Bet->setText(QStringLiteral("2500"));
+    forms.spinCashForm->SpinClick();
+    while (game.spinCash.spinning)
+        forms.spinCashForm->TimerTimer();
+    ok &= render(forms.spinCashForm, folder, QStringLiteral("spin-cash"));
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
-// The staff windows' loop (hire, list, settings) and the Lotto window with
-// the clock it stops, as a player goes through them.
+// The staff windows' loop (hire, list, settings), the Lotto window with
+// the clock it stops and the Spin Cash machine, as a player goes through
+// them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -12,6 +13,7 @@
 #include "ui/TGameForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TLotoSixForm.h"
+#include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 
 #include <QGroupBox>
@@ -83,6 +85,7 @@ private slots:
             {forms.viewStaffForm, forms.viewStaffForm->ViewAdmin, forms.viewStaffForm->AdminList},
             {forms.adminViewForm, forms.adminViewForm->CloseSave, forms.adminViewForm->NbrTicket},
             {forms.lotoSixForm, forms.lotoSixForm->Buy, forms.lotoSixForm->Num1},
+            {forms.spinCashForm, forms.spinCashForm->Spin, forms.spinCashForm->Bet},
         };
         for (const auto& w : windows) {
             const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
@@ -277,6 +280,46 @@ private slots:
         QCOMPARE(picked.size(), 6);
         lotto.close();
         QCOMPARE(game.MainTimer->interval(), 700);
+    }
+
+    // A lost spin of 100 (the clock's second gives 3-3-2), a won spin of 50
+    // on 2-2-2, and a spin left running when the window closes: it ends out
+    // of sight, is paid, and the window comes back idle with its stats at 0.
+    void spinCashPlaysAndSurvivesClosing() {
+        Program program(test::sampleGame());
+        TSpinCashForm& spin = *program.forms.spinCashForm;
+        const auto play = [&](const char* bet, int ticks) {
+            spin.Bet->setText(QString::fromLatin1(bet));
+            spin.SpinClick();
+            for (int tick = 0; tick < ticks; ++tick)
+                spin.TimerTimer();
+            return spin.Num1->text() + spin.Num2->text() + spin.Num3->text();
+        };
+        const auto idle = [&] {
+            return spin.Spin->isEnabled() && !spin.Bet->isReadOnly() && !spin.Timer->enabled();
+        };
+        const auto stats = [&] { return spin.TotalLost->text() + "/" + spin.TotalWin->text(); };
+        program.gameForm.SpinCashClick();
+        QVERIFY(spin.isVisible() && !spin.isModal() && idle());
+        QCOMPARE(play("100", kSpinSteps), QString("332"));
+        play("50", 0);
+        QVERIFY(!spin.Spin->isEnabled() && spin.Bet->isReadOnly() && spin.Timer->interval() == 1);
+        program.game.spinCash.reels = {1, 1, 1}; // the last step shows 2-2-2
+        program.game.spinCash.step = kSpinSteps - 1;
+        spin.TimerTimer();
+        QCOMPARE(stats(), QString("100/250"));
+        play("1000", 10);
+        spin.close();
+        program.gameForm.SpinCashClick(); // back while the reels turn
+        QVERIFY(spin.Bet->text() == "1000" && spin.Bet->isReadOnly() && !spin.Spin->isEnabled());
+        spin.close();
+        QVERIFY(spin.Timer->enabled()); // the spin goes on out of sight
+        for (int tick = 10; tick < kSpinSteps; ++tick)
+            spin.TimerTimer();
+        QCOMPARE(program.game.state.money, 48215.5 + 100 - 1000);
+        program.gameForm.SpinCashClick();
+        QVERIFY(idle() && spin.Bet->text().isEmpty());
+        QCOMPARE(stats(), QString("0/0"));
     }
 };
 

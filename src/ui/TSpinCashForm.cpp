@@ -1,0 +1,150 @@
+#include "ui/TSpinCashForm.h"
+
+#include "core/TimeSource.h"
+#include "ui/Style.h"
+#include "ui/Text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tavo::ui {
+namespace {
+
+QLineEdit* reelBox() {
+    auto* box = new QLineEdit;
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignCenter);
+    QFont font = box->font();
+    font.setPointSizeF(font.pointSizeF() * 2.5);
+    font.setBold(true);
+    box->setFont(font);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, QColor(0x00, 0xFF, 0x00)); // lime
+    colours.setColor(QPalette::Text, QColor(0xFF, 0x00, 0x00)); // red
+    box->setPalette(colours);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 24);
+    return box;
+}
+
+// A label, a figure box and "$" on one row.
+QHBoxLayout* amountRow(const QString& caption, QLineEdit* box) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption));
+    row->addWidget(box, 1);
+    row->addWidget(new QLabel(QStringLiteral("$")));
+    return row;
+}
+
+} // namespace
+
+TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clock)
+    : QDialog(nullptr), game_(game), clock_(clock), voice_(dialogs) {
+    setWindowTitle(QStringLiteral("Spin Cash"));
+    setModal(false);
+    Timer = new GameTimer(
+        1, false, [this] { TimerTimer(); }, this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* reelRow = new QHBoxLayout;
+    reelRow->addStretch();
+    Num1 = reelBox();
+    Num2 = reelBox();
+    Num3 = reelBox();
+    for (QLineEdit* reel : reels())
+        reelRow->addWidget(reel);
+    reelRow->addStretch();
+    layout->addLayout(reelRow);
+
+    Bet = new QLineEdit;
+    Bet->setAlignment(Qt::AlignRight);
+    Spin = new QPushButton(QStringLiteral("&Spin"));
+    auto* betRow = amountRow(QStringLiteral("Your bet:"), Bet);
+    betRow->addWidget(Spin);
+    layout->addLayout(betRow);
+
+    auto* chart = new QGroupBox;
+    auto* lines = new QVBoxLayout(chart);
+    for (const char* line : {"1 - 2 - 3 = Your bet X 7", "2 - 2 - 2 = Your bet X 5",
+                             "3 - 3 - 3 = Your bet X 3", "1 - 1 - 1 = Your bet X 2"})
+        lines->addWidget(new QLabel(QString::fromLatin1(line)));
+    layout->addWidget(chart);
+
+    auto* stats = new QGroupBox(QStringLiteral("Stats"));
+    auto* statRows = new QVBoxLayout(stats);
+    TotalWin = figureBox();
+    TotalLost = figureBox();
+    statRows->addLayout(amountRow(QStringLiteral("You win:"), TotalWin));
+    statRows->addLayout(amountRow(QStringLiteral("You lost:"), TotalLost));
+    layout->addWidget(stats);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Spin, &QPushButton::clicked, this, &TSpinCashForm::SpinClick);
+    setMainAction(this, Spin);
+    focusOnShow(this, Bet);
+}
+
+void TSpinCashForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TSpinCashForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormClose();
+}
+
+void TSpinCashForm::FormShow() {
+    for (QLineEdit* reel : reels())
+        reel->clear();
+    mirrorMachine();
+    // A spin still running shows the bet it took.
+    if (game_.spinCash.spinning) Bet->setText(QString::number(game_.spinCash.stake));
+}
+
+void TSpinCashForm::FormClose() {
+    Bet->clear();
+    stats_ = SpinStats{};
+    showStats();
+    mirrorMachine(); // a running spin keeps its timer and ends out of sight
+}
+
+void TSpinCashForm::mirrorMachine() {
+    const bool spinning = game_.spinCash.spinning;
+    Timer->setEnabled(spinning);
+    Spin->setEnabled(!spinning);
+    Bet->setReadOnly(spinning);
+}
+
+void TSpinCashForm::showStats() {
+    TotalWin->setText(QString::number(stats_.won));
+    TotalLost->setText(QString::number(stats_.lost));
+}
+
+void TSpinCashForm::SpinClick() {
+    // A bet that does not convert ends the handler here.
+    startSpin(game_.state, game_.spinCash, toStd(Bet->text()), voice_);
+    mirrorMachine();
+}
+
+void TSpinCashForm::TimerTimer() {
+    if (!game_.spinCash.spinning) return mirrorMachine();
+    const std::optional<SpinResult> result =
+        spinStep(game_.state, game_.spinCash, game_.random, clock_.nowSeconds());
+    const std::array<int, 3>& values = game_.spinCash.reels;
+    for (int reel = 0; reel < 3; ++reel)
+        reels()[reel]->setText(QString::number(values[reel]));
+    if (result && isVisible()) { // a spin ended out of sight counts in no opening's stats
+        stats_.count(*result);
+        showStats();
+    }
+    mirrorMachine();
+}
+
+} // namespace tavo::ui
