@@ -474,9 +474,8 @@ void ScriptPlayer::ticket(const ScriptCommand& command) {
 void ScriptPlayer::spin(const ScriptCommand& command) {
     // Every spin runs to its end within its command, so Spin is enabled.
     SpinCash& machine = game_.spinCash;
-    bool started = false;
-    handler([&] { started = startSpin(game_.state, machine, command.args[0].text, printer_); });
-    while (started && machine.spinning)
+    handler([&] { startSpin(game_.state, machine, command.args[0].text, printer_); });
+    while (machine.spinning)
         spinStep(game_.state, machine, game_.random, clock_.nowSeconds());
 }
 
