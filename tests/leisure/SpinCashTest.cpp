@@ -11,16 +11,16 @@ namespace {
 
 // Bets with 500 $: the stake taken, or what is said and nothing changes.
 TEST(SpinCash, BetChecks) {
-    const char* kInvalid = "You must enter a valid bet.";
+    const char* kBad = "You must enter a valid bet.";
+    const char* kPoor = "You don't have enought money to play";
     const struct {
         const char* bet;
         std::int32_t stake;
         const char* said;
-    } cases[] = {{"1499", 1499, nullptr},
-                 {"0", 0, nullptr},
-                 {"1500", 0, "You don't have enought money to play"},
-                 {"", 0, kInvalid},
-                 {"-1", 0, kInvalid}};
+    } cases[] = {
+        {"1499", 1499, nullptr}, {"0", 0, nullptr}, {"1500", 0, kPoor},
+        {"", 0, kBad},           {"-1", 0, kBad},
+    };
     for (const auto& c : cases) {
         GameState state = test::startedGame(500);
         SpinCash machine;

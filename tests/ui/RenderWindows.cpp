@@ -250,8 +250,7 @@ int main(int argc, char** argv) {
     for (int box = 0; box < 6; ++box)
         forms.lotoSixForm->numbers()[box]->setText(QString::fromLatin1(ticket[box]));
     ok &= render(forms.lotoSixForm, folder, QStringLiteral("lotto"));
-    // Spin Cash after a spin of 2500.
-    gameForm->SpinCashClick();
+    gameForm->SpinCashClick(); // after a spin of 2500
     forms.spinCashForm->Bet->setText(QStringLiteral("2500"));
     forms.spinCashForm->SpinClick();
     while (game.spinCash.spinning)

@@ -1,6 +1,5 @@
-// The staff windows' loop (hire, list, settings), the Lotto window with
-// the clock it stops and the Spin Cash machine, as a player goes through
-// them.
+// The staff windows' loop (hire, list, settings), the Lotto window with the
+// clock it stops and Spin Cash, as a player goes through them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -295,31 +294,28 @@ private slots:
                 spin.TimerTimer();
             return spin.Num1->text() + spin.Num2->text() + spin.Num3->text();
         };
-        const auto idle = [&] {
-            return spin.Spin->isEnabled() && !spin.Bet->isReadOnly() && !spin.Timer->enabled();
-        };
-        const auto stats = [&] { return spin.TotalLost->text() + "/" + spin.TotalWin->text(); };
         program.gameForm.SpinCashClick();
-        QVERIFY(spin.isVisible() && !spin.isModal() && idle());
+        QVERIFY(spin.isVisible() && !spin.isModal() && spin.Spin->isEnabled());
         QCOMPARE(play("100", kSpinSteps), QString("332"));
         play("50", 0);
-        QVERIFY(!spin.Spin->isEnabled() && spin.Bet->isReadOnly() && spin.Timer->interval() == 1);
         program.game.spinCash.reels = {1, 1, 1}; // the last step shows 2-2-2
         program.game.spinCash.step = kSpinSteps - 1;
         spin.TimerTimer();
-        QCOMPARE(stats(), QString("100/250"));
+        QCOMPARE(spin.TotalLost->text() + "/" + spin.TotalWin->text(), QString("100/250"));
         play("1000", 10);
         spin.close();
         program.gameForm.SpinCashClick(); // back while the reels turn
-        QVERIFY(spin.Bet->text() == "1000" && spin.Bet->isReadOnly() && !spin.Spin->isEnabled());
+        QVERIFY(spin.Bet->text() == "1000" && spin.Bet->isReadOnly() && !spin.Spin->isEnabled() &&
+                spin.Timer->interval() == 1);
         spin.close();
         QVERIFY(spin.Timer->enabled()); // the spin goes on out of sight
         for (int tick = 10; tick < kSpinSteps; ++tick)
             spin.TimerTimer();
         QCOMPARE(program.game.state.money, 48215.5 + 100 - 1000);
         program.gameForm.SpinCashClick();
-        QVERIFY(idle() && spin.Bet->text().isEmpty());
-        QCOMPARE(stats(), QString("0/0"));
+        QVERIFY(spin.Spin->isEnabled() && !spin.Bet->isReadOnly() && !spin.Timer->enabled() &&
+                spin.Bet->text().isEmpty());
+        QCOMPARE(spin.TotalLost->text() + "/" + spin.TotalWin->text(), QString("0/0"));
     }
 };
 
