@@ -101,6 +101,9 @@ answer left is answered yes, and answers left over are an error.
                           this ticket
   ticket random           Lotto window: presses Random, lets its timer tick,
                           presses Buy this ticket
+  spin BET                Spin Cash: types BET, presses Spin, lets the reels
+                          run to the end of the spin (every step reseeds
+                          from the time, which --time fixes)
 
   BANK is 0 Invest Bank, 2 German Bank or 3 China Cash. The bank window
   shows as one refresh leaves it: only "Become a member" for a non-member;
