@@ -650,6 +650,107 @@ QImage lottoPicture() {
     });
 }
 
+// The race track's asphalt: the cars and the crash are drawn on it, so
+// that their pictures melt into the track.
+const QColor kAsphalt(70, 72, 78);
+
+// The race track from above: four lanes left to right, kerbs along both
+// edges, the start line behind the cars' noses and a chequered finish at
+// the far end, where a finishing car's nose stops.
+QImage raceTrackPicture() {
+    constexpr double w = 600, h = 134;
+    return drawn(w, h, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, w, h), kAsphalt);
+        for (int i = 0; i * 12 < w; ++i) { // red and white kerbs
+            const QColor kerb = i % 2 ? QColor(235, 235, 235) : QColor(200, 30, 30);
+            p.fillRect(QRectF(i * 12, 0, 12, 3), kerb);
+            p.fillRect(QRectF(i * 12, h - 3, 12, 3), kerb);
+        }
+        p.setPen(QPen(QColor(230, 230, 220), 1.2, Qt::CustomDashLine, Qt::FlatCap));
+        QPen dashes = p.pen();
+        dashes.setDashPattern({8, 8});
+        p.setPen(dashes);
+        for (double y : {36.0, 68.0, 99.0})
+            p.drawLine(QPointF(40, y), QPointF(w - 14, y));
+        p.setPen(QPen(QColor(245, 245, 245), 2));
+        p.drawLine(QPointF(34, 4), QPointF(34, h - 4));
+        for (int row = 0; row * 4 < h - 6; ++row)
+            for (int column = 0; column < 3; ++column)
+                p.fillRect(QRectF(w - 12 + column * 4, 3 + row * 4, 4, 4),
+                           (row + column) % 2 ? Qt::black : Qt::white);
+        p.setFont(signFont(9));
+        p.setPen(QColor(250, 250, 250, 150));
+        for (int lane = 0; lane < 4; ++lane)
+            p.drawText(QRectF(40, 8 + lane * 31.5, 14, 24), Qt::AlignCenter,
+                       QString::number(lane + 1));
+    });
+}
+
+// A race car seen from above, nose to the right, its number on the roof.
+QImage raceCarPicture(const QColor& paint, int number) {
+    return drawn(32, 24, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, 32, 24), kAsphalt);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(20, 20, 20));
+        for (double x : {6.0, 22.0})
+            for (double y : {2.0, 18.5}) // the wheels
+                p.drawRoundedRect(QRectF(x, y, 6, 3.5), 1, 1);
+        QLinearGradient body(0, 4, 0, 20);
+        body.setColorAt(0, paint.lighter(140));
+        body.setColorAt(0.5, paint);
+        body.setColorAt(1, paint.darker(150));
+        p.setPen(QPen(paint.darker(200), 0.8));
+        p.setBrush(body);
+        QPainterPath shape;
+        shape.moveTo(2, 6);
+        shape.lineTo(24, 5);
+        shape.quadTo(31, 7, 31, 12);
+        shape.quadTo(31, 17, 24, 19);
+        shape.lineTo(2, 18);
+        shape.closeSubpath();
+        p.drawPath(shape);
+        p.setBrush(QColor(40, 60, 80));
+        p.drawRoundedRect(QRectF(18, 7, 4, 10), 1.5, 1.5); // the windscreen
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(11, 12), 4.6, 4.6);
+        p.setFont(signFont(7.5));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(6, 7, 10, 10), Qt::AlignCenter, QString::number(number));
+    });
+}
+
+// A wrecked car in flames and smoke, in the place of a car.
+QImage raceCrashPicture() {
+    return drawn(32, 24, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, 32, 24), kAsphalt);
+        QRandomGenerator dice(1313);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 9; ++i) { // smoke
+            const int grey = 40 + dice.bounded(60);
+            p.setBrush(QColor(grey, grey, grey + 6, 200));
+            p.drawEllipse(QPointF(6 + dice.bounded(20), 4 + dice.bounded(16)), 4.5, 4.5);
+        }
+        QPainterPath flame;
+        for (int i = 0; i < 16; ++i) {
+            const double angle = i * M_PI / 8;
+            const double r = i % 2 ? 4.0 : 9.5;
+            const QPointF at(16 + r * std::cos(angle), 12 + r * 0.9 * std::sin(angle));
+            i == 0 ? flame.moveTo(at) : flame.lineTo(at);
+        }
+        flame.closeSubpath();
+        QRadialGradient fire(QPointF(16, 12), 9.5);
+        fire.setColorAt(0, QColor(255, 250, 180));
+        fire.setColorAt(0.5, QColor(255, 170, 30));
+        fire.setColorAt(1, QColor(210, 40, 10));
+        p.setBrush(fire);
+        p.drawPath(flame);
+        p.setBrush(QColor(30, 30, 30));
+        for (int i = 0; i < 5; ++i) // flying parts
+            p.drawRect(QRectF(dice.bounded(30), dice.bounded(22), 2, 1.5));
+    });
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".jpg"));
     if (!image.save(path, "JPG", 90)) {
@@ -704,6 +805,12 @@ int main(int argc, char** argv) {
     ok &= save(chinaCashPicture(), folder, QStringLiteral("bank-china"));
     ok &= save(staffPicture(), folder, QStringLiteral("staff"));
     ok &= save(lottoPicture(), folder, QStringLiteral("lotto"));
+    ok &= save(raceTrackPicture(), folder, QStringLiteral("race-track"));
+    ok &= save(raceCarPicture(QColor(40, 90, 225), 1), folder, QStringLiteral("race-car-blue"));
+    ok &= save(raceCarPicture(QColor(140, 50, 185), 2), folder, QStringLiteral("race-car-purple"));
+    ok &= save(raceCarPicture(QColor(240, 200, 30), 3), folder, QStringLiteral("race-car-yellow"));
+    ok &= save(raceCarPicture(QColor(40, 170, 70), 4), folder, QStringLiteral("race-car-green"));
+    ok &= save(raceCrashPicture(), folder, QStringLiteral("race-crash"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
     QList<TownPin> pins;

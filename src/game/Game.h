@@ -1,6 +1,6 @@
 // Everything of one run of the program that the rules work on: the saved
-// record, the configuration, the two lists, the one random generator and
-// the slot machine.
+// record, the configuration, the two lists, the one random generator, the
+// slot machine and the race's commentary.
 #pragma once
 
 #include "bars/BarList.h"
@@ -10,6 +10,7 @@
 #include "core/NumberText.h"
 #include "core/Random.h"
 #include "game/GameDay.h"
+#include "leisure/Race.h"
 #include "leisure/SpinCash.h"
 
 namespace tavo {
@@ -19,9 +20,10 @@ struct Game {
     ConfigRecord config = defaultConfig();
     TBarList bars;
     TDrinkList drinks;
-    Random random;             // seed 1 at start
-    NumberFormat numberFormat; // the running system's decimal separator
-    SpinCash spinCash;         // the slot machine's reels, kept from spin to spin
+    Random random;                 // seed 1 at start
+    NumberFormat numberFormat;     // the running system's decimal separator
+    SpinCash spinCash;             // the slot machine's reels, kept from spin to spin
+    RaceCommentary raceCommentary; // carries over from race to race
 };
 
 inline DayOutcome runGameDay(Game& game, MessageSink& messages) {

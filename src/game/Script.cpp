@@ -29,6 +29,7 @@ enum class Arg {
     Tick,    // 0 or 1
     Staff,   // a staff ID, 1..4
     Random,  // the word random
+    Car,     // 0 (none) or a car, 1..4
 };
 
 struct Form {
@@ -75,12 +76,10 @@ const std::vector<Form>& forms() {
          nullptr,
          kTicketUsage},
         {"spin", {Arg::Text}, nullptr, "spin BET"},
+        {"race", {Arg::Car, Arg::Text}, nullptr, "race CAR BET"},
     };
     return table;
 }
-
-// Commands of windows this version of tavo-sim cannot play yet.
-constexpr std::string_view kNotYet[] = {"race"};
 
 // Why a word is not what the argument expects, or "" when it is.
 std::string argFault(Arg arg, const ScriptWord& word) {
@@ -120,6 +119,10 @@ std::string argFault(Arg arg, const ScriptWord& word) {
                    : quoted + " is not a staff ID (1 to 4)";
     case Arg::Random:
         return !word.quoted && word.text == "random" ? "" : quoted + " is not random";
+    case Arg::Car:
+        return word.text.size() == 1 && word.text[0] >= '0' && word.text[0] <= '4'
+                   ? ""
+                   : quoted + " is not a car (1 to 4, or 0 for none)";
     }
     return "";
 }
@@ -154,8 +157,6 @@ ScriptCommand checkForm(int line, const std::vector<ScriptWord>& words) {
     ScriptCommand command;
     command.line = line;
     command.name = words.front().text;
-    if (std::find(std::begin(kNotYet), std::end(kNotYet), command.name) != std::end(kNotYet))
-        throw ScriptError(line, "'" + command.name + "' is not available yet");
     if (words.front().quoted) throw ScriptError(line, "unknown command '" + command.name + "'");
     // A command of several forms takes the first that fits; when none does,
     // the last one's fault is reported.

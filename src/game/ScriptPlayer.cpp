@@ -11,6 +11,7 @@
 #include "bars/Promotion.h"
 #include "game/Days.h"
 #include "leisure/Lotto.h"
+#include "leisure/Race.h"
 #include "leisure/SpinCash.h"
 #include "staff/AdminSettings.h"
 #include "staff/Hiring.h"
@@ -191,6 +192,8 @@ void ScriptPlayer::run(const ScriptCommand& command) {
         ticket(command);
     else if (command.name == "spin")
         spin(command);
+    else if (command.name == "race")
+        race(command);
     else
         throw ScriptError(command.line, "unknown command '" + command.name + "'");
 }
@@ -477,6 +480,15 @@ void ScriptPlayer::spin(const ScriptCommand& command) {
     handler([&] { startSpin(game_.state, machine, command.args[0].text, printer_); });
     while (machine.spinning)
         spinStep(game_.state, machine, game_.random, clock_.nowSeconds());
+}
+
+void ScriptPlayer::race(const ScriptCommand& command) {
+    Race race; // the window's race, idle between commands
+    const int car = command.args[0].text[0] - '0';
+    handler(
+        [&] { startRace(game_.state, game_.random, race, car, command.args[1].text, printer_); });
+    while (race.running)
+        raceTick(game_.state, game_.random, race, game_.raceCommentary, printer_);
 }
 
 } // namespace tavo

@@ -75,6 +75,7 @@ private:
     void fireAdmin(const ScriptCommand& command);
     void ticket(const ScriptCommand& command);
     void spin(const ScriptCommand& command);
+    void race(const ScriptCommand& command);
 
     // The staff list shown, row INDEX picked and View pressed: the settings
     // window shows that administrator, whose index is returned.

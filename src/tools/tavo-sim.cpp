@@ -104,6 +104,9 @@ answer left is answered yes, and answers left over are an error.
   spin BET                Spin Cash: types BET, presses Spin, lets the reels
                           run to the end of the spin (every step reseeds
                           from the time, which --time fixes)
+  race CAR BET            race window: chooses car CAR (1 to 4, 0 none), types
+                          BET, presses Start The Race and lets the race run
+                          to its clean-up; the commentary carries over
 
   BANK is 0 Invest Bank, 2 German Bank or 3 China Cash. The bank window
   shows as one refresh leaves it: only "Become a member" for a non-member;

@@ -16,6 +16,7 @@
 #include "ui/TPassForm.h"
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
+#include "ui/TRacingMonForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
@@ -42,6 +43,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.lotoSixForm = lotoSixForm_.get();
     spinCashForm_ = std::make_unique<TSpinCashForm>(game, dialogs, clock);
     forms_.spinCashForm = spinCashForm_.get();
+    racingMonForm_ = std::make_unique<TRacingMonForm>(game, dialogs);
+    forms_.racingMonForm = racingMonForm_.get();
     mapForm_ = std::make_unique<TMapForm>(game, dialogs, forms_);
     forms_.mapForm = mapForm_.get();
     newCarForm_ = std::make_unique<TNewCarForm>(game, dialogs, forms_);
@@ -68,11 +71,11 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 std::vector<QWidget*> FormSet::windows() const {
-    return {spinCashForm_.get(), adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(),
-            lotoSixForm_.get(),  promoteForm_.get(),   setupForm_.get(),     popupForm_.get(),
-            passForm_.get(),     newCarForm_.get(),    mapForm_.get(),       infoForm_.get(),
-            gameForm_.get(),     drinkForm_.get(),     fireForm_.get(),      barSetupForm_.get(),
-            mainForm_.get()};
+    return {racingMonForm_.get(), spinCashForm_.get(), adminViewForm_.get(), viewStaffForm_.get(),
+            hireStaffForm_.get(), lotoSixForm_.get(),  promoteForm_.get(),   setupForm_.get(),
+            popupForm_.get(),     passForm_.get(),     newCarForm_.get(),    mapForm_.get(),
+            infoForm_.get(),      gameForm_.get(),     drinkForm_.get(),     fireForm_.get(),
+            barSetupForm_.get(),  mainForm_.get()};
 }
 
 FormSet::~FormSet() {
@@ -89,6 +92,7 @@ FormSet::~FormSet() {
     hireStaffForm_.reset();
     spinCashForm_.reset();
     lotoSixForm_.reset();
+    racingMonForm_.reset();
     promoteForm_.reset();
     setupForm_.reset();
     popupForm_.reset();

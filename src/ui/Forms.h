@@ -39,6 +39,7 @@ class TInvestInvBankForm;
 class TInvestGermForm;
 class TGermInsuForm;
 class TLotoSixForm;
+class TRacingMonForm;
 class THireStaffForm;
 class TViewStaffForm;
 class TAdminViewForm;
@@ -70,6 +71,7 @@ struct Forms {
     TInvestGermForm* investGermForm = nullptr;
     TGermInsuForm* germInsuForm = nullptr;
     TLotoSixForm* lotoSixForm = nullptr;
+    TRacingMonForm* racingMonForm = nullptr;
     THireStaffForm* hireStaffForm = nullptr;
     TViewStaffForm* viewStaffForm = nullptr;
     TAdminViewForm* adminViewForm = nullptr;
@@ -106,6 +108,7 @@ private:
     std::unique_ptr<TPromoteForm> promoteForm_;
     std::unique_ptr<BankWindowSet> bankWindows_;
     std::unique_ptr<TLotoSixForm> lotoSixForm_;
+    std::unique_ptr<TRacingMonForm> racingMonForm_;
     std::unique_ptr<THireStaffForm> hireStaffForm_;
     std::unique_ptr<TViewStaffForm> viewStaffForm_;
     std::unique_ptr<TAdminViewForm> adminViewForm_;

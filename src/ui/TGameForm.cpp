@@ -21,6 +21,7 @@
 #include "ui/TMapForm.h"
 #include "ui/TPassForm.h"
 #include "ui/TPromoteForm.h"
+#include "ui/TRacingMonForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
@@ -270,7 +271,7 @@ void TGameForm::buildMenus() {
     lottery->addAction(QStringLiteral("Lotto &6/49"), this, &TGameForm::LottoClick);
     lottery->addAction(QStringLiteral("Spin &Cash"), this, &TGameForm::SpinCashClick);
 
-    notYet(lottery->addAction(QStringLiteral("&Racing Money")));
+    lottery->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     notYet(help->addAction(QStringLiteral("&Internet Center")));
@@ -337,7 +338,7 @@ void TGameForm::buildMenus() {
     lotteryDrop->addAction(QStringLiteral("&Lotto 6/49"), this, &TGameForm::LottoClick);
     lotteryDrop->addAction(QStringLiteral("&Spin Cash"), this, &TGameForm::SpinCashClick);
 
-    notYet(lotteryDrop->addAction(QStringLiteral("&Racing Money")));
+    lotteryDrop->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
     dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
     bar->addSeparator();
     button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), nullptr);
@@ -602,6 +603,11 @@ void TGameForm::LottoClick() {
     lottoInterval = MainTimer->interval();
     MainTimer->setInterval(0);
     forms_.lotoSixForm->show();
+}
+
+void TGameForm::RacingMoneyClick() {
+    TRacingMonForm* form = forms_.racingMonForm;
+    showOrRefill(form, [form] { form->FormShow(); });
 }
 
 void TGameForm::restoreClockAfterLotto() {

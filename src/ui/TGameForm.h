@@ -67,6 +67,7 @@ public:
     void ViewStaffClick();
     // Lotto: the window is modal and the clock stops until it closes.
     void LottoClick();
+    void RacingMoneyClick();
     void restoreClockAfterLotto();
     void SpinCashClick();
     // The drinks window gives the clock back its interval when it closes.

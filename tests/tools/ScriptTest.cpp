@@ -180,6 +180,11 @@ TEST(Script, PlaysTheStaffAndLottoWindows) {
              "> 'x' is not a valid integer value\n"},
         {"spins", "spin 100\nspin x\nspin 21600\nspin 0\n",
          "> 'x' is not a valid integer value\n> You don't have enought money to play\n"},
+        // From seed 1 car 1 wins, then car 2, as a model apart from the game works out.
+        {"races", "race 0 5\nrace 1 \"\"\nrace 1 abc\nrace 3 20001\nrace 1 20000\nrace 1 40000\n",
+         "> You have to bet on one car!\n> You have to bet some money to play!\n> 'abc' is not a "
+         "valid integer value\n> You don't have enough money to bet this!\n> You car win is the "
+         "winner!\n"},
     };
     for (const Case& c : cases) {
         ScriptGame game;
@@ -263,7 +268,8 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
     const Case cases[] = {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
-        {"# comment\n\n  \t# another\nrace 1 5\n", "", "s.txt:4: 'race' is not available yet"},
+        {"# comment\n\n  \t# another\nrace 5 10\n", "",
+         "s.txt:4: '5' is not a car (1 to 4, or 0 for none)"},
         {"spin\n", "", "s.txt:1: too few words; usage: spin BET"},
         {"invest 0 3 100\n", "", "s.txt:1: '3' is not a plan"},
         {"insure 1 2\n", "", "s.txt:1: '2' is not 0 or 1"},

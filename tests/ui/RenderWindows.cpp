@@ -31,6 +31,7 @@
 #include "ui/TPassForm.h"
 #include "ui/TPopupForm.h"
 #include "ui/TPromoteForm.h"
+#include "ui/TRacingMonForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
@@ -256,5 +257,11 @@ int main(int argc, char** argv) {
     while (game.spinCash.spinning)
         forms.spinCashForm->TimerTimer();
     ok &= render(forms.spinCashForm, folder, QStringLiteral("spin-cash"));
+    forms.racingMonForm->Car3Bet->setChecked(true); // a race half-way
+    forms.racingMonForm->BetCash->setText(QStringLiteral("500"));
+    forms.racingMonForm->StartRaceClick();
+    for (int tick = 0; tick < 90; ++tick)
+        forms.racingMonForm->RaceTimerTimer();
+    ok &= render(forms.racingMonForm, folder, QStringLiteral("race"));
     return ok ? 0 : 1;
 }

@@ -48,6 +48,7 @@ bool ScriptedDialogs::confirm(const QString& text) {
 void ScriptedDialogs::information(const QString& text) {
     shown.push_back(shownDialog(ShownDialog::Information, text, kAppTitleText, DialogButtons::Ok,
                                 DialogIcon::Information));
+    if (whileInformationShown) whileInformationShown();
 }
 
 void ScriptedDialogs::errorBox(const QString& text) {

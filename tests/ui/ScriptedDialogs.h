@@ -40,6 +40,7 @@ public:
     std::deque<bool> yes;                     // answers to Yes/No questions
     std::deque<std::optional<QString>> files; // answers to file dialogs
     std::function<void()> whileErrorShown;    // runs while an error box waits
+    std::function<void()> whileInformationShown; // runs while an information message waits
 };
 
 } // namespace tavo::ui::test

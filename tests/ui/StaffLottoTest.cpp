@@ -1,5 +1,5 @@
 // The staff windows' loop (hire, list, settings), the Lotto window with the
-// clock it stops and Spin Cash, as a player goes through them.
+// clock it stops, Spin Cash and the race, as a player goes through them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -12,9 +12,11 @@
 #include "ui/TGameForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TLotoSixForm.h"
+#include "ui/TRacingMonForm.h"
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +87,7 @@ private slots:
             {forms.adminViewForm, forms.adminViewForm->CloseSave, forms.adminViewForm->NbrTicket},
             {forms.lotoSixForm, forms.lotoSixForm->Buy, forms.lotoSixForm->Num1},
             {forms.spinCashForm, forms.spinCashForm->Spin, forms.spinCashForm->Bet},
+            {forms.racingMonForm, forms.racingMonForm->StartRace, forms.racingMonForm->Car1Bet},
         };
         for (const auto& w : windows) {
             const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
@@ -316,6 +319,34 @@ private slots:
         QVERIFY(spin.Spin->isEnabled() && !spin.Bet->isReadOnly() && !spin.Timer->enabled() &&
                 spin.Bet->text().isEmpty());
         QCOMPARE(spin.TotalLost->text() + "/" + spin.TotalWin->text(), QString("0/0"));
+    }
+
+    void aRaceWonWhileHiddenIsHeldByItsMessage() {
+        Program program;
+        TRacingMonForm& form = *program.forms.racingMonForm;
+        for (QAction* item : program.gameForm.findChildren<QAction*>())
+            if (item->text() == "&Racing Money") item->trigger(); // the menu's and the toolbar's
+        QVERIFY(form.isVisible());
+        program.game.state.money = 1000;
+        form.Car3Bet->setChecked(true);
+        form.BetCash->setText("1000");
+        form.StartRaceClick();
+        form.CloseButClick();
+        form.RaceTimerTimer();
+        form.race.cars[2].x = kRaceFinishX; // the next step takes car 3 past the line
+        int held = 0;
+        program.dialogs.whileInformationShown = [&] {
+            QCOMPARE(form.WinnerBox->text(), QString("The car # 3")); // the step is shown
+            for (int tick = 0; tick < 3; ++tick)
+                form.RaceTimerTimer();
+            QVERIFY(form.race.raceOver); // no tick ran: the clean-up waits
+            held += 1;
+        };
+        for (int tick = 0; tick < 3 && form.RaceTimer->enabled(); ++tick)
+            form.RaceTimerTimer();
+        QCOMPARE(held, 1);
+        QCOMPARE(program.game.state.money, 2000.0);
+        QVERIFY(!form.RaceTimer->enabled() && form.BetBox->isEnabled());
     }
 };
 
