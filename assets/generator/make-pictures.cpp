@@ -748,6 +748,48 @@ QImage raceCrashPicture() {
         p.setBrush(QColor(30, 30, 30));
         for (int i = 0; i < 5; ++i) // flying parts
             p.drawRect(QRectF(dice.bounded(30), dice.bounded(22), 2, 1.5));
+// The Internet Center's link: a globe and an invitation on a dark badge
+// with the picture buttons' rounded corners.
+QImage webLinkPicture() {
+    constexpr double w = 300, h = 44;
+    return drawn(w, h, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, w, h), QColor(30, 20, 50));
+        QLinearGradient night(0, 0, 0, h);
+        night.setColorAt(0, QColor(40, 60, 130));
+        night.setColorAt(1, QColor(16, 24, 70));
+        p.setPen(QPen(QColor(140, 180, 255), 2));
+        p.setBrush(night);
+        p.drawRoundedRect(QRectF(2, 2, w - 4, h - 4), h * 0.3, h * 0.3);
+        const QPointF centre(28, h / 2);
+        const double r = 13;
+        QRadialGradient sea(centre - QPointF(4, 4), r * 1.6);
+        sea.setColorAt(0, QColor(120, 200, 255));
+        sea.setColorAt(1, QColor(20, 80, 170));
+        p.setBrush(sea);
+        p.setPen(QPen(QColor(220, 240, 255), 1.2));
+        p.drawEllipse(centre, r, r);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, r * 0.45, r);
+        p.drawLine(centre - QPointF(r, 0), centre + QPointF(r, 0));
+        p.drawLine(centre - QPointF(0, r), centre + QPointF(0, r));
+        p.setFont(signFont(16));
+        p.setPen(QColor(230, 240, 255));
+        p.drawText(QRectF(50, 0, w - 60, h), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("Visit the Tavo web site"));
+    });
+}
+
+// The about window's banner: the town at night under the game's name.
+QImage aboutBanner() {
+    constexpr double w = 400, h = 110;
+    return drawn(w, h, [&](QPainter& p) {
+        drawNightTown(p, QSizeF(w, h), 41, false);
+        glowText(p, QRectF(0, 4, w, 64), QStringLiteral("Tavo"), titleFont(56),
+                 QColor(255, 222, 150), QColor(255, 140, 40), 2.2);
+        // A dark band keeps the line readable over the lit windows.
+        p.fillRect(QRectF(0, 68, w, 24), QColor(10, 6, 24, 190));
+        glowText(p, QRectF(0, 67, w, 26), QStringLiteral("Bars, banks and a little luck"),
+                 titleFont(16), QColor(255, 236, 200), QColor(20, 10, 40), 1.2);
     });
 }
 
@@ -811,6 +853,15 @@ int main(int argc, char** argv) {
     ok &= save(raceCarPicture(QColor(240, 200, 30), 3), folder, QStringLiteral("race-car-yellow"));
     ok &= save(raceCarPicture(QColor(40, 170, 70), 4), folder, QStringLiteral("race-car-green"));
     ok &= save(raceCrashPicture(), folder, QStringLiteral("race-crash"));
+    for (const bool lit : {false, true}) {
+        const QString suffix = lit ? QStringLiteral("-lit") : QString();
+        ok &= save(button(QStringLiteral("Infos"), lit, 150, 44), folder,
+                   QStringLiteral("net-infos") + suffix);
+        ok &= save(button(QStringLiteral("News"), lit, 150, 44), folder,
+                   QStringLiteral("net-news") + suffix);
+    }
+    ok &= save(webLinkPicture(), folder, QStringLiteral("net-link"));
+    ok &= save(aboutBanner(), folder, QStringLiteral("about-banner"));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
     QList<TownPin> pins;

@@ -2,6 +2,7 @@
 
 #include "ui/BankWindows.h"
 #include "ui/Style.h"
+#include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
@@ -9,6 +10,7 @@
 #include "ui/TGameForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TInternetCenterForm.h"
 #include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
@@ -29,6 +31,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     mainForm_ = std::make_unique<TMainForm>(forms_, dialogs, clock);
     forms_.mainForm = mainForm_.get();
     Game& game = mainForm_->game();
+    aboutForm_ = std::make_unique<TAboutForm>(dialogs);
+    forms_.aboutForm = aboutForm_.get();
     barSetupForm_ = std::make_unique<TBarSetupForm>(game, dialogs, forms_);
     forms_.barSetupForm = barSetupForm_.get();
     fireForm_ = std::make_unique<TDisasFireForm>(game, dialogs, clock);
@@ -64,6 +68,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
     forms_.promoteForm = promoteForm_.get();
     bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
+    internetCenterForm_ = std::make_unique<TInternetCenterForm>(dialogs);
+    forms_.internetCenterForm = internetCenterForm_.get();
     for (QWidget* window : windows())
         keepOnScreen(window);
     for (QWidget* window : bankWindows_->windows())
@@ -71,11 +77,11 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 std::vector<QWidget*> FormSet::windows() const {
-    return {racingMonForm_.get(), spinCashForm_.get(), adminViewForm_.get(), viewStaffForm_.get(),
-            hireStaffForm_.get(), lotoSixForm_.get(),  promoteForm_.get(),   setupForm_.get(),
-            popupForm_.get(),     passForm_.get(),     newCarForm_.get(),    mapForm_.get(),
-            infoForm_.get(),      gameForm_.get(),     drinkForm_.get(),     fireForm_.get(),
-            barSetupForm_.get(),  mainForm_.get()};
+    return {internetCenterForm_.get(), racingMonForm_.get(), spinCashForm_.get(),
+            adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(), lotoSixForm_.get(),
+            promoteForm_.get(), setupForm_.get(), popupForm_.get(), passForm_.get(),
+            newCarForm_.get(), mapForm_.get(), infoForm_.get(), gameForm_.get(), drinkForm_.get(),
+            fireForm_.get(), barSetupForm_.get(), aboutForm_.get(), mainForm_.get()};
 }
 
 FormSet::~FormSet() {
@@ -86,6 +92,7 @@ FormSet::~FormSet() {
     for (QWidget* window : windows())
         window->hide();
     forms_ = Forms{};
+    internetCenterForm_.reset();
     bankWindows_.reset();
     adminViewForm_.reset();
     viewStaffForm_.reset();
@@ -104,6 +111,7 @@ FormSet::~FormSet() {
     drinkForm_.reset();
     fireForm_.reset();
     barSetupForm_.reset();
+    aboutForm_.reset();
     mainForm_.reset();
 }
 

@@ -44,6 +44,8 @@ class THireStaffForm;
 class TViewStaffForm;
 class TAdminViewForm;
 class TSpinCashForm;
+class TAboutForm;
+class TInternetCenterForm;
 
 struct Forms {
     TMainForm* mainForm = nullptr;
@@ -76,6 +78,8 @@ struct Forms {
     TViewStaffForm* viewStaffForm = nullptr;
     TAdminViewForm* adminViewForm = nullptr;
     TSpinCashForm* spinCashForm = nullptr;
+    TAboutForm* aboutForm = nullptr;
+    TInternetCenterForm* internetCenterForm = nullptr;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
@@ -95,6 +99,7 @@ public:
 private:
     Forms forms_;
     std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TAboutForm> aboutForm_;
     std::unique_ptr<TBarSetupForm> barSetupForm_;
     std::unique_ptr<TDisasFireForm> fireForm_;
     std::unique_ptr<TDrinkForm> drinkForm_;
@@ -113,6 +118,7 @@ private:
     std::unique_ptr<TViewStaffForm> viewStaffForm_;
     std::unique_ptr<TAdminViewForm> adminViewForm_;
     std::unique_ptr<TSpinCashForm> spinCashForm_;
+    std::unique_ptr<TInternetCenterForm> internetCenterForm_;
 };
 
 } // namespace tavo::ui

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QStackedLayout>
 
 namespace tavo::ui {
 
@@ -61,6 +62,18 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+QWidget* pictureStack(PictureButton* plain, PictureButton* highlighted) {
+    auto* holder = new QWidget;
+    auto* stack = new QStackedLayout(holder);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(plain);
+    stack->addWidget(highlighted);
+    stack->setCurrentWidget(highlighted);
+    highlighted->hide();
+    holder->setFixedSize(plain->pixmap().deviceIndependentSize().toSize());
+    return holder;
 }
 
 } // namespace tavo::ui

@@ -25,4 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A plain picture with its highlighted twin laid over it, hidden until
+// shown: the holder to put in a layout.
+QWidget* pictureStack(PictureButton* plain, PictureButton* highlighted);
+
 } // namespace tavo::ui

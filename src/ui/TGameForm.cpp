@@ -4,6 +4,8 @@
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
 #include "game/GameDay.h"
+#include "leisure/InternetCenter.h"
+#include "leisure/WebSite.h"
 #include "ui/BankForm.h"
 #include "ui/BankWindows.h"
 #include "ui/Dialogs.h"
@@ -11,11 +13,13 @@
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
 #include "ui/Style.h"
+#include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TInternetCenterForm.h"
 #include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
@@ -47,8 +51,6 @@
 
 namespace tavo::ui {
 namespace {
-
-const QUrl kWebSite(QStringLiteral("https://tavo-game.example.org/"));
 
 // Speeds in the order of the menus: Slow, Normal, Fast, Pause.
 constexpr int kSpeedIntervals[4] = {4000, 2000, 700, 0};
@@ -274,8 +276,9 @@ void TGameForm::buildMenus() {
     lottery->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    notYet(help->addAction(QStringLiteral("&Internet Center")));
-    notYet(help->addAction(QStringLiteral("&About")));
+    QAction* internet =
+        help->addAction(QStringLiteral("&Internet Center"), this, &TGameForm::InternetCenter1Click);
+    QAction* about = help->addAction(QStringLiteral("&About"), this, &TGameForm::About1Click);
 
     DatePopup = new QMenu(this);
     speedItems(DatePopup, speedPopup, true);
@@ -286,7 +289,7 @@ void TGameForm::buildMenus() {
     MessagePopup->addAction(QStringLiteral("&Clear all messages"), this,
                             &TGameForm::Clearmessageboc1Click);
     MessagePopup->addSeparator();
-    notYet(MessagePopup->addAction(QStringLiteral("&About")));
+    MessagePopup->addAction(QStringLiteral("&About"), this, &TGameForm::About1Click);
     MessagePopup->addAction(QStringLiteral("&Quit"), this, &TGameForm::Quit1Click);
 
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
@@ -341,8 +344,8 @@ void TGameForm::buildMenus() {
     lotteryDrop->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
     dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
     bar->addSeparator();
-    button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), nullptr);
-    button(ToolIcon::About, QStringLiteral("About"), nullptr);
+    button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), internet);
+    button(ToolIcon::About, QStringLiteral("About"), about);
     // Wide enough for every toolbar button.
     setMinimumWidth(bar->sizeHint().width() + 16);
 }
@@ -535,7 +538,15 @@ void TGameForm::New1Click() {
 }
 
 void TGameForm::VisitWebClick() {
-    dialogs_.openUrl(kWebSite);
+    dialogs_.openUrl(QUrl(qText(homePage())));
+}
+
+void TGameForm::InternetCenter1Click() {
+    if (askConnected(voice_)) showOrRefill(forms_.internetCenterForm, [] {});
+}
+
+void TGameForm::About1Click() {
+    forms_.aboutForm->showModeless();
 }
 
 void TGameForm::ViewInfoClick() {

@@ -6,6 +6,7 @@
 #include "core/MessageSink.h"
 #include "core/StockPages.h"
 #include "game/Game.h"
+#include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
 #include <QMainWindow>
@@ -56,6 +57,9 @@ public:
     void Fast1Click();
     void Pause1Click();
     void VisitWebClick();
+    // The question "Are you connected?", then the Internet Center.
+    void InternetCenter1Click();
+    void About1Click();
     void ViewInfoClick();
     void BuyDrinksClick();
     void BuyBarClick();
@@ -152,6 +156,7 @@ private:
 
     Game& game_;
     Dialogs& dialogs_;
+    DialogsVoice voice_{dialogs_};
     Forms& forms_;
 };
 

@@ -9,35 +9,21 @@
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 #include "ui/SaveDialogs.h"
+#include "ui/TAboutForm.h"
 #include "ui/TGameForm.h"
 #include "ui/TNewCarForm.h"
 #include "ui/TPopupForm.h"
 
 #include <QApplication>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
-#include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace tavo::ui {
 namespace {
-
-// A plain picture with its highlighted twin laid over it.
-QWidget* pictureStack(PictureButton* plain, PictureButton* highlighted) {
-    auto* holder = new QWidget;
-    auto* stack = new QStackedLayout(holder);
-    stack->setStackingMode(QStackedLayout::StackAll);
-    stack->addWidget(plain);
-    stack->addWidget(highlighted);
-    stack->setCurrentWidget(highlighted);
-    highlighted->hide();
-    holder->setFixedSize(plain->pixmap().deviceIndependentSize().toSize());
-    return holder;
-}
 
 char systemDecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
@@ -92,10 +78,7 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     setTabOrder(LoadOmbre, AboutBut);
     setTabOrder(AboutBut, ExitBut);
     connect(ExitBut, &PictureButton::clicked, this, &TMainForm::ExitButClick);
-    // The about window comes with a later version of the game.
-    AboutBut->setEnabled(false);
-    AboutBut->setGraphicsEffect(new QGraphicsOpacityEffect(AboutBut));
-    static_cast<QGraphicsOpacityEffect*>(AboutBut->graphicsEffect())->setOpacity(0.45);
+    connect(AboutBut, &PictureButton::clicked, this, &TMainForm::AboutButClick);
 
     game_.numberFormat.decimalSeparator = systemDecimalSeparator();
     game_.config = readConfig(kConfigFileName);
@@ -196,6 +179,21 @@ void TMainForm::LoadGameClick() {
 void TMainForm::ExitButClick() {
     close();
     QApplication::quit();
+}
+
+void TMainForm::AboutButClick() {
+    if (forms_.aboutForm->isVisible()) return;
+    // The about window would open under a menu kept on top.
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    show();
+    connect(
+        forms_.aboutForm, &TAboutForm::closed, this,
+        [this] {
+            setWindowFlag(Qt::WindowStaysOnTopHint, true);
+            show();
+        },
+        Qt::SingleShotConnection);
+    forms_.aboutForm->showModal();
 }
 
 void TMainForm::TimerTimer() {

@@ -32,6 +32,8 @@ public:
     void NewGameOmbreButClick();
     void LoadGameClick();
     void ExitButClick();
+    // The about window, modal over the menu.
+    void AboutButClick();
     void TimerTimer();
 
     // Controls.

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <string_view>
 
 namespace tavo::ui {
 
@@ -30,6 +31,11 @@ void pathToFixed(char (&buffer)[N], const QString& path) {
     const QByteArray bytes = path.toUtf8();
     setFixedText(buffer,
                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// A text of the engine's own (UTF-8) for a window.
+inline QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 inline std::string toStd(const QString& text) {

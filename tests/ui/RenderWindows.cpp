@@ -15,6 +15,7 @@
 #include "ui/Forms.h"
 #include "ui/InvestForm.h"
 #include "ui/LoanForms.h"
+#include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TBanksForm.h"
 #include "ui/TBarSetupForm.h"
@@ -24,6 +25,7 @@
 #include "ui/TGermInsuForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
+#include "ui/TInternetCenterForm.h"
 #include "ui/TLotoSixForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TMapForm.h"
@@ -45,6 +47,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cstdio>
@@ -263,5 +266,15 @@ int main(int argc, char** argv) {
     for (int tick = 0; tick < 90; ++tick)
         forms.racingMonForm->RaceTimerTimer();
     ok &= render(forms.racingMonForm, folder, QStringLiteral("race"));
+    forms.lotoSixForm->hide();
+
+    forms.internetCenterForm->NetMsg->setPlainText(
+        QStringLiteral("Your version is\n----\nVersion: 0.4.1\nBuild: 36\nDate: August 7th, "
+                       "1999\nThe latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
+    forms.internetCenterForm->show();
+    forms.internetCenterForm->NewsOmbreMouseMove();
+    ok &= render(forms.internetCenterForm, folder, QStringLiteral("internet-center"));
+    gameForm->About1Click();
+    ok &= render(forms.aboutForm, folder, QStringLiteral("about"));
     return ok ? 0 : 1;
 }
