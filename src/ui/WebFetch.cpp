@@ -3,6 +3,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStringDecoder>
 
 namespace tavo::ui {
 namespace {
@@ -10,6 +11,13 @@ namespace {
 bool isWeb(const QUrl& address) {
     return address.isValid() && (address.scheme() == QLatin1String("http") ||
                                  address.scheme() == QLatin1String("https"));
+}
+
+// UTF-8, or, for a document written before it, one byte a character.
+QString documentText(const QByteArray& body) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(body);
+    return utf8.hasError() ? QString::fromLatin1(body) : text;
 }
 
 int statusOf(const QNetworkReply* reply) {
@@ -111,7 +119,7 @@ void WebFetch::replyFinished() {
     if (reply_ == nullptr) return; // over the cap
     deadline_.stop();
     drop();
-    emit succeeded(QString::fromUtf8(body_));
+    emit succeeded(documentText(body_));
 }
 
 void WebFetch::fail(FetchFailure failure, int status) {

@@ -92,6 +92,8 @@ private slots:
                               << "";
         QTest::newRow("html as text") << false << ok("<b>Hi</b> &amp;") << "<b>Hi</b> &amp;"
                                       << "";
+        QTest::newRow("latin-1") << false << ok("Caf\xe9 \xe0 1$") << "Caf\u00e9 \u00e0 1$"
+                                 << "";
         QTest::newRow("same-host redirect")
             << false << movedTo("/kpl/update/moved.txt") << "Moved news"
             << "";
@@ -218,11 +220,15 @@ private slots:
         TMainForm& menu = *program.forms.mainForm;
         TAboutForm& about = *program.forms.aboutForm;
         menu.show();
-        QTest::keyClick(&menu, Qt::Key_A, Qt::AltModifier);
-        QVERIFY(about.isVisible() && about.windowModality() == Qt::ApplicationModal);
-        QVERIFY(!(menu.windowFlags() & Qt::WindowStaysOnTopHint));
-        about.CloseBut->click();
-        QVERIFY(menu.isVisible() && (menu.windowFlags() & Qt::WindowStaysOnTopHint));
+        const std::pair<QWidget*, QKeyCombination> presses[] = {
+            {&menu, Qt::ALT | Qt::Key_A}, {menu.AboutBut, QKeyCombination(Qt::Key_Return)}};
+        for (const auto& [pressed, keys] : presses) {
+            QTest::keyClick(pressed, keys.key(), keys.keyboardModifiers());
+            QVERIFY(about.isVisible() && about.windowModality() == Qt::ApplicationModal);
+            QVERIFY(!(menu.windowFlags() & Qt::WindowStaysOnTopHint));
+            about.CloseBut->click();
+            QVERIFY(menu.isVisible() && (menu.windowFlags() & Qt::WindowStaysOnTopHint));
+        }
         menu.hide();
         program.gameForm.About1Click();
         QVERIFY(about.isVisible() && about.windowModality() == Qt::NonModal);

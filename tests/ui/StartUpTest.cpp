@@ -44,10 +44,10 @@ private slots:
         TMainForm& menu = *program.forms.mainForm;
         menu.show();
         QList<QWidget*> chain;
-        for (QWidget* at = menu.NewGameOmbre; chain.size() < 4; at = at->nextInFocusChain())
+        for (QWidget* at = menu.NewGameOmbre; chain.size() < 5; at = at->nextInFocusChain())
             if (at->focusPolicy() & Qt::TabFocus && at->isEnabled()) chain << at;
-        QCOMPARE(chain, (QList<QWidget*>{menu.NewGameOmbre, menu.LoadOmbre, menu.ExitBut,
-                                         menu.NewGameOmbre}));
+        QCOMPARE(chain, (QList<QWidget*>{menu.NewGameOmbre, menu.LoadOmbre, menu.AboutBut,
+                                         menu.ExitBut, menu.NewGameOmbre}));
         const struct {
             QWidget* target;
             int key;
