@@ -182,7 +182,7 @@ void TMainForm::ExitButClick() {
 }
 
 void TMainForm::AboutButClick() {
-    if (forms_.aboutForm->isVisible()) return;
+    forms_.aboutForm->hide(); // one left open in a game comes back modal
     // The about window would open under a menu kept on top.
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
     show();

@@ -41,10 +41,9 @@ public:
 
 private:
     void answer(QTcpSocket* socket) {
-        const QByteArray request = socket->readAll();
-        const QByteArray path = request.split(' ').value(1);
+        const QByteArray path = socket->readAll().split(' ').value(1);
         if (!answers.contains(path)) return;
-        QByteArray bytes = answers.value(path);
+        const QByteArray bytes = answers.value(path);
         if (!bytes.startsWith("drip:")) {
             socket->write(bytes);
             socket->disconnectFromHost();
@@ -138,14 +137,11 @@ private slots:
         form.fetch.setLimits({300, 64 * 1024, 3});
         form.show();
         form.NetMsg->setPlainText("what the last fetch showed");
-        QElapsedTimer watch;
-        watch.start();
         (infos ? form.InfosBut : form.NewsBut)->clicked();
         QVERIFY(form.NetMsg->toPlainText().isEmpty());
         QVERIFY(!form.InfosOmbre->isEnabled() && !form.NewsBut->isEnabled());
         QCOMPARE(form.cursor().shape(), Qt::BusyCursor);
         QTRY_VERIFY_WITH_TIMEOUT(!form.fetch.running(), 1000);
-        QVERIFY(watch.elapsed() < 1000);
         QVERIFY(form.InfosOmbre->isEnabled() && form.NewsBut->isEnabled());
         QCOMPARE(form.NetMsg->toPlainText(), shown);
         if (failure.isEmpty()) {
