@@ -125,7 +125,7 @@ private slots:
         const QByteArray path = infos ? "/kpl/update/lastver.txt" : "/kpl/update/news.txt";
         if (!answer.isEmpty()) site.answers[path] = answer;
         site.answers["/kpl/update/moved.txt"] = ok("Moved news");
-        QByteArray base = site.base() + "/";
+        QByteArray base = site.base(); // without its final /
         if (answer == "refused") {
             QTcpServer closed;
             closed.listen(QHostAddress::LocalHost);
