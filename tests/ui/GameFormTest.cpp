@@ -160,9 +160,6 @@ private slots:
         QCOMPARE(form.MsgBox->item(1)->text(), QString("You've got 3 numbers on 6!"));
         form.Clearmessageboc1Click();
         QCOMPARE(form.MsgBox->count(), 0);
-        form.VisitWebClick(); // the website opens in the browser
-        QVERIFY(program.dialogs.shown.back().kind == test::ShownDialog::OpenUrl);
-        QVERIFY(program.dialogs.shown.back().text.startsWith("https://"));
     }
 
     void quitQuestions() {
