@@ -11,6 +11,7 @@
 
 #include "banks/BankIds.h"
 #include "core/TimeSource.h"
+#include "leisure/InternetCenter.h"
 #include "ui/BankForm.h"
 #include "ui/Forms.h"
 #include "ui/InvestForm.h"
@@ -38,6 +39,7 @@
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 #include "ui/TavoApplication.h"
+#include "ui/Text.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -269,10 +271,8 @@ int main(int argc, char** argv) {
     forms.lotoSixForm->hide();
 
     forms.internetCenterForm->NetMsg->setPlainText(
-        QStringLiteral("Your version is\n----\nVersion: 0.4.1\nBuild: 36\nDate: August 7th, "
-                       "1999\nThe latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
-    forms.internetCenterForm->show();
-    forms.internetCenterForm->NewsOmbreMouseMove();
+        qText(tavo::kRunningVersionText) +
+        QStringLiteral("The latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
     ok &= render(forms.internetCenterForm, folder, QStringLiteral("internet-center"));
     gameForm->About1Click();
     ok &= render(forms.aboutForm, folder, QStringLiteral("about"));
