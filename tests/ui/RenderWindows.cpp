@@ -268,8 +268,6 @@ int main(int argc, char** argv) {
     for (int tick = 0; tick < 90; ++tick)
         forms.racingMonForm->RaceTimerTimer();
     ok &= render(forms.racingMonForm, folder, QStringLiteral("race"));
-    forms.lotoSixForm->hide();
-
     forms.internetCenterForm->NetMsg->setPlainText(
         qText(tavo::kRunningVersionText) +
         QStringLiteral("The latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
