@@ -295,15 +295,11 @@ void TGameForm::buildMenus() {
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setMovable(false);
     bar->setIconSize(QSize(32, 32));
+    // A toolbar button that does what its menu item does.
     auto button = [bar](ToolIcon icon, const QString& hint, QAction* same) {
         QAction* action = bar->addAction(toolIcon(icon), hint);
         action->setToolTip(hint);
-        if (same) {
-            QObject::connect(action, &QAction::triggered, same, &QAction::trigger);
-            action->setEnabled(same->isEnabled());
-        } else {
-            action->setEnabled(false);
-        }
+        QObject::connect(action, &QAction::triggered, same, &QAction::trigger);
         return action;
     };
     auto dropDown = [bar](ToolIcon icon, const QString& hint, QMenu* menu) {
