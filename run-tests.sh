@@ -32,3 +32,6 @@ echo "== Build and tests =="
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+echo "== Install into a temporary prefix, validate and start =="
+scripts/check-install.sh build/default

@@ -1,5 +1,6 @@
-// Draws the game's pictures and writes them as JPEG files:
-//   tavo-pictures OUTPUT_FOLDER BARS_SOURCE
+// Draws the game's pictures and writes them as JPEG files, and the
+// program's icon at the desktop's sizes as PNG files:
+//   tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]
 // Every picture is drawn at twice its size on screen. The drawing is
 // seeded, so the same program always draws the same pictures.
 
@@ -793,6 +794,44 @@ QImage aboutBanner() {
     });
 }
 
+// The program's icon: a foaming glass of beer under a neon "T" on a night
+// blue tile, drawn for each size so that small icons stay crisp.
+QImage appIcon(int pixels) {
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(pixels / 64.0, pixels / 64.0);
+    QLinearGradient night(0, 0, 0, 64);
+    night.setColorAt(0, QColor(24, 22, 80));
+    night.setColorAt(1, QColor(70, 24, 90));
+    p.setPen(QPen(QColor(255, 170, 60), 1.5));
+    p.setBrush(night);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    // The glass: amber beer, a white head and a handle.
+    QLinearGradient beer(18, 0, 44, 0);
+    beer.setColorAt(0, QColor(250, 190, 40));
+    beer.setColorAt(0.5, QColor(255, 220, 90));
+    beer.setColorAt(1, QColor(220, 140, 20));
+    p.setPen(QPen(QColor(255, 246, 220), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(38, 30, 10, 16), 4, 4);
+    p.setBrush(beer);
+    p.drawRoundedRect(QRectF(18, 26, 22, 30), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 252, 240));
+    for (const double x : {20.0, 26.0, 32.0, 38.0})
+        p.drawEllipse(QPointF(x, 26), 4.2, 4.2);
+    p.drawRect(QRectF(18, 25, 22, 5));
+    p.setBrush(QColor(255, 255, 255, 150));
+    for (const QPointF bubble : {QPointF(24, 40), QPointF(31, 46), QPointF(27, 51)})
+        p.drawEllipse(bubble, 1.3, 1.3);
+    // The neon initial.
+    glowText(p, QRectF(4, 2, 56, 22), QStringLiteral("T"), titleFont(20), QColor(255, 230, 160),
+             QColor(255, 120, 40), 0.9);
+    return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".jpg"));
     if (!image.save(path, "JPG", 90)) {
@@ -821,8 +860,8 @@ bool savePins(const QList<TownPin>& pins, const QDir& folder) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER BARS_SOURCE\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -867,5 +906,15 @@ int main(int argc, char** argv) {
     QList<TownPin> pins;
     ok &= !bars.isEmpty() && save(townMap(bars, pins), folder, QStringLiteral("town"));
     ok &= savePins(pins, folder);
+    if (argc == 4) {
+        const QDir icons(QString::fromLocal8Bit(argv[3]));
+        for (const int pixels : {48, 64, 128, 256, 512}) {
+            const QString path = icons.filePath(QStringLiteral("tavo-%1.png").arg(pixels));
+            if (!appIcon(pixels).save(path, "PNG")) {
+                std::fprintf(stderr, "tavo-pictures: cannot write %s\n", qPrintable(path));
+                ok = false;
+            }
+        }
+    }
     return ok ? 0 : 1;
 }

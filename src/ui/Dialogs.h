@@ -24,6 +24,8 @@ struct FileDialogSpec {
     QString title;
     QString defaultSuffix; // without the dot
     QString filter;
+    // A save or load of a game: the dialog opens in the saves folder.
+    bool savedGames = false;
 };
 
 // "Save Files (*.sav)|*.sav|All Files (*.txt)|*.*" as a Qt name filter

@@ -54,14 +54,16 @@ QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& title, co
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-std::optional<QString> runFileDialog(const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+} // namespace
+
+std::optional<QString> QtDialogs::runFileDialog(const FileDialogSpec& spec,
+                                                QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), spec.title);
     setUpFileDialog(dialog, spec, mode);
+    if (spec.savedGames && !savesFolder_.isEmpty()) dialog.setDirectory(savesFolder_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
-
-} // namespace
 
 void QtDialogs::message(const QString& text) {
     run(QMessageBox::NoIcon, kAppTitleText, text, QMessageBox::Ok);

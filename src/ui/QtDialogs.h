@@ -22,6 +22,13 @@ public:
     std::optional<QString> openFile(const FileDialogSpec& spec) override;
     std::optional<QString> saveFile(const FileDialogSpec& spec) override;
     void openUrl(const QUrl& url) override;
+
+    // Where the save and load dialogs open; empty for the current folder.
+    void setSavesFolder(const QString& folder) { savesFolder_ = folder; }
+
+private:
+    std::optional<QString> runFileDialog(const FileDialogSpec& spec, QFileDialog::AcceptMode mode);
+    QString savesFolder_;
 };
 
 } // namespace tavo::ui

@@ -8,11 +8,11 @@ namespace tavo::ui {
 
 inline const FileDialogSpec kSaveGameDialog{
     QStringLiteral("Save your game"), QStringLiteral("sav"),
-    QStringLiteral("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*")};
+    QStringLiteral("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"), true};
 
 inline const FileDialogSpec kLoadGameDialog{
     QStringLiteral("Load a game"), QStringLiteral("sav"),
-    QStringLiteral("Save Game (*.sav)|*.sav|All File (*.*)|*.*")};
+    QStringLiteral("Save Game (*.sav)|*.sav|All File (*.*)|*.*"), true};
 
 inline const QString kVersionRefusal =
     QStringLiteral("The version of your save game is older... restart a new game.");

@@ -8,8 +8,10 @@
 namespace tavo::ui {
 
 TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // No display name: the window system would add it to every title.
-    setApplicationName(kAppTitleText);
+    // No display name: the window system would add it to every title. The
+    // name gives the player's data folder its name.
+    setApplicationName(QStringLiteral("tavo"));
+    setDesktopFileName(QStringLiteral("org.example.tavo_game"));
     setWindowIcon(toolIcon(ToolIcon::Drinks));
 }
 

@@ -7,14 +7,17 @@
 #include "core/FixedText.h"
 #include "ui/Forms.h"
 #include "ui/PictureButton.h"
+#include "ui/PlayFolder.h"
 #include "ui/TMainForm.h"
 #include "ui/TNewCarForm.h"
 #include "ui/TPopupForm.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -139,6 +142,47 @@ private slots:
                  QStringList{"An error happen when I try to write on the disk"});
         QCOMPARE(program.dialogs.shown[0].title, QString("Disk error"));
         QCOMPARE(program.game.config.PopupStart, std::uint8_t{1});
+    }
+
+    // Started where its files are, the game plays there; anywhere else it
+    // plays in the player's folder, given the installed lists once.
+    void playFolderChoice() {
+        const struct {
+            QString startedBeside;  // a file in the starting folder
+            QByteArray playersBars; // def.bar the player already has, if any
+            bool portable;
+        } starts[] = {
+            {"config.kpl", "", true}, {"def.bar", "", true}, {"drinks.drk", "", true},
+            {"game.sav", "", false},  {"", "", false},       {"", "my own bars", false},
+        };
+        for (const auto& start : starts) {
+            QTemporaryDir root;
+            const QDir dir(root.path());
+            auto write = [](const QString& path, const QByteArray& bytes) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            };
+            for (const QString folder : {"here", "installed", "user"})
+                dir.mkdir(folder);
+            for (const QString list : {"def.bar", "drinks.drk", "drinksUS.drk"})
+                write(dir.filePath("installed/" + list), list.toLatin1());
+            if (!start.startedBeside.isEmpty())
+                write(dir.filePath("here/" + start.startedBeside), "x");
+            if (!start.playersBars.isEmpty())
+                write(dir.filePath("user/def.bar"), start.playersBars);
+            const PlayFolder chosen = choosePlayFolder(dir.filePath("here"), dir.filePath("user"),
+                                                       dir.filePath("installed"));
+            QCOMPARE(chosen.portable, start.portable);
+            QCOMPARE(chosen.path, dir.filePath(start.portable ? "here" : "user"));
+            QCOMPARE(chosen.dialogsFolder(),
+                     start.portable ? QString() : dir.filePath("user/saves"));
+            QCOMPARE(QDir(dir.filePath("user/saves")).exists(), !start.portable);
+            QFile bars(dir.filePath("user/def.bar")), drinks(dir.filePath("user/drinksUS.drk"));
+            if (start.portable) continue;
+            QVERIFY(bars.open(QIODevice::ReadOnly) && drinks.open(QIODevice::ReadOnly));
+            QCOMPARE(bars.readAll(), start.playersBars.isEmpty() ? "def.bar" : start.playersBars);
+            QCOMPARE(drinks.readAll(), QByteArray("drinksUS.drk"));
+        }
     }
 };
 
