@@ -1,6 +1,7 @@
 #include "ui/TGameForm.h"
 
 #include "banks/BankIds.h"
+#include "core/Autosave.h"
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
 #include "game/GameDay.h"
@@ -10,6 +11,7 @@
 #include "ui/BankWindows.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
+#include "ui/GameSettings.h"
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
 #include "ui/Style.h"
@@ -34,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -375,10 +378,26 @@ void TGameForm::showEvent(QShowEvent* event) {
 }
 
 void TGameForm::MainTimerTimer() {
-    const DayOutcome day = runGameDay(game_, *this);
+    const std::int32_t month = game_.state.month;
+    DayOutcome day;
+    try {
+        day = runGameDay(game_, *this);
+    } catch (...) {
+        // A day stopped by a bad number has changed the month all the same.
+        autosaveAtMonthChange(month);
+        throw;
+    }
+    autosaveAtMonthChange(month);
     showDate();
     if (day.clientsShown) ClientsBox->setText(QString::number(*day.clientsShown));
     if (day.fireStrikes) forms_.fireForm->show();
+}
+
+void TGameForm::autosaveAtMonthChange(std::int32_t monthBefore) {
+    if (game_.state.month == monthBefore || !autosaveEnabled()) return;
+    const QString folder = QDir::current().filePath(QLatin1String(kSavesFolderName));
+    if (!QDir().mkpath(folder) || !autosave(folder.toStdString(), game_.state))
+        post("The game could not save itself in " + folder.toStdString() + ".");
 }
 
 void TGameForm::showDate() {

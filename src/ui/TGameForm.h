@@ -150,6 +150,8 @@ private:
     std::optional<SpeedChoice> drinksPause_;
     int speedItem_ = 1;
     void showDate();
+    // The game saves itself when the day just run changed the month.
+    void autosaveAtMonthChange(std::int32_t monthBefore);
     // A load or the return to the main menu: no staff window keeps an
     // administrator of the game before.
     void closeStaffWindows();

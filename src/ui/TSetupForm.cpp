@@ -3,6 +3,7 @@
 #include "core/ConfigRecord.h"
 #include "game/Setup.h"
 #include "ui/Dialogs.h"
+#include "ui/GameSettings.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 
@@ -31,7 +32,10 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     PopupStart = new QCheckBox(QStringLiteral("View what's new at startup"));
     PauseBeer = new QCheckBox(QStringLiteral("Pause the game while you buy beers"));
     DrinkClose = new QCheckBox(QStringLiteral("Close the form after you buy beers"));
-    for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose})
+    Autosave = new QCheckBox(QStringLiteral("Save the game by itself at each month change"));
+    Autosave->setToolTip(QStringLiteral("Keeps the three newest as autosave-1.sav to "
+                                        "autosave-3.sav in the saves folder"));
+    for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose, Autosave})
         optionRows->addWidget(box);
     layout->addWidget(options);
 
@@ -78,6 +82,7 @@ void TSetupForm::FormShow() {
     PopupStart->setChecked(config.PopupStart != 0);
     PauseBeer->setChecked(config.PauseBeer != 0);
     DrinkClose->setChecked(config.DrinkClose != 0);
+    Autosave->setChecked(autosaveEnabled());
     BarsListPath->setText(pathFromFixed(config.barsListPath));
     DrinksListPath->setText(pathFromFixed(config.drinksListPath));
 }
@@ -113,7 +118,12 @@ void TSetupForm::OkClick() {
                              {bars.constData(), static_cast<std::size_t>(bars.size())},
                              {drinks.constData(), static_cast<std::size_t>(drinks.size())}};
     ConfigFile store(kConfigFileName);
-    if (applySetup(game_.config, store, choice, voice_) == SetupEnd::Close) hide();
+    if (applySetup(game_.config, store, choice, voice_) != SetupEnd::Close) return;
+    if (Autosave->isChecked() != autosaveEnabled() && !setAutosaveEnabled(Autosave->isChecked())) {
+        voice_.say(configUnwritable());
+        return;
+    }
+    hide();
 }
 
 void TSetupForm::CancelClick() {

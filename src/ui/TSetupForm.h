@@ -29,6 +29,7 @@ public:
     QCheckBox* PopupStart;
     QCheckBox* PauseBeer;
     QCheckBox* DrinkClose;
+    QCheckBox* Autosave; // kept in the game's settings file, not in config.kpl
     QLineEdit* BarsListPath;
     QLineEdit* DrinksListPath;
     QPushButton* Browse1;

@@ -8,10 +8,14 @@
 #include "core/SaveFile.h"
 #include "core/TimeSource.h"
 #include "ui/Forms.h"
+#include "ui/GameSettings.h"
 #include "ui/TGameForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSetupForm.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -293,6 +297,36 @@ private slots:
         QVERIFY(program.gameForm.MainTimer->enabled());
         QCOMPARE(program.game.state.day, 15); // showing the window counted a day
         QCOMPARE(program.gameForm.DayLabel->text(), QString("15"));
+    }
+
+    // The game saves itself when a day changes the month, unless the setup
+    // window turned it off; the newest comes first and loads.
+    void autosaveAtMonthChange() {
+        Program program(test::sampleGame());
+        TSetupForm& setup = *program.forms.setupForm;
+        const QDir saves(program.folder.path("saves"));
+        const struct {
+            bool on;
+            int day;
+            QStringList saved;
+        } days[] = {
+            {true, 12, {}},
+            {true, 30, {"autosave-1.sav"}},
+            {false, 30, {"autosave-1.sav"}},
+            {true, 30, {"autosave-1.sav", "autosave-2.sav"}},
+        };
+        for (const auto& day : days) {
+            setup.show();
+            QCOMPARE(setup.Autosave->isChecked(), autosaveEnabled());
+            setup.Autosave->setChecked(day.on);
+            setup.OkClick();
+            program.game.state.day = day.day;
+            program.gameForm.MainTimerTimer();
+            QCOMPARE(saves.entryList(QDir::Files), day.saved);
+        }
+        GameState saved{};
+        QVERIFY(loadGame(saves.filePath("autosave-1.sav").toStdString(), saved).ok());
+        QCOMPARE(saved.month, program.game.state.month);
     }
 };
 

@@ -1,0 +1,22 @@
+// The running game saved by itself at each month change, into the saves
+// folder as autosave-1.sav, the newest; the two before it move down to
+// autosave-2.sav and autosave-3.sav and an older one is dropped.
+#pragma once
+
+#include "core/GameState.h"
+
+#include <string>
+
+namespace tavo {
+
+inline constexpr int kAutosavesKept = 3;
+
+// "autosave-N.sav" in `folder`, N from 1 (the newest).
+std::string autosavePath(const std::string& folder, int n);
+
+// Writes the game in full beside the autosaves before any of them moves,
+// then turns the older ones down one place and puts it first. False when
+// the game could not be written: the autosaves are then as they were.
+bool autosave(const std::string& folder, const GameState& state);
+
+} // namespace tavo
