@@ -33,6 +33,7 @@
 #include "ui/TViewStaffForm.h"
 #include "ui/Text.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -235,6 +236,13 @@ void TGameForm::buildMenus() {
             items[i] = menu->addAction(captions[i], this, handlers[i]);
             items[i]->setCheckable(true);
         }
+        // The menu bar's items carry the speed keys: 1, 2 and 3 for the
+        // speeds, Space (its own action, below) pauses and resumes.
+        if (&items != &speedMenu) return;
+        for (int i = 0; i < 3; ++i)
+            items[i]->setShortcut(QKeySequence(Qt::Key_1 + i));
+        items[kPauseItem]->setText(captions[kPauseItem] + QLatin1Char('\t') +
+                                   QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText));
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -251,6 +259,10 @@ void TGameForm::buildMenus() {
     newGameKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGameKey, &QAction::triggered, this, &TGameForm::New1Click);
     addAction(newGameKey);
+    auto* pauseKey = new QAction(this);
+    pauseKey->setShortcut(QKeySequence(Qt::Key_Space));
+    connect(pauseKey, &QAction::triggered, this, &TGameForm::PauseKeyPress);
+    addAction(pauseKey);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                                     this, &TGameForm::Quit1Click);
@@ -468,9 +480,22 @@ void TGameForm::NextBarButClick() {
 void TGameForm::setSpeed(int interval, int item) {
     MainTimer->setInterval(interval);
     speedItem_ = item;
+    if (item != kPauseItem) resumeItem_ = item;
     for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
         for (int i = 0; i < 4; ++i)
             (*items)[i]->setChecked(i == item);
+}
+
+void TGameForm::PauseKeyPress() {
+    // Space still presses the button that has the keyboard.
+    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+        button->click();
+        return;
+    }
+    if (MainTimer->interval() > 0)
+        Pause1Click();
+    else
+        chooseSpeed(speedItem_ == kPauseItem ? resumeItem_ : speedItem_);
 }
 
 void TGameForm::chooseSpeed(int item) {

@@ -56,6 +56,8 @@ public:
     void Normal1Click();
     void Fast1Click();
     void Pause1Click();
+    // Space: pauses a running clock, or runs it again at its last speed.
+    void PauseKeyPress();
     void VisitWebClick();
     // The question "Are you connected?", then the Internet Center.
     void InternetCenter1Click();
@@ -149,6 +151,7 @@ private:
     static constexpr int kPauseItem = 3;
     std::optional<SpeedChoice> drinksPause_;
     int speedItem_ = 1;
+    int resumeItem_ = 1; // the last speed that ran the clock
     void showDate();
     // The game saves itself when the day just run changed the month.
     void autosaveAtMonthChange(std::int32_t monthBefore);

@@ -14,9 +14,11 @@
 #include "ui/TSetupForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -327,6 +329,40 @@ private slots:
         GameState saved{};
         QVERIFY(loadGame(saves.filePath("autosave-1.sav").toStdString(), saved).ok());
         QCOMPARE(saved.month, program.game.state.month);
+    }
+
+    // 1, 2 and 3 choose the speeds and Space pauses and resumes, as the
+    // speed menu shows; typed into a field they are only text.
+    void speedKeys() {
+        Program program(test::sampleGame());
+        TGameForm& form = program.gameForm;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        const struct {
+            QWidget* focus;
+            Qt::Key key;
+            int interval;
+        } presses[] = {
+            {&form, Qt::Key_3, 700},
+            {&form, Qt::Key_Space, 0},
+            {&form, Qt::Key_Space, 700},
+            {&form, Qt::Key_1, 4000},
+            {form.MoreMoney, Qt::Key_2, 4000},
+            {form.MoreMoney, Qt::Key_Space, 4000},
+            {&form, Qt::Key_Space, 0},
+            {&form, Qt::Key_2, 2000},
+            {form.NextBarBut, Qt::Key_Space, 2000}, // presses the button
+        };
+        form.DebugMenu->show();
+        for (const auto& press : presses) {
+            press.focus->setFocus();
+            QTest::keyClick(press.focus, press.key);
+            QCOMPARE(form.MainTimer->interval(), press.interval);
+        }
+        QCOMPARE(form.MoreMoney->text(), QString("2 "));
+        QCOMPARE(form.shownBar, 1);
+        QCOMPARE(form.speedMenu[2]->shortcut(), QKeySequence(Qt::Key_3));
+        QVERIFY(form.speedMenu[3]->text().endsWith("\tSpace"));
     }
 };
 
