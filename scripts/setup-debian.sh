@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev         # engine tests and benchmarks
     clang-14 libclang-rt-14-dev                        # sanitizers and libFuzzer
     qt6-base-dev fonts-dejavu-core                     # the game's windows and their text
+    qt6-charts-dev libqt6opengl6-dev                   # the finance charts (Charts needs OpenGL's files)
     desktop-file-utils appstream                       # the installed desktop files' checks
 )
 

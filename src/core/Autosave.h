@@ -3,6 +3,7 @@
 // autosave-2.sav and autosave-3.sav and an older one is dropped.
 #pragma once
 
+#include "core/FinanceHistory.h"
 #include "core/GameState.h"
 
 #include <string>
@@ -14,9 +15,11 @@ inline constexpr int kAutosavesKept = 3;
 // "autosave-N.sav" in `folder`, N from 1 (the newest).
 std::string autosavePath(const std::string& folder, int n);
 
-// Writes the game in full beside the autosaves before any of them moves,
-// then turns the older ones down one place and puts it first. False when
-// the game could not be written: the autosaves are then as they were.
-bool autosave(const std::string& folder, const GameState& state);
+// Writes the game and its history in full beside the autosaves before any
+// of them moves, then turns the older ones down one place (each with its
+// history) and puts it first. False when the game could not be written:
+// the autosaves are then as they were.
+bool autosave(const std::string& folder, const GameState& state,
+              const FinanceHistory& history = {});
 
 } // namespace tavo

@@ -6,6 +6,7 @@
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/ConfigRecord.h"
+#include "core/FinanceHistory.h"
 #include "core/GameState.h"
 #include "core/NumberText.h"
 #include "core/Random.h"
@@ -24,6 +25,7 @@ struct Game {
     NumberFormat numberFormat;     // the running system's decimal separator
     SpinCash spinCash;             // the slot machine's reels, kept from spin to spin
     RaceCommentary raceCommentary; // carries over from race to race
+    FinanceHistory history;        // the running game's months, kept beside its saves
 };
 
 inline DayOutcome runGameDay(Game& game, MessageSink& messages) {

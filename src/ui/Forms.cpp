@@ -7,6 +7,7 @@
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
+#include "ui/TFinanceForm.h"
 #include "ui/TGameForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
@@ -67,6 +68,8 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.adminViewForm = adminViewForm_.get();
     promoteForm_ = std::make_unique<TPromoteForm>(game, dialogs);
     forms_.promoteForm = promoteForm_.get();
+    financeForm_ = std::make_unique<TFinanceForm>(game);
+    forms_.financeForm = financeForm_.get();
     bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
     internetCenterForm_ = std::make_unique<TInternetCenterForm>(dialogs);
     forms_.internetCenterForm = internetCenterForm_.get();
@@ -77,11 +80,17 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 }
 
 std::vector<QWidget*> FormSet::windows() const {
-    return {internetCenterForm_.get(), racingMonForm_.get(), spinCashForm_.get(),
-            adminViewForm_.get(), viewStaffForm_.get(), hireStaffForm_.get(), lotoSixForm_.get(),
-            promoteForm_.get(), setupForm_.get(), popupForm_.get(), passForm_.get(),
-            newCarForm_.get(), mapForm_.get(), infoForm_.get(), gameForm_.get(), drinkForm_.get(),
-            fireForm_.get(), barSetupForm_.get(), aboutForm_.get(), mainForm_.get()};
+    return {financeForm_.get(),   internetCenterForm_.get(),
+            racingMonForm_.get(), spinCashForm_.get(),
+            adminViewForm_.get(), viewStaffForm_.get(),
+            hireStaffForm_.get(), lotoSixForm_.get(),
+            promoteForm_.get(),   setupForm_.get(),
+            popupForm_.get(),     passForm_.get(),
+            newCarForm_.get(),    mapForm_.get(),
+            infoForm_.get(),      gameForm_.get(),
+            drinkForm_.get(),     fireForm_.get(),
+            barSetupForm_.get(),  aboutForm_.get(),
+            mainForm_.get()};
 }
 
 FormSet::~FormSet() {
@@ -94,6 +103,7 @@ FormSet::~FormSet() {
     forms_ = Forms{};
     internetCenterForm_.reset();
     bankWindows_.reset();
+    financeForm_.reset();
     adminViewForm_.reset();
     viewStaffForm_.reset();
     hireStaffForm_.reset();

@@ -18,6 +18,7 @@ class TMainForm;
 class TBarSetupForm;
 class TDisasFireForm;
 class TDrinkForm;
+class TFinanceForm;
 class TGameForm;
 class TInfoForm;
 class TMapForm;
@@ -60,6 +61,7 @@ struct Forms {
     TPopupForm* popupForm = nullptr;
     TSetupForm* setupForm = nullptr;
     TPromoteForm* promoteForm = nullptr;
+    TFinanceForm* financeForm = nullptr;
     // The banks (made together by BankWindowSet).
     TBanksForm* banksForm = nullptr;
     TInvestBankForm* investBankForm = nullptr;
@@ -111,6 +113,7 @@ private:
     std::unique_ptr<TPopupForm> popupForm_;
     std::unique_ptr<TSetupForm> setupForm_;
     std::unique_ptr<TPromoteForm> promoteForm_;
+    std::unique_ptr<TFinanceForm> financeForm_;
     std::unique_ptr<BankWindowSet> bankWindows_;
     std::unique_ptr<TLotoSixForm> lotoSixForm_;
     std::unique_ptr<TRacingMonForm> racingMonForm_;

@@ -67,6 +67,11 @@ void drawGlyph(QPainter& p, ToolIcon icon) {
         p.drawPolygon(QPolygonF({{14, 26}, {24, 26}, {46, 14}, {46, 50}, {24, 38}, {14, 38}}));
         p.drawLine(QPointF(24, 38), QPointF(28, 50));
         break;
+    case ToolIcon::Finances: // a rising line over two axes
+        p.drawLine(QPointF(14, 14), QPointF(14, 50));
+        p.drawLine(QPointF(14, 50), QPointF(52, 50));
+        p.drawPolyline(QPolygonF({{18, 42}, {28, 34}, {36, 38}, {48, 20}}));
+        break;
     case ToolIcon::Bank: // columns under a pediment
         p.drawPolygon(QPolygonF({{10, 24}, {32, 12}, {54, 24}}));
         for (int x : {16, 27, 38, 48})

@@ -15,6 +15,7 @@ enum class ToolIcon {
     Drinks,
     BuyBar,
     Promote,
+    Finances,
     Bank,
     Staff,
     Lottery,

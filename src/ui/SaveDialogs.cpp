@@ -4,7 +4,8 @@
 
 namespace tavo::ui {
 
-LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, const QString& cannotOpen) {
+LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& history,
+                           const QString& cannotOpen) {
     const std::optional<QString> path = dialogs.openFile(kLoadGameDialog);
     if (!path) return LoadAnswer::Cancelled;
     GameState scratch{};
@@ -19,6 +20,7 @@ LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, const QString& ca
         return LoadAnswer::Refused;
     }
     state = scratch;
+    history = loadHistory(path->toStdString(), state);
     return LoadAnswer::Loaded;
 }
 

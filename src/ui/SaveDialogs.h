@@ -1,6 +1,7 @@
 // The save and load dialogs as the game describes them.
 #pragma once
 
+#include "core/FinanceHistory.h"
 #include "core/GameState.h"
 #include "ui/Dialogs.h"
 
@@ -21,7 +22,9 @@ enum class LoadAnswer { Cancelled, CannotOpen, Refused, Loaded };
 
 // The load dialog, then the file read into `state` when it is a game of
 // this version. A file that cannot be opened shows `cannotOpen`; a refused
-// one the version message. `state` changes only when the game is loaded.
-LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, const QString& cannotOpen);
+// one the version message. `state` and `history` (the save's own, or none)
+// change only when the game is loaded.
+LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& history,
+                           const QString& cannotOpen);
 
 } // namespace tavo::ui

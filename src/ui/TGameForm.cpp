@@ -19,6 +19,7 @@
 #include "ui/TAdminViewForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
+#include "ui/TFinanceForm.h"
 #include "ui/THireStaffForm.h"
 #include "ui/TInfoForm.h"
 #include "ui/TInternetCenterForm.h"
@@ -277,6 +278,8 @@ void TGameForm::buildMenus() {
     QAction* buyBar = tools->addAction(QStringLiteral("B&uy a bar"), this, &TGameForm::BuyBarClick);
     QAction* promote =
         tools->addAction(QStringLiteral("&Promote your bar"), this, &TGameForm::PromoteClick);
+    QAction* finances =
+        tools->addAction(QStringLiteral("&Finances"), this, &TGameForm::FinancesClick);
     QMenu* banks = tools->addMenu(QStringLiteral("&Visit the bank"));
     banks->addAction(QStringLiteral("I&nvest Bank"), this, &TGameForm::InvestBank1Click);
     banks->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
@@ -339,6 +342,7 @@ void TGameForm::buildMenus() {
     button(ToolIcon::Drinks, QStringLiteral("Buy drinks"), drinks);
     button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), buyBar);
     button(ToolIcon::Promote, QStringLiteral("Promote your bar"), promote);
+    button(ToolIcon::Finances, QStringLiteral("Finances month by month"), finances);
     auto* bankDrop = new QMenu(this);
     bankDrop->addAction(QStringLiteral("&Invest Bank"), this, &TGameForm::InvestBank1Click);
     bankDrop->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
@@ -396,19 +400,22 @@ void TGameForm::MainTimerTimer() {
         day = runGameDay(game_, *this);
     } catch (...) {
         // A day stopped by a bad number has changed the month all the same.
-        autosaveAtMonthChange(month);
+        monthChanged(month);
         throw;
     }
-    autosaveAtMonthChange(month);
+    monthChanged(month);
     showDate();
     if (day.clientsShown) ClientsBox->setText(QString::number(*day.clientsShown));
     if (day.fireStrikes) forms_.fireForm->show();
 }
 
-void TGameForm::autosaveAtMonthChange(std::int32_t monthBefore) {
-    if (game_.state.month == monthBefore || !autosaveEnabled()) return;
+void TGameForm::monthChanged(std::int32_t monthBefore) {
+    if (game_.state.month == monthBefore) return;
+    recordMonth(game_.history, game_.state);
+    if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow();
+    if (!autosaveEnabled()) return;
     const QString folder = QDir::current().filePath(QLatin1String(kSavesFolderName));
-    if (!QDir().mkpath(folder) || !autosave(folder.toStdString(), game_.state))
+    if (!QDir().mkpath(folder) || !autosave(folder.toStdString(), game_.state, game_.history))
         post("The game could not save itself in " + folder.toStdString() + ".");
 }
 
@@ -519,14 +526,17 @@ void TGameForm::Pause1Click() {
 bool TGameForm::Save1Click() {
     const std::optional<QString> path = dialogs_.saveFile(kSaveGameDialog);
     if (!path) return false;
-    if (saveGame(path->toStdString(), game_.state)) return true;
+    if (saveGame(path->toStdString(), game_.state)) {
+        saveHistory(path->toStdString(), game_.history, game_.state); // the save stands without it
+        return true;
+    }
     dialogs_.message(QStringLiteral("Error #3\nError!"));
     return false;
 }
 
 void TGameForm::Load1Click() {
-    const LoadAnswer answer =
-        loadWithDialogs(dialogs_, game_.state, QStringLiteral("Error #3\nError opening file!"));
+    const LoadAnswer answer = loadWithDialogs(dialogs_, game_.state, game_.history,
+                                              QStringLiteral("Error #3\nError opening file!"));
     if (answer == LoadAnswer::Loaded) closeStaffWindows();
     if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
 }
@@ -563,6 +573,8 @@ void TGameForm::New1Click() {
                             DialogIcon::Question) != DialogAnswer::Yes)
         return;
     std::memset(&game_.state, 0, sizeof game_.state);
+    game_.history = {};
+    forms_.financeForm->hide();
     drinksPause_.reset();
     MainTimer->setEnabled(false);
     CashTimer->setEnabled(false);
@@ -621,6 +633,10 @@ void TGameForm::BuyBarClick() {
 
 void TGameForm::PromoteClick() {
     forms_.promoteForm->show();
+}
+
+void TGameForm::FinancesClick() {
+    showOrRefill(forms_.financeForm, [this] { forms_.financeForm->FormShow(); });
 }
 
 void TGameForm::InvestBank1Click() {

@@ -66,6 +66,7 @@ public:
     void BuyDrinksClick();
     void BuyBarClick();
     void PromoteClick();
+    void FinancesClick();
     void InvestBank1Click();
     void GermanBank1Click();
     void ChinaCash1Click();
@@ -153,8 +154,9 @@ private:
     int speedItem_ = 1;
     int resumeItem_ = 1; // the last speed that ran the clock
     void showDate();
-    // The game saves itself when the day just run changed the month.
-    void autosaveAtMonthChange(std::int32_t monthBefore);
+    // When the day just run changed the month: the month that ended goes
+    // into the history, and the game saves itself.
+    void monthChanged(std::int32_t monthBefore);
     // A load or the return to the main menu: no staff window keeps an
     // administrator of the game before.
     void closeStaffWindows();

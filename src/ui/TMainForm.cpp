@@ -163,12 +163,13 @@ void TMainForm::paintEvent(QPaintEvent*) {
 
 void TMainForm::NewGameOmbreButClick() {
     beginNewGame(game_.state, game_.random, clock_.nowSeconds());
+    game_.history = {};
     forms_.newCarForm->show();
     hide();
 }
 
 void TMainForm::LoadGameClick() {
-    if (loadWithDialogs(dialogs_, game_.state, QStringLiteral("Error #3\nError!")) !=
+    if (loadWithDialogs(dialogs_, game_.state, game_.history, QStringLiteral("Error #3\nError!")) !=
         LoadAnswer::Loaded)
         return;
     forms_.gameForm->startClock();

@@ -8,19 +8,20 @@
 #include "core/SaveFile.h"
 #include "core/TimeSource.h"
 #include "ui/Forms.h"
-#include "ui/GameSettings.h"
+#include "ui/TFinanceForm.h"
 #include "ui/TGameForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TSetupForm.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -301,68 +302,71 @@ private slots:
         QCOMPARE(program.gameForm.DayLabel->text(), QString("15"));
     }
 
-    // The game saves itself when a day changes the month, unless the setup
-    // window turned it off; the newest comes first and loads.
-    void autosaveAtMonthChange() {
-        Program program(test::sampleGame());
-        TSetupForm& setup = *program.forms.setupForm;
-        const QDir saves(program.folder.path("saves"));
-        const struct {
-            bool on;
-            int day;
-            QStringList saved;
-        } days[] = {
-            {true, 12, {}},
-            {true, 30, {"autosave-1.sav"}},
-            {false, 30, {"autosave-1.sav"}},
-            {true, 30, {"autosave-1.sav", "autosave-2.sav"}},
-        };
-        for (const auto& day : days) {
-            setup.show();
-            QCOMPARE(setup.Autosave->isChecked(), autosaveEnabled());
-            setup.Autosave->setChecked(day.on);
-            setup.OkClick();
-            program.game.state.day = day.day;
-            program.gameForm.MainTimerTimer();
-            QCOMPARE(saves.entryList(QDir::Files), day.saved);
-        }
-        GameState saved{};
-        QVERIFY(loadGame(saves.filePath("autosave-1.sav").toStdString(), saved).ok());
-        QCOMPARE(saved.month, program.game.state.month);
-    }
-
-    // 1, 2 and 3 choose the speeds and Space pauses and resumes, as the
-    // speed menu shows; typed into a field they are only text.
+    // 1, 2, 3 choose the speeds, Space pauses and resumes; in a field they are text.
     void speedKeys() {
         Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         form.show();
         QApplication::setActiveWindow(&form);
-        const struct {
-            QWidget* focus;
-            Qt::Key key;
-            int interval;
-        } presses[] = {
+        form.DebugMenu->show();
+        const std::tuple<QWidget*, Qt::Key, int> presses[] = {
+            {&form, Qt::Key_1, 4000},
             {&form, Qt::Key_3, 700},
             {&form, Qt::Key_Space, 0},
             {&form, Qt::Key_Space, 700},
-            {&form, Qt::Key_1, 4000},
-            {form.MoreMoney, Qt::Key_2, 4000},
-            {form.MoreMoney, Qt::Key_Space, 4000},
-            {&form, Qt::Key_Space, 0},
-            {&form, Qt::Key_2, 2000},
-            {form.NextBarBut, Qt::Key_Space, 2000}, // presses the button
-        };
-        form.DebugMenu->show();
-        for (const auto& press : presses) {
-            press.focus->setFocus();
-            QTest::keyClick(press.focus, press.key);
-            QCOMPARE(form.MainTimer->interval(), press.interval);
+            {form.MoreMoney, Qt::Key_2, 700},
+            {form.MoreMoney, Qt::Key_Space, 700},
+            {form.NextBarBut, Qt::Key_Space, 700}};
+        for (const auto& [focus, key, interval] : presses) {
+            focus->setFocus();
+            QTest::keyClick(focus, key);
+            QCOMPARE(form.MainTimer->interval(), interval);
         }
         QCOMPARE(form.MoreMoney->text(), QString("2 "));
-        QCOMPARE(form.shownBar, 1);
-        QCOMPARE(form.speedMenu[2]->shortcut(), QKeySequence(Qt::Key_3));
-        QVERIFY(form.speedMenu[3]->text().endsWith("\tSpace"));
+        QCOMPARE(form.shownBar, 1);                             // Space pressed the focused button
+        QVERIFY(form.speedMenu[3]->text().endsWith("\tSpace")); // the menu tells the key
+    }
+
+    // A year played: the Finances charts show each month's end, the three newest
+    // are autosaved with their history, until the setup window turns that off.
+    void aPlayedYear() {
+        Program program(test::sampleGame());
+        const GameState& state = program.game.state;
+        std::vector<QList<QPointF>> seen(1 + 2 * state.barCount); // money, profits, visitors
+        for (int day = 0; day < 360; ++day) {
+            const std::int32_t month = state.month;
+            program.gameForm.MainTimerTimer();
+            if (state.month == month) continue;
+            const qreal x = seen[0].size();
+            seen[0] << QPointF(x, state.money);
+            for (int bar = 0; bar < state.barCount; ++bar) {
+                seen[1 + bar] << QPointF(x, state.bars[bar].profitLastMonth);
+                seen[1 + state.barCount + bar] << QPointF(x, state.bars[bar].visitorsLastMonth);
+            }
+        }
+        program.gameForm.FinancesClick();
+        const TFinanceForm& finances = *program.forms.financeForm;
+        QList<QAbstractSeries*> shown = finances.MoneyChart->series();
+        shown << finances.ProfitChart->series() << finances.VisitorsChart->series();
+        QCOMPARE(shown.size(), int(seen.size()));
+        for (int line = 0; line < shown.size(); ++line)
+            QCOMPARE(static_cast<QLineSeries*>(shown[line])->points(), seen[line]);
+        QCOMPARE(shown[1]->name(), QString("The Rusty Anchor"));
+        QCOMPARE(seen[0].size(), 12);
+        const QDir saves(program.folder.path("saves"));
+        const QStringList autosaves{"autosave-1.sav", "autosave-2.sav", "autosave-3.sav"};
+        QCOMPARE(saves.entryList({"*.sav"}, QDir::Files), autosaves);
+        const std::string newest = saves.filePath(autosaves[0]).toStdString();
+        GameState saved{};
+        QVERIFY(loadGame(newest, saved).ok() && saved.money == seen[0].last().y());
+        QVERIFY(loadHistory(newest, saved) == program.game.history);
+        program.forms.setupForm->show();
+        QVERIFY(program.forms.setupForm->Autosave->isChecked());
+        program.forms.setupForm->Autosave->setChecked(false);
+        program.forms.setupForm->OkClick();
+        program.game.state.day = 30;
+        program.gameForm.MainTimerTimer(); // a month change
+        QVERIFY(loadGame(newest, saved).ok() && saved.month != state.month);
     }
 };
 

@@ -22,6 +22,7 @@
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
+#include "ui/TFinanceForm.h"
 #include "ui/TGameForm.h"
 #include "ui/TGermInsuForm.h"
 #include "ui/THireStaffForm.h"
@@ -274,5 +275,10 @@ int main(int argc, char** argv) {
     ok &= render(forms.internetCenterForm, folder, QStringLiteral("internet-center"));
     gameForm->About1Click();
     ok &= render(forms.aboutForm, folder, QStringLiteral("about"));
+
+    // A year played: twelve months of charts.
+    for (int day = 0; day < 360; ++day)
+        gameForm->MainTimerTimer();
+    ok &= render(forms.financeForm, folder, QStringLiteral("finances"));
     return ok ? 0 : 1;
 }

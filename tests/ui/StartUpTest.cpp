@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -158,30 +159,27 @@ private slots:
         for (const auto& start : starts) {
             QTemporaryDir root;
             const QDir dir(root.path());
-            auto write = [](const QString& path, const QByteArray& bytes) {
-                QFile file(path);
+            auto write = [&dir](const QString& name, const QByteArray& bytes) {
+                QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+                QFile file(dir.filePath(name));
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
             };
-            for (const QString folder : {"here", "installed", "user"})
-                dir.mkdir(folder);
+            dir.mkdir("here"); // the player's folder is made by the game
             for (const QString list : {"def.bar", "drinks.drk", "drinksUS.drk"})
-                write(dir.filePath("installed/" + list), list.toLatin1());
-            if (!start.startedBeside.isEmpty())
-                write(dir.filePath("here/" + start.startedBeside), "x");
-            if (!start.playersBars.isEmpty())
-                write(dir.filePath("user/def.bar"), start.playersBars);
+                write("installed/" + list, list.toLatin1());
+            if (!start.startedBeside.isEmpty()) write("here/" + start.startedBeside, "x");
+            if (!start.playersBars.isEmpty()) write("user/def.bar", start.playersBars);
             const PlayFolder chosen = choosePlayFolder(dir.filePath("here"), dir.filePath("user"),
                                                        dir.filePath("installed"));
-            QCOMPARE(chosen.portable, start.portable);
             QCOMPARE(chosen.path, dir.filePath(start.portable ? "here" : "user"));
             QCOMPARE(chosen.dialogsFolder(),
                      start.portable ? QString() : dir.filePath("user/saves"));
             QCOMPARE(QDir(dir.filePath("user/saves")).exists(), !start.portable);
-            QFile bars(dir.filePath("user/def.bar")), drinks(dir.filePath("user/drinksUS.drk"));
             if (start.portable) continue;
-            QVERIFY(bars.open(QIODevice::ReadOnly) && drinks.open(QIODevice::ReadOnly));
-            QCOMPARE(bars.readAll(), start.playersBars.isEmpty() ? "def.bar" : start.playersBars);
-            QCOMPARE(drinks.readAll(), QByteArray("drinksUS.drk"));
+            const QByteArray& bars = start.playersBars.isEmpty() ? "def.bar" : start.playersBars;
+            QCOMPARE(QFileInfo(dir.filePath("user/def.bar")).size(),
+                     bars.size()); // the player's stays
+            QVERIFY(QFileInfo::exists(dir.filePath("user/drinksUS.drk")));
         }
     }
 };

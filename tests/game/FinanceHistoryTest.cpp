@@ -1,0 +1,48 @@
+// The finance history: a played year comes back whole; a damaged or foreign one is none.
+
+#include "core/FinanceHistory.h"
+#include "core/SaveFile.h"
+#include "game/Game.h"
+#include "support/States.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+
+TEST(FinanceHistory, PlayedYearComesBackAndDamageIsNoHistory) {
+    Game game; // a year of two bars, each month's end recorded
+    game.state = test::startedGame();
+    test::addBar(game.state, 40, 5);
+    test::addBar(game.state, 25, 2);
+    VectorSink messages;
+    for (int day = 0; day < 360; ++day) {
+        const std::int32_t month = game.state.month;
+        runGameDay(game, messages);
+        if (game.state.month != month) recordMonth(game.history, game.state);
+    }
+    ASSERT_EQ(game.history.months.size(), 12u); // the figures: see the Finances window's test
+    const test::TempDir dir;
+    const std::string save = dir.file("game.sav");
+    ASSERT_TRUE(saveGame(save, game.state) && saveHistory(save, game.history, game.state));
+    EXPECT_EQ(test::readBytes(save).size(), kSaveFileSize);
+    EXPECT_EQ(loadHistory(save, game.state), game.history);
+    EXPECT_TRUE(loadHistory(dir.file("none.sav"), game.state).months.empty());
+    const Bytes bytes = historyBytes(game.history, game.state);
+    const std::string sound(bytes.begin(), bytes.end());
+    GameState other = game.state;
+    other.money += 1;
+    const std::pair<std::string, const GameState*> damaged[] = {
+        {sound, &other}, // another save's
+        {"", &game.state},
+        {sound.substr(0, sound.size() / 2), &game.state},
+        {"tavo-history 2" + sound.substr(sound.find('\n')), &game.state},
+        {sound + "1 2 x\n", &game.state},
+        {sound.substr(0, sound.rfind('\n', sound.size() - 2) + 1) + "x 7 Bar\n", &game.state},
+    };
+    for (const auto& [text, state] : damaged)
+        EXPECT_TRUE(historyFromBytes(Bytes(text.begin(), text.end()), *state).months.empty())
+            << text.substr(0, 40);
+}
+
+} // namespace tavo
