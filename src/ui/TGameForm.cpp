@@ -537,7 +537,10 @@ bool TGameForm::Save1Click() {
 void TGameForm::Load1Click() {
     const LoadAnswer answer = loadWithDialogs(dialogs_, game_.state, game_.history,
                                               QStringLiteral("Error #3\nError opening file!"));
-    if (answer == LoadAnswer::Loaded) closeStaffWindows();
+    if (answer == LoadAnswer::Loaded) {
+        closeStaffWindows();
+        if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow(); // the loaded months
+    }
     if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
 }
 

@@ -12,7 +12,8 @@ TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, ar
     // name gives the player's data folder its name.
     setApplicationName(QStringLiteral("tavo"));
     setDesktopFileName(QStringLiteral("org.example.tavo_game"));
-    setWindowIcon(toolIcon(ToolIcon::Drinks));
+    // The installed icon where the desktop's theme has it.
+    setWindowIcon(QIcon::fromTheme(desktopFileName(), toolIcon(ToolIcon::Drinks)));
 }
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {
