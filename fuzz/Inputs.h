@@ -2,7 +2,8 @@
 // writes their seed corpus.
 //
 // tavo_fuzz_files: a 24-byte header, then the save, config.kpl, bars list
-// and drinks list bytes one after another (each cut to what is left).
+// and drinks list bytes one after another (each cut to what is left), and
+// what remains as the save's finance history.
 // tavo_fuzz_script: one byte that picks the seed game, four of the
 // generator's seed, then the action script's text.
 #pragma once

@@ -1,10 +1,12 @@
-// libFuzzer target: arbitrary bytes as a save file, config.kpl and the two
-// list files (see Inputs.h), then game days on whatever loads (or, when the
-// save is refused, on a record made loadable from the same bytes), the fire
-// included when it strikes.
+// libFuzzer target: arbitrary bytes as a save file, config.kpl, the two
+// list files and the save's finance history (see Inputs.h), then game days
+// on whatever loads (or, when the save is refused, on a record made loadable
+// from the same bytes), the fire included when it strikes; the history the
+// days leave reads back the same.
 
 #include "Inputs.h"
 #include "core/ConfigRecord.h"
+#include "core/FinanceHistory.h"
 #include "core/FixedText.h"
 #include "core/SaveFile.h"
 #include "game/Days.h"
@@ -93,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto [config, configSize] = take(header.configSize);
     const auto [bars, barsSize] = take(header.barsSize);
     const auto [drinks, drinksSize] = take(header.drinksSize);
+    const auto [history, historySize] = take(size - at);
 
     Game game;
     game.config = configFromBytes(config, configSize);
@@ -112,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort(); // every checked field was brought into range
     }
 
+    game.history = historyFromBytes(Bytes(history, history + historySize), game.state);
     CountingSink messages;
     const FixedTimeSource clock(header.now);
     std::int64_t budget = fuzz::kClientBudget;
@@ -119,9 +123,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The first day always runs, whatever its crowd; the later ones
         // while the budget lasts.
         budget -= clientsOfADay(game.state);
+        const std::int32_t month = game.state.month;
         runDays(game, 1, clock, messages, [](const std::string&) {});
+        if (game.state.month != month) recordMonth(game.history, game.state);
         if (formatGeneral(game.state.money, game.numberFormat).empty()) std::abort();
         if (!findCountFault(game.state).empty()) std::abort(); // the rules keep every count
     }
+    if (historyFromBytes(historyBytes(game.history, game.state), game.state) != game.history)
+        std::abort();
     return 0;
 }

@@ -16,11 +16,12 @@ constexpr const char* kMagic = "tavo-history";
 constexpr int kVersion = 1;
 constexpr std::size_t kMostBytes = 4u << 20;
 
-// "%.17g" keeps every double exactly.
+// The shortest text that reads back as the same double, whatever the
+// program's locale.
 std::string exact(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
 }
 
 std::string saveKey(const GameState& state) {
@@ -33,14 +34,10 @@ template <typename Number>
 bool take(std::istringstream& line, Number& out) {
     std::string word;
     if (!(line >> word)) return false;
-    if constexpr (std::is_floating_point_v<Number>) {
-        char* end = nullptr;
-        out = std::strtod(word.c_str(), &end);
-        return end == word.c_str() + word.size() && std::isfinite(out);
-    } else {
-        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), out);
-        return error == std::errc{} && end == word.data() + word.size();
-    }
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), out);
+    if constexpr (std::is_floating_point_v<Number>)
+        if (!std::isfinite(out)) return false;
+    return error == std::errc{} && end == word.data() + word.size();
 }
 
 } // namespace
@@ -109,7 +106,7 @@ FinanceHistory historyFromBytes(const Bytes& bytes, const GameState& state) {
                 return {};
             if (words.get() != ' ') return {};
             std::getline(words, bar.name);
-            if (bar.name.size() >= sizeof(BarRecord::barName)) return {};
+            if (bar.name.size() > sizeof(BarRecord::barName)) return {};
             month.bars.push_back(std::move(bar));
         }
         history.months.push_back(std::move(month));
