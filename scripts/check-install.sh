@@ -37,7 +37,7 @@ status=0
     XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=offscreen \
     timeout 5 "$prefix/bin/tavo") >"$work/tavo.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$work/tavo.log" >&2; fail "the game ended by itself (status $status)"; }
-played="$home/data/tavo"
+played="$home/data/Tavo"
 for list in def.bar drinks.drk drinksUS.drk; do
     cmp -s "$source_dir/data/$list" "$played/$list" || fail "the data folder has no copy of $list"
 done

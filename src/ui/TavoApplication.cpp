@@ -9,8 +9,9 @@ namespace tavo::ui {
 
 TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // No display name: the window system would add it to every title. The
-    // name gives the player's data folder its name.
-    setApplicationName(QStringLiteral("tavo"));
+    // name gives the player's data folder its name, apart from the installed
+    // share/tavo even when the game is installed in ~/.local.
+    setApplicationName(QStringLiteral("Tavo"));
     setDesktopFileName(QStringLiteral("org.example.tavo_game"));
     // The installed icon where the desktop's theme has it.
     setWindowIcon(QIcon::fromTheme(desktopFileName(), toolIcon(ToolIcon::Drinks)));
