@@ -237,13 +237,16 @@ void TGameForm::buildMenus() {
             items[i] = menu->addAction(captions[i], this, handlers[i]);
             items[i]->setCheckable(true);
         }
-        // The menu bar's items carry the speed keys: 1, 2 and 3 for the
-        // speeds, Space (its own action, below) pauses and resumes.
-        if (&items != &speedMenu) return;
-        for (int i = 0; i < 3; ++i)
-            items[i]->setShortcut(QKeySequence(Qt::Key_1 + i));
-        items[kPauseItem]->setText(captions[kPauseItem] + QLatin1Char('\t') +
-                                   QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText));
+        // Every speed menu shows the keys: 1, 2 and 3 for the speeds, Space
+        // (its own action, below) to pause and resume. Only the menu bar's
+        // speeds answer them from the window: elsewhere a key answers only in
+        // its open menu, so that no key belongs to two actions at once.
+        const Qt::Key keys[4] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Space};
+        for (int i = 0; i < 4; ++i) {
+            items[i]->setShortcut(QKeySequence(keys[i]));
+            if (&items != &speedMenu || i == kPauseItem)
+                items[i]->setShortcutContext(Qt::WidgetShortcut);
+        }
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
