@@ -749,6 +749,9 @@ QImage raceCrashPicture() {
         p.setBrush(QColor(30, 30, 30));
         for (int i = 0; i < 5; ++i) // flying parts
             p.drawRect(QRectF(dice.bounded(30), dice.bounded(22), 2, 1.5));
+    });
+}
+
 // The Internet Center's link: a globe and an invitation on a dark badge
 // with the picture buttons' rounded corners.
 QImage webLinkPicture() {

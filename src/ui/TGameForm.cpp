@@ -67,12 +67,6 @@ QLineEdit* readOnlyBox(const QString& text) {
     return box;
 }
 
-// An action for a window that comes with a later version of the game.
-QAction* notYet(QAction* action) {
-    action->setEnabled(false);
-    return action;
-}
-
 } // namespace
 
 TGameForm::TGameForm(Game& game, Dialogs& dialogs, Forms& forms)
