@@ -74,4 +74,8 @@ bool startRace(GameState& state, Random& random, Race& race, int chosenCar,
 void raceTick(GameState& state, Random& random, Race& race, RaceCommentary& commentary,
               Voice& voice);
 
+// The game the race was bet in is left (a new game or a load): the race
+// stops where it is and pays nothing, so no prize lands in another game.
+void abandonRace(Race& race);
+
 } // namespace tavo

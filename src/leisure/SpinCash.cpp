@@ -56,6 +56,12 @@ bool startSpin(GameState& state, SpinCash& machine, std::string_view typedBet, V
     return true;
 }
 
+void abandonSpin(SpinCash& machine) {
+    machine.spinning = false;
+    machine.step = 0;
+    machine.stake = 0;
+}
+
 std::optional<SpinResult> spinStep(GameState& state, SpinCash& machine, Random& random,
                                    std::int64_t nowSeconds) {
     if (!machine.spinning) return std::nullopt;

@@ -61,4 +61,8 @@ bool startSpin(GameState& state, SpinCash& machine, std::string_view typedBet, V
 std::optional<SpinResult> spinStep(GameState& state, SpinCash& machine, Random& random,
                                    std::int64_t nowSeconds);
 
+// The game the spin was bet in is left (a new game or a load): the machine
+// stops where its reels are and pays nothing into another game.
+void abandonSpin(SpinCash& machine);
+
 } // namespace tavo

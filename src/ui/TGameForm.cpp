@@ -536,6 +536,7 @@ void TGameForm::Load1Click() {
                                               QStringLiteral("Error #3\nError opening file!"));
     if (answer == LoadAnswer::Loaded) {
         closeStaffWindows();
+        leaveGambling();
         if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow(); // the loaded months
     }
     if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
@@ -585,6 +586,7 @@ void TGameForm::New1Click() {
     forms_.promoteForm->hide();
     closeBankWindows(forms_);
     closeStaffWindows();
+    leaveGambling();
     game_.state.currentBar = 0;
     forms_.mainForm->show();
 }
@@ -663,6 +665,13 @@ void TGameForm::closeStaffWindows() {
     forms_.adminViewForm->dismiss();
     forms_.viewStaffForm->hide();
     forms_.hireStaffForm->hide();
+}
+
+// A spin or a race bet in the game being left ends unpaid: its prize must
+// not land in the next game.
+void TGameForm::leaveGambling() {
+    forms_.spinCashForm->leaveGame();
+    forms_.racingMonForm->leaveGame();
 }
 
 void TGameForm::LottoClick() {

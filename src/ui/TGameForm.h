@@ -160,6 +160,7 @@ private:
     // A load or the return to the main menu: no staff window keeps an
     // administrator of the game before.
     void closeStaffWindows();
+    void leaveGambling();
 
     Game& game_;
     Dialogs& dialogs_;

@@ -177,6 +177,12 @@ void TRacingMonForm::CloseButClick() {
     hide(); // a race goes on to its end
 }
 
+void TRacingMonForm::leaveGame() {
+    abandonRace(race);
+    hide();
+    showRace();
+}
+
 void TRacingMonForm::RaceTimerTimer() {
     // While the win message is open the race waits: a tick then is skipped,
     // so no step runs before the message is closed and none runs twice.

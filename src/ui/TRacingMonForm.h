@@ -31,6 +31,8 @@ public:
     void StartRaceClick();
     void CloseButClick();
     void RaceTimerTimer();
+    // The game is left: a running race stops unpaid and the window closes.
+    void leaveGame();
 
     QGroupBox* BetBox;
     QRadioButton* Car1Bet;

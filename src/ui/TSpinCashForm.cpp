@@ -133,6 +133,12 @@ void TSpinCashForm::SpinClick() {
     mirrorMachine();
 }
 
+void TSpinCashForm::leaveGame() {
+    abandonSpin(game_.spinCash);
+    hide();
+    mirrorMachine();
+}
+
 void TSpinCashForm::TimerTimer() {
     if (!game_.spinCash.spinning) return mirrorMachine();
     const std::optional<SpinResult> result =

@@ -32,6 +32,8 @@ public:
     void FormClose();
     void SpinClick();
     void TimerTimer();
+    // The game is left: a running spin stops unpaid and the window closes.
+    void leaveGame();
 
     QLineEdit* Num1;
     QLineEdit* Num2;

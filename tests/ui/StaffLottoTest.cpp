@@ -182,18 +182,30 @@ private slots:
         QCOMPARE(program.game.state.monthlyCharges, 3600 + 640 + 455);
     }
 
-    void aLoadOrANewGameClosesTheStaffWindows() {
+    // Leaving a game closes its staff windows and ends a spin or a race bet
+    // in it unpaid, so that no prize lands in the next game.
+    void aLoadOrANewGameClosesTheStaffAndGamblingWindows() {
         Program program;
         program.game.state = test::sampleGame();
         QVERIFY(saveGame(program.folder.path("other.sav").toStdString(), test::sampleGame()));
         hire(program, {4});
         TViewStaffForm& list = *program.forms.viewStaffForm;
+        TSpinCashForm& spin = *program.forms.spinCashForm;
+        TRacingMonForm& race = *program.forms.racingMonForm;
         for (bool load : {true, false}) {
             program.gameForm.ViewStaffClick();
             list.AdminList->setCurrentRow(0);
             list.ViewAdminClick();
             program.gameForm.ViewStaffClick();
             program.gameForm.HireStaffClick();
+            program.gameForm.SpinCashClick();
+            spin.Bet->setText("100");
+            spin.SpinClick();
+            program.gameForm.RacingMoneyClick();
+            race.Car1Bet->setChecked(true);
+            race.BetCash->setText("100");
+            race.StartRaceClick();
+            race.race.cars[0].x = kRaceFinishX; // car 1 wins at the next step
             if (load) {
                 program.dialogs.files = {program.folder.path("other.sav")};
                 program.gameForm.Load1Click();
@@ -205,6 +217,13 @@ private slots:
             QVERIFY(!list.isVisible());
             QVERIFY(!program.forms.adminViewForm->isVisible());
             QVERIFY(!program.forms.hireStaffForm->isVisible());
+            QVERIFY(!spin.isVisible() && !spin.Timer->enabled() && !program.game.spinCash.spinning);
+            QVERIFY(!race.isVisible() && !race.RaceTimer->enabled() && !race.race.running);
+            const double money = program.game.state.money;
+            spin.TimerTimer();
+            race.RaceTimerTimer();
+            QCOMPARE(program.game.state.money, money);
+            program.game.state = test::sampleGame();
             hire(program, {4});
         }
     }
