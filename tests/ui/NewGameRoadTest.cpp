@@ -141,11 +141,8 @@ private slots:
         QCOMPARE(drinks.AverageClients->text(), QString("37"));
         drinks.DrinksListBox->setCurrentRow(1); // Blonde Lager, 2 $
         QCOMPARE(drinks.DrinksInfoBox->title(), QString("Beer Information"));
-        QCOMPARE(drinks.RetailPrice->text(), QString("2"));
         drinks.QtyBuy->setText("100");
         drinks.PriceSellBox->setText("4");
-        QCOMPARE(drinks.TotalPrice->text(), QString("200"));
-        QCOMPARE(drinks.ProfitBox->text(), QString("200"));
         program.dialogs.clear();
         drinks.OrderClick();
         QCOMPARE(program.dialogs.texts(), QStringList{"Your order have been made."});
