@@ -11,6 +11,10 @@ std::string autosavePath(const std::string& folder, int n) {
     return (std::filesystem::path(folder) / ("autosave-" + std::to_string(n) + ".sav")).string();
 }
 
+std::string autosaveFailure(const std::string& folder) {
+    return "The game could not save itself in " + folder + ".";
+}
+
 bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history) {
     namespace fs = std::filesystem;
     // Hidden, so that no load dialog offers a half-made turn.

@@ -22,4 +22,7 @@ std::string autosavePath(const std::string& folder, int n);
 bool autosave(const std::string& folder, const GameState& state,
               const FinanceHistory& history = {});
 
+// What the message box says when the game could not save itself in `folder`.
+std::string autosaveFailure(const std::string& folder);
+
 } // namespace tavo

@@ -413,7 +413,7 @@ void TGameForm::monthChanged(std::int32_t monthBefore) {
     if (!autosaveEnabled()) return;
     const QString folder = QDir::current().filePath(QLatin1String(kSavesFolderName));
     if (!QDir().mkpath(folder) || !autosave(folder.toStdString(), game_.state, game_.history))
-        post("The game could not save itself in " + folder.toStdString() + ".");
+        post(autosaveFailure(folder.toStdString()));
 }
 
 void TGameForm::showDate() {
