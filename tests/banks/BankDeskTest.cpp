@@ -31,10 +31,9 @@ TEST(BankDesk, MembershipAndWhatTheWindowEnables) {
     voice.answers = {true};
     EXPECT_TRUE(becomeMember(state, kChinaCash, voice)); // the fee is not checked
     EXPECT_DOUBLE_EQ(state.money, -3000);
-    EXPECT_EQ(voice.texts(), (Texts{"Do you want to become a member?\nIt's 8000$",
-                                    "Do you want to become a member?\nIt's 8000$"}));
-    EXPECT_EQ(voice.said[1].words.title, "Become a member");
-    EXPECT_EQ(voice.said[1].words.icon, VoiceIcon::Question);
+    ASSERT_EQ(voice.said.size(), 2u);
+    EXPECT_EQ(voice.said[1].words,
+              question("Do you want to become a member?\nIt's 8000$", "Become a member"));
 
     // member, memberSetup, investmentSetup, investRefund, loanSetup,
     // refundingLoan, insuranceSetup, leaveIns
@@ -174,9 +173,7 @@ TEST(BankDesk, LoanRefunds) {
         EXPECT_EQ(refundLoan(state, kInvestBank, c.typed, voice), c.outcome) << c.typed;
         EXPECT_EQ(account.loanLeft, c.leftAfter) << c.typed;
         if (c.said) {
-            EXPECT_EQ(voice.texts(), Texts{c.said}) << c.typed;
-            EXPECT_EQ(voice.said[0].words.title, "Oups!!");
-            EXPECT_EQ(voice.said[0].words.icon, VoiceIcon::Stop);
+            EXPECT_EQ(voice.only(), refusal(c.said, "Oups!!")) << c.typed;
             EXPECT_TRUE(unchanged(state, before)) << c.typed;
         } else {
             EXPECT_TRUE(voice.said.empty());
@@ -256,8 +253,7 @@ TEST(BankDesk, InvestmentTotalsAndOneAtATime) {
     ASSERT_TRUE(startInvestment(state, kInvestBank, "12345", 49000, five, voice));
     const GameState before = state;
     EXPECT_FALSE(startInvestment(state, kInvestBank, "100", 49000, five, voice));
-    EXPECT_EQ(voice.texts(), Texts{"You already have an investment here."});
-    EXPECT_EQ(voice.said[0].words.title, "Oups!");
+    EXPECT_EQ(voice.only(), refusal("You already have an investment here.", "Oups!"));
     EXPECT_TRUE(unchanged(state, before));
 }
 

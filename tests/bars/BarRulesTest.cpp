@@ -20,15 +20,9 @@ const NumberFormat kPoint{'.'};
 using Texts = std::vector<std::string>;
 using test::RecordingVoice;
 
-BarListEntry listBar(std::int32_t price, std::int32_t peoplePerDay, std::int32_t maxClients,
-                     std::int32_t classMask = 5) {
-    BarListEntry entry{};
-    setFixedText(entry.name, "Corner Bar");
-    entry.price = price;
-    entry.costPerMonth = 1500;
+BarListEntry listBar(std::int32_t price, std::int32_t peoplePerDay, std::int32_t maxClients) {
+    BarListEntry entry = test::makeBar("Corner Bar", price, 5, maxClients);
     entry.peoplePerDay = peoplePerDay;
-    entry.classMask = classMask;
-    entry.maxClients = maxClients;
     return entry;
 }
 
@@ -274,8 +268,7 @@ TEST(DrinkOrder, SalePriceLadderAtRetail250) {
     Order order(1000, 1);
     order.place(0, "10", "12");
     EXPECT_TRUE(order.voice.said[0].question);
-    EXPECT_EQ(order.voice.said[0].words.title, "Set a lower price?");
-    EXPECT_EQ(order.voice.said[0].words.icon, VoiceIcon::Question);
+    EXPECT_EQ(order.voice.said[0].words, question(lower, "Set a lower price?"));
 }
 
 TEST(DrinkOrder, MoneyMustExceedTheTotal) {

@@ -17,10 +17,7 @@ using test::TempDir;
 std::vector<unsigned char> barsFile(int records, int extraBytes) {
     std::vector<unsigned char> bytes;
     for (int i = 0; i < records; ++i) {
-        BarListEntry entry{};
-        setFixedText(entry.name, "Bar " + std::to_string(i));
-        entry.price = 1000 * (i + 1);
-        entry.classMask = 7;
+        BarListEntry entry = test::makeBar("Bar " + std::to_string(i), 1000 * (i + 1), 7);
         auto* raw = reinterpret_cast<unsigned char*>(&entry);
         bytes.insert(bytes.end(), raw, raw + sizeof entry);
     }

@@ -61,10 +61,7 @@ TEST(Staff, HireFillsTheNextEntryUnlessFullOrHiredAlready) {
             continue;
         }
         EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0) << c.what;
-        ASSERT_EQ(voice.said.size(), 1u) << c.what;
-        EXPECT_EQ(voice.said[0].words.text, "You can't hire this person now.");
-        EXPECT_EQ(voice.said[0].words.title, "Oups...");
-        EXPECT_EQ(voice.said[0].words.icon, VoiceIcon::Stop);
+        EXPECT_EQ(voice.only(), refusal("You can't hire this person now.", "Oups...")) << c.what;
     }
 }
 
@@ -76,8 +73,8 @@ TEST(Staff, FiringMovesTheLastIntoThePlace) {
     EXPECT_EQ(state.adminCount, 3);
     EXPECT_TRUE(fireAdmin(state, 0, voice));
     ASSERT_EQ(voice.said.size(), 2u);
-    EXPECT_EQ(voice.said[1].words.text, "Do you want to fire this employe?");
-    EXPECT_EQ(voice.said[1].words.title, "Fire this employe?");
+    EXPECT_EQ(voice.said[1].words,
+              question("Do you want to fire this employe?", "Fire this employe?"));
     EXPECT_TRUE(voice.said[1].question);
     EXPECT_EQ(state.adminCount, 2);
     EXPECT_EQ(state.monthlyCharges, 1500 + 640 + 455);
@@ -141,13 +138,9 @@ TEST(Staff, CloseAndSaveByDuty) {
         if (c.selected >= state.adminCount) admin = AdminRecord{};
         RecordingVoice voice;
         EXPECT_EQ(closeAndSave(state, c.selected, c.typed, voice), c.closes) << c.what;
-        EXPECT_EQ(voice.texts(),
-                  c.said.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.said})
-            << c.what;
-        for (const auto& said : voice.said) {
-            EXPECT_EQ(said.words.title, "Oups...") << c.what;
-            EXPECT_EQ(said.words.icon, VoiceIcon::Stop) << c.what;
-        }
+        EXPECT_EQ(voice.said.size(), c.said.empty() ? 0u : 1u) << c.what;
+        for (const auto& said : voice.said)
+            EXPECT_EQ(said.words, refusal(c.said, "Oups...")) << c.what;
         EXPECT_EQ((Entry{admin.ticketsPerWeek, admin.drinkOrderQuantity, admin.refundThreshold,
                          admin.refundAmount}),
                   c.after)
@@ -176,10 +169,8 @@ TEST(Staff, ADamagedStaffIdIsReportedAndSkipped) {
                   "Error #7\n\nUnexpected value... huh? Please contact me:\n" + kContact,
                   "Unexpected error #82... contact me:\n" + kContact,
                   "Unexpected error #12\nContact me plz: " + kContact}));
-    for (const auto& said : voice.said) {
-        EXPECT_EQ(said.words.icon, VoiceIcon::Information);
-        EXPECT_EQ(said.words.title, kAppTitle);
-    }
+    for (const auto& said : voice.said)
+        EXPECT_EQ(said.words, information(said.words.text));
 }
 
 } // namespace

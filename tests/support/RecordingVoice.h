@@ -5,8 +5,19 @@
 #include "core/Voice.h"
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace tavo {
+
+// How a failed check shows words.
+inline void PrintTo(const Words& words, std::ostream* out) {
+    *out << '"' << words.text << "\" titled \"" << words.title << "\", icon "
+         << static_cast<int>(words.icon);
+}
+
+} // namespace tavo
 
 namespace tavo::test {
 
@@ -32,6 +43,11 @@ public:
         for (const Said& one : said)
             all.push_back(one.words.text);
         return all;
+    }
+
+    // The one thing said, or words naming how many were said.
+    Words only() const {
+        return said.size() == 1 ? said[0].words : Words{std::to_string(said.size()) + " said"};
     }
 
     std::vector<Said> said;

@@ -55,9 +55,21 @@ DrinkListEntry makeDrink(const std::string& name, const std::string& retailPrice
     setFixedText(drink.name, name);
     setFixedText(drink.retailPrice, retailPrice);
     setFixedText(drink.weight, "12");
-    setFixedText(drink.alcohol, "5");
+    setFixedText(drink.alcohol, kind ? "40" : "5");
     drink.kind = kind;
     return drink;
+}
+
+BarListEntry makeBar(const std::string& name, std::int32_t price, std::int32_t classMask,
+                     std::int32_t maxClients) {
+    BarListEntry entry{};
+    setFixedText(entry.name, name);
+    entry.price = price;
+    entry.costPerMonth = 1500;
+    entry.peoplePerDay = 60;
+    entry.classMask = classMask;
+    entry.maxClients = maxClients;
+    return entry;
 }
 
 } // namespace tavo::test

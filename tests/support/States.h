@@ -2,6 +2,7 @@
 // drink slots, administrators and drinks.
 #pragma once
 
+#include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/GameState.h"
 
@@ -24,7 +25,12 @@ DrinkSlot& addSlot(BarRecord& bar, std::int32_t drinkIndex, std::int32_t stock, 
 // Appends an administrator with the given duties (index adminCount).
 AdminRecord& addAdmin(GameState& state, bool tickets, bool drinks, bool loans);
 
+// A drink of the drinks list: a beer (kind 0) of 5 % or a shooter of 40 %.
 DrinkListEntry makeDrink(const std::string& name, const std::string& retailPrice,
                          std::int32_t kind = 0);
+
+// A bar of the bars list: 60 people a day, 1500 a month.
+BarListEntry makeBar(const std::string& name, std::int32_t price, std::int32_t classMask = 5,
+                     std::int32_t maxClients = 100);
 
 } // namespace tavo::test

@@ -35,6 +35,11 @@ std::vector<unsigned char> readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readText(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 bool fileExists(const std::string& path) {
     return std::filesystem::exists(path);
 }

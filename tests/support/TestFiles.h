@@ -23,6 +23,7 @@ private:
 void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 void writeBytes(const std::string& path, const void* data, std::size_t size);
 std::vector<unsigned char> readBytes(const std::string& path);
+std::string readText(const std::string& path); // "" when it cannot be read
 bool fileExists(const std::string& path);
 std::vector<std::string> listFolder(const std::string& path);
 

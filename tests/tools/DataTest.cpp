@@ -8,19 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 namespace tavo {
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::readText;
 
 std::string shipped(const std::string& name) {
     return std::string(TAVO_DATA_DIR) + "/" + name;

@@ -16,25 +16,15 @@ using test::sim;
 using test::SimRun;
 using test::TempDir;
 
-BarListEntry listBar(const char* name, std::int32_t price, std::int32_t classMask) {
-    BarListEntry entry{};
-    setFixedText(entry.name, name);
-    entry.price = price;
-    entry.costPerMonth = 1500;
-    entry.peoplePerDay = 60;
-    entry.classMask = classMask;
-    entry.maxClients = 100;
-    return entry;
-}
-
 // A folder with a bars list (Corner 6000 for Low, High or Dark; Palace
 // 25001 for Dark or Rave; Harbour, owned), a drinks list (Lager 2.50, Vodka
 // 4) and a game with 20000 $ and the Harbour bar, bar 0.
 struct ScriptGame {
     TempDir dir;
     ScriptGame() {
-        const BarListEntry bars[] = {listBar("Corner", 6000, 5), listBar("Palace", 25001, 7),
-                                     listBar("Harbour", 9000, 1)};
+        const BarListEntry bars[] = {test::makeBar("Corner", 6000, 5),
+                                     test::makeBar("Palace", 25001, 7),
+                                     test::makeBar("Harbour", 9000, 1)};
         test::writeBytes(dir.file("bars.bar"), bars, sizeof bars);
         const DrinkListEntry drinks[] = {test::makeDrink("Lager", "2.50"),
                                          test::makeDrink("Vodka", "4", 1)};

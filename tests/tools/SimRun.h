@@ -5,8 +5,6 @@
 #include "support/TestFiles.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -18,13 +16,6 @@ struct SimRun {
     std::string err;
 };
 
-inline std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // `args` may end with a shell redirection of the standard input. A run that
 // hangs is ended after two minutes (status 124).
 inline SimRun sim(const TempDir& dir, const std::string& args) {
@@ -33,8 +24,8 @@ inline SimRun sim(const TempDir& dir, const std::string& args) {
     int raw = std::system(command.c_str());
     SimRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = slurp(dir.file("out.txt"));
-    run.err = slurp(dir.file("err.txt"));
+    run.out = readText(dir.file("out.txt"));
+    run.err = readText(dir.file("err.txt"));
     return run;
 }
 

@@ -1,5 +1,7 @@
 #include "SampleGame.h"
 
+#include "support/States.h"
+
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/FileIo.h"
@@ -17,26 +19,8 @@
 namespace tavo::ui::test {
 namespace {
 
-DrinkListEntry drink(const char* name, const char* price, std::int32_t kind) {
-    DrinkListEntry entry{};
-    setFixedText(entry.name, name);
-    setFixedText(entry.retailPrice, price);
-    setFixedText(entry.weight, "12");
-    setFixedText(entry.alcohol, kind ? "40" : "5");
-    entry.kind = kind;
-    return entry;
-}
-
-BarListEntry bar(const char* name, std::int32_t price) {
-    BarListEntry entry{};
-    setFixedText(entry.name, name);
-    entry.price = price;
-    entry.costPerMonth = price / 20;
-    entry.peoplePerDay = 60;
-    entry.classMask = 5;
-    entry.maxClients = 120;
-    return entry;
-}
+using tavo::test::makeBar;
+using tavo::test::makeDrink;
 
 template <typename Entry>
 void writeList(const QString& path, const std::vector<Entry>& entries) {
@@ -56,13 +40,14 @@ GameFolder::GameFolder(Lists lists, const ConfigRecord* config) : previous_(QDir
         return;
     }
     writeList(path(QStringLiteral("def.bar")),
-              std::vector<BarListEntry>{bar("The Rusty Anchor", 12000), bar("Velvet Lounge", 60000),
-                                        bar("Crypt Club", 30000)});
+              std::vector<BarListEntry>{makeBar("The Rusty Anchor", 12000, 5, 120),
+                                        makeBar("Velvet Lounge", 60000, 5, 120),
+                                        makeBar("Crypt Club", 30000, 5, 120)});
     writeList(path(QStringLiteral("drinks.drk")),
-              std::vector<DrinkListEntry>{drink("Blonde Ale", "2.50", 0), drink("Stout", "3.10", 0),
-                                          drink("Red Lager", "2.20", 0), drink("Tequila", "4", 1),
-                                          drink("Vodka Shot", "3.75", 1),
-                                          drink("Cider", "2.80", 0)});
+              std::vector<DrinkListEntry>{
+                  makeDrink("Blonde Ale", "2.50"), makeDrink("Stout", "3.10"),
+                  makeDrink("Red Lager", "2.20"), makeDrink("Tequila", "4", 1),
+                  makeDrink("Vodka Shot", "3.75", 1), makeDrink("Cider", "2.80")});
 }
 
 GameFolder::~GameFolder() {
