@@ -84,7 +84,8 @@ TEST(BankDesk, LoanRequests) {
         std::int32_t loanAfter;
     };
     const Case cases[] = {
-        {"four of 25000 reach the limit of credibility 1",
+        // Four of 25000 reach the limit of credibility 1.
+        {"limit",
          kChinaCash,
          0,
          {"25000", "25000", "25000", "25000", "1"},
@@ -111,10 +112,9 @@ TEST(BankDesk, LoanRequests) {
         for (const auto& said : voice.said)
             EXPECT_EQ(said.words.title, said.words.text == ok ? "Loan accepted" : "Loan denied");
         const BankAccount& account = state.bankAccounts[c.bank];
-        EXPECT_EQ(account.loanAmount, c.loanAfter) << c.what;
-        EXPECT_EQ(account.loanLeft, c.loanAfter) << c.what;
-        EXPECT_EQ(account.loanActive != 0, c.loanAfter > 0) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, 1000.0 + c.loanAfter) << c.what;
+        EXPECT_EQ(std::tuple(account.loanAmount, account.loanLeft, account.loanActive, state.money),
+                  std::tuple(c.loanAfter, c.loanAfter, c.loanAfter > 0, 1000.0 + c.loanAfter))
+            << c.what;
     }
 }
 
@@ -130,10 +130,10 @@ TEST(BankDesk, LoanRequestEdges) {
     RecordingVoice voice;
     EXPECT_EQ(showLoanLimit(state, kChinaCash, voice), 250000);
     EXPECT_TRUE(requestLoan(state, kChinaCash, "5000", "250000", voice));
-    EXPECT_EQ(account.loanYearsDone, 2); // a further request keeps the loan's age
-    EXPECT_EQ(account.loanDayCount, 100);
-    EXPECT_EQ(account.loanLeft, 18000);
-    EXPECT_FLOAT_EQ(account.loanRate, 0.30f);
+    // A further request keeps the loan's age.
+    EXPECT_EQ(
+        std::tuple(account.loanYearsDone, account.loanDayCount, account.loanLeft, account.loanRate),
+        std::tuple(2, 100, 18000, 0.30f));
     EXPECT_THROW(requestLoan(state, kChinaCash, "12a", "250000", voice), ConversionError);
 
     // An owner of no known kind: no limit, and the label's "--" does not convert.
@@ -188,9 +188,8 @@ TEST(BankDesk, LoanRefunds) {
     refundLoan(state, kInvestBank, "6000", voice); // repays interest: the amount goes below 0
     EXPECT_EQ(account.loanAmount, -1000);
     refundLoan(state, kInvestBank, "1000", voice);
-    EXPECT_FALSE(account.loanActive);
-    EXPECT_EQ(account.loanAmount, 0);
-    EXPECT_DOUBLE_EQ(state.money, 13000);
+    EXPECT_EQ(std::tuple(account.loanActive, account.loanAmount, state.money),
+              std::tuple(0, 0, 13000.0));
     EXPECT_THROW(refundLoan(state, kInvestBank, "", voice), ConversionError);
 }
 
@@ -227,9 +226,8 @@ TEST(BankDesk, InvestmentMaximaAndStart) {
         const BankAccount& account = state.bankAccounts[c.bank];
         EXPECT_EQ(account.investActive != 0, c.started);
         if (c.started) {
-            EXPECT_EQ(account.investValue, std::atoi(c.typed));
-            EXPECT_EQ(account.investYearsLeft, plan.years);
-            EXPECT_EQ(account.investYear, 1980);
+            EXPECT_EQ(std::tuple(account.investValue, account.investYearsLeft, account.investYear),
+                      std::tuple(std::atoi(c.typed), plan.years, 1980));
         } else {
             EXPECT_EQ(voice.texts(), Texts{"You don't have engouth money"});
         }
@@ -242,10 +240,10 @@ TEST(BankDesk, InvestmentTotalsAndOneAtATime) {
     EXPECT_EQ(investmentTotal("10000", five).total, 15000);
     EXPECT_EQ(investmentTotal("10000", investTerms(kGermanBank)->plans[1]).total,
               10000 + static_cast<double>(static_cast<float>(10000 * 0.35f * 25.0L)));
-    for (const char* emptied : {"", "0", "-3"}) {
-        EXPECT_TRUE(investmentTotal(emptied, five).emptyBox) << emptied;
-        EXPECT_FALSE(investmentTotal(emptied, five).total) << emptied;
-    }
+    for (const char* emptied : {"", "0", "-3"})
+        EXPECT_TRUE(investmentTotal(emptied, five).emptyBox &&
+                    !investmentTotal(emptied, five).total)
+            << emptied;
     EXPECT_THROW(investmentTotal("1.5", five), ConversionError);
 
     GameState state = test::startedGame(50000);
@@ -284,8 +282,7 @@ TEST(BankDesk, Withdrawals) {
         voice.answers = {c.yes};
         EXPECT_EQ(withdrawInvestment(state, c.bank, voice), c.yes);
         EXPECT_EQ(voice.texts(), Texts{c.asked});
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.value;
-        EXPECT_EQ(account.investActive != 0, !c.yes);
+        EXPECT_EQ(std::tuple(state.money, account.investActive), std::tuple(c.moneyAfter, !c.yes));
     }
 }
 
@@ -314,13 +311,13 @@ TEST(BankDesk, Insurance) {
         account.insured = c.heldFire || c.heldTheft;
         RecordingVoice voice;
         EXPECT_EQ(signUpInsurance(state, c.fire, c.theft, voice), c.signedUp) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
-        EXPECT_EQ(account.fireInsured != 0, c.fireAfter) << c.what;
-        EXPECT_EQ(account.theftInsured != 0, c.theftAfter) << c.what;
-        EXPECT_EQ(account.insured != 0, c.fireAfter || c.theftAfter) << c.what;
+        EXPECT_EQ(
+            std::tuple(state.money, account.fireInsured, account.theftInsured, account.insured),
+            std::tuple(c.moneyAfter, c.fireAfter, c.theftAfter, c.fireAfter || c.theftAfter))
+            << c.what;
         if (c.theft && !c.heldTheft && c.signedUp) {
-            EXPECT_EQ(account.theftInsYear, 1983);
-            EXPECT_EQ(account.theftInsCost, 800);
+            EXPECT_EQ(std::tuple(account.theftInsYear, account.theftInsCost),
+                      std::tuple(1983, 800));
         }
         if (!c.signedUp) {
             EXPECT_EQ(voice.texts(), Texts{"You don't have engough money to buy this insurances."});
@@ -336,14 +333,12 @@ TEST(BankDesk, Insurance) {
     const BankAccount& account = state.bankAccounts[kGermanBank];
     EXPECT_EQ(voice.texts(), (Texts{"Do you want to leave the fire insurance?",
                                     "Do you want to leave the stole insurance?"}));
-    EXPECT_TRUE(account.fireInsured && account.insured);
-    EXPECT_FALSE(account.theftInsured);
+    EXPECT_TRUE(account.fireInsured && account.insured && !account.theftInsured);
     voice.said.clear();
     voice.answers = {true};
     leaveInsurance(state, voice);
     EXPECT_EQ(voice.texts(), Texts{"Do you want to leave the fire insurance?"});
-    EXPECT_FALSE(account.insured);
-    EXPECT_DOUBLE_EQ(state.money, 85000 - 1800); // no premium comes back
+    EXPECT_EQ(std::tuple(account.insured, state.money), std::tuple(0, 85000 - 1800.0)); // kept
 }
 
 } // namespace

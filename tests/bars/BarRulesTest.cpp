@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <span>
+#include <tuple>
 
 namespace tavo {
 namespace {
@@ -145,19 +147,15 @@ TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
     for (const char* price : {"9.99", "-2", "0"}) {
         Purchase purchase(6000);
         const auto outcome = purchase.buy("Joe's", price, 2, kLowClass);
-        ASSERT_TRUE(outcome.bought) << price;
+        ASSERT_TRUE(outcome.bought && outcome.firstBar) << price;
         EXPECT_TRUE(purchase.voice.said.empty());
-        const BarRecord& bar = purchase.state.bars[0];
-        EXPECT_DOUBLE_EQ(purchase.state.money, -5000);
-        EXPECT_EQ(purchase.state.barCount, 1);
-        EXPECT_TRUE(outcome.firstBar);
-        EXPECT_EQ(purchase.state.monthlyCharges, 1500);
-        EXPECT_EQ(bar.clientsPerDay, 67);
-        EXPECT_EQ(bar.maxClients, 100);
-        EXPECT_EQ(bar.costPerMonth, 1500);
-        EXPECT_EQ(bar.listIndex, 0);
-        EXPECT_FALSE(bar.isOpen);
-        EXPECT_EQ(fixedText(bar.barName), "Joe's");
+        const GameState& state = purchase.state;
+        EXPECT_EQ(std::tuple(state.money, state.barCount, state.monthlyCharges),
+                  std::tuple(-5000.0, 1, 1500));
+        const BarRecord& bar = state.bars[0]; // clients, room, rent, list line, open
+        EXPECT_EQ(std::tuple(bar.clientsPerDay, bar.maxClients, bar.costPerMonth, bar.listIndex,
+                             bar.isOpen, fixedText(bar.barName)),
+                  std::tuple(67, 100, 1500, 0, 0, "Joe's"));
         EXPECT_EQ(purchase.messages.messages,
                   Texts{"The bar you just buy isn't open yet. Open it to make business."});
     }
@@ -275,15 +273,13 @@ TEST(DrinkOrder, MoneyMustExceedTheTotal) {
     for (double money : {25.0, 25.01}) {
         Order order(money, 1);
         order.place(0, "10", "4");
-        if (money == 25.0) {
-            EXPECT_EQ(order.voice.texts(), Texts{"You don't have enough money to order!"});
-            EXPECT_EQ(order.state.bars[0].drinkCount, 0);
-        } else {
-            EXPECT_EQ(order.voice.texts(), Texts{"Your order have been made."});
-            EXPECT_NEAR(order.state.money, 0.01, 1e-9);
-            EXPECT_EQ(order.state.bars[0].drinks[0].stock, 10);
-            EXPECT_EQ(order.state.bars[0].profitThisMonth, -25);
-        }
+        const bool ordered = money > 25;
+        EXPECT_EQ(order.voice.texts(), Texts{ordered ? "Your order have been made."
+                                                     : "You don't have enough money to order!"});
+        const BarRecord& bar = order.state.bars[0];
+        EXPECT_EQ(std::tuple(bar.drinkCount, bar.drinks[0].stock, bar.profitThisMonth),
+                  ordered ? std::tuple(1, 10, -25) : std::tuple(0, 0, 0));
+        EXPECT_NEAR(order.state.money, ordered ? 0.01 : 25, 1e-9);
     }
 }
 
@@ -293,18 +289,14 @@ TEST(DrinkOrder, AllBarsAndRepeatOrders) {
     EXPECT_EQ(order.place(kAllBars, "10", "10.5"), AfterOrder::Close);
     EXPECT_TRUE(order.voice.said.empty());
     EXPECT_DOUBLE_EQ(order.state.money, 925);
-    for (int b = 0; b < 3; ++b) {
-        EXPECT_EQ(order.state.bars[b].drinks[0].stock, 10);
-        EXPECT_EQ(order.state.bars[b].profitThisMonth, -25);
-        EXPECT_FALSE(order.state.bars[b].drinks[0].fairPrice); // 10.50 is above 2.50 + 5
-    }
+    for (const BarRecord& bar : std::span(order.state.bars, 3)) // 10.50 is above 2.50 + 5: unfair
+        EXPECT_EQ(std::tuple(bar.drinks[0].stock, bar.profitThisMonth, bar.drinks[0].fairPrice),
+                  std::tuple(10, -25, 0));
     order.place(1, "4", "6", false);
     const DrinkSlot& slot = order.state.bars[1].drinks[0];
-    EXPECT_EQ(order.state.bars[1].drinkCount, 1);
-    EXPECT_EQ(slot.stock, 14);
-    EXPECT_DOUBLE_EQ(slot.salePrice, 6.0);
-    EXPECT_FALSE(slot.inUse);
-    EXPECT_TRUE(slot.fairPrice);
+    EXPECT_EQ(std::tuple(order.state.bars[1].drinkCount, slot.stock, slot.salePrice, slot.inUse,
+                         slot.fairPrice),
+              std::tuple(1, 14, 6.0, 0, 1));
 }
 
 TEST(DrinkOrder, RefusedBeforeAnythingChanges) {

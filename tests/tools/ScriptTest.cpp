@@ -134,9 +134,6 @@ TEST(Script, PlaysTheStaffAndLottoWindows) {
          "> Sorry but I can't buy all this tickets for a week...\n"
          "> You can't refund more than you have...\n"
          "> I can't refund less than 1$...\n"},
-        {"one administrator buys beers", "hire 2\nhire 3\nadmin 0 0 100 = =\nadmin 1 = 50 = =\n",
-         "> Sorry but an other admin buy beers for you.\\nI can't do this job while he do "
-         "this.\n"},
         {"fire answers", "hire 1\nhire 2\nfire-admin 1 no\nfire-admin 1 yes\nhire 2\n",
          kFire + kFire},
         {"tickets",
@@ -168,15 +165,13 @@ TEST(Script, TheStaffAndTicketsAfterAScript) {
     ASSERT_EQ(run.status, 0) << run.err;
     const GameState state = game.saved();
     ASSERT_EQ(state.adminCount, 2);
-    EXPECT_EQ(state.monthlyCharges, 640 + 500);
-    EXPECT_EQ(state.admins[0].staffId, 4); // the last took Ned's place
-    EXPECT_EQ(state.admins[0].refundThreshold, 5000);
-    EXPECT_EQ(state.admins[0].refundAmount, 400);
-    EXPECT_EQ(state.admins[1].ticketsPerWeek, 3);
-    EXPECT_EQ(state.admins[1].drinkOrderQuantity, 120);
-    EXPECT_EQ(state.lottoTicketCount, 2);
-    EXPECT_DOUBLE_EQ(state.money, 20000 - 500 + 600);
-    EXPECT_EQ(state.gamblingBalance, -500 + 600);
+    const AdminRecord& leo = state.admins[0]; // the last took Ned's place
+    EXPECT_EQ(std::tuple(leo.staffId, leo.refundThreshold, leo.refundAmount),
+              std::tuple(4, 5000, 400));
+    const AdminRecord& ida = state.admins[1];
+    EXPECT_EQ(std::tuple(ida.ticketsPerWeek, ida.drinkOrderQuantity), std::tuple(3, 120));
+    EXPECT_EQ(std::tuple(state.lottoTicketCount, state.money, state.gamblingBalance),
+              std::tuple(2, 20000 - 500 + 600.0, -500 + 600));
     EXPECT_GE(state.lottoTickets[0].numbers[0], 6); // drawn as the weekly draw's are
     EXPECT_EQ(state.lottoTickets[1].numbers[5], 49);
 }
@@ -196,16 +191,14 @@ TEST(Script, TheGameAfterAFirstMonth) {
     const GameState state = game.saved();
     ASSERT_EQ(state.barCount, 2);
     const BarRecord& bar = state.bars[1];
-    EXPECT_EQ(fixedText(bar.barName), "Joe's Place");
-    EXPECT_EQ(bar.listIndex, 0);
-    EXPECT_EQ(bar.clientsPerDay, 67 + 5); // the formula's 67, then the newspaper
-    EXPECT_TRUE(bar.isOpen);
-    EXPECT_DOUBLE_EQ(bar.entryPrice, 0);
-    EXPECT_EQ(bar.drinks[0].stock, 20);
-    EXPECT_EQ(state.bars[0].drinks[0].stock, 10);
-    EXPECT_EQ(state.currentBar, 1);
+    // The formula's 67 clients, then the newspaper's 5.
+    EXPECT_EQ(std::tuple(fixedText(bar.barName), bar.listIndex, bar.clientsPerDay, bar.isOpen,
+                         bar.entryPrice),
+              std::tuple("Joe's Place", 0, 67 + 5, 1, 0.0));
     // 20000 - 6000 for the bar - 25 - 2 x 25 for drinks - 5000 for the advert
-    EXPECT_DOUBLE_EQ(state.money, 8925);
+    EXPECT_EQ(std::tuple(bar.drinks[0].stock, state.bars[0].drinks[0].stock, state.currentBar,
+                         state.money),
+              std::tuple(20, 10, 1, 8925.0));
 }
 
 TEST(Script, NamesAreTypedAsTheBoxTakesThem) {
@@ -277,7 +270,6 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
          "s.txt:1: 1 answer word was left over: the command "
          "asked 0 questions"},
         {"order 0 0 10 12 no yes\n", kLower + kOrdered, "s.txt:1: 1 answer word was left over"},
-        {"ticket random no\n", "", "s.txt:1: 1 answer word was left over"},
     };
     for (const Case& c : cases) {
         ScriptGame game;

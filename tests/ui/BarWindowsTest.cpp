@@ -5,27 +5,6 @@
 #include "SampleGame.h"
 #include "UiTestMain.h"
 
-#include "core/ConfigRecord.h"
-#include "core/FixedText.h"
-#include "ui/Forms.h"
-#include "ui/TBarSetupForm.h"
-#include "ui/TDrinkForm.h"
-#include "ui/TGameForm.h"
-#include "ui/TInfoForm.h"
-#include "ui/TMainForm.h"
-#include "ui/TMapForm.h"
-#include "ui/TNewCarForm.h"
-#include "ui/TPromoteForm.h"
-#include "ui/TownPicture.h"
-
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-
 using namespace tavo;
 using namespace tavo::ui;
 using test::Program;

@@ -2,29 +2,10 @@
 // saving and loading, quitting and the return to the main menu.
 
 #include "SampleGame.h"
-#include "ScriptedDialogs.h"
 #include "UiTestMain.h"
 
-#include "core/SaveFile.h"
-#include "core/TimeSource.h"
-#include "ui/Forms.h"
-#include "ui/TFinanceForm.h"
-#include "ui/TGameForm.h"
-#include "ui/TMainForm.h"
-#include "ui/TSetupForm.h"
-
-#include <QAction>
 #include <QChart>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QListWidget>
-#include <QLocale>
-#include <QPushButton>
 
 #include <cstring>
 #include <memory>

@@ -5,18 +5,8 @@
 #include "SampleGame.h"
 #include "UiTestMain.h"
 
-#include "ui/PictureButton.h"
-#include "ui/TAboutForm.h"
-#include "ui/TGameForm.h"
-#include "ui/TInternetCenterForm.h"
-#include "ui/TMainForm.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTextEdit>
 
 using namespace tavo::ui;
 using test::Program;

@@ -7,50 +7,10 @@
 //   tavo-render-windows OUTPUT_FOLDER
 
 #include "SampleGame.h"
-#include "ScriptedDialogs.h"
 
-#include "banks/BankIds.h"
-#include "core/TimeSource.h"
 #include "leisure/InternetCenter.h"
-#include "ui/BankForm.h"
-#include "ui/Forms.h"
-#include "ui/InvestForm.h"
-#include "ui/LoanForms.h"
-#include "ui/TAboutForm.h"
-#include "ui/TAdminViewForm.h"
-#include "ui/TBanksForm.h"
-#include "ui/TBarSetupForm.h"
-#include "ui/TDisasFireForm.h"
-#include "ui/TDrinkForm.h"
-#include "ui/TFinanceForm.h"
-#include "ui/TGameForm.h"
-#include "ui/TGermInsuForm.h"
-#include "ui/THireStaffForm.h"
-#include "ui/TInfoForm.h"
-#include "ui/TInternetCenterForm.h"
-#include "ui/TLotoSixForm.h"
-#include "ui/TMainForm.h"
-#include "ui/TMapForm.h"
-#include "ui/TNewCarForm.h"
-#include "ui/TPassForm.h"
-#include "ui/TPopupForm.h"
-#include "ui/TPromoteForm.h"
-#include "ui/TRacingMonForm.h"
-#include "ui/TSetupForm.h"
-#include "ui/TSpinCashForm.h"
-#include "ui/TViewStaffForm.h"
-#include "ui/TavoApplication.h"
-#include "ui/Text.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <cstdio>

@@ -4,21 +4,64 @@
 
 #include "ScriptedDialogs.h"
 
+// Every window of the game and the widgets they are made of, for the tests
+// that look into them.
+#include "banks/BankIds.h"
 #include "core/ConfigRecord.h"
+#include "core/FixedText.h"
 #include "core/GameState.h"
+#include "core/SaveFile.h"
 #include "core/TimeSource.h"
 #include "game/Game.h"
+#include "ui/BankForm.h"
 #include "ui/Forms.h"
+#include "ui/InvestForm.h"
+#include "ui/LoanForms.h"
+#include "ui/PictureButton.h"
+#include "ui/PlayFolder.h"
+#include "ui/TAboutForm.h"
+#include "ui/TAdminViewForm.h"
+#include "ui/TBanksForm.h"
+#include "ui/TBarSetupForm.h"
+#include "ui/TDisasFireForm.h"
+#include "ui/TDrinkForm.h"
+#include "ui/TFinanceForm.h"
+#include "ui/TGameForm.h"
+#include "ui/TGermInsuForm.h"
+#include "ui/THireStaffForm.h"
+#include "ui/TInfoForm.h"
+#include "ui/TInternetCenterForm.h"
+#include "ui/TLotoSixForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TMapForm.h"
+#include "ui/TNewCarForm.h"
+#include "ui/TPassForm.h"
+#include "ui/TPopupForm.h"
+#include "ui/TPromoteForm.h"
+#include "ui/TRacingMonForm.h"
+#include "ui/TSetupForm.h"
+#include "ui/TSpinCashForm.h"
+#include "ui/TViewStaffForm.h"
+#include "ui/TavoApplication.h"
+#include "ui/Text.h"
+#include "ui/TownPicture.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QTemporaryDir>
-
-class QPushButton;
-class QWidget;
-
-namespace tavo::ui {
-class TGameForm;
-}
+#include <QTextEdit>
+#include <QToolButton>
 
 namespace tavo::ui::test {
 

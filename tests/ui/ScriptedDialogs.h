@@ -37,9 +37,9 @@ public:
     void clear() { shown.clear(); }
 
     std::vector<ShownDialog> shown;
-    std::deque<bool> yes;                     // answers to Yes/No questions
-    std::deque<std::optional<QString>> files; // answers to file dialogs
-    std::function<void()> whileErrorShown;    // runs while an error box waits
+    std::deque<bool> yes;                        // answers to Yes/No questions
+    std::deque<std::optional<QString>> files;    // answers to file dialogs
+    std::function<void()> whileErrorShown;       // runs while an error box waits
     std::function<void()> whileInformationShown; // runs while an information message waits
 };
 

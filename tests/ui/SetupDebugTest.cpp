@@ -2,26 +2,7 @@
 // window, and an error escaping a handler.
 
 #include "SampleGame.h"
-#include "ScriptedDialogs.h"
 #include "UiTestMain.h"
-
-#include "banks/BankIds.h"
-#include "core/ConfigRecord.h"
-#include "core/FixedText.h"
-#include "core/TimeSource.h"
-#include "ui/Forms.h"
-#include "ui/TDisasFireForm.h"
-#include "ui/TGameForm.h"
-#include "ui/TMainForm.h"
-#include "ui/TPassForm.h"
-#include "ui/TSetupForm.h"
-
-#include <QCheckBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace tavo;
 using namespace tavo::ui;

@@ -3,23 +3,6 @@
 #include "SampleGame.h"
 #include "UiTestMain.h"
 
-#include "core/ConfigRecord.h"
-#include "core/FixedText.h"
-#include "ui/Forms.h"
-#include "ui/PictureButton.h"
-#include "ui/PlayFolder.h"
-#include "ui/TMainForm.h"
-#include "ui/TNewCarForm.h"
-#include "ui/TPopupForm.h"
-
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-
 using namespace tavo;
 using namespace tavo::ui;
 using test::Program;
