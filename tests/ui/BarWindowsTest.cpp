@@ -55,33 +55,30 @@ private slots:
     void drinksRunningTotals() {
         Program program;
         TDrinkForm& form = drinksFor(program, 2, 5); // a bar without Cider
-        QCOMPARE(form.PriceSellBox->text(), QString("0"));
-        QCOMPARE(form.QtyLeft->text(), QString("0"));
         QVERIFY(form.UsedBar->isChecked());
-        form.DrinksListBox->setCurrentRow(0); // Blonde Ale, held with 80 units at 4.5
-        QCOMPARE(form.QtyLeft->text(), QString("80"));
-        QCOMPARE(form.PriceSellBox->text(), QString("4.5"));
-        form.QtyBuy->setText("10");
-        QCOMPARE(form.TotalPrice->text(), QString("25"));
-        QCOMPARE(form.ProfitBox->text(), QString("20"));
-        form.PriceSellBox->setText("4");
-        QCOMPARE(form.ProfitBox->text(), QString("15"));
-        form.PriceSellBox->setText("4,");
-        QCOMPARE(form.TotalPrice->text(), QString("0"));
-        QCOMPARE(form.ProfitBox->text(), QString("0"));
-
-        // The figures follow every pick, so the order is checked against
-        // the total the player sees.
-        form.BarOwnList->setCurrentRow(0); // all three bars
-        QCOMPARE(form.Status->text(), QString("N/A"));
-        form.PriceSellBox->setText("3");
-        QCOMPARE(form.TotalPrice->text(), QString("75"));
-        QCOMPARE(form.ProfitBox->text(), QString("15"));
-        QCOMPARE(form.QtyLeft->text(), QString("0"));
-        form.DrinksListBox->setCurrentRow(5); // Cider at 2.80
-        QCOMPARE(form.TotalPrice->text(), QString("84"));
-        form.BarOwnList->setCurrentRow(1); // one bar
-        QCOMPARE(form.TotalPrice->text(), QString("28"));
+        // The figures follow every pick, so the order is checked against the
+        // total the player sees: status, quantity left, sale price, total, profit.
+        const std::pair<std::function<void()>, QString> steps[] = {
+            {[] {}, "Open/0/0/0/0"},
+            {[&] { form.DrinksListBox->setCurrentRow(0); }, "Open/80/4.5/0/0"}, // Blonde Ale, held
+            {[&] { form.QtyBuy->setText("10"); }, "Open/80/4.5/25/20"},
+            {[&] { form.PriceSellBox->setText("4"); }, "Open/80/4/25/15"},
+            {[&] { form.PriceSellBox->setText("4,"); }, "Open/80/4,/0/0"},
+            {[&] { form.BarOwnList->setCurrentRow(0); }, "N/A/0/4,/0/0"}, // all three bars
+            {[&] { form.PriceSellBox->setText("3"); }, "N/A/0/3/75/15"},
+            {[&] { form.DrinksListBox->setCurrentRow(5); },
+             "N/A/0/0/84/-84"}, // Cider at 2.80, not held
+            {[&] { form.BarOwnList->setCurrentRow(1); },
+             "Open/165/0/28/-28"}, // the first bar holds it
+        };
+        for (const auto& [step, shown] : steps) {
+            step();
+            QCOMPARE(
+                QStringList({form.Status->text(), form.QtyLeft->text(), form.PriceSellBox->text(),
+                             form.TotalPrice->text(), form.ProfitBox->text()})
+                    .join('/'),
+                shown);
+        }
     }
 
     // The window refuses or orders on the total it shows.

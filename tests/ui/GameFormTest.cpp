@@ -21,8 +21,8 @@ private slots:
     void speedsShareOneCheckMark() {
         Program program;
         TGameForm& form = program.gameForm;
-        QCOMPARE(form.MainTimer->interval(), 3000); // Normal is ticked before any choice
-        QVERIFY(form.speedMenu[1]->isChecked());
+        // Normal is ticked before any choice.
+        QVERIFY(form.MainTimer->interval() == 3000 && form.speedMenu[1]->isChecked());
         const struct {
             void (TGameForm::*choose)();
             int interval;
@@ -34,11 +34,9 @@ private slots:
         for (const auto& speed : speeds) {
             (form.*speed.choose)();
             QCOMPARE(form.MainTimer->interval(), speed.interval);
-            for (int i = 0; i < 4; ++i) {
-                QCOMPARE(form.speedMenu[i]->isChecked(), i == speed.item);
-                QCOMPARE(form.speedPopup[i]->isChecked(), i == speed.item);
-                QCOMPARE(form.speedToolbar[i]->isChecked(), i == speed.item);
-            }
+            for (int i = 0; i < 4; ++i)
+                for (const auto* items : {&form.speedMenu, &form.speedPopup, &form.speedToolbar})
+                    QCOMPARE((*items)[i]->isChecked(), i == speed.item);
         }
         QCOMPARE(form.speedPopup[0]->text(), QString("&Slow"));
         QCOMPARE(form.speedMenu[0]->text(), QString("S&low"));
@@ -91,8 +89,7 @@ private slots:
             program.game.state.bars[0].drinkCount = c.slotCount;
             TGameForm& form = program.gameForm;
             form.PauseBarButClick(); // stay on the bar
-            QCOMPARE(form.PauseBarBut->text(), QString("<>"));
-            form.BeerStockTimer(); // the run's first refresh turns the page at once
+            form.BeerStockTimer();   // the run's first refresh turns the page at once
             QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
             QStringList pages;
             for (int refresh = 0; refresh < 14; ++refresh) {
@@ -114,9 +111,8 @@ private slots:
         QCOMPARE(form.shownBar, 2);
         form.NextBarButClick();
         QCOMPARE(form.shownBar, 0);
-        program.game.state.barCount = 1;
+        program.game.state.barCount = 1; // one bar: the panel stays
         form.NextBarButClick();
-        QCOMPARE(form.shownBar, 0);
         for (int refresh = 0; refresh < 20; ++refresh)
             form.BeerStockTimer();
         QCOMPARE(form.shownBar, 0);
@@ -126,8 +122,7 @@ private slots:
         program.game.state.barCount = 0;
         program.game.state.bars[0].drinkCount = 99; // not in use, never read
         form.BeerStockTimer();
-        QCOMPARE(form.DrinkName[0]->text(), QString("-"));
-        QCOMPARE(form.shownBar, 0);
+        QVERIFY(form.DrinkName[0]->text() == "-" && form.shownBar == 0);
     }
 
     void messageBoxLines() {
@@ -137,13 +132,11 @@ private slots:
         form.post("Happy new year!");
         form.post("Happy new year!");
         form.post("You've got 3 numbers on 6!");
-        QCOMPARE(form.MsgBox->count(), 3);
         form.Clearthismessage1Click(); // nothing selected
         QCOMPARE(form.MsgBox->count(), 3);
         form.MsgBox->item(1)->setSelected(true);
         form.Clearthismessage1Click();
-        QCOMPARE(form.MsgBox->count(), 2);
-        QCOMPARE(form.MsgBox->item(1)->text(), QString("You've got 3 numbers on 6!"));
+        QVERIFY(form.MsgBox->count() == 2 && form.MsgBox->item(1)->text().startsWith("You've"));
         form.Clearmessageboc1Click();
         QCOMPARE(form.MsgBox->count(), 0);
     }
@@ -158,9 +151,6 @@ private slots:
         program.dialogs.clear();
         program.dialogs.yes = {true, false};
         QVERIFY(form.FormCloseQuery());
-        QCOMPARE(program.dialogs.texts(),
-                 QStringList({"You really want to quit ?",
-                              "Do you want to save the game before leaving?"}));
         QCOMPARE(program.dialogs.shown[1].title, QString("Save your game?"));
 
         program.dialogs.clear();
@@ -172,8 +162,7 @@ private slots:
         // A save cancelled or failed at quit keeps the player in the game.
         program.dialogs.yes = {true, true, true, true};
         program.dialogs.files = {std::nullopt, program.folder.path("no/such/folder.sav")};
-        QVERIFY(!form.FormCloseQuery());
-        QVERIFY(!form.FormCloseQuery());
+        QVERIFY(!form.FormCloseQuery() && !form.FormCloseQuery());
         QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError!"));
         program.dialogs.yes = {true, false};
         QVERIFY(form.FormCloseQuery()); // and No still leaves at once
@@ -212,40 +201,37 @@ private slots:
         program.dialogs.files = {program.folder.path("game.sav")};
         form.Save1Click();
         const FileDialogSpec& save = program.dialogs.shown.back().file;
-        QCOMPARE(save.title, QString("Save your game"));
-        QCOMPARE(save.filter, QString("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"));
+        QCOMPARE(save.title + "|" + save.filter,
+                 QString("Save your game|Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"));
         QCOMPARE(QFile(program.folder.path("game.sav")).size(), qint64(12936));
 
         program.game.state.money = 1;
         program.dialogs.files = {program.folder.path("game.sav")};
         form.Load1Click();
         QCOMPARE(program.dialogs.shown.back().file.title, QString("Load a game"));
-        QCOMPARE(program.game.state.money, 48215.5);
-        QCOMPARE(form.MainTimer->interval(), 700); // the speed stays
+        QVERIFY(program.game.state.money == 48215.5 &&
+                form.MainTimer->interval() == 700); // speed kept
 
         program.dialogs.clear();
         program.dialogs.files = {program.folder.path("missing.sav")};
         form.Load1Click();
         QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError opening file!"));
-    }
 
-    void refusedSaveInTheGameWindowAsksToQuit() {
-        Program program(test::sampleGame());
+        // A save the game refuses leaves the live game as it is, and asks to quit.
         GameState old = test::sampleGame();
         old.version = 4;
+        old.money = 1;
         QVERIFY(saveGame(program.folder.path("old.sav").toStdString(), old));
+        program.dialogs.clear();
         program.dialogs.files = {program.folder.path("old.sav")};
-        program.dialogs.yes = {false}; // "You really want to quit ?" No
-        program.gameForm.show();
-        const double money = program.game.state.money;
-        program.gameForm.Load1Click();
+        form.show();
+        form.Load1Click(); // "You really want to quit ?" No
         QCOMPARE(program.dialogs.texts().mid(1),
                  QStringList({"The version of your save game is older... restart a new game.",
                               "You really want to quit ?"}));
-        QCOMPARE(program.dialogs.shown[1].title, QString("Save game error"));
-        QVERIFY(program.dialogs.shown[1].icon == DialogIcon::Stop);
-        QCOMPARE(program.game.state.money, money); // the live game is untouched
-        QVERIFY(program.gameForm.isVisible());
+        QVERIFY(program.dialogs.shown[1].title == "Save game error" &&
+                program.dialogs.shown[1].icon == DialogIcon::Stop);
+        QVERIFY(program.game.state.money == 48215.5 && form.isVisible());
     }
 
     void loadFromTheMainMenu() {
