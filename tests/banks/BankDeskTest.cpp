@@ -1,22 +1,12 @@
-#include "banks/BankIds.h"
 #include "banks/InsuranceDesk.h"
 #include "banks/InvestDesk.h"
 #include "banks/Investments.h"
 #include "banks/LoanDesk.h"
 #include "banks/Membership.h"
-
-#include "support/RecordingVoice.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
-
-using Texts = std::vector<std::string>;
-using test::RecordingVoice;
 
 bool unchanged(const GameState& a, const GameState& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

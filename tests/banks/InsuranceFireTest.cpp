@@ -1,12 +1,8 @@
-#include "banks/BankIds.h"
 #include "banks/Fire.h"
 #include "banks/Insurance.h"
+#include "support/EngineTest.h"
 
-#include "game/Game.h"
 #include "leisure/Lotto.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
 
 namespace tavo {
 namespace {

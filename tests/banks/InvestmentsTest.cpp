@@ -1,10 +1,6 @@
 #include "banks/Investments.h"
 
-#include "banks/BankIds.h"
-#include "game/Game.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
@@ -35,10 +31,10 @@ TEST(Investments, YearlyGainByPlan) {
     for (const Case& c : cases) {
         BankAccount account = investment(c.amount, c.rate, 5, 1980);
         creditInvestmentYear(account, 1981);
-        EXPECT_EQ(account.investValue, c.amount + c.gain) << c.amount << " at " << c.rate;
-        EXPECT_EQ(account.investYearsLeft, 4);
-        EXPECT_EQ(account.investYearsDone, 1);
-        EXPECT_EQ(account.investYear, 1981);
+        EXPECT_EQ(std::tuple(account.investValue, account.investYearsLeft, account.investYearsDone,
+                             account.investYear),
+                  std::tuple(c.amount + c.gain, 4, 1, 1981))
+            << c.amount << " at " << c.rate;
     }
 }
 
@@ -46,11 +42,10 @@ TEST(Investments, FivePlanRunsItsYearsThenRests) {
     BankAccount account = investment(12345, 0.10f, 5, 1980);
     for (std::int32_t year = 1981; year <= 1990; ++year)
         creditInvestmentYear(account, year);
-    EXPECT_EQ(account.investValue, 18515); // 1234 a year, the fraction cut each time
-    EXPECT_EQ(account.investYearsLeft, 0);
-    EXPECT_EQ(account.investYearsDone, 5);
-    EXPECT_EQ(account.investYear, 1990);
-    EXPECT_TRUE(account.investActive);
+    // 1234 a year, the fraction cut each time; still running, to be collected.
+    EXPECT_EQ(std::tuple(account.investValue, account.investYearsLeft, account.investYearsDone,
+                         account.investYear, account.investActive),
+              std::tuple(18515, 0, 5, 1990, 1));
 }
 
 // The game day runs every bank's year rules: the gain and the insurance
@@ -69,10 +64,9 @@ TEST(Investments, MadeOnTheLastDayOfAYearIsCreditedTheNextDay) {
     VectorSink messages;
     for (int day = 0; day < 2; ++day) {
         runGameDay(game, messages);
-        EXPECT_EQ(game.state.year, 1981);
-        EXPECT_EQ(game.state.bankAccounts[kInvestBank].investValue, 11000);
-        EXPECT_EQ(german.investValue, 13499);
-        EXPECT_DOUBLE_EQ(game.state.money, 9000);
+        EXPECT_EQ(std::tuple(game.state.year, game.state.bankAccounts[kInvestBank].investValue,
+                             german.investValue, game.state.money),
+                  std::tuple(1981, 11000, 13499, 9000.0));
     }
 }
 
@@ -84,10 +78,9 @@ TEST(Investments, AdministratorCollectsOnlyFinishedInvestments) {
     VectorSink messages;
     adminCollectInvestment(state, kInvestBank, messages);
     adminCollectInvestment(state, kGermanBank, messages);
-    EXPECT_DOUBLE_EQ(state.money, 15500);
-    EXPECT_FALSE(state.bankAccounts[kInvestBank].investActive);
-    EXPECT_EQ(state.bankAccounts[kInvestBank].investValue, 0);
-    EXPECT_EQ(state.bankAccounts[kInvestBank].investAmount, 0);
+    const BankAccount& done = state.bankAccounts[kInvestBank];
+    EXPECT_EQ(std::tuple(state.money, done.investActive, done.investValue, done.investAmount),
+              std::tuple(15500.0, 0, 0, 0));
     EXPECT_TRUE(state.bankAccounts[kGermanBank].investActive);
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{

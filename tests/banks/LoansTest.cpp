@@ -1,9 +1,6 @@
 #include "banks/Loans.h"
 
-#include "banks/BankIds.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
@@ -39,9 +36,9 @@ TEST(Loans, LoanYearInterest) {
         account.loanYearsDone = 2;
         chargeLoanYearInterest(account);
         const bool charged = c.days == 365;
-        EXPECT_EQ(account.loanLeft, c.expectedLeft) << c.amount;
-        EXPECT_EQ(account.loanDayCount, charged ? 0 : c.days);
-        EXPECT_EQ(account.loanYearsDone, charged ? 3 : 2);
+        EXPECT_EQ(std::tuple(account.loanLeft, account.loanDayCount, account.loanYearsDone),
+                  std::tuple(c.expectedLeft, charged ? 0 : c.days, charged ? 3 : 2))
+            << c.amount;
     }
 }
 
@@ -67,10 +64,10 @@ TEST(Loans, MonthlyInstalment) {
         GameState state = test::startedGame(c.money);
         BankAccount& account = openLoan(state, kInvestBank, c.amount, c.left, 0.25f);
         takeMonthlyInstalments(state);
-        EXPECT_EQ(account.loanActive != 0, c.activeAfter) << c.what;
-        EXPECT_EQ(account.loanAmount, c.amountAfter) << c.what;
-        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
+        EXPECT_EQ(
+            std::tuple(account.loanActive != 0, account.loanAmount, account.loanLeft, state.money),
+            std::tuple(c.activeAfter, c.amountAfter, c.leftAfter, c.moneyAfter))
+            << c.what;
     }
 }
 
@@ -93,14 +90,12 @@ TEST(Loans, Bailiff) {
         BankAccount& account = openLoan(state, kInvestBank, c.left, c.left, 0.25f);
         VectorSink messages;
         runBailiff(state, messages);
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.left << " " << c.money;
-        EXPECT_EQ(account.loanLeft, c.leftAfter);
-        EXPECT_EQ(account.loanAmount, c.leftAfter);
-        EXPECT_EQ(messages.messages.size(), c.posted ? 1u : 0u);
-        if (c.posted) {
-            EXPECT_EQ(messages.messages[0],
-                      "Bailiff: Invest Bank wants is money back! So I took your money.");
-        }
+        EXPECT_EQ(std::tuple(state.money, account.loanLeft, account.loanAmount),
+                  std::tuple(c.moneyAfter, c.leftAfter, c.leftAfter))
+            << c.left << " " << c.money;
+        EXPECT_EQ(messages.messages,
+                  std::vector<std::string>(
+                      c.posted, "Bailiff: Invest Bank wants is money back! So I took your money."));
     }
 }
 
@@ -134,17 +129,13 @@ TEST(Loans, AdministratorRepayment) {
         admin.refundAmount = c.refund;
         VectorSink messages;
         adminRepayLoan(state, kChinaCash, admin, messages);
-        EXPECT_EQ(account.loanActive != 0, c.activeAfter) << c.what;
-        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.what;
-        if (c.posted) {
-            EXPECT_EQ(messages.messages, std::vector<std::string>{c.posted}) << c.what;
-        } else {
-            EXPECT_TRUE(messages.messages.empty()) << c.what;
-        }
-        if (!c.activeAfter) {
-            EXPECT_EQ(account.loanAmount, 0) << c.what;
-        }
+        EXPECT_EQ(std::tuple(account.loanActive != 0, account.loanLeft, state.money),
+                  std::tuple(c.activeAfter, c.leftAfter, c.moneyAfter))
+            << c.what;
+        EXPECT_EQ(messages.messages,
+                  std::vector<std::string>(c.posted != nullptr, c.posted ? c.posted : ""))
+            << c.what;
+        EXPECT_TRUE(c.activeAfter || account.loanAmount == 0) << c.what;
     }
 }
 

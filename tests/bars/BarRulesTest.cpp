@@ -4,23 +4,14 @@
 #include "bars/Owner.h"
 #include "bars/Promotion.h"
 
-#include "core/FixedText.h"
-#include "core/SaveFile.h"
-#include "support/RecordingVoice.h"
-#include "support/States.h"
+#include "support/EngineTest.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <span>
-#include <tuple>
 
 namespace tavo {
 namespace {
 
 const NumberFormat kPoint{'.'};
-using Texts = std::vector<std::string>;
-using test::RecordingVoice;
 
 BarListEntry listBar(std::int32_t price, std::int32_t peoplePerDay, std::int32_t maxClients) {
     BarListEntry entry = test::makeBar("Corner Bar", price, 5, maxClients);

@@ -1,18 +1,10 @@
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 
-#include "core/FixedText.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
-
-using test::TempDir;
 
 std::vector<unsigned char> barsFile(int records, int extraBytes) {
     std::vector<unsigned char> bytes;

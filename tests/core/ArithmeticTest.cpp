@@ -1,6 +1,6 @@
 #include "core/Arithmetic.h"
 
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <limits>
 

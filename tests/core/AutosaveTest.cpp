@@ -1,11 +1,7 @@
 // Autosaves: the three newest kept in order with their history; a failed write moves none.
 
 #include "core/Autosave.h"
-#include "core/SaveFile.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <filesystem>
 

@@ -1,16 +1,9 @@
 #include "core/ConfigRecord.h"
 
-#include "core/FixedText.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
-
-using test::TempDir;
 
 TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     struct Case {

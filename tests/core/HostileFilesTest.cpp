@@ -4,26 +4,17 @@
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
 #include "core/ConfigRecord.h"
-#include "core/FixedText.h"
-#include "core/SaveFile.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace tavo {
 namespace {
-
-using test::TempDir;
 
 // Ends the test program (a failure, not a hang) if a loader waits on a FIFO.
 class Watchdog {

@@ -1,6 +1,4 @@
-#include "core/NumberText.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "core/Random.h"
 
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {

@@ -1,19 +1,10 @@
-#include "core/SaveFile.h"
+#include "support/EngineTest.h"
 
-#include "support/States.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <functional>
 #include <limits>
 #include <sys/stat.h>
 
 namespace tavo {
 namespace {
-
-using test::TempDir;
 
 // A record whose every byte, reserved ones included, holds a pattern, with
 // the version and counts a loadable game needs.

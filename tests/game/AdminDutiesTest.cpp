@@ -1,18 +1,9 @@
 #include "game/AdminDuties.h"
 
-#include "game/Game.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
-
-using test::addAdmin;
-using test::addBar;
-using test::addSlot;
-using test::makeDrink;
-using test::startedGame;
 
 const NumberFormat kPoint{'.'};
 

@@ -1,19 +1,13 @@
 #include "game/Business.h"
 
 #include "core/Arithmetic.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <cmath>
 #include <limits>
 
 namespace tavo {
 namespace {
-
-using test::addBar;
-using test::addSlot;
-using test::startedGame;
 
 TEST(Business, ClientsOfTheDayByWeekDay) {
     struct Row {

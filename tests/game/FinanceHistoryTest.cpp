@@ -1,14 +1,7 @@
 // The finance history: a played year comes back whole; a damaged or foreign one is none.
 
 #include "core/FinanceHistory.h"
-#include "core/SaveFile.h"
-#include "game/Game.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
+#include "support/EngineTest.h"
 
 namespace tavo {
 

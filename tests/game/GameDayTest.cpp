@@ -1,10 +1,6 @@
 #include "game/GameDay.h"
 
-#include "banks/BankIds.h"
-#include "game/Game.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
@@ -42,10 +38,9 @@ TEST(GameDay, DateAdvance) {
         game.state.year = c.before.year;
         VectorSink messages;
         runGameDay(game, messages);
-        EXPECT_EQ(game.state.day, c.after.day) << c.what;
-        EXPECT_EQ(game.state.weekDay, c.after.weekDay) << c.what;
-        EXPECT_EQ(game.state.month, c.after.month) << c.what;
-        EXPECT_EQ(game.state.year, c.after.year) << c.what;
+        EXPECT_EQ(std::tuple(game.state.day, game.state.weekDay, game.state.month, game.state.year),
+                  std::tuple(c.after.day, c.after.weekDay, c.after.month, c.after.year))
+            << c.what;
         EXPECT_EQ(messages.messages, c.posted) << c.what;
     }
 }
@@ -103,11 +98,9 @@ TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
     // The next day runs whole once the list can be read.
     game.numberFormat.decimalSeparator = ',';
     DayOutcome next = runGameDay(game, messages);
-    EXPECT_EQ(game.state.weekDay, 4);
-    EXPECT_EQ(next.clientsShown, 69);
-    EXPECT_EQ(stocked.drinks[0].stock, 110);
-    EXPECT_DOUBLE_EQ(game.state.money, 100000 - 250 + 69 * 5);
-    EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 1);
+    EXPECT_EQ(std::tuple(game.state.weekDay, next.clientsShown, stocked.drinks[0].stock,
+                         game.state.money, game.state.bankAccounts[kInvestBank].loanDayCount),
+              std::tuple(4, 69, 110, 100000 - 250 + 69 * 5.0, 1));
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "game/MonthChange.h"
 
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {
@@ -15,12 +13,10 @@ TEST(MonthChange, BarEndsTheMonthWithCostAndTaxesTaken) {
     bar.visitorsThisMonth = 900;
     state.monthlyCharges = 1500 + 230; // the bar's rent and one salary
     runMonthChange(state);
-    EXPECT_EQ(bar.profitLastMonth, 3000 - 1500 - 2000);
-    EXPECT_EQ(bar.visitorsLastMonth, 900);
-    EXPECT_EQ(bar.profitThisMonth, 0);
-    EXPECT_EQ(bar.visitorsThisMonth, 0);
-    EXPECT_EQ(state.monthlyTaxes, 2000);
-    EXPECT_DOUBLE_EQ(state.money, 10000 - 1730 - 2000);
+    EXPECT_EQ(std::tuple(bar.profitLastMonth, bar.visitorsLastMonth, bar.profitThisMonth,
+                         bar.visitorsThisMonth),
+              std::tuple(3000 - 1500 - 2000, 900, 0, 0));
+    EXPECT_EQ(std::tuple(state.monthlyTaxes, state.money), std::tuple(2000, 10000 - 1730 - 2000.0));
 }
 
 TEST(MonthChange, ClosedBarsPayTaxesAndChargesMayGoNegative) {
@@ -29,8 +25,7 @@ TEST(MonthChange, ClosedBarsPayTaxesAndChargesMayGoNegative) {
     test::addBar(state, 60, 0, false);
     state.monthlyCharges = 0;
     runMonthChange(state);
-    EXPECT_EQ(state.monthlyTaxes, 5000);
-    EXPECT_DOUBLE_EQ(state.money, 100 - 5000);
+    EXPECT_EQ(std::tuple(state.monthlyTaxes, state.money), std::tuple(5000, 100 - 5000.0));
 }
 
 TEST(MonthChange, WithoutBarsOnlyTheSalariesAreCharged) {
@@ -38,8 +33,7 @@ TEST(MonthChange, WithoutBarsOnlyTheSalariesAreCharged) {
     state.monthlyCharges = 640;
     state.monthlyTaxes = 999;
     runMonthChange(state);
-    EXPECT_EQ(state.monthlyTaxes, 0);
-    EXPECT_DOUBLE_EQ(state.money, 5000 - 640);
+    EXPECT_EQ(std::tuple(state.monthlyTaxes, state.money), std::tuple(0, 5000 - 640.0));
 }
 
 } // namespace

@@ -1,15 +1,9 @@
 #include "leisure/Lotto.h"
 
-#include "core/NumberText.h"
-#include "support/RecordingVoice.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <algorithm>
-#include <cstring>
 #include <set>
-#include <string>
 
 namespace tavo {
 namespace {

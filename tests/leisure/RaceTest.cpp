@@ -1,9 +1,6 @@
 #include "leisure/Race.h"
 
-#include "support/RecordingVoice.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {

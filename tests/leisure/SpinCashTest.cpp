@@ -1,10 +1,6 @@
 #include "leisure/SpinCash.h"
 
-#include "core/NumberText.h"
-#include "support/RecordingVoice.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 namespace tavo {
 namespace {

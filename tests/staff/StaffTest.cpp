@@ -1,20 +1,12 @@
 #include "staff/AdminSettings.h"
 #include "staff/Hiring.h"
 
-#include "core/NumberText.h"
-#include "support/RecordingVoice.h"
-#include "support/States.h"
-
-#include <gtest/gtest.h>
+#include "support/EngineTest.h"
 
 #include <array>
-#include <cstring>
-#include <vector>
 
 namespace tavo {
 namespace {
-
-using test::RecordingVoice;
 
 const std::string kContact = "tavo-game@example.org";
 

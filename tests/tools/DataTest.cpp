@@ -1,13 +1,8 @@
 #include "tools/DataText.h"
 
 #include "bars/BarPurchase.h"
-#include "core/FixedText.h"
-#include "core/NumberText.h"
-#include "support/TestFiles.h"
+#include "support/EngineTest.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <set>
 
 namespace tavo {

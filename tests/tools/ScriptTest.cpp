@@ -1,11 +1,6 @@
 #include "bars/BarList.h"
-#include "core/FixedText.h"
-#include "core/SaveFile.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
+#include "support/EngineTest.h"
 #include "tools/SimRun.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -14,7 +9,6 @@ namespace {
 
 using test::sim;
 using test::SimRun;
-using test::TempDir;
 
 // A folder with a bars list (Corner 6000 for Low, High or Dark; Palace
 // 25001 for Dark or Rave; Harbour, owned), a drinks list (Lager 2.50, Vodka

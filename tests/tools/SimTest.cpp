@@ -1,11 +1,6 @@
 #include "core/ConfigRecord.h"
-#include "core/FixedText.h"
-#include "core/SaveFile.h"
-#include "support/States.h"
-#include "support/TestFiles.h"
+#include "support/EngineTest.h"
 #include "tools/SimRun.h"
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +10,6 @@ namespace {
 
 using test::sim;
 using test::SimRun;
-using test::TempDir;
 
 void writeDrinks(const std::string& path, const char* price) {
     DrinkListEntry drink = test::makeDrink("Lager", price);
