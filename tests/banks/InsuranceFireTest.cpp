@@ -79,10 +79,9 @@ TEST(Fire, PicksTheBarFromTheReseededGeneratorAndInsurancePays) {
         Random random;
         auto fire = applyFire(state, random, 1000);
         ASSERT_TRUE(fire.has_value());
-        EXPECT_EQ(fire->bar, 18625 % 3);
-        EXPECT_EQ(fire->insured, insured);
-        EXPECT_EQ(fire->damage, (insured ? 100 : 500) * state.bars[fire->bar].clientsPerDay);
-        EXPECT_DOUBLE_EQ(state.money, 50000 - fire->damage);
+        const int damage = (insured ? 100 : 500) * state.bars[18625 % 3].clientsPerDay;
+        EXPECT_EQ(std::tuple(fire->bar, fire->insured, fire->damage, state.money),
+                  std::tuple(18625 % 3, insured, damage, 50000.0 - damage));
         Random reseeded;
         reseeded.reseed(1000);
         reseeded.next();

@@ -61,8 +61,7 @@ TEST(AdminDuties, UnreadablePriceStopsAfterTheSlotsAlreadyRestocked) {
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'3,10' is not a valid floating point value");
     }
-    EXPECT_EQ(bar.drinks[0].stock, 100);
-    EXPECT_EQ(bar.drinks[2].stock, 10);
+    EXPECT_EQ(std::tuple(bar.drinks[0].stock, bar.drinks[2].stock), std::tuple(100, 10));
 }
 
 TEST(AdminDuties, TwoDrinkAdministratorsBothRestockALowSlot) {
@@ -75,8 +74,7 @@ TEST(AdminDuties, TwoDrinkAdministratorsBothRestockALowSlot) {
     addAdmin(game.state, false, true, false).drinkOrderQuantity = 20;
     VectorSink messages;
     runAdminDailyDuties(game.state, game.random, game.drinks, kPoint, messages);
-    EXPECT_EQ(bar.drinks[0].stock, 40);
-    EXPECT_DOUBLE_EQ(game.state.money, 1050);
+    EXPECT_EQ(std::tuple(bar.drinks[0].stock, game.state.money), std::tuple(40, 1050.0));
     EXPECT_TRUE(messages.messages.empty()) << "restocking posts nothing";
 }
 
@@ -90,9 +88,8 @@ TEST(AdminDuties, TicketAllowanceAtTheWeeksEnd) {
     AdminRecord& noDuty = addAdmin(state, false, true, false);
     noDuty.ticketsPerWeek = 3;
     grantTicketAllowance(state);
-    EXPECT_EQ(lotto.ticketsPending, 3);
-    EXPECT_EQ(none.ticketsPending, 0);
-    EXPECT_EQ(noDuty.ticketsPending, 0);
+    EXPECT_EQ(std::tuple(lotto.ticketsPending, none.ticketsPending, noDuty.ticketsPending),
+              std::tuple(3, 0, 0));
 }
 
 TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
@@ -109,11 +106,10 @@ TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
         ASSERT_EQ(game.state.weekDay, day);
         boughtOn[day] = game.state.lottoTicketCount - before;
     }
-    EXPECT_EQ(boughtOn[2] + boughtOn[3] + boughtOn[4], 3);
-    EXPECT_EQ(boughtOn[5] + boughtOn[6] + boughtOn[7], 0);
-    EXPECT_EQ(admin.ticketsPending, 1);
-    EXPECT_EQ(game.state.gamblingBalance, -300);
-    EXPECT_TRUE(game.state.lottoDrawPending);
+    EXPECT_EQ(std::tuple(boughtOn[2] + boughtOn[3] + boughtOn[4],
+                         boughtOn[5] + boughtOn[6] + boughtOn[7], admin.ticketsPending,
+                         game.state.gamblingBalance, game.state.lottoDrawPending),
+              std::tuple(3, 0, 1, -300, 1));
 }
 
 TEST(AdminDuties, NoTicketAtOrBelowTheReserveOrWithTenHeld) {
@@ -134,12 +130,10 @@ TEST(AdminDuties, NoTicketAtOrBelowTheReserveOrWithTenHeld) {
         const std::uint32_t seed = game.random.seed();
         VectorSink messages;
         runAdminDailyDuties(game.state, game.random, game.drinks, kPoint, messages);
-        EXPECT_EQ(admin.ticketsPending, c.buys ? 1 : 2) << c.money << " " << c.held;
-        EXPECT_DOUBLE_EQ(game.state.money, c.money - (c.buys ? 50 : 0));
-        EXPECT_EQ(game.state.lottoTicketCount, c.held + (c.buys ? 1 : 0));
-        if (!c.buys) {
-            EXPECT_EQ(game.random.seed(), seed) << "nothing drawn";
-        }
+        EXPECT_EQ(std::tuple(admin.ticketsPending, game.state.money, game.state.lottoTicketCount),
+                  std::tuple(c.buys ? 1 : 2, c.money - (c.buys ? 50 : 0), c.held + c.buys))
+            << c.money << " " << c.held;
+        EXPECT_TRUE(c.buys || game.random.seed() == seed) << "nothing drawn";
     }
 }
 
@@ -166,8 +160,7 @@ TEST(AdminDuties, RestockQuantityAsTheStepsWouldFindIt) {
     BarRecord& bar = test::addBar(state, 10, 0);
     test::addSlot(bar, 0, 0, 4);
     restockDrinks(state, 2000000000, drinksAt("2.5"), kPoint);
-    EXPECT_EQ(bar.drinks[0].stock, 100);
-    EXPECT_DOUBLE_EQ(state.money, 1050);
+    EXPECT_EQ(std::tuple(bar.drinks[0].stock, state.money), std::tuple(100, 1050.0));
 }
 
 } // namespace

@@ -55,9 +55,9 @@ TEST(Race, CarsFinishingInOneStepArePaidOnceAndTheLaterInTheOrderWins) {
         t.race.cars[0].x = t.race.cars[2].x = kRaceFinishX; // on the line, not past it
         const std::uint32_t drawn = t.seedAfter(5);         // four cars, then the crash test
         t.tick();
-        EXPECT_EQ(t.random.seed(), drawn);
-        EXPECT_EQ(t.race.winner, kCar1);
-        EXPECT_EQ(t.state.money, c.money) << c.chosen;
+        EXPECT_EQ(std::tuple(t.random.seed(), t.race.winner, t.state.money),
+                  std::tuple(drawn, kCar1, c.money))
+            << c.chosen;
         EXPECT_EQ(t.state.gamblingBalance, c.money - std::stod(c.bet));
         EXPECT_EQ(t.voice.texts(),
                   std::vector<std::string>(c.money > 0, "You car win is the winner!"));

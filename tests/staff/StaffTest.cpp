@@ -41,15 +41,12 @@ TEST(Staff, HireFillsTheNextEntryUnlessFullOrHiredAlready) {
         RecordingVoice voice;
         EXPECT_EQ(hireAdmin(state, c.staffId, voice), c.hires) << c.what;
         if (c.hires) {
-            EXPECT_EQ(state.adminCount, before.adminCount + 1) << c.what;
-            EXPECT_EQ(state.monthlyCharges, before.monthlyCharges + 640);
-            const AdminRecord& ida = state.admins[before.adminCount];
-            EXPECT_EQ(ida.staffId, 2);
-            EXPECT_EQ(ida.salary, 640);
-            EXPECT_EQ(ida.ticketPrice, 100);
-            EXPECT_EQ(ida.maxTicketsPerWeek, 4);
-            EXPECT_TRUE(ida.canBuyTickets && ida.canBuyDrinks && !ida.canManageLoans);
-            EXPECT_TRUE(voice.said.empty());
+            EXPECT_EQ(std::tuple(state.adminCount, state.monthlyCharges, voice.said.size()),
+                      std::tuple(before.adminCount + 1, before.monthlyCharges + 640, 0u));
+            const AdminRecord& ida = state.admins[before.adminCount]; // tickets and drinks
+            EXPECT_EQ(std::tuple(ida.staffId, ida.salary, ida.ticketPrice, ida.maxTicketsPerWeek,
+                                 ida.canBuyTickets, ida.canBuyDrinks, ida.canManageLoans),
+                      std::tuple(2, 640, 100, 4, 1, 1, 0));
             continue;
         }
         EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0) << c.what;
