@@ -85,21 +85,18 @@ TEST(HostileFiles, EveryLoaderRefusesFifosAndHugeFilesAtOnce) {
              return std::pair{problem.empty(), problem};
          }},
     };
+    using Path = const std::string&;
     struct File {
         const char* what;
-        std::function<void(const std::string&)> make;
+        std::function<void(Path)> make;
         bool saveLoads, listLoads, configLoads;
-        const char* says; // part of the reason, when refused
+        const char* says = ""; // part of the reason, when refused
     };
     const File files[] = {
-        {"FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, false,
-         false, false, "is not a regular file"},
-        {"folder", [](const std::string& p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); }, false,
-         false, false, "is a folder"},
-        {"1 GB sparse file", [](const std::string& p) { makeSparse(p, off_t{1} << 30); }, false,
-         false, true, ""},
-        {"25,872-byte file", [](const std::string& p) { makeSparse(p, 2 * 12936); }, false, true,
-         true, ""},
+        {"FIFO", [](Path p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, 0, 0, 0, "not a regular"},
+        {"folder", [](Path p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); }, 0, 0, 0, "is a folder"},
+        {"1 GB sparse file", [](Path p) { makeSparse(p, off_t{1} << 30); }, 0, 0, 1},
+        {"25,872-byte file", [](Path p) { makeSparse(p, 2 * 12936); }, 0, 1, 1},
     };
     Watchdog watchdog;
     for (const File& file : files) {

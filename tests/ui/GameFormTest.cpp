@@ -53,8 +53,9 @@ private slots:
         QCOMPARE(form.speedMenu[0]->text(), QString("S&low"));
     }
 
-    void pauseShowsAndStopsTheClock() {
-        Program program;
+    // Pause shows and stops the clock; a day shows its date and clients.
+    void pauseAndTheDate() {
+        Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         form.startClock();
         form.Pause1Click();
@@ -68,19 +69,14 @@ private slots:
         form.CashTimerTimer();
         QVERIFY(form.PauseLabel->isHidden() && !form.DayLabel->isHidden());
         QCOMPARE(form.MoneyLabel->text(), "12345" + QLocale::system().decimalPoint() + "5");
-    }
-
-    void dayShowsTheDate() {
-        Program program(test::sampleGame());
         program.game.state.day = 30;
         program.game.state.month = 12;
-        TGameForm& form = program.gameForm;
         form.MainTimerTimer();
         QCOMPARE(form.DayLabel->text() + form.MonthLabel->text() + form.YearLabel->text() +
                      form.Week->text(),
                  QString("1January19844"));
-        QCOMPARE(program.gameForm.MsgBox->item(0)->text(), QString("Happy new year!"));
-        QVERIFY(program.gameForm.ClientsBox->text().toInt() > 0);
+        QCOMPARE(form.MsgBox->item(0)->text(), QString("Happy new year!"));
+        QVERIFY(form.ClientsBox->text().toInt() > 0);
     }
 
     // Six slots: slots 0-3 for five refreshes, then 4-5 for four, then 0-3;
