@@ -257,7 +257,7 @@ void BankForm::HelpButClick() {
 void BankForm::InvestmentSetupClick() {
     if (!services_.invest) return;
     if (const std::optional<std::int32_t> maximum = investmentMaximum(game_.state, bank_, voice_))
-        services_.invest->open(*maximum);
+        services_.invest->offer(*maximum);
 }
 
 void BankForm::InvestRefundClick() {

@@ -44,7 +44,7 @@ public:
     void setServices(const Services& services) { services_ = services; }
 
     // A way into the bank: the window shows and its refresh timer starts.
-    void open();
+    void open() override;
 
     void FormShow();
     void UpdateTimerTimer();

@@ -74,7 +74,7 @@ InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
     focusOnShow(this, plans[0]);
 }
 
-void InvestForm::open(std::int32_t maximum) {
+void InvestForm::offer(std::int32_t maximum) {
     maximum_ = maximum;
     MaxInvest->setText(QString::number(maximum));
     show();

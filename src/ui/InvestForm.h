@@ -18,7 +18,7 @@ class InvestForm : public BankServiceForm {
     Q_OBJECT
 public:
     // "Make an Investment": the maximum shown, the form shown.
-    void open(std::int32_t maximum);
+    void offer(std::int32_t maximum);
 
     void UpdateTotal();
     void InvestButClick();

@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     forms.loanInvSetup->MoneyAsk->setText(QStringLiteral("5000"));
     ok &= render(forms.loanInvSetup, folder, QStringLiteral("loan-request"));
     ok &= render(forms.loanChinRef1, folder, QStringLiteral("loan-refund"));
-    forms.investInvBankForm->open(47215);
+    forms.investInvBankForm->offer(47215);
     forms.investInvBankForm->FiveYears->click();
     forms.investInvBankForm->InvestBox->setText(QStringLiteral("12345"));
     ok &= render(forms.investInvBankForm, folder, QStringLiteral("investment"));
