@@ -584,6 +584,9 @@ void TGameForm::New1Click() {
     forms_.drinkForm->hide();
     forms_.infoForm->hide();
     forms_.promoteForm->hide();
+    forms_.fireForm->hide();
+    forms_.passForm->hide();
+    forms_.internetCenterForm->hide(); // its fetch is dropped with it
     closeBankWindows(forms_);
     closeStaffWindows();
     leaveGambling();

@@ -186,9 +186,16 @@ private slots:
         QVERIFY(form.isVisible() && program.dialogs.shown[0].title == "Start a new game?");
 
         form.post("kept");
-        program.dialogs.yes = {true};
-        form.New1Click();
+        form.FireButClick();
+        form.DebugOpenClick();
+        program.dialogs.yes = {true, true}; // connected; a new game
+        form.InternetCenter1Click();
+        form.New1Click(); // the windows of the game close with it
         QVERIFY(!form.isVisible() && program.forms.mainForm->isVisible());
+        for (QWidget* window : {static_cast<QWidget*>(program.forms.fireForm),
+                                static_cast<QWidget*>(program.forms.passForm),
+                                static_cast<QWidget*>(program.forms.internetCenterForm)})
+            QVERIFY(!window->isVisible());
         QVERIFY(!form.MainTimer->enabled() && !form.CashTimer->enabled() &&
                 !form.BeerStock->enabled());
         const GameState zero{};
