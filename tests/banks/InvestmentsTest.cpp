@@ -83,8 +83,7 @@ TEST(Investments, AdministratorCollectsOnlyFinishedInvestments) {
               std::tuple(15500.0, 0, 0, 0));
     EXPECT_TRUE(state.bankAccounts[kGermanBank].investActive);
     EXPECT_EQ(messages.messages,
-              std::vector<std::string>{
-                  "One of your investments is finish. Your admin have take care of this."});
+              Texts{"One of your investments is finish. Your admin have take care of this."});
 }
 
 } // namespace

@@ -93,9 +93,9 @@ TEST(Loans, Bailiff) {
         EXPECT_EQ(std::tuple(state.money, account.loanLeft, account.loanAmount),
                   std::tuple(c.moneyAfter, c.leftAfter, c.leftAfter))
             << c.left << " " << c.money;
-        EXPECT_EQ(messages.messages,
-                  std::vector<std::string>(
-                      c.posted, "Bailiff: Invest Bank wants is money back! So I took your money."));
+        EXPECT_EQ(
+            messages.messages,
+            Texts(c.posted, "Bailiff: Invest Bank wants is money back! So I took your money."));
     }
 }
 
@@ -132,8 +132,7 @@ TEST(Loans, AdministratorRepayment) {
         EXPECT_EQ(std::tuple(account.loanActive != 0, account.loanLeft, state.money),
                   std::tuple(c.activeAfter, c.leftAfter, c.moneyAfter))
             << c.what;
-        EXPECT_EQ(messages.messages,
-                  std::vector<std::string>(c.posted != nullptr, c.posted ? c.posted : ""))
+        EXPECT_EQ(messages.messages, Texts(c.posted != nullptr, c.posted ? c.posted : ""))
             << c.what;
         EXPECT_TRUE(c.activeAfter || account.loanAmount == 0) << c.what;
     }

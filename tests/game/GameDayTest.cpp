@@ -5,8 +5,6 @@
 namespace tavo {
 namespace {
 
-using Messages = std::vector<std::string>;
-
 struct Date {
     std::int32_t day, weekDay, month, year;
 };
@@ -15,7 +13,7 @@ TEST(GameDay, DateAdvance) {
     struct Case {
         const char* what;
         Date before, after;
-        Messages posted;
+        Texts posted;
     };
     const Case cases[] = {
         {"first day of a new game", {0, 0, 1, 1980}, {1, 1, 1, 1980}, {}},
@@ -63,7 +61,7 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
     EXPECT_DOUBLE_EQ(game.state.money, 8000);
     EXPECT_EQ(loan.loanLeft, 300001 - 40000 - 1000);
     EXPECT_EQ(messages.messages,
-              Messages{"Bailiff: China Cash wants is money back! So I took your money."});
+              Texts{"Bailiff: China Cash wants is money back! So I took your money."});
 }
 
 TEST(GameDay, LoanDaysAreCountedOnSixDaysOfSeven) {

@@ -59,8 +59,7 @@ TEST(Race, CarsFinishingInOneStepArePaidOnceAndTheLaterInTheOrderWins) {
                   std::tuple(drawn, kCar1, c.money))
             << c.chosen;
         EXPECT_EQ(t.state.gamblingBalance, c.money - std::stod(c.bet));
-        EXPECT_EQ(t.voice.texts(),
-                  std::vector<std::string>(c.money > 0, "You car win is the winner!"));
+        EXPECT_EQ(t.voice.texts(), Texts(c.money > 0, "You car win is the winner!"));
         t.tick(); // the clean-up
         EXPECT_TRUE(!t.race.running && t.race.leader.empty() && t.state.money == c.money);
     }

@@ -67,7 +67,7 @@ TEST(Staff, FiringMovesTheLastIntoThePlace) {
     EXPECT_TRUE(voice.said[1].question);
     EXPECT_EQ(state.adminCount, 2);
     EXPECT_EQ(state.monthlyCharges, 1500 + 640 + 455);
-    EXPECT_EQ(staffRows(state, voice), (std::vector<std::string>{"Sam Korr", "Ida Brenn"}));
+    EXPECT_EQ(staffRows(state, voice), (Texts{"Sam Korr", "Ida Brenn"}));
     RecordingVoice hire;
     EXPECT_EQ(hireChoices(state, hire), (std::array<bool, 4>{true, false, false, true}));
 
@@ -150,14 +150,13 @@ TEST(Staff, ADamagedStaffIdIsReportedAndSkipped) {
     state.admins[0].staffId = 9;
     RecordingVoice voice;
     EXPECT_EQ(hireChoices(state, voice), (std::array<bool, 4>{true, true, false, true}));
-    EXPECT_EQ(staffRows(state, voice), (std::vector<std::string>{"?", "Sam Korr"}));
+    EXPECT_EQ(staffRows(state, voice), (Texts{"?", "Sam Korr"}));
     EXPECT_EQ(settingsCandidate(state, 0, voice), nullptr);
     EXPECT_EQ(settingsCandidate(state, 1, voice)->staffId, 3);
     EXPECT_EQ(voice.texts(),
-              (std::vector<std::string>{
-                  "Error #7\n\nUnexpected value... huh? Please contact me:\n" + kContact,
-                  "Unexpected error #82... contact me:\n" + kContact,
-                  "Unexpected error #12\nContact me plz: " + kContact}));
+              (Texts{"Error #7\n\nUnexpected value... huh? Please contact me:\n" + kContact,
+                     "Unexpected error #82... contact me:\n" + kContact,
+                     "Unexpected error #12\nContact me plz: " + kContact}));
     for (const auto& said : voice.said)
         EXPECT_EQ(said.words, information(said.words.text));
 }

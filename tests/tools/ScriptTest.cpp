@@ -3,6 +3,7 @@
 #include "tools/SimRun.h"
 
 #include <fstream>
+#include <optional>
 
 namespace tavo {
 namespace {
