@@ -6,6 +6,7 @@
 #include "leisure/Lotto.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tavo {
 
@@ -83,8 +84,14 @@ void runAdminDailyDuties(GameState& state, Random& random, const TDrinkList& dri
         AdminRecord& admin = state.admins[s];
         if (admin.canBuyTickets && state.weekDay < 5 && state.money > kAdminMoneyReserve &&
             admin.ticketsPending > 0) {
-            // With ten tickets held the ticket stays pending for later.
-            if (BuyAdminTicket(state, random, admin.ticketPrice)) admin.ticketsPending -= 1;
+            // With ten tickets held the ticket stays pending for later. Each
+            // bought one counts in the game window's tickets box, which
+            // stops at the top rather than turning negative.
+            if (BuyAdminTicket(state, random, admin.ticketPrice)) {
+                admin.ticketsPending -= 1;
+                if (state.adminTicketCount < std::numeric_limits<std::int32_t>::max())
+                    state.adminTicketCount += 1;
+            }
         }
         if (admin.canBuyDrinks && admin.drinkOrderQuantity > 0)
             restockDrinks(state, admin.drinkOrderQuantity, drinks, format);

@@ -112,27 +112,35 @@ TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
               std::tuple(3, 0, 1, -300, 1));
 }
 
-TEST(AdminDuties, NoTicketAtOrBelowTheReserveOrWithTenHeld) {
+// Each ticket bought counts in "Lottery tickets buy:", held at the top.
+TEST(AdminDuties, TicketsAboveTheReserveBelowTenHeldAndCounted) {
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
     struct Case {
         double money;
         std::int16_t held;
         bool buys;
+        std::int32_t counted, countedAfter;
     };
-    const Case cases[] = {{1000, 0, false}, {1000.5, 0, true}, {5000, 9, true}, {5000, 10, false}};
+    const Case cases[] = {{1000, 0, false, 0, 0},          {1000.5, 0, true, 0, 1},
+                          {5000, 9, true, 41, 42},         {5000, 10, false, 41, 41},
+                          {5000, 3, true, kTop - 1, kTop}, {5000, 3, true, kTop, kTop}};
     for (const Case& c : cases) {
         Game game;
         game.state = startedGame(c.money);
         game.state.weekDay = 3;
         game.state.lottoTicketCount = c.held;
+        game.state.adminTicketCount = c.counted;
         AdminRecord& admin = addAdmin(game.state, true, false, false);
         admin.ticketPrice = 50;
         admin.ticketsPending = 2;
         const std::uint32_t seed = game.random.seed();
         VectorSink messages;
         runAdminDailyDuties(game.state, game.random, game.drinks, kPoint, messages);
-        EXPECT_EQ(std::tuple(admin.ticketsPending, game.state.money, game.state.lottoTicketCount),
-                  std::tuple(c.buys ? 1 : 2, c.money - (c.buys ? 50 : 0), c.held + c.buys))
-            << c.money << " " << c.held;
+        EXPECT_EQ(std::tuple(admin.ticketsPending, game.state.money, game.state.lottoTicketCount,
+                             game.state.adminTicketCount),
+                  std::tuple(c.buys ? 1 : 2, c.money - (c.buys ? 50 : 0), c.held + c.buys,
+                             c.countedAfter))
+            << c.money << " " << c.held << " " << c.counted;
         EXPECT_TRUE(c.buys || game.random.seed() == seed) << "nothing drawn";
     }
 }
