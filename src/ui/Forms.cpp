@@ -1,7 +1,7 @@
 #include "ui/Forms.h"
 
 #include "ui/BankWindows.h"
-#include "ui/Style.h"
+#include "ui/DesktopWindow.h"
 #include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TBarSetupForm.h"
@@ -73,10 +73,17 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
     internetCenterForm_ = std::make_unique<TInternetCenterForm>(dialogs);
     forms_.internetCenterForm = internetCenterForm_.get();
-    for (QWidget* window : windows())
-        keepOnScreen(window);
-    for (QWidget* window : bankWindows_->windows())
-        keepOnScreen(window);
+    std::vector<QWidget*> all = windows();
+    for (QWidget* bank : bankWindows_->windows())
+        all.push_back(bank);
+    for (QWidget* window : all) {
+        // Each window's place is kept under its class's name.
+        window->setObjectName(
+            QString::fromLatin1(window->metaObject()->className()).section(QLatin1Char(':'), -1));
+        const bool ownWindow = window == mainForm_.get() || window == popupForm_.get() ||
+                               window == gameForm_.get();
+        makeDesktopWindow(window, ownWindow ? nullptr : gameForm_.get());
+    }
 }
 
 std::vector<QWidget*> FormSet::windows() const {

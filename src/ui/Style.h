@@ -31,10 +31,6 @@ QStatusBar* addStatusBar(QBoxLayout* layout);
 // Enter presses `main`, the window's main action, and no other button.
 void setMainAction(QWidget* window, QPushButton* main);
 
-// At each showing the window is made to fit the screen's free area (a
-// window manager's title bar included) and moved onto it.
-void keepOnScreen(QWidget* window);
-
 // At each showing the keyboard goes to `field`, the first the player
 // types into or picks from, and the window comes to the front.
 void focusOnShow(QWidget* window, QWidget* field);

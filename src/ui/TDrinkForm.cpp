@@ -45,6 +45,10 @@ TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     barSide->addWidget(new QLabel(QStringLiteral("Choose the bar you want to order drinks:")));
     BarOwnList = new QListWidget;
     barSide->addWidget(BarOwnList, 1);
+    // The lists are as tall as the drink's side asks (eight drinks), not
+    // their usual height: the window fits a small screen at 150 %.
+    BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 4 + 8);
+    BarOwnList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto* barFigures = new QFormLayout;
     Status = new QLabel(kPlaceholder);
     AverageClients = new QLabel(kPlaceholder);
@@ -57,6 +61,8 @@ TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     drinkSide->addWidget(new QLabel(QStringLiteral("Choose the drink you want to order:")));
     DrinksListBox = new QListWidget;
     drinkSide->addWidget(DrinksListBox, 1);
+    DrinksListBox->setMinimumHeight(DrinksListBox->fontMetrics().height() * 8 + 8);
+    DrinksListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     DrinksInfoBox = new QGroupBox(QStringLiteral("Drink Informations"));
     auto* info = new QGridLayout(DrinksInfoBox);
     RetailPrice = new QLabel(kPlaceholder);

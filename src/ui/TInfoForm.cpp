@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavo::ui {
 namespace {
@@ -151,24 +154,37 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
 
     auto* beers = new QGroupBox(QStringLiteral("Beers Stock"));
     auto* beerGrid = new QGridLayout(beers);
+    // As wide as the longest drink's name: the window keeps its size as the
+    // stock pages turn.
+    int nameWidth = 0;
+    for (int drink = 0; drink < game_.drinks.count(); ++drink)
+        nameWidth = std::max(nameWidth, QFontMetrics(font()).horizontalAdvance(
+                                            drinkNameText(game_.drinks, drink)));
     for (int line = 0; line < 4; ++line) { // two drinks a row
         Beer[line] = new QLabel(QStringLiteral("-"));
+        Beer[line]->setMinimumWidth(nameWidth);
         Stock[line] = figureBox();
         Stock[line]->setMaximumWidth(Stock[line]->fontMetrics().averageCharWidth() * 8);
         beerGrid->addWidget(Beer[line], line / 2, 2 * (line % 2));
         beerGrid->addWidget(Stock[line], line / 2, 2 * (line % 2) + 1);
     }
     left->addWidget(beers);
+
     left->addStretch();
 
+    // The bars under the figures, and Close in the window's corner.
     BarOwnList = new QListWidget;
     BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 3 + 8);
+    // Three lines tall, not the list's usual height: the window stays short.
+    BarOwnList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    auto* barsLabel = new QLabel(QStringLiteral("Your bars:"));
+    barsLabel->setBuddy(BarOwnList);
+    right->addWidget(barsLabel);
     CloseBut = new QPushButton(QStringLiteral("&Close"));
     auto* barsRow = new QHBoxLayout;
-    barsRow->addWidget(new QLabel(QStringLiteral("Your bars:")), 1, Qt::AlignBottom);
-    barsRow->addWidget(CloseBut);
-    right->addLayout(barsRow);
-    right->addWidget(BarOwnList, 1);
+    barsRow->addWidget(BarOwnList, 1);
+    barsRow->addWidget(CloseBut, 0, Qt::AlignBottom);
+    right->addLayout(barsRow, 1);
 
     Timer = new GameTimer(
         1000, false, [this] { TimerTimer(); }, this);
@@ -264,6 +280,12 @@ void TInfoForm::refresh() {
         BarOwnList->clear();
         BarOwnList->addItems(ownedBarNames(state));
         listedBarCount_ = owned;
+    }
+    // The bar shown is the one picked in the list.
+    const int shownLine = bar ? state.currentBar : -1;
+    if (BarOwnList->currentRow() != shownLine) {
+        const QSignalBlocker quiet(BarOwnList);
+        BarOwnList->setCurrentRow(shownLine);
     }
 }
 

@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavo::ui {
@@ -85,9 +84,6 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     loadLists();
     Timer = new GameTimer(
         5, true, [this] { TimerTimer(); }, this);
-
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TMainForm::loadLists() {

@@ -28,9 +28,13 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(QStringLiteral("Choose a bar to buy"));
     setModal(false);
-    auto* layout = new QHBoxLayout(this);
+    // The town and the bars side by side, the buttons under both: narrow
+    // enough for a small screen at 150 %.
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top, 1);
     TownPic = new TownPicture;
-    layout->addWidget(TownPic, 1);
+    top->addWidget(TownPic, 1);
 
     auto* side = new QVBoxLayout;
     BarListBox = new QListWidget;
@@ -48,6 +52,8 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     BarMax = figure(QStringLiteral("Maximum clients in bar:"));
     CostMonth = figure(QStringLiteral("Cost per month:"));
     BarOwner = figure(QStringLiteral("Owner:"));
+    for (QLineEdit* box : {Price, PeoplePerDay, BarMax, CostMonth}) // figures of a few digits
+        box->setMaximumWidth(box->fontMetrics().averageCharWidth() * 12);
     side->addLayout(figures);
 
     BuyBut = new QPushButton(QStringLiteral("&Buy the bar"));
@@ -62,8 +68,8 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     buttons->addStretch();
     buttons->addWidget(Cancel);
     buttons->addWidget(Cancel1);
-    side->addLayout(buttons);
-    layout->addLayout(side, 0);
+    top->addLayout(side, 0);
+    layout->addLayout(buttons);
     Cancel->hide();
     Cancel1->hide();
 
@@ -80,12 +86,20 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
 
 void TMapForm::showForNewGame() {
     newGame_ = true;
+    showCancel();
     show();
 }
 
 void TMapForm::showInGame() {
     newGame_ = false;
+    showCancel();
     show();
+}
+
+void TMapForm::showCancel() {
+    // Before the window shows, so that it is sized with its Cancel.
+    Cancel->setVisible(newGame_);
+    Cancel1->setVisible(!newGame_);
 }
 
 void TMapForm::showEvent(QShowEvent* event) {
@@ -100,8 +114,7 @@ void TMapForm::hideEvent(QHideEvent* event) {
 
 void TMapForm::FormShow() {
     // Shown again from bar setup, the map keeps the way it was opened.
-    Cancel->setVisible(newGame_);
-    Cancel1->setVisible(!newGame_);
+    showCancel();
     const QSignalBlocker quiet(BarListBox);
     BarListBox->clear();
     for (int i = 0; i < game_.bars.count(); ++i)

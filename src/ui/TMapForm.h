@@ -60,6 +60,7 @@ protected:
     void reject() override;
 
 private:
+    void showCancel();
     bool newGame_ = true;
     Game& game_;
     Dialogs& dialogs_;

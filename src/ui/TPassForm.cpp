@@ -46,6 +46,11 @@ TPassForm::TPassForm(Forms& forms) : QDialog(nullptr), forms_(forms) {
     connect(Valid, &QPushButton::clicked, this, &TPassForm::ValidClick);
     setMainAction(this, Valid);
     focusOnShow(this, Password);
+    // Wide enough for the window manager to write the whole title (in bold,
+    // beside its icon and buttons).
+    bold.setPointSizeF(font().pointSizeF());
+    setMinimumWidth(QFontMetrics(bold).horizontalAdvance(windowTitle()) +
+                    6 * QFontMetrics(bold).height());
 }
 
 bool TPassForm::eventFilter(QObject* watched, QEvent* event) {

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavo::ui {
@@ -48,7 +47,10 @@ const char* const kNews[] = {"- Racing Money (You can bet on cars ",
 } // namespace
 
 TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A window of its own rather than a dialog: a dialog that belongs to no
+    // shown window would be kept above every window of the game, the
+    // message boxes included.
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
       game_(game), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("What's new?"));
@@ -77,6 +79,9 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
 
     auto* bottom = new QHBoxLayout;
     Sec = new QLabel(QString::number(secondsLeft));
+    // As wide for 9 as for 10: the window keeps its size as it counts.
+    Sec->setMinimumWidth(Sec->sizeHint().width());
+    Sec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SecondsLeftLabel = new QLabel(QStringLiteral("seconds left"));
     ShowPop = new QCheckBox(QStringLiteral("Show this at startup"));
     ShowPop->setChecked(true);
@@ -88,6 +93,8 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     bottom->addWidget(ShowPop);
     bottom->addWidget(CloseBut);
     layout->addLayout(bottom);
+    // A fixed size: the window manager offers no maximise for the popup.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(CloseBut, &QPushButton::clicked, this, &TPopupForm::CloseButClick);
 
     Timer = new GameTimer(
@@ -98,8 +105,6 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
 void TPopupForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (secondsLeft > 0) Timer->setEnabled(true);
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TPopupForm::TimerTimer() {

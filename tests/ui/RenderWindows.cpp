@@ -6,9 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5]
 //   tavo-render-windows OUTPUT_FOLDER
 
-#include "SampleGame.h"
-
-#include "leisure/InternetCenter.h"
+#include "WindowTour.h"
 
 #include <QScreen>
 
@@ -99,146 +97,8 @@ int main(int argc, char** argv) {
     tavo::FixedTimeSource clock(1000000);
     FormSet windows(dialogs, clock);
     Forms& forms = windows.forms();
-    tavo::Game& game = forms.mainForm->game();
-
-    bool ok = render(forms.mainForm, folder, QStringLiteral("main-menu"));
-    ok &= render(forms.popupForm, folder, QStringLiteral("popup"));
-
-    game.state = test::sampleGame();
-    forms.infoForm->prepareOwner();
-    TGameForm* gameForm = forms.gameForm;
-    for (const char* text :
-         {"Happy new year!", "The bar you just buy isn't open yet. Open it to make business.",
-          "You've got 3 numbers on 6!"})
-        gameForm->post(text);
-    gameForm->DebugMenu->show();
-    gameForm->CashTimerTimer();
-    gameForm->BeerStockTimer();
-    ok &= render(gameForm, folder, QStringLiteral("game"));
-    gameForm->Pause1Click();
-    gameForm->CashTimerTimer();
-    ok &= render(gameForm, folder, QStringLiteral("game-paused"));
-
-    ok &= render(forms.setupForm, folder, QStringLiteral("setup"));
-
-    forms.newCarForm->TheWomen->click();
-    forms.newCarForm->OwnerName->setText(QStringLiteral("Jo Martel"));
-    ok &= render(forms.newCarForm, folder, QStringLiteral("owner"));
-
-    forms.mapForm->showInGame();
-    forms.mapForm->BarListBox->setCurrentRow(1);
-    ok &= render(forms.mapForm, folder, QStringLiteral("map"));
-
-    forms.barSetupForm->show();
-    forms.barSetupForm->BarName->setText(QStringLiteral("Jo's Corner"));
-    forms.barSetupForm->Alternatif->click();
-    forms.barSetupForm->LowClass->click();
-    forms.barSetupForm->prepareSale(1, 85000, 67000);
-    ok &= render(forms.barSetupForm, folder, QStringLiteral("bar-setup"));
-
-    gameForm->BuyDrinksClick();
-    forms.drinkForm->BarOwnList->setCurrentRow(1);
-    forms.drinkForm->DrinksListBox->setCurrentRow(1);
-    forms.drinkForm->QtyBuy->setText(QStringLiteral("50"));
-    ok &= render(forms.drinkForm, folder, QStringLiteral("drinks"));
-
-    game.state.bars[0].profitThisMonth = -340;
-    forms.infoForm->show();
-    forms.infoForm->BarOwnList->setCurrentRow(0);
-    ok &= render(forms.infoForm, folder, QStringLiteral("information"));
-
-    forms.promoteForm->show();
-    forms.promoteForm->RadioPub->setChecked(true);
-    ok &= render(forms.promoteForm, folder, QStringLiteral("promotion"));
-    ok &= render(forms.passForm, folder, QStringLiteral("password"));
-    ok &= render(forms.fireForm, folder, QStringLiteral("fire"));
-
-    // The banks: a member of Invest Bank with an investment and a loan, of
-    // German Bank with both contracts; no member of China Cash.
-    forms.banksForm->show();
-    forms.banksForm->GermanBank->setChecked(true);
-    forms.banksForm->EnterBankEnabled();
-    ok &= render(forms.banksForm, folder, QStringLiteral("banks"));
-    tavo::BankAccount& invest = game.state.bankAccounts[tavo::kInvestBank];
-    invest.member = 1;
-    invest.investActive = 1;
-    invest.investYearsDone = 2;
-    invest.investYearsLeft = 3;
-    invest.investValue = 12000;
-    invest.loanActive = 1;
-    invest.loanAmount = 15000;
-    invest.loanYearsDone = 1;
-    invest.loanLeft = 18750;
-    tavo::BankAccount& german = game.state.bankAccounts[tavo::kGermanBank];
-    german.member = german.insured = german.fireInsured = german.theftInsured = 1;
-    german.fireInsCost = 1000;
-    german.theftInsCost = 800;
-    const std::pair<BankForm*, const char*> banks[] = {{forms.investBankForm, "invest-bank"},
-                                                       {forms.germBankForm, "german-bank"},
-                                                       {forms.chinaCashForm, "china-cash"}};
-    for (const auto& [bank, name] : banks) {
-        bank->UpdateTimerTimer();
-        ok &= render(bank, folder, QString::fromLatin1(name));
-        bank->Pages->setCurrentIndex(1);
-        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-account"));
-        bank->Pages->setCurrentIndex(2);
-        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-terms"));
-    }
-    forms.loanInvSetup->MoneyAsk->setText(QStringLiteral("5000"));
-    ok &= render(forms.loanInvSetup, folder, QStringLiteral("loan-request"));
-    ok &= render(forms.loanChinRef1, folder, QStringLiteral("loan-refund"));
-    forms.investInvBankForm->offer(47215);
-    forms.investInvBankForm->FiveYears->click();
-    forms.investInvBankForm->InvestBox->setText(QStringLiteral("12345"));
-    ok &= render(forms.investInvBankForm, folder, QStringLiteral("investment"));
-    forms.germInsuForm->show();
-    forms.germInsuForm->FireCheck->click();
-    ok &= render(forms.germInsuForm, folder, QStringLiteral("insurance"));
-    // Staff: Ned and Leo hired; each window of the loop, then the Lotto.
-    forms.hireStaffForm->show();
-    for (QRadioButton* choice : {forms.hireStaffForm->NedTarrow, forms.hireStaffForm->LeoVask}) {
-        choice->click();
-        forms.hireStaffForm->HireClick();
-    }
-    forms.hireStaffForm->IdaBrenn->click();
-    ok &= render(forms.hireStaffForm, folder, QStringLiteral("hire-staff"));
-    forms.viewStaffForm->show();
-    forms.viewStaffForm->AdminList->setCurrentRow(1);
-    ok &= render(forms.viewStaffForm, folder, QStringLiteral("staff-list"));
-    for (int admin : {0, 1}) {
-        forms.viewStaffForm->selectedAdmin = admin;
-        ok &=
-            render(forms.adminViewForm, folder, QStringLiteral("staff-settings-%1").arg(admin + 1));
-    }
-    forms.viewStaffForm->hide();
-    game.state.lottoTicketCount = 3;
-    gameForm->LottoClick();
-    const char* ticket[6] = {"6", "13", "21", "27", "38", "49"};
-    for (int box = 0; box < 6; ++box)
-        forms.lotoSixForm->numbers()[box]->setText(QString::fromLatin1(ticket[box]));
-    ok &= render(forms.lotoSixForm, folder, QStringLiteral("lotto"));
-    gameForm->SpinCashClick(); // after a spin of 2500
-    forms.spinCashForm->Bet->setText(QStringLiteral("2500"));
-    forms.spinCashForm->SpinClick();
-    while (game.spinCash.spinning)
-        forms.spinCashForm->TimerTimer();
-    ok &= render(forms.spinCashForm, folder, QStringLiteral("spin-cash"));
-    forms.racingMonForm->Car3Bet->setChecked(true); // a race half-way
-    forms.racingMonForm->BetCash->setText(QStringLiteral("500"));
-    forms.racingMonForm->StartRaceClick();
-    for (int tick = 0; tick < 90; ++tick)
-        forms.racingMonForm->RaceTimerTimer();
-    ok &= render(forms.racingMonForm, folder, QStringLiteral("race"));
-    forms.internetCenterForm->NetMsg->setPlainText(
-        qText(tavo::kRunningVersionText) +
-        QStringLiteral("The latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
-    ok &= render(forms.internetCenterForm, folder, QStringLiteral("internet-center"));
-    gameForm->About1Click();
-    ok &= render(forms.aboutForm, folder, QStringLiteral("about"));
-
-    // A year played: twelve months of charts.
-    for (int day = 0; day < 360; ++day)
-        gameForm->MainTimerTimer();
-    ok &= render(forms.financeForm, folder, QStringLiteral("finances"));
+    const bool ok = test::tourWindows(forms, [&](QWidget* window, const QString& name) {
+        return render(window, folder, name);
+    });
     return ok ? 0 : 1;
 }

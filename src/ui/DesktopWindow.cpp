@@ -1,0 +1,186 @@
+#include "ui/DesktopWindow.h"
+
+#include "ui/GameSettings.h"
+
+#include <QAbstractSpinBox>
+#include <QDialog>
+#include <QEvent>
+#include <QLayout>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
+#include <QStyle>
+#include <QTextEdit>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tavo::ui {
+namespace {
+
+QString placeKey(const QWidget* window) {
+    return QStringLiteral("windows/") + window->objectName();
+}
+
+QByteArray storedPlace(const QWidget* window) {
+    if (!settingsFileUsable()) return {};
+    return QSettings(settingsFilePath(), QSettings::IniFormat).value(placeKey(window)).toByteArray();
+}
+
+void storePlace(const QWidget* window, const QByteArray& place) {
+    if (!settingsFileUsable()) return; // the place is still kept for this run
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(placeKey(window), place);
+}
+
+// `value` moved the least into [low, high]; `low` when the range is empty.
+int into(int value, int low, int high) {
+    return std::max(low, std::min(value, high));
+}
+
+bool readOnly(const QWidget* widget) {
+    if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->isReadOnly();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(widget)) return text->isReadOnly();
+    if (auto* rich = qobject_cast<const QTextEdit*>(widget)) return rich->isReadOnly();
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(widget)) return spin->isReadOnly();
+    return false;
+}
+
+// The first stop of the Tab chain (where the keyboard goes when the window
+// becomes active), or the first the player can act on.
+QWidget* firstStop(QWidget* window, bool acting) {
+    for (QWidget* widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain())
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) &&
+            widget->isEnabled() && !(acting && readOnly(widget)))
+            return widget;
+    return nullptr;
+}
+
+class WindowPlace final : public QObject {
+public:
+    WindowPlace(QWidget* window, QWidget* owner) : QObject(window), window_(window), owner_(owner) {}
+
+    // Shrinks the window to what the screen's free area leaves beside its
+    // frame, and moves the frame onto that area. At a first showing, done
+    // again until the window manager has framed the window, since only then
+    // is the frame known.
+    void settle() {
+        const QScreen* screen = window_->screen();
+        if (screen == nullptr || !window_->isVisible()) return;
+        const QRect free = screen->availableGeometry();
+        const QSize frameExtra = window_->frameGeometry().size() - window_->size();
+        const QSize room = free.size() - frameExtra;
+        if (window_->width() > room.width() || window_->height() > room.height())
+            window_->resize(window_->size().boundedTo(room));
+        const QRect frame = window_->frameGeometry();
+        if (!free.contains(frame))
+            window_->move(into(frame.left(), free.left(), free.right() + 1 - frame.width()),
+                          into(frame.top(), free.top(), free.bottom() + 1 - frame.height()));
+        if (!frameExtra.isEmpty() || window_->windowFlags() & Qt::FramelessWindowHint ||
+            !hasWindowManager())
+            settling_ = false;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+            shown();
+            break;
+        case QEvent::Hide:
+            // A window the window system hid (minimised) keeps its place.
+            if (!event->spontaneous()) left();
+            break;
+        case QEvent::Move:
+            if (settling_) settle();
+            break;
+        case QEvent::Resize:
+            // The content changed the window's size (not the window system,
+            // whose reports while it maps a window may be passing ones).
+            if (!event->spontaneous()) settle();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void shown() {
+        // Left alone, the keyboard goes to the first widget of the Tab chain
+        // when the window becomes active; never to a read-only box.
+        QWidget* focus = window_->focusWidget();
+        if (focus == nullptr) focus = firstStop(window_, false);
+        if (focus && readOnly(focus))
+            if (QWidget* control = firstStop(window_, true)) control->setFocus(Qt::OtherFocusReason);
+        if (QWindow* handle = window_->windowHandle(); handle && owner_)
+            handle->setTransientParent(owner_->isVisible() ? owner_->windowHandle() : nullptr);
+        // Shown again in a run, a window keeps the place it had. At its first
+        // showing it goes where the player left it in the last run; a dialog
+        // placed by nobody yet centres itself when it shows.
+        if (!shownBefore_) {
+            shownBefore_ = true;
+            settling_ = true;
+            if (const QByteArray stored = storedPlace(window_); !stored.isEmpty())
+                window_->restoreGeometry(stored);
+            else if (!qobject_cast<QDialog*>(window_) && window_->screen())
+                window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                  window_->size(),
+                                                  window_->screen()->availableGeometry())
+                                  .topLeft());
+        }
+        settle();
+    }
+
+    void left() {
+        settling_ = false;
+        window_->setAttribute(Qt::WA_Moved); // a dialog does not centre itself again
+        storePlace(window_, window_->saveGeometry());
+    }
+
+    static bool hasWindowManager() {
+        const QString platform = QGuiApplication::platformName();
+        return platform == QLatin1String("xcb");
+    }
+
+    QWidget* window_;
+    QWidget* owner_;
+    bool shownBefore_ = false;
+    bool settling_ = false;
+};
+
+} // namespace
+
+void makeDesktopWindow(QWidget* window, QWidget* owner) {
+    window->installEventFilter(new WindowPlace(window, owner));
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (box->isReadOnly()) box->setFocusPolicy(Qt::ClickFocus);
+    // A dialog without a maximise button takes the size of its content, and
+    // nothing else: a window manager then offers neither resizing nor
+    // maximising, and the window follows its content as it changes.
+    // It asks for its title and, where it has one, its close box and no
+    // other button, naming each decoration (a window manager that is told
+    // only which actions to allow may draw every button).
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (qobject_cast<QDialog*>(window) && window->layout() &&
+        !(flags & Qt::WindowMaximizeButtonHint)) {
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        window->setWindowFlags(
+            (flags & (Qt::WindowType_Mask | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)) |
+            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    }
+}
+
+void refit(QWidget* window) {
+    if (!window->isVisible()) return;
+    if (window->layout()) window->layout()->activate();
+    window->adjustSize();
+    for (QObject* child : window->children())
+        if (auto* place = dynamic_cast<WindowPlace*>(child)) place->settle();
+}
+
+} // namespace tavo::ui
