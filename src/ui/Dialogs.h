@@ -50,8 +50,18 @@ public:
     // The chosen file's full path, or nothing when the player cancels.
     virtual std::optional<QString> openFile(const FileDialogSpec& spec) = 0;
     virtual std::optional<QString> saveFile(const FileDialogSpec& spec) = 0;
-    // Opens an address (web page, mailto:) with the system's default handler.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Opens an address (web page, mailto:) with the system's default
+    // handler; false when no program could be started for it.
+    virtual bool openUrl(const QUrl& url) = 0;
+
+    // Opens an address; when nothing can open it the player is told, with
+    // the address to copy.
+    void openAddress(const QUrl& url) {
+        if (!openUrl(url))
+            messageBox(QStringLiteral("No web browser could be started. The address is:\n") +
+                           url.toString(),
+                       kAppTitleText, DialogButtons::Ok, DialogIcon::Information);
+    }
 };
 
 } // namespace tavo::ui

@@ -47,21 +47,54 @@ QMessageBox::Icon toQt(DialogIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+} // namespace
+
+QtDialogs::QtDialogs() {
+    // The game's window the player used last: the one that asked when no
+    // window is active (right after a file dialog closed, or while the
+    // window system moves the focus).
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && !now->window()->property(kOwnDialog).toBool())
+            lastAsker_ = now->window();
+    });
 }
 
-} // namespace
+QWidget* QtDialogs::asker() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    if (lastAsker_ && lastAsker_->isVisible()) return lastAsker_;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !window->property(kOwnDialog).toBool()) return window;
+    return nullptr;
+}
+
+QMessageBox::StandardButton QtDialogs::run(QMessageBox::Icon icon, const QString& title,
+                                           const QString& text,
+                                           QMessageBox::StandardButtons buttons) {
+    QWidget* parent = asker();
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setProperty(kOwnDialog, true);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a text can be copied
+    box.setWindowModality(Qt::ApplicationModal);
+    // Above the windows kept on top too (the main menu, the popup); after
+    // the modality, whose setting clears it.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    lastAsker_ = parent;
+    return answer;
+}
 
 std::optional<QString> QtDialogs::runFileDialog(const FileDialogSpec& spec,
                                                 QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(QApplication::activeWindow(), spec.title);
+    QWidget* parent = asker();
+    QFileDialog dialog(parent, spec.title);
+    dialog.setProperty(kOwnDialog, true);
     setUpFileDialog(dialog, spec, mode);
     if (spec.savedGames && !savesFolder_.isEmpty()) dialog.setDirectory(savesFolder_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // What follows the file dialog (a refusal, say) is the same window's.
+    lastAsker_ = parent;
+    if (!chosen) return {};
     return dialog.selectedFiles().constFirst();
 }
 
@@ -101,8 +134,8 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
     return runFileDialog(spec, QFileDialog::AcceptSave);
 }
 
-void QtDialogs::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtDialogs::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace tavo::ui

@@ -126,11 +126,11 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAboutForm::WebAddressClick() {
-    dialogs_.openUrl(QUrl(qText(homePage())));
+    dialogs_.openAddress(QUrl(qText(homePage())));
 }
 
 void TAboutForm::EmailAddressClick() {
-    dialogs_.openUrl(QUrl(QStringLiteral("mailto:") + qText(kTeamEmail)));
+    dialogs_.openAddress(QUrl(QStringLiteral("mailto:") + qText(kTeamEmail)));
 }
 
 void TAboutForm::WebAddressMouseMove() {

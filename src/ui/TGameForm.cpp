@@ -60,6 +60,8 @@ namespace {
 // Speeds in the order of the menus: Slow, Normal, Fast, Pause.
 constexpr int kSpeedIntervals[4] = {4000, 2000, 700, 0};
 constexpr int kNormal = 1;
+// The keys of the speeds, in the same order.
+constexpr Qt::Key kSpeedKeys[4] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Space};
 
 QLineEdit* readOnlyBox(const QString& text) {
     QLineEdit* box = figureBox(text);
@@ -231,16 +233,12 @@ void TGameForm::buildMenus() {
             items[i] = menu->addAction(captions[i], this, handlers[i]);
             items[i]->setCheckable(true);
         }
-        // Every speed menu shows the keys: 1, 2 and 3 for the speeds, Space
-        // (its own action, below) to pause and resume. Only the menu bar's
-        // speeds answer them from the window: elsewhere a key answers only in
-        // its open menu, so that no key belongs to two actions at once.
-        const Qt::Key keys[4] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Space};
-        for (int i = 0; i < 4; ++i) {
-            items[i]->setShortcut(QKeySequence(keys[i]));
-            if (&items != &speedMenu || i == kPauseItem)
-                items[i]->setShortcutContext(Qt::WidgetShortcut);
-        }
+        // Every speed menu shows the keys beside its captions; the keys
+        // themselves belong to the window alone (below), so that no key has
+        // two owners wherever the keyboard is, an open menu included.
+        for (int i = 0; i < 4; ++i)
+            items[i]->setText(captions[i] + QLatin1Char('\t') +
+                              QKeySequence(kSpeedKeys[i]).toString(QKeySequence::NativeText));
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -257,10 +255,14 @@ void TGameForm::buildMenus() {
     newGameKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGameKey, &QAction::triggered, this, &TGameForm::New1Click);
     addAction(newGameKey);
-    auto* pauseKey = new QAction(this);
-    pauseKey->setShortcut(QKeySequence(Qt::Key_Space));
-    connect(pauseKey, &QAction::triggered, this, &TGameForm::PauseKeyPress);
-    addAction(pauseKey);
+    void (TGameForm::*keyHandlers[4])() = {&TGameForm::Slow1Click, &TGameForm::Normal1Click,
+                                           &TGameForm::Fast1Click, &TGameForm::PauseKeyPress};
+    for (int i = 0; i < 4; ++i) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(kSpeedKeys[i]));
+        connect(key, &QAction::triggered, this, keyHandlers[i]);
+        addAction(key);
+    }
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                                     this, &TGameForm::Quit1Click);
@@ -595,7 +597,7 @@ void TGameForm::New1Click() {
 }
 
 void TGameForm::VisitWebClick() {
-    dialogs_.openUrl(QUrl(qText(homePage())));
+    dialogs_.openAddress(QUrl(qText(homePage())));
 }
 
 void TGameForm::InternetCenter1Click() {

@@ -156,7 +156,7 @@ void TInternetCenterForm::setBusy(bool busy) {
 }
 
 void TInternetCenterForm::WebLinkClick() {
-    dialogs_.openUrl(QUrl(qText(homePage())));
+    dialogs_.openAddress(QUrl(qText(homePage())));
 }
 
 } // namespace tavo::ui

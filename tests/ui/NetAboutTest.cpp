@@ -183,6 +183,15 @@ private slots:
             opened,
             QStringList({"https://mirror.example.net/tavo/", "mailto:team@tavo-game.example.org",
                          "https://mirror.example.net/tavo/", "https://mirror.example.net/tavo/"}));
+        // With no browser to start, the player is told the address.
+        program.dialogs.browser = false;
+        program.dialogs.clear();
+        program.gameForm.VisitWebClick();
+        const test::ShownDialog& told = program.dialogs.shown.back();
+        QCOMPARE(std::tuple(told.text, told.title, told.icon),
+                 std::tuple(QString("No web browser could be started. The address is:\n"
+                                    "https://mirror.example.net/tavo/"),
+                            QString("Tavo 0.4"), DialogIcon::Information));
         qunsetenv("TAVO_HOME_PAGE");
         // The address turns red under the mouse and blue again off it.
         QMouseEvent move(QEvent::MouseMove, {1, 1}, {1, 1}, Qt::NoButton, {}, {});

@@ -69,8 +69,9 @@ std::optional<QString> ScriptedDialogs::saveFile(const FileDialogSpec& spec) {
     return nextFile(files);
 }
 
-void ScriptedDialogs::openUrl(const QUrl& url) {
+bool ScriptedDialogs::openUrl(const QUrl& url) {
     shown.push_back(shownDialog(ShownDialog::OpenUrl, url.toString()));
+    return browser;
 }
 
 QStringList ScriptedDialogs::texts() const {

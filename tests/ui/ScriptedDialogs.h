@@ -30,7 +30,7 @@ public:
     void errorBox(const QString& text) override;
     std::optional<QString> openFile(const FileDialogSpec& spec) override;
     std::optional<QString> saveFile(const FileDialogSpec& spec) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
     // The texts shown, in order (for file dialogs, their titles).
     QStringList texts() const;
@@ -41,6 +41,7 @@ public:
     std::deque<std::optional<QString>> files;    // answers to file dialogs
     std::function<void()> whileErrorShown;       // runs while an error box waits
     std::function<void()> whileInformationShown; // runs while an information message waits
+    bool browser = true;                         // whether an address can be opened
 };
 
 } // namespace tavo::ui::test
