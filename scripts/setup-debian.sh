@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev fonts-dejavu-core                     # the game's windows and their text
     qt6-charts-dev libqt6opengl6-dev                   # the finance charts (Charts needs OpenGL's files)
     desktop-file-utils appstream                       # the installed desktop files' checks
+    xvfb openbox x11-utils                             # the windows under a real X server and window manager
 )
 
 missing=()

@@ -1,0 +1,415 @@
+// The game's windows on a real X server under a window manager, which the
+// offscreen platform cannot show: where the window manager puts and frames
+// them, which window is on top with the keyboard, which title-bar buttons
+// it offers, and which key does what. Run by run-desktop-test.sh under Xvfb
+// and openbox; every wait is on an event or a state, bounded.
+
+#include "WindowTour.h"
+
+#include "ui/QtDialogs.h"
+#include "ui/TavoApplication.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdlib>
+#include <optional>
+#include <QtTest>
+
+using namespace tavo::ui;
+
+namespace {
+
+constexpr int kWait = 5000; // ms: far more than a window manager takes
+
+QStringList ambiguities;
+
+void keepAmbiguities(QtMsgType, const QMessageLogContext&, const QString& text) {
+    if (text.contains(QLatin1String("Ambiguous shortcut"))) ambiguities << text;
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// A property of the root window (an empty id) or of a window, as xprop
+// prints it after its '=' or ':'.
+QString xProperty(const QString& name, WId window = 0) {
+    QProcess xprop;
+    QStringList arguments;
+    if (window == 0)
+        arguments << QStringLiteral("-root");
+    else
+        arguments << QStringLiteral("-id") << QString::number(window);
+    xprop.start(QStringLiteral("xprop"), arguments << name);
+    xprop.waitForFinished(kWait);
+    const QString line = QString::fromLocal8Bit(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype at = line.indexOf(QRegularExpression(QStringLiteral("[=:]")));
+    return at < 0 ? QString() : line.mid(at + 1).trimmed();
+}
+
+// Whether the window manager manages the window now (lists it among its
+// clients).
+bool managed(QWidget* window) {
+    const QStringList ids = xProperty(QStringLiteral("_NET_CLIENT_LIST"))
+                                .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& id : ids)
+        if (id.trimmed().toULongLong(nullptr, 16) == window->winId()) return true;
+    return false;
+}
+
+// Whether the window is a child of the root window again (not of a frame).
+bool atRoot(QWidget* window) {
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-tree"), QStringLiteral("-id"), QString::number(window->winId())});
+    xwininfo.waitForFinished(kWait);
+    return QString::fromLocal8Bit(xwininfo.readAllStandardOutput())
+        .contains(QLatin1String("(the root window)"));
+}
+
+// Hides a window and waits until the window manager has let it go (no
+// longer its client, given back to the root window): a window mapped again
+// inside a frame about to go is lost, which a player's hand never outruns.
+QString hideWholly(QWidget* window) {
+    window->hide();
+    if (!QTest::qWaitFor([&] { return !managed(window) && atRoot(window); }, kWait))
+        return QStringLiteral("never let go by the window manager");
+    return {};
+}
+
+WId topmostWindow() {
+    const QStringList ids = xProperty(QStringLiteral("_NET_CLIENT_LIST_STACKING"))
+                                .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    return ids.isEmpty() ? 0 : ids.last().trimmed().toULongLong(nullptr, 16);
+}
+
+// The window's frame as the window manager drew it (its _NET_FRAME_EXTENTS
+// around the window), in the screen's logical pixels; none before it is
+// framed. The main menu has no frame.
+std::optional<QRect> frameOf(QWidget* window) {
+    if (window->windowFlags() & Qt::FramelessWindowHint) return window->geometry();
+    const QStringList extents = xProperty(QStringLiteral("_NET_FRAME_EXTENTS"), window->winId())
+                                    .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    // None, or all naught while the window manager (un)manages the window.
+    if (extents.size() != 4 || extents.join(QString()).remove(QLatin1Char('0')).trimmed().isEmpty())
+        return std::nullopt;
+    const qreal ratio = window->devicePixelRatioF();
+    auto logical = [&](int i) { return qRound(extents[i].trimmed().toInt() / ratio); };
+    return window->geometry().adjusted(-logical(0), -logical(2), logical(1), logical(3));
+}
+
+// Equal, but for the rounding of device pixels to logical ones at a scale
+// such as 150 %.
+bool samePlace(const QRect& a, const QRect& b, qreal ratio) {
+    const int slack = ratio == qRound(ratio) ? 0 : 1;
+    return std::abs(a.left() - b.left()) <= slack && std::abs(a.top() - b.top()) <= slack &&
+           std::abs(a.right() - b.right()) <= slack && std::abs(a.bottom() - b.bottom()) <= slack;
+}
+
+QString describe(const std::optional<QRect>& frame) {
+    if (!frame) return QStringLiteral("no frame");
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(frame->x())
+        .arg(frame->y())
+        .arg(frame->width())
+        .arg(frame->height());
+}
+
+// Shows a window and waits until the window manager has framed it and it
+// has settled wholly on the screen's free area; "" or what is wrong.
+QString showFramed(QWidget* window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window, kWait)) return QStringLiteral("never shown");
+    const QRect free = window->screen()->availableGeometry();
+    std::optional<QRect> frame;
+    if (!QTest::qWaitFor(
+            [&] {
+                frame = frameOf(window);
+                return frame && !frame->isEmpty() && free.contains(*frame);
+            },
+            kWait))
+        return QStringLiteral("frame %1 outside the free area %2x%3 (managed %4, state %5)")
+            .arg(describe(frame))
+            .arg(free.width())
+            .arg(free.height())
+            .arg(managed(window))
+            .arg(xProperty(QStringLiteral("WM_STATE"), window->winId()).simplified());
+    return {};
+}
+
+// Five more showings of a window: "" when each comes back where it was.
+QString reopenedInPlace(QWidget* window) {
+    const std::optional<QRect> first = frameOf(window);
+    const qreal ratio = window->devicePixelRatioF();
+    for (int showing = 2; showing <= 6; ++showing) {
+        if (const QString fault = hideWholly(window); !fault.isEmpty()) return fault;
+        if (const QString fault = showFramed(window); !fault.isEmpty()) return fault;
+        std::optional<QRect> now;
+        if (!QTest::qWaitFor(
+                [&] {
+                    now = frameOf(window);
+                    return now && first && samePlace(*now, *first, ratio);
+                },
+                1000)) {
+            if (const QString shots = qEnvironmentVariable("TAVO_DESKTOP_SHOTS"); !shots.isEmpty())
+                window->screen()->grabWindow(0).save(shots + QStringLiteral("/failed.png"));
+            return QStringLiteral("showing %1 at %2, the first at %3 (extents %4)")
+                .arg(showing)
+                .arg(describe(now))
+                .arg(describe(first))
+                .arg(xProperty(QStringLiteral("_NET_FRAME_EXTENTS"), window->winId()));
+        }
+    }
+    return {};
+}
+
+bool readOnly(const QWidget* widget) {
+    if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->isReadOnly();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(widget)) return text->isReadOnly();
+    return false;
+}
+
+// Every window of the game, the banks' included.
+QList<QWidget*> gameWindows() {
+    QList<QWidget*> all;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->property("tavoOwnDialog").isNull() && !window->objectName().isEmpty() &&
+            !qobject_cast<QMenu*>(window))
+            all << window;
+    return all;
+}
+
+// The message box now open: "" when it is the topmost window and has the
+// keyboard.
+QString inFront(QMessageBox* box) {
+    if (!QTest::qWaitForWindowActive(box, kWait)) return QStringLiteral("not active");
+    if (!QTest::qWaitFor([&] { return topmostWindow() == box->winId(); }, kWait)) {
+        const QWidget* top = QWidget::find(topmostWindow());
+        return QStringLiteral("not the topmost window (%1 is; box state %2, transient %3)")
+            .arg(top ? top->metaObject()->className() : "another program")
+            .arg(xProperty(QStringLiteral("_NET_WM_STATE"), box->winId()))
+            .arg(xProperty(QStringLiteral("WM_TRANSIENT_FOR"), box->winId()));
+    }
+    if (!QTest::qWaitFor(
+            [&] {
+                return QApplication::focusWidget() && QApplication::focusWidget()->window() == box;
+            },
+            kWait))
+        return QStringLiteral("without the keyboard (%1)")
+            .arg(QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                             : "none");
+    return {};
+}
+
+// Answers the game's dialogs as a player would: a file dialog picks
+// `file`, a message box is checked for being in front, then closed.
+class Player final : public QObject {
+public:
+    QString file;
+    QStringList seen; // each box's text and what was wrong with it
+
+    Player() {
+        timer_.setInterval(20);
+        connect(&timer_, &QTimer::timeout, this, &Player::look);
+        timer_.start();
+    }
+
+private:
+    void look() {
+        if (busy_) return;
+        busy_ = true;
+        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            // The player types the file's path in the name box and presses Enter.
+            if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name && files->isVisible()) {
+                name->setText(file);
+                static_cast<QDialog*>(files)->accept();
+            }
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            const QString fault = inFront(box);
+            seen << box->text().section(QLatin1Char('\n'), 0, 0) +
+                        (fault.isEmpty() ? QString() : QStringLiteral(": ") + fault);
+            box->accept();
+        }
+        busy_ = false;
+    }
+
+    QTimer timer_;
+    bool busy_ = false;
+};
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        QVERIFY2(!xProperty(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).isEmpty(),
+                 "no window manager");
+        qInstallMessageHandler(keepAmbiguities);
+    }
+
+    // Every window in every state wholly on the screen, its title bar too;
+    // each window shown six times comes back at the same place and size.
+    void windowsOnScreenAndInPlace() {
+        test::Program program(test::GameFolder::ShippedLists);
+        QSet<QWidget*> reopened;
+        QStringList faults;
+        test::tourWindows(program.forms, [&](QWidget* window, const QString& name) {
+            QString fault = showFramed(window);
+            // TAVO_DESKTOP_SHOTS=FOLDER keeps a picture of the screen at each window.
+            if (const QString shots = qEnvironmentVariable("TAVO_DESKTOP_SHOTS"); !shots.isEmpty())
+                window->screen()->grabWindow(0).save(shots + QLatin1Char('/') + name +
+                                                     QStringLiteral(".png"));
+            // The keyboard is in a control the player acts on, never in a
+            // read-only box (where the window manager gives the window focus).
+            if (fault.isEmpty() && QTest::qWaitForWindowActive(window, 1000) &&
+                QApplication::focusWidget() && readOnly(QApplication::focusWidget()))
+                fault = QStringLiteral("the keyboard is in a read-only ") +
+                        QApplication::focusWidget()->metaObject()->className();
+            if (fault.isEmpty() && !reopened.contains(window)) {
+                reopened.insert(window);
+                fault = reopenedInPlace(window);
+            }
+            if (fault.isEmpty()) fault = hideWholly(window);
+            if (!fault.isEmpty()) faults << name + QStringLiteral(": ") + fault;
+            return true;
+        });
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // A message box is in front of the window that asked, with the keyboard:
+    // the always-on-top main menu after its file dialog, the game window,
+    // a window of the game's.
+    void messageBoxesInFront() {
+        test::GameFolder folder(test::GameFolder::ShippedLists);
+        QtDialogs dialogs;
+        static_cast<TavoApplication*>(qApp)->setDialogs(&dialogs);
+        tavo::FixedTimeSource clock(1000);
+        FormSet windows(dialogs, clock);
+        Forms& forms = windows.forms();
+        Player player;
+        QFile damaged(folder.path(QStringLiteral("short.sav")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("TAVO", 4) == 4);
+        damaged.close();
+
+        QVERIFY(showFramed(forms.mainForm).isEmpty());
+        player.file = damaged.fileName();
+        forms.mainForm->LoadGameClick();
+        forms.mainForm->game().state = test::sampleGame();
+        forms.mainForm->hide();
+        QVERIFY(showFramed(forms.gameForm).isEmpty());
+        forms.gameForm->DebugMenu->show();
+        forms.gameForm->MoreMoney->setText(QStringLiteral("lots"));
+        QTest::mouseClick(forms.gameForm->MoneyAdd, Qt::LeftButton); // an error escapes
+        forms.gameForm->BuyBarClick();
+        QVERIFY(QTest::qWaitForWindowActive(forms.mapForm, kWait));
+        forms.mapForm->SellButClick();
+        static_cast<TavoApplication*>(qApp)->setDialogs(nullptr);
+        qInfo() << player.seen;
+        QCOMPARE(player.seen,
+                 QStringList({"The version of your save game is older... restart a new game.",
+                              "'lots' is not a valid floating point value",
+                              "Under reconstruction ;-)"}));
+    }
+
+    // Every key of the game window with the keyboard anywhere in it, the menu
+    // bar after Alt+T and Escape included: no key has two owners, and Space
+    // pauses and runs the clock again.
+    void oneKeyOneAction() {
+        test::Program program(test::sampleGame());
+        TGameForm& form = program.gameForm;
+        program.forms.mainForm->Timer->setEnabled(false); // no popup over the game
+        form.startClock();
+        QVERIFY(showFramed(&form).isEmpty());
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form, kWait));
+        QList<QKeySequence> keys;
+        for (const QAction* action : form.findChildren<QAction*>())
+            if (!action->shortcut().isEmpty()) keys << action->shortcut();
+        QVERIFY(keys.size() >= 9);
+        const QList<QWidget*> places = {&form, form.MoreMoney, form.NextBarBut, form.menuBar()};
+        for (QWidget* place : places) {
+            for (const QKeySequence& key : keys) {
+                program.forms.setupForm->hide();
+                form.activateWindow();
+                QVERIFY2(QTest::qWaitForWindowActive(&form, kWait),
+                         qPrintable(QStringLiteral("the game window is not active before ") +
+                                    key.toString() + QStringLiteral(", ") +
+                                    (QApplication::activeWindow()
+                                         ? QApplication::activeWindow()->objectName()
+                                         : QStringLiteral("none"))));
+                if (place == form.menuBar()) { // Alt+T opens Tools, Escape closes it
+                    QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
+                    QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget(); },
+                                            kWait));
+                    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+                } else {
+                    place->setFocus();
+                }
+                const int before = form.MainTimer->interval();
+                QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                               : static_cast<QWidget*>(&form),
+                                   key);
+                if (key == QKeySequence(Qt::Key_Space) &&
+                    (place == &form || place == form.menuBar()))
+                    QVERIFY2(form.MainTimer->interval() != before,
+                             qPrintable(QStringLiteral("Space did nothing in ") +
+                                        place->metaObject()->className()));
+            }
+        }
+        QCOMPARE(ambiguities, QStringList());
+    }
+
+    // Each window asks for exactly the title-bar buttons it has: none for
+    // the popup, no close box for Setup and the banks (left by their own
+    // buttons), no minimise or maximise for a dialog; and the window manager
+    // lets no window be maximised but the game window and the charts.
+    void titleBarButtons() {
+        test::Program program(test::sampleGame());
+        Forms& forms = program.forms;
+        const QSet<QWidget*> noClose = {forms.popupForm, forms.setupForm, forms.investBankForm,
+                                        forms.germBankForm, forms.chinaCashForm};
+        const QSet<QWidget*> maximised = {forms.gameForm, forms.financeForm};
+        QStringList faults;
+        for (QWidget* window : gameWindows()) {
+            if (window == forms.mainForm) continue; // no frame at all
+            const Qt::WindowFlags flags = window->windowFlags();
+            const QString name = window->objectName();
+            if (bool(flags & Qt::WindowCloseButtonHint) == noClose.contains(window))
+                faults << name + QStringLiteral(": close box asked wrongly");
+            if (qobject_cast<QDialog*>(window) && window != forms.financeForm &&
+                flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint))
+                faults << name + QStringLiteral(": minimise or maximise asked");
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window, kWait));
+            QString allowed;
+            QTest::qWaitFor(
+                [&] {
+                    allowed = xProperty(QStringLiteral("_NET_WM_ALLOWED_ACTIONS"), window->winId());
+                    return !allowed.isEmpty();
+                },
+                kWait);
+            if (allowed.contains(QLatin1String("MAXIMIZE")) != maximised.contains(window))
+                faults << name + QStringLiteral(": maximising allowed wrongly");
+            window->hide();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    TavoApplication app(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DesktopTest.moc"
