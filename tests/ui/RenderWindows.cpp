@@ -2,24 +2,70 @@
 // at all of them at once, and checks what a reviewer looks for: every
 // window fits the screen's free area (with room for a title bar), every
 // label, button, box and group shows its whole text, and no control lies
-// outside its window. Exit status 1 names each fault.
-//   QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5]
-//   tavo-render-windows OUTPUT_FOLDER
+// outside its window. Exit status 1 names each fault. With --screenshots it
+// draws the store's screenshots instead, always alike (see kUsage).
 
 #include "SampleGame.h"
 
 #include "leisure/InternetCenter.h"
 
+#include <QFontInfo>
 #include <QScreen>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <utility>
 
 using namespace tavo::ui;
 
 namespace {
 
 constexpr int kTitleBar = 32; // what a window manager adds above a window
+
+constexpr const char* kUsage =
+    R"(usage: tavo-render-windows [--screenshots] OUTPUT_FOLDER
+
+Shows every window of the game in turn, writes each to
+OUTPUT_FOLDER/NAME@SCALE.png and checks that it fits a screen less a title
+bar, shows its texts whole and keeps its controls inside; exit status 1 names
+each fault. The screen is the platform's:
+  QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5]
+
+  --screenshots  write only the store's screenshots (game.png, town.png,
+                 drinks.png, finances.png) on a 1280 x 800 screen at 100 %,
+                 in the Fusion style and the DejaVu fonts alone, so that the
+                 same program draws the same pixels on every machine
+  --help         show this text
+)";
+
+// The windows the store shows, by the name each is rendered under.
+constexpr std::pair<const char*, const char*> kScreenshots[] = {
+    {"game", "game"}, {"map", "town"}, {"drinks", "drinks"}, {"finances", "finances"}};
+
+// Screenshots drawn alike everywhere: a screen, a style and fonts of their
+// own, whatever the desktop has set. Before the application starts.
+void fixTheLook() {
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVO_UI_TEST_DIR "/screen-1280x800.json");
+    qputenv("FONTCONFIG_FILE", TAVO_UI_TEST_DIR "/screenshot-fonts.conf");
+    for (const char* setting : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                                "QT_STYLE_OVERRIDE", "QT_ENABLE_HIGHDPI_SCALING"})
+        qunsetenv(setting);
+}
+
+// The fonts a screenshot is drawn in, or why it cannot be.
+QString lookFault() {
+    const QFont fixed(QStringLiteral("DejaVu Sans Mono")); // as the columned captions ask
+    const QString sans = QFontInfo(QApplication::font()).family();
+    const QString mono = QFontInfo(fixed).family();
+    if (sans == QLatin1String("DejaVu Sans") && mono == QLatin1String("DejaVu Sans Mono"))
+        return {};
+    return QStringLiteral("the screenshots are drawn in DejaVu Sans and DejaVu Sans Mono "
+                          "(Debian: fonts-dejavu-core), not %1 and %2")
+        .arg(sans, mono);
+}
 
 QString describe(const QWidget* widget) {
     QString text;
@@ -64,16 +110,29 @@ QStringList faults(QWidget* window) {
     return found;
 }
 
-bool render(QWidget* window, const QDir& folder, const QString& name) {
+QDir folder;
+bool screenshots = false;
+
+bool render(QWidget* window, const QString& name) {
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
     const QStringList found = faults(window);
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
-    const QString scale = QString::number(shot.devicePixelRatio() * 100);
-    const QString path =
-        folder.filePath(name + QStringLiteral("@") + scale + QStringLiteral(".png"));
+    QString file =
+        name + QStringLiteral("@") + QString::number(shot.devicePixelRatio() * 100) + ".png";
+    if (screenshots) {
+        const auto* shown = std::find_if(std::begin(kScreenshots), std::end(kScreenshots),
+                                         [&](const auto& pair) { return name == pair.first; });
+        file = shown == std::end(kScreenshots) ? QString()
+                                               : QString::fromLatin1(shown->second) + ".png";
+    }
+    if (file.isEmpty()) {
+        window->hide();
+        return found.isEmpty();
+    }
+    const QString path = folder.filePath(file);
     const bool saved = shot.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "FAILED", qPrintable(path), shot.width(),
                 shot.height());
@@ -84,12 +143,37 @@ bool render(QWidget* window, const QDir& folder, const QString& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    TavoApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tavo-render-windows OUTPUT_FOLDER\n");
+    const char* output = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argument, "--screenshots") == 0) {
+            screenshots = true;
+        } else if (argument[0] == '-' || output != nullptr) {
+            std::fprintf(stderr, "tavo-render-windows: unexpected argument %s\n%s", argument,
+                         kUsage);
+            return 2;
+        } else {
+            output = argument;
+        }
+    }
+    if (output == nullptr) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (screenshots) fixTheLook();
+    TavoApplication app(argc, argv);
+    if (screenshots) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        if (const QString fault = lookFault(); !fault.isEmpty()) {
+            std::fprintf(stderr, "tavo-render-windows: %s\n", qPrintable(fault));
+            return 1;
+        }
+    }
+    folder.setPath(QString::fromLocal8Bit(output));
     folder.mkpath(QStringLiteral("."));
     folder.setPath(folder.absolutePath());
 
@@ -101,8 +185,8 @@ int main(int argc, char** argv) {
     Forms& forms = windows.forms();
     tavo::Game& game = forms.mainForm->game();
 
-    bool ok = render(forms.mainForm, folder, QStringLiteral("main-menu"));
-    ok &= render(forms.popupForm, folder, QStringLiteral("popup"));
+    bool ok = render(forms.mainForm, QStringLiteral("main-menu"));
+    ok &= render(forms.popupForm, QStringLiteral("popup"));
 
     game.state = test::sampleGame();
     forms.infoForm->prepareOwner();
@@ -111,54 +195,56 @@ int main(int argc, char** argv) {
          {"Happy new year!", "The bar you just buy isn't open yet. Open it to make business.",
           "You've got 3 numbers on 6!"})
         gameForm->post(text);
-    gameForm->DebugMenu->show();
     gameForm->CashTimerTimer();
     gameForm->BeerStockTimer();
-    ok &= render(gameForm, folder, QStringLiteral("game"));
+    ok &= render(gameForm, QStringLiteral("game"));
     gameForm->Pause1Click();
     gameForm->CashTimerTimer();
-    ok &= render(gameForm, folder, QStringLiteral("game-paused"));
+    ok &= render(gameForm, QStringLiteral("game-paused"));
+    gameForm->DebugMenu->show(); // as the password opens it
+    ok &= render(gameForm, QStringLiteral("game-debug"));
+    gameForm->DebugMenu->hide();
 
-    ok &= render(forms.setupForm, folder, QStringLiteral("setup"));
+    ok &= render(forms.setupForm, QStringLiteral("setup"));
 
     forms.newCarForm->TheWomen->click();
     forms.newCarForm->OwnerName->setText(QStringLiteral("Jo Martel"));
-    ok &= render(forms.newCarForm, folder, QStringLiteral("owner"));
+    ok &= render(forms.newCarForm, QStringLiteral("owner"));
 
     forms.mapForm->showInGame();
     forms.mapForm->BarListBox->setCurrentRow(1);
-    ok &= render(forms.mapForm, folder, QStringLiteral("map"));
+    ok &= render(forms.mapForm, QStringLiteral("map"));
 
     forms.barSetupForm->show();
     forms.barSetupForm->BarName->setText(QStringLiteral("Jo's Corner"));
     forms.barSetupForm->Alternatif->click();
     forms.barSetupForm->LowClass->click();
     forms.barSetupForm->prepareSale(1, 85000, 67000);
-    ok &= render(forms.barSetupForm, folder, QStringLiteral("bar-setup"));
+    ok &= render(forms.barSetupForm, QStringLiteral("bar-setup"));
 
     gameForm->BuyDrinksClick();
     forms.drinkForm->BarOwnList->setCurrentRow(1);
     forms.drinkForm->DrinksListBox->setCurrentRow(1);
     forms.drinkForm->QtyBuy->setText(QStringLiteral("50"));
-    ok &= render(forms.drinkForm, folder, QStringLiteral("drinks"));
+    ok &= render(forms.drinkForm, QStringLiteral("drinks"));
 
     game.state.bars[0].profitThisMonth = -340;
     forms.infoForm->show();
     forms.infoForm->BarOwnList->setCurrentRow(0);
-    ok &= render(forms.infoForm, folder, QStringLiteral("information"));
+    ok &= render(forms.infoForm, QStringLiteral("information"));
 
     forms.promoteForm->show();
     forms.promoteForm->RadioPub->setChecked(true);
-    ok &= render(forms.promoteForm, folder, QStringLiteral("promotion"));
-    ok &= render(forms.passForm, folder, QStringLiteral("password"));
-    ok &= render(forms.fireForm, folder, QStringLiteral("fire"));
+    ok &= render(forms.promoteForm, QStringLiteral("promotion"));
+    ok &= render(forms.passForm, QStringLiteral("password"));
+    ok &= render(forms.fireForm, QStringLiteral("fire"));
 
     // The banks: a member of Invest Bank with an investment and a loan, of
     // German Bank with both contracts; no member of China Cash.
     forms.banksForm->show();
     forms.banksForm->GermanBank->setChecked(true);
     forms.banksForm->EnterBankEnabled();
-    ok &= render(forms.banksForm, folder, QStringLiteral("banks"));
+    ok &= render(forms.banksForm, QStringLiteral("banks"));
     tavo::BankAccount& invest = game.state.bankAccounts[tavo::kInvestBank];
     invest.member = 1;
     invest.investActive = 1;
@@ -178,22 +264,22 @@ int main(int argc, char** argv) {
                                                        {forms.chinaCashForm, "china-cash"}};
     for (const auto& [bank, name] : banks) {
         bank->UpdateTimerTimer();
-        ok &= render(bank, folder, QString::fromLatin1(name));
+        ok &= render(bank, QString::fromLatin1(name));
         bank->Pages->setCurrentIndex(1);
-        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-account"));
+        ok &= render(bank, QString::fromLatin1(name) + QStringLiteral("-account"));
         bank->Pages->setCurrentIndex(2);
-        ok &= render(bank, folder, QString::fromLatin1(name) + QStringLiteral("-terms"));
+        ok &= render(bank, QString::fromLatin1(name) + QStringLiteral("-terms"));
     }
     forms.loanInvSetup->MoneyAsk->setText(QStringLiteral("5000"));
-    ok &= render(forms.loanInvSetup, folder, QStringLiteral("loan-request"));
-    ok &= render(forms.loanChinRef1, folder, QStringLiteral("loan-refund"));
+    ok &= render(forms.loanInvSetup, QStringLiteral("loan-request"));
+    ok &= render(forms.loanChinRef1, QStringLiteral("loan-refund"));
     forms.investInvBankForm->offer(47215);
     forms.investInvBankForm->FiveYears->click();
     forms.investInvBankForm->InvestBox->setText(QStringLiteral("12345"));
-    ok &= render(forms.investInvBankForm, folder, QStringLiteral("investment"));
+    ok &= render(forms.investInvBankForm, QStringLiteral("investment"));
     forms.germInsuForm->show();
     forms.germInsuForm->FireCheck->click();
-    ok &= render(forms.germInsuForm, folder, QStringLiteral("insurance"));
+    ok &= render(forms.germInsuForm, QStringLiteral("insurance"));
     // Staff: Ned and Leo hired; each window of the loop, then the Lotto.
     forms.hireStaffForm->show();
     for (QRadioButton* choice : {forms.hireStaffForm->NedTarrow, forms.hireStaffForm->LeoVask}) {
@@ -201,14 +287,13 @@ int main(int argc, char** argv) {
         forms.hireStaffForm->HireClick();
     }
     forms.hireStaffForm->IdaBrenn->click();
-    ok &= render(forms.hireStaffForm, folder, QStringLiteral("hire-staff"));
+    ok &= render(forms.hireStaffForm, QStringLiteral("hire-staff"));
     forms.viewStaffForm->show();
     forms.viewStaffForm->AdminList->setCurrentRow(1);
-    ok &= render(forms.viewStaffForm, folder, QStringLiteral("staff-list"));
+    ok &= render(forms.viewStaffForm, QStringLiteral("staff-list"));
     for (int admin : {0, 1}) {
         forms.viewStaffForm->selectedAdmin = admin;
-        ok &=
-            render(forms.adminViewForm, folder, QStringLiteral("staff-settings-%1").arg(admin + 1));
+        ok &= render(forms.adminViewForm, QStringLiteral("staff-settings-%1").arg(admin + 1));
     }
     forms.viewStaffForm->hide();
     game.state.lottoTicketCount = 3;
@@ -216,29 +301,29 @@ int main(int argc, char** argv) {
     const char* ticket[6] = {"6", "13", "21", "27", "38", "49"};
     for (int box = 0; box < 6; ++box)
         forms.lotoSixForm->numbers()[box]->setText(QString::fromLatin1(ticket[box]));
-    ok &= render(forms.lotoSixForm, folder, QStringLiteral("lotto"));
+    ok &= render(forms.lotoSixForm, QStringLiteral("lotto"));
     gameForm->SpinCashClick(); // after a spin of 2500
     forms.spinCashForm->Bet->setText(QStringLiteral("2500"));
     forms.spinCashForm->SpinClick();
     while (game.spinCash.spinning)
         forms.spinCashForm->TimerTimer();
-    ok &= render(forms.spinCashForm, folder, QStringLiteral("spin-cash"));
+    ok &= render(forms.spinCashForm, QStringLiteral("spin-cash"));
     forms.racingMonForm->Car3Bet->setChecked(true); // a race half-way
     forms.racingMonForm->BetCash->setText(QStringLiteral("500"));
     forms.racingMonForm->StartRaceClick();
     for (int tick = 0; tick < 90; ++tick)
         forms.racingMonForm->RaceTimerTimer();
-    ok &= render(forms.racingMonForm, folder, QStringLiteral("race"));
+    ok &= render(forms.racingMonForm, QStringLiteral("race"));
     forms.internetCenterForm->NetMsg->setPlainText(
         qText(tavo::kRunningVersionText) +
         QStringLiteral("The latest version is\n----\nVersion: 0.4.2\nBuild: 41\n"));
-    ok &= render(forms.internetCenterForm, folder, QStringLiteral("internet-center"));
+    ok &= render(forms.internetCenterForm, QStringLiteral("internet-center"));
     gameForm->About1Click();
-    ok &= render(forms.aboutForm, folder, QStringLiteral("about"));
+    ok &= render(forms.aboutForm, QStringLiteral("about"));
 
     // A year played: twelve months of charts.
     for (int day = 0; day < 360; ++day)
         gameForm->MainTimerTimer();
-    ok &= render(forms.financeForm, folder, QStringLiteral("finances"));
+    ok &= render(forms.financeForm, QStringLiteral("finances"));
     return ok ? 0 : 1;
 }
