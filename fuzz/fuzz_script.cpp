@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&seed, header.seed, sizeof seed);
     game.random.setSeed(seed);
 
-    std::istringstream text(
-        std::string(reinterpret_cast<const char*>(data) + sizeof header, size - sizeof header));
+    const std::string_view text(reinterpret_cast<const char*>(data) + sizeof header,
+                                size - sizeof header);
     std::ostringstream out;
     const FixedTimeSource clock(315532800 + seed % 1000000);
     try {
