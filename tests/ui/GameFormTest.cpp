@@ -328,7 +328,8 @@ private slots:
         QCOMPARE(shown[1]->name(), QString("The Rusty Anchor"));
         QCOMPARE(seen[0].size(), 12);
         const QDir saves(program.folder.path("saves"));
-        const QStringList autosaves{"autosave-1.sav", "autosave-2.sav", "autosave-3.sav"};
+        const QStringList autosaves{"autosave-Jo_Martel-1.sav", "autosave-Jo_Martel-2.sav",
+                                    "autosave-Jo_Martel-3.sav"};
         QCOMPARE(saves.entryList({"*.sav"}, QDir::Files), autosaves);
         const std::string newest = saves.filePath(autosaves[0]).toStdString();
         GameState saved{};
