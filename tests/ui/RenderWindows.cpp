@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <utility>
 
 using namespace tavo::ui;
@@ -27,18 +26,11 @@ constexpr int kTitleBar = 32; // what a window manager adds above a window
 
 constexpr const char* kUsage =
     R"(usage: tavo-render-windows [--screenshots] OUTPUT_FOLDER
-
-Shows every window of the game in turn, writes each to
-OUTPUT_FOLDER/NAME@SCALE.png and checks that it fits a screen less a title
-bar, shows its texts whole and keeps its controls inside; exit status 1 names
-each fault. The screen is the platform's:
-  QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5]
-
-  --screenshots  write only the store's screenshots (game.png, town.png,
-                 drinks.png, finances.png) on a 1280 x 800 screen at 100 %,
-                 in the Fusion style and the DejaVu fonts alone, so that the
-                 same program draws the same pixels on every machine
-  --help         show this text
+Writes every window to OUTPUT_FOLDER/NAME@SCALE.png and names each fault, on
+QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5].
+  --screenshots  only the store's screenshots, as NAME.png, on a 1280 x 800
+                 screen at 100 % in the Fusion style and the DejaVu fonts
+                 alone: the same pixels on every machine
 )";
 
 // The windows the store shows, by the name each is rendered under.
@@ -55,16 +47,14 @@ void fixTheLook() {
         qunsetenv(setting);
 }
 
-// The fonts a screenshot is drawn in, or why it cannot be.
+// Why a screenshot cannot be drawn in its fonts; empty when it can.
 QString lookFault() {
-    const QFont fixed(QStringLiteral("DejaVu Sans Mono")); // as the columned captions ask
     const QString sans = QFontInfo(QApplication::font()).family();
-    const QString mono = QFontInfo(fixed).family();
+    const QString mono = QFontInfo(QFont(QStringLiteral("DejaVu Sans Mono"))).family();
     if (sans == QLatin1String("DejaVu Sans") && mono == QLatin1String("DejaVu Sans Mono"))
         return {};
-    return QStringLiteral("the screenshots are drawn in DejaVu Sans and DejaVu Sans Mono "
-                          "(Debian: fonts-dejavu-core), not %1 and %2")
-        .arg(sans, mono);
+    return QStringLiteral("the screenshots need DejaVu Sans and Mono (fonts-dejavu-core), not ") +
+           sans + QStringLiteral(" and ") + mono;
 }
 
 QString describe(const QWidget* widget) {
@@ -123,10 +113,9 @@ bool render(QWidget* window, const QString& name) {
     QString file =
         name + QStringLiteral("@") + QString::number(shot.devicePixelRatio() * 100) + ".png";
     if (screenshots) {
-        const auto* shown = std::find_if(std::begin(kScreenshots), std::end(kScreenshots),
-                                         [&](const auto& pair) { return name == pair.first; });
-        file = shown == std::end(kScreenshots) ? QString()
-                                               : QString::fromLatin1(shown->second) + ".png";
+        file.clear();
+        for (const auto& [shown, store] : kScreenshots)
+            if (name == QLatin1String(shown)) file = QLatin1String(store) + QStringLiteral(".png");
     }
     if (file.isEmpty()) {
         window->hide();
