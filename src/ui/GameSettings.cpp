@@ -1,25 +1,40 @@
 #include "ui/GameSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace tavo::ui {
 namespace {
 
 const QString kAutosaveKey = QStringLiteral("game/autosave");
 
-QString settingsPath() {
+} // namespace
+
+QString settingsFilePath() {
     return QDir::current().filePath(QLatin1String(kSettingsFileName));
 }
 
-} // namespace
+bool settingsFileUsable() {
+    // stat never opens, so a FIFO is never waited on; links are followed,
+    // as opening would follow them.
+    struct stat info {};
+    if (::stat(QFile::encodeName(settingsFilePath()).constData(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode);
+}
 
 bool autosaveEnabled() {
-    return QSettings(settingsPath(), QSettings::IniFormat).value(kAutosaveKey, true).toBool();
+    if (!settingsFileUsable()) return true;
+    return QSettings(settingsFilePath(), QSettings::IniFormat).value(kAutosaveKey, true).toBool();
 }
 
 bool setAutosaveEnabled(bool on) {
-    QSettings settings(settingsPath(), QSettings::IniFormat);
+    if (!settingsFileUsable()) return false;
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
     settings.setValue(kAutosaveKey, on);
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -1,11 +1,25 @@
 // The game's own settings, in settings.ini beside config.kpl (the fixed
 // configuration record has no room for them).
+//
+// settings.ini is read and written only while it is usable: missing (it is
+// then made on the first write) or a regular file. Anything else there (a
+// FIFO, a device, a folder) is never opened, so it can neither freeze the
+// game nor be written through: its settings read as their defaults, and
+// writes fail.
 #pragma once
+
+#include <QString>
 
 namespace tavo::ui {
 
 inline constexpr const char* kSettingsFileName = "settings.ini";
 inline constexpr const char* kSavesFolderName = "saves";
+
+// The settings file's path, for a QSettings in IniFormat.
+QString settingsFilePath();
+// Whether settingsFilePath() may be opened now (checked without opening it);
+// a QSettings on it is made only when this holds.
+bool settingsFileUsable();
 
 // Whether the running game saves itself at each month change (on unless
 // the player turned it off).

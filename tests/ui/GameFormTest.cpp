@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -342,6 +343,25 @@ private slots:
         program.game.state.day = 30;
         program.gameForm.MainTimerTimer(); // a month change
         QVERIFY(loadGame(newest, saved).ok() && saved.month != state.month);
+    }
+
+    // A settings.ini that is not a file (here a FIFO, which no one writes) is
+    // never opened: the month change autosaves at once, the setup window
+    // shows the defaults, and turning autosave off writes nothing through it.
+    void settingsThatAreNotAFile() {
+        Program program(test::sampleGame());
+        const QByteArray settings = QFile::encodeName(program.folder.path("settings.ini"));
+        QCOMPARE(::mkfifo(settings.constData(), 0644), 0);
+        program.game.state.day = 30;
+        program.gameForm.MainTimerTimer();
+        QVERIFY(!QDir(program.folder.path("saves")).entryList({"autosave-*.sav"}).isEmpty());
+        program.forms.setupForm->show();
+        QVERIFY(program.forms.setupForm->Autosave->isChecked());
+        program.forms.setupForm->Autosave->setChecked(false);
+        program.forms.setupForm->OkClick();
+        QVERIFY(program.forms.setupForm->isVisible()); // told that it could not be kept
+        struct stat info {};
+        QVERIFY(::lstat(settings.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     }
 
     void setupCancelThenOk() {
