@@ -3,6 +3,7 @@
 #include "core/FixedText.h"
 #include "core/SaveFile.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -27,9 +28,14 @@ std::string autosaveFailure(const std::string& folder) {
 bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history) {
     namespace fs = std::filesystem;
     const std::string owner = fixedText(state.ownerName);
-    // Hidden, so that no load dialog offers a half-made turn.
-    const std::string next = (fs::path(folder) / ".autosave-next.sav").string();
-    if (!saveGame(next, state)) return false;
+    // Hidden, so that no load dialog offers a half-made turn, and a name of
+    // this save's own, so that two games in one folder never write one file.
+    const std::string next = makeTemporaryBeside(autosavePath(folder, owner, 1));
+    if (next.empty()) return false;
+    if (!saveGame(next, state)) {
+        std::remove(next.c_str());
+        return false;
+    }
     saveHistory(next, history, state); // a game without its history still loads
     std::error_code ignored;
     for (int n = kAutosavesKept - 1; n >= 1; --n) {

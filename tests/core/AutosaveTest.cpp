@@ -3,15 +3,16 @@
 #include "core/Autosave.h"
 #include "support/EngineTest.h"
 
-#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace tavo {
 
 // Each game keeps its own three newest, named after its owner (every
 // character but an ASCII letter, digit, '-' and '_' made '_'), with history.
 TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     const test::TempDir dir;
-    const std::string blocker = dir.file(".autosave-next.sav"); // a folder: no write there
     // The money of each autosave, newest first, Jo's then Zoe's: 0 when
     // missing, -1 without its history.
     const auto kept = [&dir] {
@@ -48,9 +49,14 @@ TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
     for (const Row& row : rows) {
         GameState game = test::startedGame(row.money);
         setFixedText(game.ownerName, row.owner);
-        if (row.blocked) std::filesystem::create_directory(blocker);
+        // A disk that takes no more: every write fails, even the owner's.
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        rlimit full = limit;
+        full.rlim_cur = row.blocked ? 100 : limit.rlim_cur;
+        ::setrlimit(RLIMIT_FSIZE, &full);
         EXPECT_EQ(autosave(dir.path(), game, {{{1983, 2, row.money, {}}}}), !row.blocked);
-        std::filesystem::remove(blocker);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         EXPECT_EQ(kept(), row.after) << row.money;
     }
     EXPECT_EQ(test::listFolder(dir.path()).size(), 10u); // no temporary file left

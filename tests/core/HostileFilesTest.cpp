@@ -4,6 +4,7 @@
 
 #include "bars/BarList.h"
 #include "bars/DrinkList.h"
+#include "core/Autosave.h"
 #include "core/ConfigRecord.h"
 #include "support/EngineTest.h"
 
@@ -247,29 +248,54 @@ TEST(HostileFiles, SaveRefusesWhatIsNotItsToReplaceTouchesNothingAndSaysWhy) {
     }
 }
 
-TEST(HostileFiles, TwoSavesOfOneFileAtOnceBothSucceed) {
-    TempDir dir;
-    const std::string path = dir.file("game.sav");
+// Runs `save` 150 times in each of two processes at once (games 0 and 1);
+// how many of the saves failed.
+int failedAtOnce(const std::function<bool(int game)>& save) {
     pid_t savers[2];
-    for (pid_t& saver : savers) {
-        saver = ::fork();
-        ASSERT_GE(saver, 0);
-        if (saver == 0) {
+    for (int game : {0, 1}) {
+        savers[game] = ::fork();
+        if (savers[game] == 0) {
             int failed = 0;
             for (int i = 0; i < 150; ++i)
-                failed += saveGame(path, test::startedGame(1000 + i)) ? 0 : 1;
+                failed += save(game) ? 0 : 1;
             ::_exit(std::min(failed, 100));
         }
     }
+    int failed = 0;
     for (pid_t saver : savers) {
         int status = -1;
         ::waitpid(saver, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "saves failed";
+        failed += WIFEXITED(status) ? WEXITSTATUS(status) : 100;
     }
+    return failed;
+}
+
+TEST(HostileFiles, TwoGamesSavingAtOnceNeitherFailNorMix) {
+    TempDir dir;
+    EXPECT_EQ(failedAtOnce([&](int game) {
+                  return saveGame(dir.file("game.sav"), test::startedGame(1000 + game));
+              }),
+              0);
     GameState loaded{};
-    EXPECT_TRUE(loadGame(path, loaded).ok());
-    EXPECT_EQ(test::listFolder(dir.path()), std::vector<std::string>{"game.sav"});
+    EXPECT_TRUE(loadGame(dir.file("game.sav"), loaded).ok());
+    // Two games autosaving in one folder: each keeps its own.
+    const std::string saves = dir.file("saves");
+    ASSERT_EQ(::mkdir(saves.c_str(), 0755), 0);
+    const char* owners[] = {"Ann", "Bob"};
+    EXPECT_EQ(failedAtOnce([&](int game) {
+                  GameState state = test::startedGame(1000 + game);
+                  setFixedText(state.ownerName, owners[game]);
+                  return autosave(saves, state);
+              }),
+              0);
+    for (int game : {0, 1}) {
+        EXPECT_TRUE(loadGame(autosavePath(saves, owners[game], 1), loaded).ok() &&
+                    loaded.money == 1000 + game)
+            << owners[game];
+    }
+    for (const std::string& folder : {dir.path(), saves})
+        for (const std::string& name : test::listFolder(folder))
+            EXPECT_NE(name[0], '.') << name << " was left";
 }
 
 // Runs `body` in a child process as a user whom permissions stop (nobody,
