@@ -35,3 +35,26 @@ ctest --preset default
 
 echo "== Install into a temporary prefix, validate and start =="
 scripts/check-install.sh build/default
+
+echo "== The Debian package: built, checked by lintian, installed, started, purged =="
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+started=$SECONDS
+deb="$(scripts/build-deb.sh build/deb)"
+echo "package built in $((SECONDS - started)) s: $deb"
+lintian --fail-on error,warning "${deb%.deb}.changes"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "$deb" >/dev/null
+dpkg -L tavo >build/deb/installed-files
+scripts/check-install.sh --package
+$sudo apt-get purge -y tavo >/dev/null
+left=0
+while IFS= read -r path; do
+    [ "$path" != /. ] || continue
+    [ -e "$path" ] || [ -L "$path" ] || continue
+    # A folder stays when another package has it too (/usr/share, ...).
+    if [ -d "$path" ] && [ ! -L "$path" ] && dpkg -S "$path" >/dev/null 2>&1; then continue; fi
+    echo "left after the purge: $path" >&2
+    left=1
+done <build/deb/installed-files
+[ "$left" -eq 0 ]
+echo "package step: $((SECONDS - started)) s"

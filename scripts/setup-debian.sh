@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev fonts-dejavu-core                     # the game's windows and their text
     qt6-charts-dev libqt6opengl6-dev                   # the finance charts (Charts needs OpenGL's files)
     desktop-file-utils appstream                       # the installed desktop files' checks
+    debhelper dpkg-dev lintian                         # the Debian package and its checks
+    qt6-wayland weston                                 # the game on Wayland, and its test
 )
 
 missing=()
