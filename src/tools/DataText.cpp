@@ -52,6 +52,9 @@ void text(char (&buffer)[N], const std::string& field, int line, const char* wha
     if (field.empty() || field.size() > N - 1)
         throw TextError("line " + std::to_string(line) + ": the " + what + " '" + field +
                         "' must have 1 to " + std::to_string(N - 1) + " characters");
+    // A NUL would end the text early in the record, and its dump.
+    if (field.find('\0') != std::string::npos)
+        throw TextError("line " + std::to_string(line) + ": the " + what + " holds a NUL byte");
     setFixedText(buffer, field);
 }
 
