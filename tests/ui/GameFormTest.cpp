@@ -219,6 +219,11 @@ private slots:
         QCOMPARE(save.title + "|" + save.filter,
                  QString("Save your game|Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"));
         QCOMPARE(QFile(program.folder.path("game.sav")).size(), qint64(12936));
+        // A save the player protected is refused in the usual failure box.
+        QFile::setPermissions(program.folder.path("game.sav"), QFile::ReadOwner);
+        program.dialogs.files = {program.folder.path("game.sav")};
+        form.Save1Click();
+        QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError!"));
 
         program.game.state.money = 1;
         program.dialogs.files = {program.folder.path("game.sav")};
