@@ -4,8 +4,15 @@
 // tavo_fuzz_files: a 24-byte header, then the save, config.kpl, bars list
 // and drinks list bytes one after another (each cut to what is left), and
 // what remains as the save's finance history.
-// tavo_fuzz_script: one byte that picks the seed game, four of the
-// generator's seed, then the action script's text.
+// tavo_fuzz_script: an 8-byte header (the seed game, the generator's seed,
+// the separator, how the lists are cut), then `patches` damages of three
+// bytes each (where, little-endian, in the record then the bars list then
+// the drinks list; the byte written), then the action script's text.
+// tavo_fuzz_disk: file operations in a private folder, each an opcode byte,
+// an argument byte and, for a file's contents, two length bytes and the
+// bytes.
+// tavo_fuzz_data: one byte (bit 0: a drinks source, else bars), then the
+// source text.
 #pragma once
 
 #include <cstddef>
@@ -37,10 +44,42 @@ inline constexpr std::int64_t kClientBudget = 300'000;
 struct ScriptHeader {
     std::uint8_t game;
     std::uint8_t seed[4];
+    std::uint8_t flags;   // bit 0: the decimal separator is ','
+    std::uint8_t cut;     // entries kept of the bars list (low 4 bits) and the
+                          // drinks list (high 4 bits); 0 keeps them all, 15 none
+    std::uint8_t patches; // damages that follow, 3 bytes each
 };
-static_assert(sizeof(ScriptHeader) == 5);
+static_assert(sizeof(ScriptHeader) == 8);
 
-// Game days a script may run in all; a `days` beyond is cut.
+struct Patch {
+    std::uint8_t where[2];
+    std::uint8_t value;
+};
+static_assert(sizeof(Patch) == 3);
+
+// Game days a script may run in all; a `days` beyond is cut. A damaged game,
+// whose bars may all be open and crowded, runs fewer.
 inline constexpr long long kScriptDays = 120;
+inline constexpr long long kDamagedScriptDays = 30;
+inline constexpr std::int32_t kDamagedClients = 2000;
+
+// The disk target's operations (opcode % kDiskOps).
+enum class DiskOp : std::uint8_t {
+    MakeFile, // name, then two length bytes and that many bytes, cycled
+    MakeLink, // name -> another name (arg bits 4..6), itself, or a missing file
+    MakeFifo, // name
+    MakeFolder,
+    Protect,   // name: mode 0444, or 0644 again (arg bit 4)
+    LoadSave,  // name: load it; a game that loads becomes the one written
+    WriteSave, // name: save the current game there
+    Config,    // name: read it as config.kpl, then write it back
+    Lists,     // name: load it as a bars and a drinks list
+    History,   // name: load then write the history beside a save
+    Autosave,  // into the saves folder
+    Leftover,  // a temporary file of a name, an hour old or just made
+    Count,
+};
+inline constexpr int kDiskOps = static_cast<int>(DiskOp::Count);
+inline constexpr int kDiskNames = 6;
 
 } // namespace tavo::fuzz

@@ -17,10 +17,9 @@ constexpr std::int64_t kStartTime = 315532800; // 1 January 1980
 // Plays player actions as tavo-sim --script does; `bars` open bars must
 // come of it.
 void play(Game& game, const std::string& script, int bars) {
-    std::istringstream text(script);
     std::ostringstream out;
     const FixedTimeSource clock(kStartTime);
-    ScriptPlayer(game, clock, out, [](const std::string&) {}).play(readScript(text));
+    ScriptPlayer(game, clock, out, [](const std::string&) {}).play(readScript(script));
     int open = 0;
     for (int b = 0; b < game.state.barCount; ++b)
         open += game.state.bars[b].isOpen ? 1 : 0;

@@ -4,6 +4,7 @@
 // from the same bytes), the fire included when it strikes; the history the
 // days leave reads back the same.
 
+#include "Damage.h"
 #include "Inputs.h"
 #include "core/ConfigRecord.h"
 #include "core/FinanceHistory.h"
@@ -13,7 +14,6 @@
 #include "game/Game.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -28,56 +28,10 @@ public:
     std::size_t total = 0;
 };
 
+// Crowds up to the loader's limit come through saves that load; a patched
+// record, whose bars are mostly open, keeps to smaller ones so that its first
+// day stays quick.
 constexpr std::int32_t kPatchedClients = 10000;
-
-// Brings a value into low..high by wrapping, as a damaged field may hold
-// anything.
-template <typename Int>
-Int wrap(Int value, std::int64_t low, std::int64_t high) {
-    const std::int64_t span = high - low + 1;
-    return static_cast<Int>(low + ((static_cast<std::int64_t>(value) - low) % span + span) % span);
-}
-
-double finite(double value) {
-    return std::isfinite(value) ? value : 0.0;
-}
-
-// The same bytes with the version, every count and every value the loader
-// checks brought into range.
-GameState loadable(const unsigned char* bytes, std::size_t size) {
-    GameState state;
-    std::memset(&state, 0, sizeof state);
-    std::memcpy(&state, bytes, std::min(size, sizeof state));
-    state.version = kSaveVersion;
-    state.barCount = wrap(state.barCount, 0, kMaxBars);
-    state.adminCount = wrap(state.adminCount, 0, kMaxAdmins);
-    state.lottoTicketCount = wrap(state.lottoTicketCount, 0, kMaxLottoTickets);
-    state.currentBar = wrap(state.currentBar, 0, kMaxBars - 1);
-    state.money = finite(state.money);
-    state.day = wrap(state.day, 0, 30);
-    state.weekDay = wrap(state.weekDay, 0, 7);
-    state.month = wrap(state.month, 1, 12);
-    for (int b = 0; b < state.barCount; ++b) {
-        BarRecord& bar = state.bars[b];
-        bar.drinkCount = wrap(bar.drinkCount, 0, kMaxDrinkSlots);
-        // Crowds up to the loader's limit come through saves that load; a
-        // patched record, whose bars are mostly open, keeps to smaller ones
-        // so that its first day stays quick.
-        bar.clientsPerDay = wrap(bar.clientsPerDay, 0, kPatchedClients);
-        bar.maxClients = wrap(bar.maxClients, 0, kMostClientsPerDay);
-        bar.entryPrice = finite(bar.entryPrice);
-        for (DrinkSlot& slot : bar.drinks)
-            slot.salePrice = finite(slot.salePrice);
-    }
-    return state;
-}
-
-std::int64_t clientsOfADay(const GameState& state) {
-    std::int64_t clients = 0;
-    for (int b = 0; b < std::clamp(state.barCount, 0, kMaxBars); ++b)
-        if (state.bars[b].isOpen) clients += std::max(state.bars[b].clientsPerDay, 0);
-    return clients;
-}
 
 } // namespace
 
@@ -108,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.random.setSeed(header.seed);
 
     if (!loadGameFromBytes(save, saveSize, game.state).ok()) {
-        const GameState patched = loadable(save, saveSize);
+        const GameState patched = fuzz::loadable(save, saveSize, kPatchedClients);
         if (!loadGameFromBytes(reinterpret_cast<const unsigned char*>(&patched), sizeof patched,
                                game.state)
                  .ok())
@@ -122,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int day = 0; day < 1 + header.days % fuzz::kMostDays && budget > 0; ++day) {
         // The first day always runs, whatever its crowd; the later ones
         // while the budget lasts.
-        budget -= clientsOfADay(game.state);
+        budget -= fuzz::clientsOfADay(game.state);
         const std::int32_t month = game.state.month;
         runDays(game, 1, clock, messages, [](const std::string&) {});
         if (game.state.month != month) recordMonth(game.history, game.state);

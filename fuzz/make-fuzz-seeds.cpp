@@ -1,33 +1,29 @@
 // Writes the fuzz targets' seed corpus from the seed games:
 //   make-fuzz-seeds DATA_DIR OUT_DIR
-// makes OUT_DIR/files/* (full-size saves with real lists and config.kpl)
-// and OUT_DIR/scripts/* (action scripts on each seed game). The corpus in
-// fuzz/seeds is its output, committed; CI checks that it is up to date.
+// makes OUT_DIR/files/* (full-size saves with real lists and config.kpl),
+// OUT_DIR/scripts/* (action scripts on the seed games that between them use
+// every command, each checked to play to its end, and a damaged game),
+// OUT_DIR/disk/* (file operations, plain and hostile) and OUT_DIR/data/*
+// (the shipped lists' sources). The corpus in fuzz/seeds is its output,
+// committed; CI checks that it is up to date.
 
+#include "Damage.h"
 #include "Inputs.h"
 #include "SeedGames.h"
 #include "core/FileIo.h"
 #include "core/FixedText.h"
+#include "game/ScriptPlayer.h"
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
 using namespace tavo;
-
-template <typename List>
-Bytes listBytes(const List& list) {
-    Bytes bytes;
-    for (int i = 0; i < list.count(); ++i) {
-        const auto* raw = reinterpret_cast<const unsigned char*>(list.at(i));
-        bytes.insert(bytes.end(), raw, raw + sizeof *list.at(i));
-    }
-    return bytes;
-}
 
 void write(const std::string& path, const Bytes& bytes) {
     if (!writeFileAtomically(path, bytes.data(), bytes.size()))
@@ -36,8 +32,8 @@ void write(const std::string& path, const Bytes& bytes) {
 
 Bytes filesInput(const Game& game, const ConfigRecord& config, std::uint8_t days,
                  std::uint32_t seed) {
-    const Bytes bars = listBytes(game.bars);
-    const Bytes drinks = listBytes(game.drinks);
+    const Bytes bars = fuzz::listBytes(game.bars);
+    const Bytes drinks = fuzz::listBytes(game.drinks);
     fuzz::FilesHeader header{};
     header.flags = game.numberFormat.decimalSeparator == ',' ? 1 : 0;
     header.days = days;
@@ -58,12 +54,135 @@ Bytes filesInput(const Game& game, const ConfigRecord& config, std::uint8_t days
     return bytes;
 }
 
-Bytes scriptInput(std::uint8_t game, std::uint32_t seed, const std::string& script) {
-    Bytes bytes(sizeof(fuzz::ScriptHeader));
-    bytes[0] = game;
-    std::memcpy(bytes.data() + 1, &seed, sizeof seed);
+Bytes scriptInput(std::uint8_t game, std::uint32_t seed, const std::string& script,
+                  std::uint8_t flags = 0, std::uint8_t cut = 0,
+                  const std::vector<fuzz::Patch>& patches = {}) {
+    fuzz::ScriptHeader header{game, {}, flags, cut, static_cast<std::uint8_t>(patches.size())};
+    std::memcpy(header.seed, &seed, sizeof seed);
+    Bytes bytes(sizeof header);
+    std::memcpy(bytes.data(), &header, sizeof header);
+    for (const fuzz::Patch& patch : patches) {
+        const auto* raw = reinterpret_cast<const unsigned char*>(&patch);
+        bytes.insert(bytes.end(), raw, raw + sizeof patch);
+    }
     bytes.insert(bytes.end(), script.begin(), script.end());
     return bytes;
+}
+
+// Plays a seed script on its game as the target does; a script error means
+// the seed stops short of the commands it was written for.
+void checkPlays(const fuzz::SeedGame& seed, const std::string& name, const std::string& script) {
+    Game game = seed.game;
+    std::ostringstream out;
+    const FixedTimeSource clock(315532800);
+    try {
+        ScriptPlayer(game, clock, out, [](const std::string&) {}).play(readScript(script));
+    } catch (const ScriptError& error) {
+        throw std::runtime_error("the seed script " + name + " stops at line " +
+                                 std::to_string(error.line) + ": " + error.what() + "\n" +
+                                 out.str());
+    }
+}
+
+// A disk target's operation: opcode, argument, and a file's contents.
+void op(Bytes& bytes, fuzz::DiskOp code, std::uint8_t arg, const Bytes& contents = {}) {
+    bytes.push_back(static_cast<std::uint8_t>(code));
+    bytes.push_back(arg);
+    if (code != fuzz::DiskOp::MakeFile) return;
+    bytes.push_back(static_cast<std::uint8_t>(contents.size() & 0xff));
+    bytes.push_back(static_cast<std::uint8_t>(contents.size() >> 8));
+    bytes.insert(bytes.end(), contents.begin(), contents.end());
+}
+
+Bytes withSelector(std::uint8_t selector, const std::string& path) {
+    const FileRead file = readRegularFile(path, 1 << 20);
+    if (!file.ok) throw std::runtime_error(file.reason);
+    Bytes bytes{selector};
+    bytes.insert(bytes.end(), file.bytes.begin(), file.bytes.end());
+    return bytes;
+}
+
+void writeScriptSeeds(const std::string& out, const std::vector<fuzz::SeedGame>& games) {
+    struct Seed {
+        const char* name;
+        std::uint8_t game;
+        const char* script;
+    };
+    // Between them, every command of the script language.
+    const Seed seeds[] = {
+        {"fresh", 0,
+         "buy-bar 0 Joe 1 a 5\norder 0 0 10 3\ntoggle 0\ndays 3\n"
+         "promote 0 news\nentry-price 0 2.5\ndays 30\n"},
+        {"first-bar", 1,
+         "order all 1 20 12 no\norder 0 2 5 abc\nentry-price 0 abc\n"
+         "promote 0 tv\nbuy-bar 3 \"Second One\" 2 md 4\ndays 40\n"},
+        {"banker", 2,
+         "days 2\ntoggle 1\npromote 2 radio\norder 2 5 100 2.25 unused\n"
+         "entry-price 1 9.99\ndays 35\n"},
+        {"worst-case", 3, "entry-price 3 -1\npromote 24 news\norder all 3 999 4\ndays 8\n"},
+        {"banks", 1,
+         "member 3\nborrow 3 2500\nmember 0 yes\ninvest 0 1 1000\nmember 2\ninsure 1 1\n"
+         "days 30\nrefund 3 500\nrefund 3\nwithdraw 0 yes\nleave-insurance yes yes\n"},
+        {"banker-desk", 2,
+         "refund 0 abc\nwithdraw 2 no\nleave-insurance no\n"
+         "admin 1 = 50 10000 5000\nfire-admin 0 no\nfire-admin 0\ndays 3\n"},
+        {"staff-and-games", 1,
+         "hire 1\nhire 2\nadmin 0 3 120 = =\nfire-admin 1\nticket 6 7 8 9 10 49\n"
+         "ticket random\nticket 1 2 3 4 5 x\nspin 10\nspin abc\nrace 2 100\nrace 0 10\n"
+         "days 8\n"},
+    };
+    std::uint32_t seed = 7;
+    for (const Seed& s : seeds) {
+        checkPlays(games[s.game], s.name, s.script);
+        write(out + "/scripts/" + s.name, scriptInput(s.game, seed++, s.script));
+    }
+    // The banker's game damaged (its first bar's list line and a drink's
+    // price), its lists cut short, played with a comma.
+    write(out + "/scripts/damaged-comma", scriptInput(2, 21, "order 0 1 5 2,5\ntoggle 0\ndays 5\n",
+                                                      1, 0x21, {{{0x60, 0x00}, 0x7f}}));
+}
+
+void writeDiskSeeds(const std::string& out, const std::string& dataDir) {
+    using Op = fuzz::DiskOp;
+    enum : std::uint8_t { A, B, Config, Bars, Drinks, History };
+    Bytes plain;
+    for (auto [code, arg] : {std::pair{Op::WriteSave, A},
+                             {Op::LoadSave, A},
+                             {Op::WriteSave, B},
+                             {Op::History, A},
+                             {Op::Autosave, A},
+                             {Op::Autosave, A},
+                             {Op::Config, Config},
+                             {Op::Lists, Bars}})
+        op(plain, code, arg);
+    write(out + "/disk/plain", plain);
+
+    Bytes hostile;
+    op(hostile, Op::MakeFifo, A);
+    op(hostile, Op::WriteSave, A);
+    op(hostile, Op::LoadSave, A);
+    op(hostile, Op::MakeFolder, B);
+    op(hostile, Op::WriteSave, B);
+    op(hostile, Op::MakeLink, Config | Config << 4);
+    op(hostile, Op::Config, Config);
+    op(hostile, Op::MakeFile, Bars, Bytes(100, 1));
+    op(hostile, Op::Protect, Bars);
+    op(hostile, Op::WriteSave, Bars);
+    op(hostile, Op::Leftover, History | 16);
+    op(hostile, Op::Leftover, History);
+    op(hostile, Op::MakeLink, History | 6 << 4);
+    op(hostile, Op::WriteSave, History);
+    write(out + "/disk/hostile", hostile);
+
+    Bytes lists;
+    op(lists, Op::MakeFile, Bars, readRegularFile(dataDir + "/def.bar", 1 << 20).bytes);
+    op(lists, Op::MakeFile, Drinks, readRegularFile(dataDir + "/drinks.drk", 1 << 20).bytes);
+    op(lists, Op::Lists, Bars);
+    op(lists, Op::Lists, Drinks);
+    op(lists, Op::MakeLink, B | A << 4);
+    op(lists, Op::WriteSave, B);
+    op(lists, Op::LoadSave, A);
+    write(out + "/disk/lists", lists);
 }
 
 } // namespace
@@ -75,8 +194,8 @@ int main(int argc, char** argv) {
     }
     try {
         const std::string out = argv[2];
-        std::filesystem::create_directories(out + "/files");
-        std::filesystem::create_directories(out + "/scripts");
+        for (const char* target : {"files", "scripts", "disk", "data"})
+            std::filesystem::create_directories(out + "/" + target);
         const auto games = fuzz::seedGames(argv[1]);
         ConfigRecord config = defaultConfig();
         config.PauseBeer = 1;
@@ -95,19 +214,11 @@ int main(int argc, char** argv) {
         damaged.state.bars[3].clientsPerDay = 2147483647;
         write(out + "/files/damaged", filesInput(damaged, defaultConfig(), 10, 99));
 
-        const char* scripts[][2] = {
-            {"fresh", "buy-bar 0 Joe 1 a 5\norder 0 0 10 3\ntoggle 0\ndays 3\n"
-                      "promote 0 news\nentry-price 0 2.5\ndays 30\n"},
-            {"first-bar", "order all 1 20 12 no\norder 0 2 5 abc\nentry-price 0 abc\n"
-                          "promote 0 tv\nbuy-bar 3 \"Second One\" 2 md 4\ndays 40\n"},
-            {"banker", "days 2\ntoggle 1\npromote 2 radio\norder 2 5 100 2.25 unused\n"
-                       "entry-price 1 9.99\ndays 35\n"},
-            {"worst-case", "entry-price 3 -1\npromote 24 news\norder all 3 999 4\ndays 8\n"},
-        };
-        for (std::size_t g = 0; g < std::size(scripts); ++g)
-            write(out + "/scripts/" + scripts[g][0],
-                  scriptInput(static_cast<std::uint8_t>(g), static_cast<std::uint32_t>(7 + g),
-                              scripts[g][1]));
+        writeScriptSeeds(out, games);
+        writeDiskSeeds(out, argv[1]);
+        for (const auto& [name, selector] : {std::pair{"bars", 0}, {"drinks", 1}, {"drinksUS", 1}})
+            write(out + "/data/" + name,
+                  withSelector(selector, std::string(argv[1]) + "/" + name + ".txt"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make-fuzz-seeds: %s\n", error.what());
         return 1;

@@ -119,10 +119,9 @@ bool soak(const std::string& name, Game game, int years, std::mt19937* player) {
             if (verbose)
                 std::printf("%d/%d money %.2f\n%s", game.state.month, game.state.year,
                             game.state.money, text.c_str());
-            std::istringstream script(text);
-            for (const ScriptCommand& command : readScript(script)) {
+            for (const ScriptCommand& command : readScript(text)) {
                 try {
-                    actions.play({command});
+                    actions.play(command);
                 } catch (const ScriptError&) {
                     // A click the window does not offer at this moment.
                 }

@@ -11,6 +11,8 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev                   # the finance charts (Charts needs OpenGL's files)
     desktop-file-utils appstream                       # the installed desktop files' checks
     xvfb openbox x11-utils                             # the windows under a real X server and window manager
+    debhelper dpkg-dev lintian                         # the Debian package and its checks
+    qt6-wayland weston                                 # the game on Wayland, and its test
 )
 
 missing=()

@@ -1,14 +1,24 @@
 #include "core/Autosave.h"
 
+#include "core/FixedText.h"
 #include "core/SaveFile.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 namespace tavo {
 
-std::string autosavePath(const std::string& folder, int n) {
-    return (std::filesystem::path(folder) / ("autosave-" + std::to_string(n) + ".sav")).string();
+std::string autosavePath(const std::string& folder, std::string_view ownerName, int n) {
+    std::string owner(ownerName);
+    for (char& c : owner) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (!kept) c = '_';
+    }
+    return (std::filesystem::path(folder) /
+            ("autosave-" + owner + "-" + std::to_string(n) + ".sav"))
+        .string();
 }
 
 std::string autosaveFailure(const std::string& folder) {
@@ -17,19 +27,25 @@ std::string autosaveFailure(const std::string& folder) {
 
 bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history) {
     namespace fs = std::filesystem;
-    // Hidden, so that no load dialog offers a half-made turn.
-    const std::string next = (fs::path(folder) / ".autosave-next.sav").string();
-    if (!saveGame(next, state)) return false;
+    const std::string owner = fixedText(state.ownerName);
+    // Hidden, so that no load dialog offers a half-made turn, and a name of
+    // this save's own, so that two games in one folder never write one file.
+    const std::string next = makeTemporaryBeside(autosavePath(folder, owner, 1));
+    if (next.empty()) return false;
+    if (!saveGame(next, state)) {
+        std::remove(next.c_str());
+        return false;
+    }
     saveHistory(next, history, state); // a game without its history still loads
     std::error_code ignored;
     for (int n = kAutosavesKept - 1; n >= 1; --n) {
-        fs::rename(autosavePath(folder, n), autosavePath(folder, n + 1), ignored);
-        fs::rename(historyPath(autosavePath(folder, n)), historyPath(autosavePath(folder, n + 1)),
-                   ignored);
+        fs::rename(autosavePath(folder, owner, n), autosavePath(folder, owner, n + 1), ignored);
+        fs::rename(historyPath(autosavePath(folder, owner, n)),
+                   historyPath(autosavePath(folder, owner, n + 1)), ignored);
     }
     std::error_code failed;
-    fs::rename(next, autosavePath(folder, 1), failed);
-    fs::rename(historyPath(next), historyPath(autosavePath(folder, 1)), ignored);
+    fs::rename(next, autosavePath(folder, owner, 1), failed);
+    fs::rename(historyPath(next), historyPath(autosavePath(folder, owner, 1)), ignored);
     return !failed;
 }
 

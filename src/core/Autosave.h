@@ -1,19 +1,23 @@
 // The running game saved by itself at each month change, into the saves
-// folder as autosave-1.sav, the newest; the two before it move down to
-// autosave-2.sav and autosave-3.sav and an older one is dropped.
+// folder as autosave-OWNER-1.sav, the newest; the two before it move down to
+// autosave-OWNER-2.sav and autosave-OWNER-3.sav and an older one is dropped.
+// OWNER is the owner's name, so that each game keeps its own three.
 #pragma once
 
 #include "core/FinanceHistory.h"
 #include "core/GameState.h"
 
 #include <string>
+#include <string_view>
 
 namespace tavo {
 
 inline constexpr int kAutosavesKept = 3;
 
-// "autosave-N.sav" in `folder`, N from 1 (the newest).
-std::string autosavePath(const std::string& folder, int n);
+// "autosave-OWNER-N.sav" in `folder`, N from 1 (the newest), OWNER the
+// owner's name with every character but an ASCII letter, digit, '-' and '_'
+// made '_' (a name of the game's own, one byte a character, never a path).
+std::string autosavePath(const std::string& folder, std::string_view ownerName, int n);
 
 // Writes the game and its history in full beside the autosaves before any
 // of them moves, then turns the older ones down one place (each with its

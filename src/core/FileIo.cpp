@@ -12,6 +12,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+#include <utility>
+
 namespace tavo {
 namespace {
 
@@ -20,6 +23,8 @@ constexpr std::size_t kTagLength = 6;
 constexpr const char* kTemporarySuffix = ".tmp";
 // Temporary names keep the name within what any file system takes.
 constexpr std::size_t kMostBaseInTemporary = 200;
+// A temporary file older than this was left by a write that was killed.
+constexpr std::time_t kLeftoverAge = 3600;
 
 class Descriptor {
 public:
@@ -101,51 +106,91 @@ std::string randomTag() {
     return tag;
 }
 
-// Creates a new temporary file for `target` with the permissions of a file
-// the user makes (the process umask applies, and is never changed).
-int createTemporary(const std::string& target, std::string& name) {
+// The reason a write of `path` failed, as the system says it.
+std::string writeFailure(const std::string& path, int error) {
+    return "cannot write " + path + ": " + std::strerror(error);
+}
+
+bool refuse(std::string* reason, std::string text) {
+    if (reason != nullptr) *reason = std::move(text);
+    return false;
+}
+
+// Creates a new temporary file for `target` with `mode` from the start (the
+// process umask applies, and is never changed); -1 with errno set when it
+// cannot.
+int createTemporary(const std::string& target, mode_t mode, std::string& name) {
     const std::string stem = folderOf(target) + "/" + temporaryPrefix(nameOf(target));
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = stem + randomTag() + kTemporarySuffix;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
-// Removes what earlier writes of `target` left when they were killed.
+// Removes what writes of `target` killed more than an hour ago left; a
+// younger one may belong to a write still going on in another process.
 void removeLeftovers(const std::string& target) {
     const std::string folder = folderOf(target);
     const std::string prefix = temporaryPrefix(nameOf(target));
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
+    const std::time_t before = std::time(nullptr) - kLeftoverAge;
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryOf(entry->d_name, prefix)) continue;
         struct stat info {};
         if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode))
+            S_ISREG(info.st_mode) && info.st_mtime < before)
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
 }
 
-bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
+// 0, or the errno of the write that failed.
+int writeAll(int fd, const unsigned char* bytes, std::size_t size) {
     std::size_t written = 0;
     while (written < size) {
         const ssize_t put = ::write(fd, bytes + written, size - written);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return false; // nothing written: the disk is full
+        if (put < 0) return errno;
+        if (put == 0) return ENOSPC;
         written += static_cast<std::size_t>(put);
     }
+    return 0;
+}
+
+// 0, or the errno of a sync that failed. A folder that cannot be opened
+// (the user may write it but not read it) or a file system that cannot sync
+// a folder leaves the rename as safe as they make it.
+int syncFolder(const std::string& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::fsync(dir.get()) == 0 || errno == EINVAL || errno == EROFS) return 0;
+    return errno;
+}
+
+// The file a write of `path` replaces: `info` filled when it exists. False
+// (and the reason told) when it must not be replaced: a loop of links,
+// something that is not a regular file, a file its owner protected.
+bool examineTarget(const std::string& path, std::string& target, struct stat& info, bool& exists,
+                   std::string* reason) {
+    target = followLinks(path);
+    if (target.empty()) return refuse(reason, writeFailure(path, ELOOP));
+    exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists) return errno == ENOENT || refuse(reason, writeFailure(path, errno));
+    if (S_ISDIR(info.st_mode)) return refuse(reason, writeFailure(path, EISDIR));
+    if (!S_ISREG(info.st_mode))
+        return refuse(reason, "cannot write " + path + ": it is not a regular file");
+    if ((info.st_mode & S_IWUSR) == 0) return refuse(reason, writeFailure(path, EACCES));
     return true;
 }
 
-bool syncFolder(const std::string& folder) {
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0) return false;
-    // Some file systems cannot sync a folder; the rename is then as safe as
-    // they make it.
-    return ::fsync(dir.get()) == 0 || errno == EINVAL;
+// Gives the new file the owner (where allowed) and permission bits of the
+// one it replaces; 0 or the errno of the failure.
+int keepOwnerAndMode(int fd, const struct stat& old) {
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -171,6 +216,10 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     result.fileSize = static_cast<std::uint64_t>(info.st_size);
     const std::size_t chunk = 65536;
+    // Room for the whole file and the read that finds its end: a long script
+    // or list costs its size, not the doublings of a growing buffer.
+    result.bytes.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, result.fileSize + chunk)));
     while (result.bytes.size() < maxBytes) {
         const std::size_t old = result.bytes.size();
         const std::size_t want = std::min(maxBytes - old, chunk);
@@ -198,37 +247,47 @@ bool canWriteBeside(const std::string& path) {
     const std::string target = followLinks(path);
     if (target.empty()) return false;
     std::string temporary;
-    const int fd = createTemporary(target, temporary);
+    const int fd = createTemporary(target, 0666, temporary);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(temporary.c_str());
     return true;
 }
 
-bool writeFileAtomically(const std::string& path, const void* data, std::size_t size) {
-    const std::string target = followLinks(path);
-    if (target.empty()) return false;
-    std::string temporary;
-    Descriptor fd(createTemporary(target, temporary));
-    if (fd.get() < 0) return false;
-
-    bool ok = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
-    // A file replaced keeps its owner (where allowed) and permission bits.
+bool writeFileAtomically(const std::string& path, const void* data, std::size_t size,
+                         std::string* reason) {
+    std::string target;
     struct stat old {};
-    if (ok && ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-            (void)!::fchown(fd.get(), old.st_uid, old.st_gid);
-        ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
-    }
-    ok = ok && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
-    ok = ok && std::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    bool replaces = false;
+    if (!examineTarget(path, target, old, replaces, reason)) return false;
+    std::string temporary;
+    Descriptor fd(createTemporary(target, replaces ? old.st_mode & 0777 : 0666, temporary));
+    if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
+
+    int error = replaces ? keepOwnerAndMode(fd.get(), old) : 0;
+    if (error == 0) error = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+    if (!fd.close() && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return refuse(reason, writeFailure(path, error));
     }
     removeLeftovers(target);
-    return syncFolder(folderOf(target));
+    if (const int synced = syncFolder(folderOf(target)); synced != 0)
+        return refuse(reason, "cannot sync the folder of " + path + ": " + std::strerror(synced));
+    return true;
+}
+
+std::string makeTemporaryBeside(const std::string& path, std::string* reason) {
+    std::string temporary;
+    Descriptor fd(createTemporary(path, 0666, temporary));
+    if (fd.get() < 0) {
+        refuse(reason, writeFailure(path, errno));
+        return {};
+    }
+    removeLeftovers(path);
+    return temporary;
 }
 
 } // namespace tavo

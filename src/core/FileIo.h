@@ -3,11 +3,13 @@
 // Reading opens without blocking and reads only regular files: a FIFO, a
 // device or a folder given as a save or a list is refused at once with a
 // reason, never waited on. Writing goes to a hidden temporary file beside the
-// target (".NAME.XXXXXX.tmp", which nothing takes for a save), synced, and
-// renamed over the target, then the folder is synced, so a failed or killed
-// write never destroys what was there. A target that is a symbolic link is
-// written through to the file it names; an existing target keeps its
-// permission bits, a new one gets the usual ones for a file the user makes.
+// target (".NAME.XXXXXX.tmp", a name of its own for every write, which
+// nothing takes for a save), created with the file's final permissions,
+// synced, and renamed over the target, then the folder is synced, so a failed
+// or killed write never destroys what was there. A target that is a symbolic
+// link is written through to the file it names; an existing target must be a
+// regular file its owner may write, and keeps its permission bits; a new one
+// gets the usual ones for a file the user makes.
 #pragma once
 
 #include <cstddef>
@@ -34,9 +36,20 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes);
 bool canWriteBeside(const std::string& path);
 
 // Replaces the file with exactly these bytes. False (and the old file
-// untouched, no temporary file left) when the temporary file cannot be
-// created, written, synced or renamed. A successful write also removes the
-// temporary files that earlier writes of the same file left when killed.
-bool writeFileAtomically(const std::string& path, const void* data, std::size_t size);
+// untouched, no temporary file left) when the target is not a regular file,
+// is protected against writing by its owner, or the temporary file cannot be
+// created, written, synced or renamed; `reason`, when given, then receives
+// the path and the system's reason ("Permission denied", "No space left on
+// device"). A successful write also removes the temporary files of the same
+// file that killed writes left more than an hour ago; younger ones may be
+// another write's still going on.
+bool writeFileAtomically(const std::string& path, const void* data, std::size_t size,
+                         std::string* reason = nullptr);
+
+// A new empty file beside `path` whose name no other write uses (the
+// temporary-file name of `path`, swept as a leftover of its writes when an
+// hour old), for a file that is written whole and then renamed to `path`;
+// empty (and `reason` set) when it cannot be made.
+std::string makeTemporaryBeside(const std::string& path, std::string* reason = nullptr);
 
 } // namespace tavo

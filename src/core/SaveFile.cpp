@@ -91,8 +91,8 @@ LoadResult loadGame(const std::string& path, GameState& out) {
     return loadGameFromBytes(file.bytes.data(), file.bytes.size(), out);
 }
 
-bool saveGame(const std::string& path, const GameState& state) {
-    return writeFileAtomically(path, &state, sizeof state);
+bool saveGame(const std::string& path, const GameState& state, std::string* reason) {
+    return writeFileAtomically(path, &state, sizeof state, reason);
 }
 
 } // namespace tavo

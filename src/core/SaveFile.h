@@ -45,7 +45,8 @@ std::string findValueFault(const GameState& state);
 inline constexpr std::int32_t kMostClientsPerDay = 1'000'000;
 
 // Writes the 12936 bytes atomically (see writeFileAtomically). False when
-// the file cannot be written; the previous file is then untouched.
-bool saveGame(const std::string& path, const GameState& state);
+// the file cannot be written or must not be replaced (`reason`, when given,
+// then says why); the previous file is then untouched.
+bool saveGame(const std::string& path, const GameState& state, std::string* reason = nullptr);
 
 } // namespace tavo

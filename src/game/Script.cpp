@@ -1,8 +1,8 @@
 #include "game/Script.h"
 
 #include <algorithm>
-#include <istream>
 #include <limits>
+#include <string>
 
 namespace tavo {
 namespace {
@@ -83,7 +83,7 @@ const std::vector<Form>& forms() {
 
 // Why a word is not what the argument expects, or "" when it is.
 std::string argFault(Arg arg, const ScriptWord& word) {
-    const std::string quoted = "'" + word.text + "'";
+    const std::string quoted = "'" + printable(word.text) + "'";
     switch (arg) {
     case Arg::Whole:
         return isWhole(word.text) ? "" : quoted + " is not a whole number";
@@ -146,8 +146,8 @@ ScriptCommand readForm(ScriptCommand command, const Form& form,
     for (; next < words.size(); ++next) {
         const ScriptWord& word = words[next];
         if (word.quoted || (word.text != "yes" && word.text != "no"))
-            throw ScriptError(line,
-                              "unexpected word '" + word.text + "'; " + usage + " [yes|no ...]");
+            throw ScriptError(line, "unexpected word '" + printable(word.text) + "'; " + usage +
+                                        " [yes|no ...]");
         command.answers.push_back(word.text == "yes");
     }
     return command;
@@ -157,7 +157,8 @@ ScriptCommand checkForm(int line, const std::vector<ScriptWord>& words) {
     ScriptCommand command;
     command.line = line;
     command.name = words.front().text;
-    if (words.front().quoted) throw ScriptError(line, "unknown command '" + command.name + "'");
+    const std::string unknown = "unknown command '" + printable(command.name) + "'";
+    if (words.front().quoted) throw ScriptError(line, unknown);
     // A command of several forms takes the first that fits; when none does,
     // the last one's fault is reported.
     const Form* last = nullptr;
@@ -171,7 +172,7 @@ ScriptCommand checkForm(int line, const std::vector<ScriptWord>& words) {
         }
         last = &form;
     }
-    if (last == nullptr) throw ScriptError(line, "unknown command '" + command.name + "'");
+    if (last == nullptr) throw ScriptError(line, unknown);
     return readForm(command, *last, words);
 }
 
@@ -205,22 +206,50 @@ std::vector<ScriptWord> splitWords(std::string_view line) {
     }
 }
 
-std::vector<ScriptCommand> readScript(std::istream& in) {
-    std::vector<ScriptCommand> commands;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        const std::size_t first = text.find_first_not_of(" \t");
-        if (first == std::string::npos || text[first] == '#') continue;
+void forEachCommand(std::string_view text, const std::function<void(const ScriptCommand&)>& each,
+                    std::size_t mostLines) {
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view content = text.substr(at, end - at);
+        at = end + 1;
+        if (++lines > std::min(mostLines, kMostScriptLines))
+            throw ScriptError(static_cast<int>(lines),
+                              "a script has at most " + std::to_string(mostLines) + " lines");
+        const int line = static_cast<int>(lines);
+        if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+        const std::size_t first = content.find_first_not_of(" \t");
+        if (first == std::string_view::npos || content[first] == '#') continue;
         std::vector<ScriptWord> words;
         try {
-            words = splitWords(text);
+            words = splitWords(content);
         } catch (const ScriptError& error) {
             throw ScriptError(line, error.what());
         }
-        commands.push_back(checkForm(line, words));
+        each(checkForm(line, words));
     }
+}
+
+std::vector<ScriptCommand> readScript(std::string_view text) {
+    std::vector<ScriptCommand> commands;
+    forEachCommand(text, [&](const ScriptCommand& command) { commands.push_back(command); });
     return commands;
+}
+
+std::string printable(std::string_view word) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+            continue;
+        }
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 15];
+    }
+    return shown;
 }
 
 long long wholeNumber(std::string_view digits) {

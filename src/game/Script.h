@@ -2,7 +2,8 @@
 // make, and the check of every line's form before anything is played.
 #pragma once
 
-#include <iosfwd>
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,11 +35,26 @@ public:
 // ScriptError (with line 0) for an unclosed quote or a quote inside a word.
 std::vector<ScriptWord> splitWords(std::string_view line);
 
-// Reads a whole script, one command a line (blank lines and lines whose
-// first non-blank character is # are skipped), and checks the form of every
-// line: a known command, the right number of words, each word what the
-// command expects. Throws ScriptError at the first line that is not.
-std::vector<ScriptCommand> readScript(std::istream& in);
+// The most lines a script may have, so that every line number is an int.
+inline constexpr std::size_t kMostScriptLines = 2'000'000'000;
+
+// Reads a script's commands in order, one command a line (blank lines and
+// lines whose first non-blank character is # are skipped), checking the form
+// of each line: a known command, the right number of words, each word what
+// the command expects. Calls `each` with every command; throws ScriptError
+// at the first line that is not one, or at the line past `mostLines`.
+// Nothing is kept: a script is checked whole by one pass that does nothing
+// with its commands, then played by a second.
+void forEachCommand(std::string_view text, const std::function<void(const ScriptCommand&)>& each,
+                    std::size_t mostLines = kMostScriptLines);
+
+// Every command of a short script, each line's form checked.
+std::vector<ScriptCommand> readScript(std::string_view text);
+
+// A word as an error message may echo it: control characters written as
+// \xNN, so that a NUL cuts nothing and no terminal sequence reaches the
+// screen.
+std::string printable(std::string_view word);
 
 // A word checked as a whole decimal number; beyond the range it saturates
 // (nothing the game offers is that far down a list).

@@ -141,17 +141,19 @@ void ScriptPlayer::handler(Handler&& run) {
 }
 
 void ScriptPlayer::play(const std::vector<ScriptCommand>& commands) {
-    for (const ScriptCommand& command : commands) {
-        printer_.answers.assign(command.answers.begin(), command.answers.end());
-        run(command);
-        if (const std::size_t left = printer_.answers.size(); left > 0) {
-            const std::size_t asked = command.answers.size() - left;
-            throw ScriptError(command.line, std::to_string(left) + " answer word" +
-                                                (left == 1 ? " was" : "s were") +
-                                                " left over: the command asked " +
-                                                std::to_string(asked) + " question" +
-                                                (asked == 1 ? "" : "s"));
-        }
+    for (const ScriptCommand& command : commands)
+        play(command);
+}
+
+void ScriptPlayer::play(const ScriptCommand& command) {
+    printer_.answers.assign(command.answers.begin(), command.answers.end());
+    run(command);
+    if (const std::size_t left = printer_.answers.size(); left > 0) {
+        const std::size_t asked = command.answers.size() - left;
+        throw ScriptError(command.line,
+                          std::to_string(left) + " answer word" + (left == 1 ? " was" : "s were") +
+                              " left over: the command asked " + std::to_string(asked) +
+                              " question" + (asked == 1 ? "" : "s"));
     }
 }
 

@@ -50,6 +50,7 @@ public:
     // does not offer, or when answer words are left over once a command has
     // run; what was printed before stands.
     void play(const std::vector<ScriptCommand>& commands);
+    void play(const ScriptCommand& command);
 
 private:
     void run(const ScriptCommand& command);

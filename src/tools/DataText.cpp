@@ -52,7 +52,19 @@ void text(char (&buffer)[N], const std::string& field, int line, const char* wha
     if (field.empty() || field.size() > N - 1)
         throw TextError("line " + std::to_string(line) + ": the " + what + " '" + field +
                         "' must have 1 to " + std::to_string(N - 1) + " characters");
+    // A NUL would end the text early in the record, and its dump.
+    if (field.find('\0') != std::string::npos)
+        throw TextError("line " + std::to_string(line) + ": the " + what + " holds a NUL byte");
     setFixedText(buffer, field);
+}
+
+// A list may hold no more records than the game reads from a list file.
+template <typename Entry>
+void checkRoom(const std::vector<Entry>& entries, int line, const char* what) {
+    constexpr std::size_t kMost = RecordList<Entry>::kMaxEntries;
+    if (entries.size() == kMost)
+        throw TextError("line " + std::to_string(line) + ": more than " + std::to_string(kMost) +
+                        " " + what + " are listed, more than the game reads");
 }
 
 } // namespace
@@ -60,6 +72,7 @@ void text(char (&buffer)[N], const std::string& field, int line, const char* wha
 std::vector<BarListEntry> parseBars(const std::string& source) {
     std::vector<BarListEntry> bars;
     for (const auto& [line, f] : records(source, 6)) {
+        checkRoom(bars, line, "bars");
         BarListEntry bar{};
         text(bar.name, f[0], line, "name");
         bar.price = whole(f[1], line);
@@ -76,6 +89,7 @@ std::vector<BarListEntry> parseBars(const std::string& source) {
 std::vector<DrinkListEntry> parseDrinks(const std::string& source) {
     std::vector<DrinkListEntry> drinks;
     for (const auto& [line, f] : records(source, 5)) {
+        checkRoom(drinks, line, "drinks");
         DrinkListEntry drink{};
         text(drink.name, f[0], line, "name");
         text(drink.retailPrice, f[1], line, "retail price");

@@ -18,8 +18,9 @@ public:
 };
 
 // Throws TextError naming the line when a field is missing, not a number
-// (a drink's retail price included), or too long for its record, and when
-// the text lists nothing.
+// (a drink's retail price included), or too long for its record, when the
+// text lists nothing, and at the record past the most a list file may hold
+// (RecordList::kMaxEntries).
 std::vector<BarListEntry> parseBars(const std::string& text);
 std::vector<DrinkListEntry> parseDrinks(const std::string& text);
 

@@ -21,8 +21,10 @@ bool endsWith(const std::string& text, const std::string& end) {
 }
 
 template <typename Entry>
-bool writeList(const std::string& path, const std::vector<Entry>& entries) {
-    return tavo::writeFileAtomically(path, entries.data(), entries.size() * sizeof(Entry));
+void writeList(const std::string& path, const std::vector<Entry>& entries) {
+    std::string reason;
+    if (!tavo::writeFileAtomically(path, entries.data(), entries.size() * sizeof(Entry), &reason))
+        throw tavo::data::TextError(reason);
 }
 
 template <typename Entry>
@@ -58,15 +60,18 @@ int main(int argc, char** argv) {
             const std::string source(read.bytes.begin(), read.bytes.end());
             const std::string output = argv[3];
             if (!endsWith(output, ".bar") && !endsWith(output, ".drk")) return usage();
-            bool written = false;
-            try {
-                written = endsWith(output, ".bar")
-                              ? writeList(output, tavo::data::parseBars(source))
-                              : writeList(output, tavo::data::parseDrinks(source));
-            } catch (const tavo::data::TextError& error) {
-                throw tavo::data::TextError(input + ": " + error.what());
-            }
-            if (!written) throw tavo::data::TextError("cannot write " + output);
+            // Every record is read and checked before anything is written.
+            const auto parsed = [&](auto parse) {
+                try {
+                    return parse(source);
+                } catch (const tavo::data::TextError& error) {
+                    throw tavo::data::TextError(input + ": " + error.what());
+                }
+            };
+            if (endsWith(output, ".bar"))
+                writeList(output, parsed(tavo::data::parseBars));
+            else
+                writeList(output, parsed(tavo::data::parseDrinks));
             return 0;
         }
         if (command == "dump" && argc == 3) {

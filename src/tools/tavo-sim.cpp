@@ -11,15 +11,18 @@
 #include "game/Script.h"
 #include "game/ScriptPlayer.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -139,11 +142,13 @@ to standard error; a day stopped by a number that does not convert is
 reported there and the next day runs.
 
 Every file read must be a regular file (a FIFO or a device is refused, never
-waited on); a save goes through to the file a symbolic link names and keeps
-the permissions of the file it replaces.
+waited on); a script, from a file or the standard input, is at most 64 MiB.
+A save goes through to the file a symbolic link names and keeps the
+permissions of the file it replaces; it never replaces what is not a regular
+file, nor a file its owner protected against writing.
 
-Exit status: 0 on success; 1 when a file cannot be read or is refused, or the
-result cannot be written (a list file given with --bars or --drinks must load;
+Exit status: 0 on success; 1 when a file or the standard input cannot be
+read or is refused, or the result cannot be written (with the system's reason) (a list file given with --bars or --drinks must load;
 a default list that does not load is reported and the game runs without it);
 2 on a usage error, or a script error (an unknown command, a wrong number of
 words, a word that is not what the command expects, a click the window does
@@ -177,7 +182,7 @@ Int parseWhole(std::string_view option, std::string_view text, Int low, Int high
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low ||
         value > high)
-        throw UsageError(std::string(option) + ": '" + std::string(text) +
+        throw UsageError(std::string(option) + ": '" + tavo::printable(text) +
                          "' is not a whole number from " + std::to_string(low) + " to " +
                          std::to_string(high));
     return value;
@@ -203,8 +208,8 @@ Options parseOptions(int argc, char** argv) {
             bool takesValue = false;
             for (auto name : kWithValue)
                 takesValue = takesValue || arg == name;
-            if (!takesValue) throw UsageError("unknown option '" + arg + "'");
-            if (i + 1 >= argc) throw UsageError(arg + " needs a value");
+            if (!takesValue) throw UsageError("unknown option '" + tavo::printable(arg) + "'");
+            if (i + 1 >= argc) throw UsageError(tavo::printable(arg) + " needs a value");
             value = argv[++i];
         }
         if (arg == "--load") {
@@ -228,7 +233,7 @@ Options parseOptions(int argc, char** argv) {
             if (value.size() != 1) throw UsageError("--decimal takes exactly one character");
             options.decimal = value[0];
         } else {
-            throw UsageError("unknown option '" + arg + "'");
+            throw UsageError("unknown option '" + tavo::printable(arg) + "'");
         }
     }
     if (!haveLoad) throw UsageError("--load IN.sav is required");
@@ -269,20 +274,53 @@ void note(const std::string& text) {
     std::cerr << "tavo-sim: " << text << "\n";
 }
 
-// The longest script read: far more lines than any session of play.
+// The longest script read, from a file or the standard input: far more
+// lines than any session of play.
 constexpr std::size_t kMostScriptBytes = 64u << 20;
 
-// Reads and checks the whole script; nothing when it cannot be read.
-std::optional<std::vector<tavo::ScriptCommand>> readScriptFile(const std::string& path) {
-    if (path == "-") return tavo::readScript(std::cin);
-    const tavo::FileRead file = tavo::readRegularFile(path, kMostScriptBytes + 1);
+// Reads the standard input to its end, at most maxBytes of it.
+tavo::FileRead readStandardInput(std::size_t maxBytes) {
+    tavo::FileRead input;
+    constexpr std::size_t kChunk = 1 << 16;
+    while (input.bytes.size() < maxBytes) {
+        const std::size_t old = input.bytes.size();
+        input.bytes.resize(old + std::min(kChunk, maxBytes - old));
+        const ssize_t got =
+            ::read(STDIN_FILENO, input.bytes.data() + old, input.bytes.size() - old);
+        input.bytes.resize(old + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            input.reason = std::string("cannot read the standard input: ") + std::strerror(errno);
+            return input;
+        }
+        if (got == 0) break;
+    }
+    input.fileSize = input.bytes.size();
+    input.ok = true;
+    return input;
+}
+
+// The whole script's text; nothing when it cannot be read or is too long.
+std::optional<tavo::Bytes> readScriptText(const std::string& path) {
+    tavo::FileRead file = path == "-" ? readStandardInput(kMostScriptBytes + 1)
+                                      : tavo::readRegularFile(path, kMostScriptBytes + 1);
     if (!file.ok || file.fileSize > kMostScriptBytes) {
         std::cerr << "tavo-sim: cannot read the script: "
-                  << (file.ok ? path + " is longer than 64 MiB" : file.reason) << "\n";
+                  << (file.ok
+                          ? (path == "-" ? "the standard input" : path) + " is longer than 64 MiB"
+                          : file.reason)
+                  << "\n";
         return std::nullopt;
     }
-    std::istringstream text(std::string(file.bytes.begin(), file.bytes.end()));
-    return tavo::readScript(text);
+    return std::move(file.bytes);
+}
+
+// Checks every line of the script, then plays it; the commands are read
+// again as they are played, so the script costs little more than its text.
+void playScript(const tavo::Bytes& bytes, tavo::ScriptPlayer& player) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    tavo::forEachCommand(text, [](const tavo::ScriptCommand&) {});
+    tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) { player.play(command); });
 }
 
 int run(const Options& options) {
@@ -311,13 +349,15 @@ int run(const Options& options) {
         clock = std::make_unique<tavo::SystemTimeSource>();
 
     if (options.script) {
+        const auto text = readScriptText(*options.script);
+        if (!text) return kExitFile;
         try {
-            const auto commands = readScriptFile(*options.script);
-            if (!commands) return kExitFile;
-            tavo::ScriptPlayer(game, *clock, std::cout, note).play(*commands);
+            tavo::ScriptPlayer player(game, *clock, std::cout, note);
+            playScript(*text, player);
         } catch (const tavo::ScriptError& error) {
             std::cout.flush();
-            std::cerr << *options.script << ":" << error.line << ": " << error.what() << "\n";
+            std::cerr << tavo::printable(*options.script) << ":" << error.line << ": "
+                      << error.what() << "\n";
             return kExitUsage;
         }
     } else {
@@ -325,8 +365,9 @@ int run(const Options& options) {
         tavo::runDays(game, *options.days, *clock, messages, note);
     }
     std::cout.flush();
-    if (options.save && !tavo::saveGame(*options.save, game.state)) {
-        std::cerr << "tavo-sim: cannot write " << *options.save << "\n";
+    std::string unsaved;
+    if (options.save && !tavo::saveGame(*options.save, game.state, &unsaved)) {
+        std::cerr << "tavo-sim: " << unsaved << "\n";
         return kExitFile;
     }
     return kExitOk;

@@ -33,8 +33,8 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     PauseBeer = new QCheckBox(QStringLiteral("Pause the game while you buy beers"));
     DrinkClose = new QCheckBox(QStringLiteral("Close the form after you buy beers"));
     Autosave = new QCheckBox(QStringLiteral("Save the game by itself at each month change"));
-    Autosave->setToolTip(QStringLiteral("Keeps the three newest as autosave-1.sav to "
-                                        "autosave-3.sav in the saves folder"));
+    Autosave->setToolTip(QStringLiteral("Keeps each game's three newest in the saves folder, "
+                                        "autosave-OWNER-1.sav to -3.sav after its owner"));
     for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose, Autosave})
         optionRows->addWidget(box);
     layout->addWidget(options);

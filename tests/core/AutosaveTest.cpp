@@ -1,40 +1,65 @@
-// Autosaves: the three newest kept in order with their history; a failed write moves none.
+// Autosaves: each owner's three newest kept in order with their history; a failed write moves none.
 
 #include "core/Autosave.h"
 #include "support/EngineTest.h"
 
-#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace tavo {
 
-TEST(Autosave, KeepsTheThreeNewestAndAFailedWriteMovesNothing) {
+// Each game keeps its own three newest, named after its owner (every
+// character but an ASCII letter, digit, '-' and '_' made '_'), with history.
+TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     const test::TempDir dir;
-    // The money of each autosave, newest first: 0 when missing, -1 without its history.
+    // The money of each autosave, newest first, Jo's then Zoe's: 0 when
+    // missing, -1 without its history.
     const auto kept = [&dir] {
         std::vector<double> money;
-        for (int n = 1; n <= kAutosavesKept + 1; ++n) {
-            GameState state{};
-            const bool loaded = loadGame(autosavePath(dir.path(), n), state).ok();
-            const auto months = loadHistory(autosavePath(dir.path(), n), state).months;
-            money.push_back(months.size() == 1 && months[0].money == state.money ? state.money
-                                                                                 : -loaded);
-        }
+        for (const char* owner : {"Jo_Martel", "Zo__d_Arc_2"})
+            for (int n = 1; n <= kAutosavesKept + 1; ++n) {
+                const std::string path =
+                    dir.file("autosave-" + std::string(owner) + "-" + std::to_string(n) + ".sav");
+                GameState state{};
+                const bool loaded = loadGame(path, state).ok();
+                const auto months = loadHistory(path, state).months;
+                money.push_back(months.size() == 1 && months[0].money == state.money ? state.money
+                                                                                     : -loaded);
+            }
         return money;
     };
-    const std::string blocker = dir.file(".autosave-next.sav"); // a folder: no write there
-    const std::vector<std::vector<double>> after = {{100, 0, 0, 0},     {200, 100, 0, 0},
-                                                    {300, 200, 100, 0}, {400, 300, 200, 0},
-                                                    {400, 300, 200, 0}, {600, 400, 300, 0}};
-    for (std::size_t month = 0; month < after.size(); ++month) {
-        const double money = 100.0 * (month + 1);
-        const bool blocked = money == 500;
-        if (blocked) std::filesystem::create_directory(blocker);
-        EXPECT_EQ(autosave(dir.path(), test::startedGame(money), {{{1983, 2, money, {}}}}),
-                  !blocked);
-        std::filesystem::remove(blocker);
-        EXPECT_EQ(kept(), after[month]) << money;
+    struct Row {
+        const char* owner;
+        double money;
+        bool blocked;
+        std::vector<double> after;
+    };
+    const char* jo = "Jo Martel";
+    const char* zoe = "Zo\xEB d'Arc/2"; // one byte a character, as the record keeps it
+    const Row rows[] = {{jo, 100, false, {100, 0, 0, 0, 0, 0, 0, 0}},
+                        {zoe, 10, false, {100, 0, 0, 0, 10, 0, 0, 0}},
+                        {jo, 200, false, {200, 100, 0, 0, 10, 0, 0, 0}},
+                        {jo, 300, false, {300, 200, 100, 0, 10, 0, 0, 0}},
+                        {zoe, 20, false, {300, 200, 100, 0, 20, 10, 0, 0}},
+                        {jo, 400, false, {400, 300, 200, 0, 20, 10, 0, 0}},
+                        {jo, 500, true, {400, 300, 200, 0, 20, 10, 0, 0}},
+                        {zoe, 30, true, {400, 300, 200, 0, 20, 10, 0, 0}},
+                        {jo, 600, false, {600, 400, 300, 0, 20, 10, 0, 0}}};
+    for (const Row& row : rows) {
+        GameState game = test::startedGame(row.money);
+        setFixedText(game.ownerName, row.owner);
+        // A disk that takes no more: every write fails, even the owner's.
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        rlimit full = limit;
+        full.rlim_cur = row.blocked ? 100 : limit.rlim_cur;
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        EXPECT_EQ(autosave(dir.path(), game, {{{1983, 2, row.money, {}}}}), !row.blocked);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(kept(), row.after) << row.money;
     }
-    EXPECT_EQ(test::listFolder(dir.path()).size(), 6u); // no temporary file left
+    EXPECT_EQ(test::listFolder(dir.path()).size(), 10u); // no temporary file left
 }
 
 } // namespace tavo

@@ -134,18 +134,5 @@ TEST(SaveFile, AcceptsTheLimitsAndIgnoresSlotsOfBarsNotOwned) {
         loadGameFromBytes(reinterpret_cast<unsigned char*>(&state), sizeof state, loaded).ok());
 }
 
-TEST(SaveFile, FailedSaveLeavesTheTargetAndNoTemporaryFile) {
-    TempDir dir;
-    GameState state = test::startedGame();
-    EXPECT_FALSE(saveGame(dir.file("no-such-folder/game.sav"), state));
-
-    // A target that cannot be replaced: the rename fails, nothing is lost.
-    ASSERT_EQ(::mkdir(dir.file("game.sav").c_str(), 0755), 0);
-    test::writeBytes(dir.file("game.sav/keep"), {1, 2, 3});
-    EXPECT_FALSE(saveGame(dir.file("game.sav"), state));
-    EXPECT_EQ(test::readBytes(dir.file("game.sav/keep")), (std::vector<unsigned char>{1, 2, 3}));
-    EXPECT_EQ(test::listFolder(dir.path()), std::vector<std::string>{"game.sav"});
-}
-
 } // namespace
 } // namespace tavo

@@ -10,9 +10,12 @@ shift 2
 
 work=$(mktemp -d)
 pids=()
-cleanup() {
+cleanup_servers() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+}
+cleanup() {
+    cleanup_servers
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,14 +32,29 @@ await() {
     done
 }
 
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-await test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
+# One run on a fresh X server and window manager.
+run() {
+    rm -f "$work/display" "$work/wm-ready"
+    pids=()
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=($!)
+    await test -s "$work/display"
+    export DISPLAY=":$(cat "$work/display")"
+    HOME="$work" openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    await test -e "$work/wm-ready"
+    local status=0
+    (cd "$work" && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" QT_AUTO_SCREEN_SCALE_FACTOR=0 "$@") ||
+        status=$?
+    cleanup_servers
+    return "$status"
+}
 
-HOME="$work" openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-await test -e "$work/wm-ready"
-
-cd "$work"
-QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" QT_AUTO_SCREEN_SCALE_FACTOR=0 "$@"
+# openbox now and then loses a window that is hidden and shown again in
+# quick succession (it takes a late unmapping for the new showing) on a
+# loaded machine: a failed run is tried once more on fresh servers, and
+# both runs are reported.
+if ! run "$@"; then
+    echo "run-desktop-test: the first run failed; once more on a fresh X server" >&2
+    run "$@"
+fi

@@ -112,6 +112,18 @@ TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
             EXPECT_STREQ(error.what(), c.says);
         }
     }
+    // A list holds no more records than the game reads from a list file.
+    std::string most;
+    for (std::size_t i = 0; i < TBarList::kMaxEntries; ++i)
+        most += "Bar | 1 | 2 | 3 | 4 | 5\n";
+    EXPECT_EQ(data::parseBars(most).size(), TBarList::kMaxEntries);
+    try {
+        (void)data::parseBars(most + "# one more\nBar | 1 | 2 | 3 | 4 | 5\n");
+        ADD_FAILURE() << "a list the game refuses was built";
+    } catch (const data::TextError& error) {
+        EXPECT_STREQ(error.what(),
+                     "line 100002: more than 100000 bars are listed, more than the game reads");
+    }
     // Either decimal separator reads.
     EXPECT_EQ(data::parseDrinks("Beer | 2,5 | 12 | 5 | beer\nAle | 3.5 | 12 | 5 | beer\n").size(),
               2u);

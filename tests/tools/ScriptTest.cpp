@@ -1,3 +1,4 @@
+#include "game/Script.h"
 #include "bars/BarList.h"
 #include "support/EngineTest.h"
 #include "tools/SimRun.h"
@@ -181,14 +182,19 @@ TEST(Script, NamesAreTypedAsTheBoxTakesThem) {
 }
 
 TEST(Script, ErrorsStopTheRunWithNothingSaved) {
+    using namespace std::string_literals;
     struct Case {
-        const char* script;
+        std::string script;
         std::string out; // what ran before the error
         std::string err;
     };
     const Case cases[] = {
         // Every line's form is checked before the first command runs.
         {"order 0 0 1 3\nfly 3\n", "", "s.txt:2: unknown command 'fly'"},
+        // Words echoed with their control characters spelled out.
+        {"fly\x1b]0;pwned\a\x1b[2J\n", "",
+         "s.txt:1: unknown command 'fly\\x1b]0;pwned\\x07\\x1b[2J'"},
+        {"toggle 0 a\0b\x7f\n"s, "", "s.txt:1: unexpected word 'a\\x00b\\x7f'"},
         {"# comment\n\n  \t# another\nrace 5 10\n", "",
          "s.txt:4: '5' is not a car (1 to 4, or 0 for none)"},
         {"spin\n", "", "s.txt:1: too few words; usage: spin BET"},
@@ -239,6 +245,15 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
         EXPECT_EQ(run.out, c.out) << c.script;
         EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << c.script << " said: " << run.err;
         EXPECT_FALSE(test::fileExists(game.dir.file("out.sav"))) << c.script;
+    }
+    // A line number never wraps: the line past the most a script holds is
+    // refused, comment and blank lines counted.
+    try {
+        forEachCommand(
+            "days 1\n\n# comment\ndays 1\n", [](const ScriptCommand&) {}, 3);
+        ADD_FAILURE() << "a fourth line passed a limit of three";
+    } catch (const ScriptError& error) {
+        EXPECT_EQ(error.line, 4);
     }
 }
 

@@ -68,14 +68,24 @@ TEST(TavoSim, RefusedOrMissingFilesSayWhyAndExitWith1) {
         {"--load old.sav --days 1", "version 4 instead of 5"},
         {"--load fifo --days 1", "fifo is not a regular file"},
         {"--load ok.sav --days 1 --drinks missing.drk", "missing.drk"},
-        {"--load ok.sav --script .", ". is a folder"},
-        {"--load ok.sav --days 1 --save nofolder/out.sav", "cannot write nofolder/out.sav"},
+        {"--load ok.sav --script . --save out.sav", ". is a folder"},
+        {"--load ok.sav --days 1 --save nofolder/out.sav",
+         "cannot write nofolder/out.sav: No such file or directory"},
+        {"--load ok.sav --days 0 --save fifo", "cannot write fifo: it is not a regular file"},
+        // The standard input: read whole under the script's cap, or refused.
+        {"--load ok.sav --script - --save out.sav < /dev/zero",
+         "the standard input is longer than 64 MiB"},
+        {"--load ok.sav --script - --save out.sav < .", "standard input: Is a directory"},
+        {"--load ok.sav --script - --save out.sav <&-", "standard input: Bad file descriptor"},
     };
     for (const auto& c : cases) {
         SimRun run = sim(dir, c.args);
         EXPECT_EQ(run.status, 1) << c.args;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_FALSE(test::fileExists(dir.file("out.sav"))) << c.args;
     }
+    struct stat fifo {};
+    EXPECT_TRUE(::lstat(dir.file("fifo").c_str(), &fifo) == 0 && S_ISFIFO(fifo.st_mode));
     // A FIFO named in config.kpl as a list is reported and passed by.
     ConfigRecord config = defaultConfig();
     setFixedText(config.drinksListPath, "fifo");

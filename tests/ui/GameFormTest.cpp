@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -221,6 +222,11 @@ private slots:
         QCOMPARE(save.title + "|" + save.filter,
                  QString("Save your game|Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"));
         QCOMPARE(QFile(program.folder.path("game.sav")).size(), qint64(12936));
+        // A save the player protected is refused in the usual failure box.
+        QFile::setPermissions(program.folder.path("game.sav"), QFile::ReadOwner);
+        program.dialogs.files = {program.folder.path("game.sav")};
+        form.Save1Click();
+        QCOMPARE(program.dialogs.texts().last(), QString("Error #3\nError!"));
 
         program.game.state.money = 1;
         program.dialogs.files = {program.folder.path("game.sav")};
@@ -335,7 +341,8 @@ private slots:
         QCOMPARE(shown[1]->name(), QString("The Rusty Anchor"));
         QCOMPARE(seen[0].size(), 12);
         const QDir saves(program.folder.path("saves"));
-        const QStringList autosaves{"autosave-1.sav", "autosave-2.sav", "autosave-3.sav"};
+        const QStringList autosaves{"autosave-Jo_Martel-1.sav", "autosave-Jo_Martel-2.sav",
+                                    "autosave-Jo_Martel-3.sav"};
         QCOMPARE(saves.entryList({"*.sav"}, QDir::Files), autosaves);
         const std::string newest = saves.filePath(autosaves[0]).toStdString();
         GameState saved{};
@@ -348,6 +355,25 @@ private slots:
         program.game.state.day = 30;
         program.gameForm.MainTimerTimer(); // a month change
         QVERIFY(loadGame(newest, saved).ok() && saved.month != state.month);
+    }
+
+    // A settings.ini that is not a file (here a FIFO, which no one writes) is
+    // never opened: the month change autosaves at once, the setup window
+    // shows the defaults, and turning autosave off writes nothing through it.
+    void settingsThatAreNotAFile() {
+        Program program(test::sampleGame());
+        const QByteArray settings = QFile::encodeName(program.folder.path("settings.ini"));
+        QCOMPARE(::mkfifo(settings.constData(), 0644), 0);
+        program.game.state.day = 30;
+        program.gameForm.MainTimerTimer();
+        QVERIFY(!QDir(program.folder.path("saves")).entryList({"autosave-*.sav"}).isEmpty());
+        program.forms.setupForm->show();
+        QVERIFY(program.forms.setupForm->Autosave->isChecked());
+        program.forms.setupForm->Autosave->setChecked(false);
+        program.forms.setupForm->OkClick();
+        QVERIFY(program.forms.setupForm->isVisible()); // told that it could not be kept
+        struct stat info {};
+        QVERIFY(::lstat(settings.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     }
 
     void setupCancelThenOk() {

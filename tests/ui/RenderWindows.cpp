@@ -2,22 +2,58 @@
 // at all of them at once, and checks what a reviewer looks for: every
 // window fits the screen's free area (with room for a title bar), every
 // label, button, box and group shows its whole text, and no control lies
-// outside its window. Exit status 1 names each fault.
-//   QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5]
-//   tavo-render-windows OUTPUT_FOLDER
+// outside its window. Exit status 1 names each fault. With --screenshots it
+// draws the store's screenshots instead, always alike (see kUsage).
 
 #include "WindowTour.h"
 
+#include <QFontInfo>
 #include <QScreen>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 using namespace tavo::ui;
 
 namespace {
 
 constexpr int kTitleBar = 32; // what a window manager adds above a window
+
+constexpr const char* kUsage =
+    R"(usage: tavo-render-windows [--screenshots] OUTPUT_FOLDER
+Writes every window to OUTPUT_FOLDER/NAME@SCALE.png and names each fault, on
+QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5].
+  --screenshots  only the store's screenshots, as NAME.png, on a 1280 x 800
+                 screen at 100 % in the Fusion style and the DejaVu fonts
+                 alone: the same pixels on every machine
+)";
+
+// The windows the store shows, by the name each is rendered under.
+constexpr std::pair<const char*, const char*> kScreenshots[] = {
+    {"game", "game"}, {"map", "town"}, {"drinks", "drinks"}, {"finances", "finances"}};
+
+// Screenshots drawn alike everywhere: a screen, a style and fonts of their
+// own, whatever the desktop has set. Before the application starts.
+void fixTheLook() {
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVO_UI_TEST_DIR "/screen-1280x800.json");
+    qputenv("FONTCONFIG_FILE", TAVO_UI_TEST_DIR "/screenshot-fonts.conf");
+    for (const char* setting : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                                "QT_STYLE_OVERRIDE", "QT_ENABLE_HIGHDPI_SCALING"})
+        qunsetenv(setting);
+}
+
+// Why a screenshot cannot be drawn in its fonts; empty when it can.
+QString lookFault() {
+    const QString sans = QFontInfo(QApplication::font()).family();
+    const QString mono = QFontInfo(QFont(QStringLiteral("DejaVu Sans Mono"))).family();
+    if (sans == QLatin1String("DejaVu Sans") && mono == QLatin1String("DejaVu Sans Mono"))
+        return {};
+    return QStringLiteral("the screenshots need DejaVu Sans and Mono (fonts-dejavu-core), not ") +
+           sans + QStringLiteral(" and ") + mono;
+}
 
 QString describe(const QWidget* widget) {
     QString text;
@@ -62,16 +98,28 @@ QStringList faults(QWidget* window) {
     return found;
 }
 
-bool render(QWidget* window, const QDir& folder, const QString& name) {
+QDir folder;
+bool screenshots = false;
+
+bool render(QWidget* window, const QString& name) {
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
     const QStringList found = faults(window);
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
-    const QString scale = QString::number(shot.devicePixelRatio() * 100);
-    const QString path =
-        folder.filePath(name + QStringLiteral("@") + scale + QStringLiteral(".png"));
+    QString file =
+        name + QStringLiteral("@") + QString::number(shot.devicePixelRatio() * 100) + ".png";
+    if (screenshots) {
+        file.clear();
+        for (const auto& [shown, store] : kScreenshots)
+            if (name == QLatin1String(shown)) file = QLatin1String(store) + QStringLiteral(".png");
+    }
+    if (file.isEmpty()) {
+        window->hide();
+        return found.isEmpty();
+    }
+    const QString path = folder.filePath(file);
     const bool saved = shot.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "FAILED", qPrintable(path), shot.width(),
                 shot.height());
@@ -82,12 +130,37 @@ bool render(QWidget* window, const QDir& folder, const QString& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    TavoApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tavo-render-windows OUTPUT_FOLDER\n");
+    const char* output = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argument, "--screenshots") == 0) {
+            screenshots = true;
+        } else if (argument[0] == '-' || output != nullptr) {
+            std::fprintf(stderr, "tavo-render-windows: unexpected argument %s\n%s", argument,
+                         kUsage);
+            return 2;
+        } else {
+            output = argument;
+        }
+    }
+    if (output == nullptr) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (screenshots) fixTheLook();
+    TavoApplication app(argc, argv);
+    if (screenshots) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        if (const QString fault = lookFault(); !fault.isEmpty()) {
+            std::fprintf(stderr, "tavo-render-windows: %s\n", qPrintable(fault));
+            return 1;
+        }
+    }
+    folder.setPath(QString::fromLocal8Bit(output));
     folder.mkpath(QStringLiteral("."));
     folder.setPath(folder.absolutePath());
 
@@ -97,8 +170,6 @@ int main(int argc, char** argv) {
     tavo::FixedTimeSource clock(1000000);
     FormSet windows(dialogs, clock);
     Forms& forms = windows.forms();
-    const bool ok = test::tourWindows(forms, [&](QWidget* window, const QString& name) {
-        return render(window, folder, name);
-    });
+    const bool ok = test::tourWindows(forms, render);
     return ok ? 0 : 1;
 }

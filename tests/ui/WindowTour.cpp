@@ -16,13 +16,15 @@ bool tourWindows(Forms& forms, const std::function<bool(QWidget*, const QString&
          {"Happy new year!", "The bar you just buy isn't open yet. Open it to make business.",
           "You've got 3 numbers on 6!"})
         gameForm->post(text);
-    gameForm->DebugMenu->show();
     gameForm->CashTimerTimer();
     gameForm->BeerStockTimer();
     ok &= visit(gameForm, QStringLiteral("game"));
     gameForm->Pause1Click();
     gameForm->CashTimerTimer();
     ok &= visit(gameForm, QStringLiteral("game-paused"));
+    gameForm->DebugMenu->show(); // as the password opens it
+    ok &= visit(gameForm, QStringLiteral("game-debug"));
+    gameForm->DebugMenu->hide();
 
     ok &= visit(forms.setupForm, QStringLiteral("setup"));
 

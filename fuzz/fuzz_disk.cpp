@@ -1,0 +1,233 @@
+// libFuzzer target: the game's real file functions on files the input makes
+// in a private temporary folder (regular files, links, FIFOs, folders,
+// protected files, leftovers of killed saves, see Inputs.h): loading and
+// saving games, config.kpl, the lists, the finance history and the
+// autosaves. Nothing may wait on a FIFO; a save that succeeds loads back as
+// written; a save that fails touches nothing and says why; no write leaves a
+// temporary file behind.
+
+#include "Inputs.h"
+#include "bars/BarList.h"
+#include "bars/DrinkList.h"
+#include "core/Autosave.h"
+#include "core/ConfigRecord.h"
+#include "core/FinanceHistory.h"
+#include "core/NewGame.h"
+#include "core/SaveFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace tavo;
+namespace fs = std::filesystem;
+
+const std::string& folder() {
+    // Never destroyed: the clean-up at exit still needs it.
+    static const std::string& kFolder = *new std::string([] {
+        // In memory where the system offers it: the saves' syncs then cost
+        // nothing, and a run makes five times as many.
+        const fs::path base =
+            ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (base / "tavo-fuzz-disk-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(folder(), ignored);
+        });
+        return pattern;
+    }());
+    return kFolder;
+}
+
+const char* const kNames[fuzz::kDiskNames] = {"a.sav",   "b.sav",      "config.kpl",
+                                              "def.bar", "drinks.drk", "a.sav.history"};
+
+// The name an argument picks (its low four bits).
+const char* nameOf(std::uint8_t arg) {
+    return kNames[(arg & 15) % fuzz::kDiskNames];
+}
+
+std::string pathOf(std::uint8_t arg) {
+    return folder() + "/" + nameOf(arg);
+}
+
+// What a path shows: its kind and a regular file's bytes, links followed.
+std::string look(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return "missing";
+    std::string seen = std::to_string(info.st_mode);
+    if (S_ISLNK(info.st_mode)) {
+        char target[4096];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+        seen +=
+            " -> " + std::string(target, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+        if (::stat(path.c_str(), &info) != 0) return seen;
+        seen += " " + std::to_string(info.st_mode);
+    }
+    if (S_ISREG(info.st_mode)) {
+        const FileRead file = readRegularFile(path, 1 << 20);
+        seen += " " + std::string(file.bytes.begin(), file.bytes.end());
+    }
+    return seen;
+}
+
+class Session {
+public:
+    explicit Session(GameState game) : game_(game) { fs::create_directory(folder() + "/saves"); }
+
+    void run(fuzz::DiskOp op, std::uint8_t arg, const std::uint8_t*& data,
+             const std::uint8_t* end) {
+        const std::string path = pathOf(arg);
+        switch (op) {
+        case fuzz::DiskOp::MakeFile: {
+            // Two length bytes (up to a save and a little more), then the
+            // bytes, cycled when the input holds fewer.
+            std::size_t length = 0;
+            for (int i = 0; i < 2 && data < end; ++i)
+                length |= std::size_t{*data++} << (8 * i);
+            length %= kSaveFileSize + 64;
+            const std::size_t take = std::min<std::size_t>(length, end - data);
+            std::string bytes(length, '\0');
+            for (std::size_t i = 0; take > 0 && i < length; ++i)
+                bytes[i] = static_cast<char>(data[i % take]);
+            data += take;
+            // Never waits on a FIFO made before.
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK, 0644);
+            if (fd < 0) return;
+            (void)!::write(fd, bytes.data(), bytes.size());
+            ::close(fd);
+            return;
+        }
+        case fuzz::DiskOp::MakeLink: {
+            const int to = (arg >> 4) & 7;
+            const std::string target = to < fuzz::kDiskNames ? kNames[to] : to == 6 ? "gone" : path;
+            (void)::symlink(target.c_str(), path.c_str());
+            return;
+        }
+        case fuzz::DiskOp::MakeFifo:
+            (void)::mkfifo(path.c_str(), 0644);
+            return;
+        case fuzz::DiskOp::MakeFolder:
+            (void)::mkdir(path.c_str(), 0755);
+            return;
+        case fuzz::DiskOp::Protect:
+            (void)::chmod(path.c_str(), (arg & 16) ? 0644 : 0444);
+            return;
+        case fuzz::DiskOp::LoadSave: {
+            GameState loaded = game_;
+            if (loadGame(path, loaded).ok())
+                game_ = loaded;
+            else if (std::memcmp(&loaded, &game_, sizeof loaded) != 0)
+                std::abort();
+            return;
+        }
+        case fuzz::DiskOp::WriteSave:
+            return writeSave(path);
+        case fuzz::DiskOp::Config: {
+            std::string problem;
+            const ConfigRecord config = readConfig(path, &problem);
+            (void)writeConfig(path, config);
+            return;
+        }
+        case fuzz::DiskOp::Lists: {
+            TBarList bars;
+            TDrinkList drinks;
+            if (!bars.loadFromFile(path) && !bars.isEmpty()) std::abort();
+            if (!drinks.loadFromFile(path) && !drinks.isEmpty()) std::abort();
+            return;
+        }
+        case fuzz::DiskOp::History: {
+            const FinanceHistory history = loadHistory(path, game_);
+            if (saveHistory(path, history, game_) && loadHistory(path, game_) != history)
+                std::abort();
+            return;
+        }
+        case fuzz::DiskOp::Autosave:
+            (void)autosave(folder() + "/saves", game_);
+            return;
+        case fuzz::DiskOp::Leftover: {
+            const std::string name =
+                folder() + "/." + nameOf(arg) + ".Left" + std::to_string(arg >> 4 & 1) + "x.tmp";
+            ::close(::open(name.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK, 0644));
+            if (arg & 16) {
+                const timespec old[2] = {{std::time(nullptr) - 7200, 0},
+                                         {std::time(nullptr) - 7200, 0}};
+                ::utimensat(AT_FDCWD, name.c_str(), old, 0);
+            }
+            planted_.insert(name.substr(folder().size() + 1));
+            return;
+        }
+        case fuzz::DiskOp::Count:
+            return;
+        }
+    }
+
+    // Every temporary file left in the folders is a leftover the input
+    // made itself.
+    void checkNoTemporaryLeft() const {
+        for (const char* sub : {"", "/saves"})
+            for (const auto& entry : fs::directory_iterator(folder() + sub)) {
+                const std::string name = entry.path().filename().string();
+                if (name[0] == '.' && name.ends_with(".tmp") && !planted_.count(name)) {
+                    std::fprintf(stderr, "a temporary file was left: %s\n", name.c_str());
+                    std::abort();
+                }
+            }
+    }
+
+private:
+    void writeSave(const std::string& path) {
+        const std::string before = look(path);
+        std::string reason;
+        if (saveGame(path, game_, &reason)) {
+            GameState back{};
+            if (!loadGame(path, back).ok() || std::memcmp(&back, &game_, sizeof back) != 0)
+                std::abort(); // a save that succeeded reads back as written
+        } else if (reason.empty() || look(path) != before) {
+            std::fprintf(stderr, "a failed save: '%s'\n", reason.c_str());
+            std::abort(); // a failed save says why and touches nothing
+        }
+    }
+
+    GameState game_;
+    std::set<std::string> planted_;
+};
+
+GameState startingGame() {
+    GameState state{};
+    Random random;
+    beginNewGame(state, random, 315532800);
+    return state;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const GameState kStart = startingGame();
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(folder(), ignored)) {
+        ::chmod(entry.path().c_str(), 0755);
+        fs::remove_all(entry.path(), ignored);
+    }
+    Session session(kStart);
+    const std::uint8_t* end = data + size;
+    for (int ops = 0; data + 2 <= end && ops < 64; ++ops) {
+        const auto op = static_cast<fuzz::DiskOp>(data[0] % fuzz::kDiskOps);
+        const std::uint8_t arg = data[1];
+        data += 2;
+        session.run(op, arg, data, end);
+    }
+    session.checkNoTemporaryLeft();
+    return 0;
+}
