@@ -1,7 +1,8 @@
 // Draws the game's pictures and writes them as JPEG files, and the
 // program's icon at the desktop's sizes as PNG files:
 //   tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]
-// Every picture is drawn at twice its size on screen. The drawing is
+// Every picture is drawn at its size on screen, as NAME.jpg, and at twice
+// that size, as NAME@2x.jpg for screens at 150 % and 200 %. The drawing is
 // seeded, so the same program always draws the same pictures.
 
 #include <QDir>
@@ -23,7 +24,8 @@
 
 namespace {
 
-constexpr double kScale = 2.0;
+// The size the pictures are drawn at: 1, or 2 for the "@2x" twins.
+double scale = 1.0;
 
 QFont titleFont(double pixels, bool bold = true) {
     QFont font(QStringLiteral("DejaVu Serif"));
@@ -156,15 +158,15 @@ void drawNightTown(QPainter& p, const QSizeF& size, quint32 seed, bool withSigns
     }
 }
 
-// A picture of width x height on screen, drawn at twice that size.
+// A picture of width x height on screen, drawn at `scale` times that size.
 QImage drawn(double width, double height, const std::function<void(QPainter&)>& draw) {
-    QImage image(static_cast<int>(width * kScale), static_cast<int>(height * kScale),
+    QImage image(static_cast<int>(width * scale), static_cast<int>(height * scale),
                  QImage::Format_RGB32);
     image.fill(Qt::black);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kScale, kScale);
+        p.scale(scale, scale);
         draw(p);
     }
     return image;
@@ -836,7 +838,8 @@ QImage appIcon(int pixels) {
 }
 
 bool save(const QImage& image, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".jpg"));
+    const QString twin = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const QString path = folder.filePath(name + twin + QStringLiteral(".jpg"));
     if (!image.save(path, "JPG", 90)) {
         std::fprintf(stderr, "tavo-pictures: cannot write %s\n", qPrintable(path));
         return false;
@@ -859,15 +862,9 @@ bool savePins(const QList<TownPin>& pins, const QDir& folder) {
     return true;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+// Draws every picture at the current scale into `folder`; the town's pins,
+// in the picture's units, into `pins`.
+bool drawAll(const QDir& folder, const QStringList& bars, QList<TownPin>& pins) {
     bool ok = true;
     ok &= save(menuBackground(), folder, QStringLiteral("menu-background"));
     ok &= save(button(QStringLiteral("&New game"), false, 220, 52), folder,
@@ -904,10 +901,28 @@ int main(int argc, char** argv) {
     }
     ok &= save(webLinkPicture(), folder, QStringLiteral("net-link"));
     ok &= save(aboutBanner(), folder, QStringLiteral("about-banner"));
+    ok &= !bars.isEmpty() && save(townMap(bars, pins), folder, QStringLiteral("town"));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QStringList bars = barNames(QString::fromLocal8Bit(argv[2]));
     if (bars.isEmpty()) std::fprintf(stderr, "tavo-pictures: no bar in %s\n", argv[2]);
+    bool ok = true;
     QList<TownPin> pins;
-    ok &= !bars.isEmpty() && save(townMap(bars, pins), folder, QStringLiteral("town"));
+    for (const double drawnAt : {1.0, 2.0}) {
+        scale = drawnAt;
+        pins.clear();
+        ok &= drawAll(folder, bars, pins);
+    }
     ok &= savePins(pins, folder);
     if (argc == 4) {
         const QDir icons(QString::fromLocal8Bit(argv[3]));

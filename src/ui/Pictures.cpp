@@ -1,20 +1,25 @@
 #include "ui/Pictures.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 namespace tavo::ui {
 
 QPixmap picture(const QString& name) {
-    QPixmap pixmap(QStringLiteral(":/pictures/%1.jpg").arg(name));
-    pixmap.setDevicePixelRatio(2.0);
-    return pixmap;
+    const QString path = QStringLiteral(":/pictures/%1%2.jpg");
+    if (qApp != nullptr && qApp->devicePixelRatio() > 1.0) {
+        QPixmap twice(path.arg(name, QStringLiteral("@2x")));
+        twice.setDevicePixelRatio(2.0);
+        if (!twice.isNull()) return twice;
+    }
+    return QPixmap(path.arg(name, QString()));
 }
 
 QStringList pictureNames() {
     QStringList names;
     for (const QString& file :
          QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.jpg")}))
-        names << file.chopped(4);
+        if (!file.endsWith(QLatin1String("@2x.jpg"))) names << file.chopped(4);
     return names;
 }
 

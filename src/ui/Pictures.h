@@ -1,5 +1,6 @@
-// The game's pictures, compiled in as resources. They are drawn at twice
-// their size on screen, so that they stay sharp on a 200 % display.
+// The game's pictures, compiled in as resources. Each is drawn at its size
+// on screen (NAME.jpg) and at twice that size (NAME@2x.jpg), so that it
+// stays sharp on a screen at 150 % or 200 %.
 #pragma once
 
 #include <QPixmap>
@@ -8,10 +9,12 @@
 
 namespace tavo::ui {
 
-// ":/pictures/<name>.jpg" as a pixmap of half its pixel size.
+// The picture `name` for the application's screens: its "@2x" drawing
+// (of half its pixel size on screen) when a screen shows more than one
+// pixel a point, else its plain one.
 QPixmap picture(const QString& name);
 
-// Every picture the game ships, by name.
+// Every picture the game ships, by name (without "@2x").
 QStringList pictureNames();
 
 } // namespace tavo::ui

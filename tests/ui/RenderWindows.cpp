@@ -1,9 +1,11 @@
 // Renders every window of the game to a PNG file, so that anyone can look
 // at all of them at once, and checks what a reviewer looks for: every
 // window fits the screen's free area (with room for a title bar), every
-// label, button, box and group shows its whole text, and no control lies
-// outside its window. Exit status 1 names each fault. With --screenshots it
-// draws the store's screenshots instead, always alike (see kUsage).
+// label, button, box and group shows its whole text, no control lies
+// outside its window, and above 100 % no picture is shown without its
+// drawing of twice the size. Exit status 1 names each fault. With
+// --screenshots it draws the store's screenshots instead, always alike
+// (see kUsage).
 
 #include "WindowTour.h"
 
@@ -87,6 +89,10 @@ QStringList faults(QWidget* window) {
         const bool texted =
             qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget) ||
             (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->pixmap().isNull());
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label != nullptr && !label->pixmap().isNull() && window->devicePixelRatio() > 1.0 &&
+            label->pixmap().devicePixelRatio() < 2.0)
+            found << describe(widget) + QStringLiteral(" shows a picture without its @2x drawing");
         const QSize needed = widget->minimumSizeHint();
         if (texted && (widget->width() < needed.width() || widget->height() < needed.height()))
             found << describe(widget) + QStringLiteral(" is cut (%1x%2 for %3x%4)")
