@@ -13,6 +13,7 @@ packages=(
     xvfb openbox x11-utils                             # the windows under a real X server and window manager
     debhelper dpkg-dev lintian                         # the Debian package and its checks
     qt6-wayland weston                                 # the game on Wayland, and its test
+    dbus-daemon libx11-dev                             # the start-up bench (bench/startup.sh)
 )
 
 missing=()

@@ -32,17 +32,17 @@ BankWindowSet::BankWindowSet(Game& game, Dialogs& dialogs, Forms& forms) {
     investGerm_->bankWindow = germInsu_->bankWindow = germBank_.get();
     loanChina1Set_->bankWindow = loanChinRef1_->bankWindow = chinaCash_.get();
 
-    forms.banksForm = banks_.get();
-    forms.investBankForm = investBank_.get();
-    forms.germBankForm = germBank_.get();
-    forms.chinaCashForm = chinaCash_.get();
-    forms.loanInvSetup = loanInvSetup_.get();
-    forms.loanChina1Set = loanChina1Set_.get();
-    forms.loanInvRef = loanInvRef_.get();
-    forms.loanChinRef1 = loanChinRef1_.get();
-    forms.investInvBankForm = investInvBank_.get();
-    forms.investGermForm = investGerm_.get();
-    forms.germInsuForm = germInsu_.get();
+    forms.banksForm.set(banks_.get());
+    forms.investBankForm.set(investBank_.get());
+    forms.germBankForm.set(germBank_.get());
+    forms.chinaCashForm.set(chinaCash_.get());
+    forms.loanInvSetup.set(loanInvSetup_.get());
+    forms.loanChina1Set.set(loanChina1Set_.get());
+    forms.loanInvRef.set(loanInvRef_.get());
+    forms.loanChinRef1.set(loanChinRef1_.get());
+    forms.investInvBankForm.set(investInvBank_.get());
+    forms.investGermForm.set(investGerm_.get());
+    forms.germInsuForm.set(germInsu_.get());
 }
 
 BankWindowSet::~BankWindowSet() {

@@ -1,8 +1,10 @@
-// The game's windows, created once at start-up in the game's order and
-// kept for the whole run; each window reaches the others through here.
+// The game's windows, each created at its first use and kept for the whole
+// run; each window reaches the others through here.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -48,45 +50,71 @@ class TSpinCashForm;
 class TAboutForm;
 class TInternetCenterForm;
 
+// A window of the game, made when first reached: it reads as a pointer to
+// the window, never null.
+template <class T>
+class FormRef {
+public:
+    T* get() const {
+        if (window_ == nullptr) make_();
+        return window_;
+    }
+    T* operator->() const { return get(); }
+    T& operator*() const { return *get(); }
+    operator T*() const { return get(); }
+    // Whether the window exists yet (without making it).
+    bool made() const { return window_ != nullptr; }
+
+    // For the set that owns the windows: how the window is made, and the
+    // window once made.
+    void makeWith(std::function<void()> make) { make_ = std::move(make); }
+    void set(T* window) { window_ = window; }
+
+private:
+    std::function<void()> make_;
+    T* window_ = nullptr;
+};
+
 struct Forms {
-    TMainForm* mainForm = nullptr;
-    TBarSetupForm* barSetupForm = nullptr;
-    TDisasFireForm* fireForm = nullptr;
-    TDrinkForm* drinkForm = nullptr;
-    TGameForm* gameForm = nullptr;
-    TInfoForm* infoForm = nullptr;
-    TMapForm* mapForm = nullptr;
-    TNewCarForm* newCarForm = nullptr;
-    TPassForm* passForm = nullptr;
-    TPopupForm* popupForm = nullptr;
-    TSetupForm* setupForm = nullptr;
-    TPromoteForm* promoteForm = nullptr;
-    TFinanceForm* financeForm = nullptr;
+    FormRef<TMainForm> mainForm;
+    FormRef<TBarSetupForm> barSetupForm;
+    FormRef<TDisasFireForm> fireForm;
+    FormRef<TDrinkForm> drinkForm;
+    FormRef<TGameForm> gameForm;
+    FormRef<TInfoForm> infoForm;
+    FormRef<TMapForm> mapForm;
+    FormRef<TNewCarForm> newCarForm;
+    FormRef<TPassForm> passForm;
+    FormRef<TPopupForm> popupForm;
+    FormRef<TSetupForm> setupForm;
+    FormRef<TPromoteForm> promoteForm;
+    FormRef<TFinanceForm> financeForm;
     // The banks (made together by BankWindowSet).
-    TBanksForm* banksForm = nullptr;
-    TInvestBankForm* investBankForm = nullptr;
-    TGermBankForm* germBankForm = nullptr;
-    TChinaCashForm* chinaCashForm = nullptr;
-    TLoanInvSetup* loanInvSetup = nullptr;
-    TLoanChina1Set* loanChina1Set = nullptr;
-    TLoanInvRef* loanInvRef = nullptr;
-    TLoanChinRef1* loanChinRef1 = nullptr;
-    TInvestInvBankForm* investInvBankForm = nullptr;
-    TInvestGermForm* investGermForm = nullptr;
-    TGermInsuForm* germInsuForm = nullptr;
-    TLotoSixForm* lotoSixForm = nullptr;
-    TRacingMonForm* racingMonForm = nullptr;
-    THireStaffForm* hireStaffForm = nullptr;
-    TViewStaffForm* viewStaffForm = nullptr;
-    TAdminViewForm* adminViewForm = nullptr;
-    TSpinCashForm* spinCashForm = nullptr;
-    TAboutForm* aboutForm = nullptr;
-    TInternetCenterForm* internetCenterForm = nullptr;
+    FormRef<TBanksForm> banksForm;
+    FormRef<TInvestBankForm> investBankForm;
+    FormRef<TGermBankForm> germBankForm;
+    FormRef<TChinaCashForm> chinaCashForm;
+    FormRef<TLoanInvSetup> loanInvSetup;
+    FormRef<TLoanChina1Set> loanChina1Set;
+    FormRef<TLoanInvRef> loanInvRef;
+    FormRef<TLoanChinRef1> loanChinRef1;
+    FormRef<TInvestInvBankForm> investInvBankForm;
+    FormRef<TInvestGermForm> investGermForm;
+    FormRef<TGermInsuForm> germInsuForm;
+    FormRef<TLotoSixForm> lotoSixForm;
+    FormRef<TRacingMonForm> racingMonForm;
+    FormRef<THireStaffForm> hireStaffForm;
+    FormRef<TViewStaffForm> viewStaffForm;
+    FormRef<TAdminViewForm> adminViewForm;
+    FormRef<TSpinCashForm> spinCashForm;
+    FormRef<TAboutForm> aboutForm;
+    FormRef<TInternetCenterForm> internetCenterForm;
 };
 
 // Owns the windows. The main menu is created first (it reads config.kpl and
-// loads the two lists) and owns the game; the others follow in order and
-// are destroyed before it.
+// loads the two lists) and owns the game; each other window is created
+// when first reached (the bank windows together), and all are destroyed
+// before it.
 class FormSet {
 public:
     FormSet(Dialogs& dialogs, const TimeSource& clock);
@@ -95,10 +123,16 @@ public:
     FormSet& operator=(const FormSet&) = delete;
 
     Forms& forms() { return forms_; }
-    // Every window, the last created first.
+    // Every window made so far, the main menu last.
     std::vector<QWidget*> windows() const;
 
 private:
+    // Enters a window in `forms_` to be made by `make` when first reached.
+    template <class T, class Make>
+    void later(FormRef<T>& ref, std::unique_ptr<T>& owner, Make make);
+    // Names a new window and makes it a desktop window.
+    void settle(QWidget* window);
+
     Forms forms_;
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TAboutForm> aboutForm_;
