@@ -174,6 +174,14 @@ bool readOnly(const QWidget* widget) {
     return false;
 }
 
+// "" when the title the window manager shows is the window's own, nothing
+// added (no program name after it).
+QString titleFault(QWidget* window) {
+    const QString shown = xProperty(QStringLiteral("_NET_WM_NAME"), window->winId());
+    const QString own = QLatin1Char('"') + window->windowTitle() + QLatin1Char('"');
+    return shown == own ? QString() : QStringLiteral("titled %1, not %2").arg(shown, own);
+}
+
 // Every window of the game, the banks' included.
 QList<QWidget*> gameWindows() {
     QList<QWidget*> all;
@@ -231,7 +239,8 @@ private:
                 static_cast<QDialog*>(files)->accept();
             }
         } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            const QString fault = inFront(box);
+            QString fault = inFront(box);
+            if (fault.isEmpty()) fault = titleFault(box);
             seen << box->text().section(QLatin1Char('\n'), 0, 0) +
                         (fault.isEmpty() ? QString() : QStringLiteral(": ") + fault);
             box->accept();
@@ -274,6 +283,7 @@ private slots:
                 QApplication::focusWidget() && readOnly(QApplication::focusWidget()))
                 fault = QStringLiteral("the keyboard is in a read-only ") +
                         QApplication::focusWidget()->metaObject()->className();
+            if (fault.isEmpty()) fault = titleFault(window);
             if (fault.isEmpty() && !reopened.contains(window)) {
                 reopened.insert(window);
                 fault = reopenedInPlace(window);
