@@ -5,16 +5,6 @@
 namespace tavo {
 namespace {
 
-BankAccount& openLoan(GameState& state, int bank, std::int32_t amount, std::int32_t left,
-                      float rate) {
-    BankAccount& account = state.bankAccounts[bank];
-    account.loanActive = 1;
-    account.loanAmount = amount;
-    account.loanLeft = left;
-    account.loanRate = rate;
-    return account;
-}
-
 // Interest is simple on the amount, charged once 365 days have been counted.
 TEST(Loans, LoanYearInterest) {
     struct Case {
@@ -62,7 +52,7 @@ TEST(Loans, MonthlyInstalment) {
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);
-        BankAccount& account = openLoan(state, kInvestBank, c.amount, c.left, 0.25f);
+        BankAccount& account = openLoan(state, kInvestBank, c.amount, c.left);
         takeMonthlyInstalments(state);
         EXPECT_EQ(
             std::tuple(account.loanActive != 0, account.loanAmount, account.loanLeft, state.money),
@@ -87,7 +77,7 @@ TEST(Loans, Bailiff) {
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);
-        BankAccount& account = openLoan(state, kInvestBank, c.left, c.left, 0.25f);
+        BankAccount& account = openLoan(state, kInvestBank, c.left, c.left);
         VectorSink messages;
         runBailiff(state, messages);
         EXPECT_EQ(std::tuple(state.money, account.loanLeft, account.loanAmount),

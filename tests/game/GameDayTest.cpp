@@ -51,10 +51,7 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
     game.state.day = 30;
     game.state.weekDay = 7;
     game.state.monthlyCharges = 1000;
-    BankAccount& loan = game.state.bankAccounts[kChinaCash];
-    loan.loanActive = 1;
-    loan.loanAmount = 250000;
-    loan.loanLeft = 300001;
+    const BankAccount& loan = openLoan(game.state, kChinaCash, 250000, 300001);
     VectorSink messages;
     runGameDay(game, messages);
     // Bailiff: 50000 -> 10000; charges 1000; instalment 1000.
@@ -67,8 +64,7 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
 TEST(GameDay, LoanDaysAreCountedOnSixDaysOfSeven) {
     Game game;
     game.state = test::startedGame();
-    game.state.bankAccounts[kInvestBank].loanActive = 1;
-    game.state.bankAccounts[kInvestBank].loanLeft = 100;
+    openLoan(game.state, kInvestBank, 0, 100);
     VectorSink messages;
     for (int i = 0; i < 14; ++i)
         runGameDay(game, messages);
