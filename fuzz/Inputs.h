@@ -72,7 +72,7 @@ enum class DiskOp : std::uint8_t {
     Protect,   // name: mode 0444, or 0644 again (arg bit 4)
     LoadSave,  // name: load it; a game that loads becomes the one written
     WriteSave, // name: save the current game there
-    Config,    // name: read it as config.kpl, then write it back
+    Config,    // name: read it as config.kpl, then write it back if writable
     Lists,     // name: load it as a bars and a drinks list
     History,   // name: load then write the history beside a save
     Autosave,  // into the saves folder

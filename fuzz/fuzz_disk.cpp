@@ -137,7 +137,7 @@ public:
         case fuzz::DiskOp::Config: {
             std::string problem;
             const ConfigRecord config = readConfig(path, &problem);
-            (void)writeConfig(path, config);
+            if (ConfigFile(path).writable()) (void)writeConfig(path, config);
             return;
         }
         case fuzz::DiskOp::Lists: {

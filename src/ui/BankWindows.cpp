@@ -73,14 +73,18 @@ BankForm* bankWindow(Forms& forms, int bank) {
     }
 }
 
-void closeBankWindows(Forms& forms) {
-    forms.banksForm->hide();
-    for (int bank : {kInvestBank, kGermanBank, kChinaCash})
-        bankWindow(forms, bank)->LeaveBankClick();
+void closeBankServiceForms(Forms& forms) {
     for (QWidget* form : std::initializer_list<QWidget*>{
              forms.loanInvSetup, forms.loanChina1Set, forms.loanInvRef, forms.loanChinRef1,
              forms.investInvBankForm, forms.investGermForm, forms.germInsuForm})
         form->hide();
+}
+
+void closeBankWindows(Forms& forms) {
+    forms.banksForm->hide();
+    for (int bank : {kInvestBank, kGermanBank, kChinaCash})
+        bankWindow(forms, bank)->LeaveBankClick();
+    closeBankServiceForms(forms);
 }
 
 } // namespace tavo::ui

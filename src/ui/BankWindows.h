@@ -58,6 +58,9 @@ BankForm* bankWindow(Forms& forms, int bank);
 
 // A return to the main menu: the directory and every bank window close,
 // their refresh timers stop, and the service forms are hidden.
+// Closes the forms of a bank's services (loans, investments, insurance),
+// which hold figures of the game they were opened in.
+void closeBankServiceForms(Forms& forms);
 void closeBankWindows(Forms& forms);
 
 } // namespace tavo::ui

@@ -53,10 +53,15 @@ QtDialogs::QtDialogs() {
     // The game's window the player used last: the one that asked when no
     // window is active (right after a file dialog closed, or while the
     // window system moves the focus).
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && !now->window()->property(kOwnDialog).toBool())
-            lastAsker_ = now->window();
-    });
+    focusWatch_ =
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [this](QWidget*, QWidget* now) {
+            if (now != nullptr && !now->window()->property(kOwnDialog).toBool())
+                lastAsker_ = now->window();
+        });
+}
+
+QtDialogs::~QtDialogs() {
+    QObject::disconnect(focusWatch_); // the application outlives these dialogs
 }
 
 QWidget* QtDialogs::asker() const {

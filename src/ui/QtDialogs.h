@@ -18,6 +18,9 @@ void setUpFileDialog(QFileDialog& dialog, const FileDialogSpec& spec, QFileDialo
 class QtDialogs final : public Dialogs {
 public:
     QtDialogs();
+    ~QtDialogs() override;
+    QtDialogs(const QtDialogs&) = delete;
+    QtDialogs& operator=(const QtDialogs&) = delete;
     void message(const QString& text) override;
     DialogAnswer messageBox(const QString& text, const QString& title, DialogButtons buttons,
                             DialogIcon icon) override;
@@ -41,6 +44,7 @@ private:
     std::optional<QString> runFileDialog(const FileDialogSpec& spec, QFileDialog::AcceptMode mode);
     QString savesFolder_;
     QPointer<QWidget> lastAsker_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace tavo::ui

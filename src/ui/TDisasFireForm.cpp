@@ -26,9 +26,6 @@ TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     pictureLabel->setPixmap(picture(QStringLiteral("fire")));
     pictureLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(pictureLabel);
-    BarBurnt = new QLabel;
-    BarBurnt->setAlignment(Qt::AlignCenter);
-    layout->addWidget(BarBurnt);
     Msg1 = new QLabel(QStringLiteral("You wasn't insured"));
     Msg2 = new QLabel(QStringLiteral("You was insured "));
     QFont bold = Msg1->font();
@@ -75,15 +72,12 @@ void TDisasFireForm::FormShow() {
     }
     (fire->insured ? Msg2 : Msg1)->show();
     MoneyPay->setText(QString::number(fire->damage));
-    BarBurnt->setText(
-        QStringLiteral("%1 is on fire!").arg(fromFixed(game_.state.bars[fire->bar].barName)));
 }
 
 void TDisasFireForm::FormClose() {
     Msg1->hide();
     Msg2->hide();
     MoneyPay->setText(QStringLiteral("0"));
-    BarBurnt->clear();
 }
 
 } // namespace tavo::ui

@@ -27,7 +27,6 @@ public:
     QLabel* Msg1; // "You wasn't insured"
     QLabel* Msg2; // "You was insured "
     QLabel* MoneyPay;
-    QLabel* BarBurnt;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -16,6 +16,7 @@
 #include "ui/SaveDialogs.h"
 #include "ui/Style.h"
 #include "ui/TAboutForm.h"
+#include "ui/TBarSetupForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
@@ -537,6 +538,7 @@ void TGameForm::Load1Click() {
     const LoadAnswer answer = loadWithDialogs(dialogs_, game_.state, game_.history,
                                               QStringLiteral("Error #3\nError opening file!"));
     if (answer == LoadAnswer::Loaded) {
+        closeBankServiceForms(forms_);
         closeStaffWindows();
         leaveGambling();
         if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow(); // the loaded months
@@ -589,6 +591,11 @@ void TGameForm::New1Click() {
     forms_.fireForm->hide();
     forms_.passForm->hide();
     forms_.internetCenterForm->hide(); // its fetch is dropped with it
+    forms_.mapForm->hide();
+    forms_.barSetupForm->hide();
+    forms_.setupForm->hide();
+    forms_.lotoSixForm->hide();
+    forms_.aboutForm->hide();
     closeBankWindows(forms_);
     closeStaffWindows();
     leaveGambling();

@@ -7,6 +7,7 @@
 #include "ui/Style.h"
 #include "ui/Text.h"
 
+#include <QHideEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QTextEdit>
@@ -95,7 +96,9 @@ bool TInternetCenterForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TInternetCenterForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    // A fetch does not report into a closed window.
+    // A fetch does not report into a closed window; a minimised one (hidden
+    // by the window system) keeps it.
+    if (event->spontaneous() || isMinimized()) return;
     fetch.cancel();
     asked_.reset();
     setBusy(false);

@@ -87,13 +87,13 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
 void TMapForm::showForNewGame() {
     newGame_ = true;
     showCancel();
-    show();
+    showOrRefill(this, [this] { FormShow(); });
 }
 
 void TMapForm::showInGame() {
     newGame_ = false;
     showCancel();
-    show();
+    showOrRefill(this, [this] { FormShow(); });
 }
 
 void TMapForm::showCancel() {
@@ -119,6 +119,7 @@ void TMapForm::FormShow() {
     BarListBox->clear();
     for (int i = 0; i < game_.bars.count(); ++i)
         BarListBox->addItem(fromFixed(game_.bars.at(i)->name));
+    TownPic->setPicked(-1); // nothing picked in the list, no pin ringed
     BuyBut->setEnabled(false);
     SellBut->setEnabled(false);
 }

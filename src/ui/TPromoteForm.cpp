@@ -5,6 +5,7 @@
 #include "ui/Style.h"
 #include "ui/Text.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,16 +28,28 @@ TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
     BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 6);
     layout->addWidget(BarOwnList, 1);
     auto* kinds = new QGroupBox(QStringLiteral("Where do you want to be promoted:"));
-    auto* kindRows = new QVBoxLayout(kinds);
-    NewsPaper = new QRadioButton(QStringLiteral("Newspaper pub           [  5 000$]"));
-    RadioPub = new QRadioButton(QStringLiteral("Radio pub                    [15 000$]"));
-    TvPub = new QRadioButton(QStringLiteral("Tv pub                         [25 000$]"));
-    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
-    fixed.setStyleHint(QFont::Monospace);
-    for (QRadioButton* radio : {NewsPaper, RadioPub, TvPub}) {
-        radio->setFont(fixed); // the captions are aligned with spaces
-        kindRows->addWidget(radio);
-    }
+    // Each medium's name beside its price, the prices in a column of their
+    // own, right-aligned in figures of one width, so that they line up.
+    auto* kindRows = new QGridLayout(kinds);
+    auto medium = [&](QRadioButton*& radio, QLabel*& price, const QString& caption) {
+        const qsizetype bracket = caption.indexOf(QLatin1Char('['));
+        radio = new QRadioButton(caption.left(bracket).trimmed());
+        radio->setAccessibleName(caption.simplified());
+        price = new QLabel(caption.mid(bracket));
+        price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont figures = price->font();
+        figures.setFamily(QStringLiteral("DejaVu Sans Mono"));
+        figures.setStyleHint(QFont::Monospace);
+        price->setFont(figures);
+        price->setBuddy(radio);
+        const int row = kindRows->rowCount();
+        kindRows->addWidget(radio, row, 0);
+        kindRows->addWidget(price, row, 1);
+    };
+    medium(NewsPaper, NewsPaperPrice, QStringLiteral("Newspaper pub           [  5 000$]"));
+    medium(RadioPub, RadioPubPrice, QStringLiteral("Radio pub                    [15 000$]"));
+    medium(TvPub, TvPubPrice, QStringLiteral("Tv pub                         [25 000$]"));
+    kindRows->setColumnStretch(0, 1);
     layout->addWidget(kinds);
     Promote = new QPushButton(QStringLiteral("&Promote"));
     CloseBut = new QPushButton(QStringLiteral("&Close"));

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +30,10 @@ public:
     QRadioButton* NewsPaper;
     QRadioButton* RadioPub;
     QRadioButton* TvPub;
+    // The prices beside the media, in a column of their own.
+    QLabel* NewsPaperPrice;
+    QLabel* RadioPubPrice;
+    QLabel* TvPubPrice;
     QPushButton* Promote;
     QPushButton* CloseBut;
 

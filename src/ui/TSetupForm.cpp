@@ -52,7 +52,8 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     fileGrid->addWidget(DrinksListPath, 3, 0);
     fileGrid->addWidget(Browse2, 3, 1);
     for (QLineEdit* edit : {BarsListPath, DrinksListPath}) {
-        edit->setMaxLength(99);
+        // No length limit: a path longer than the record holds is refused
+        // whole by Ok, never cut.
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
         edit->setToolTip(QStringLiteral("Path of your bars list file"));
         edit->installEventFilter(this);

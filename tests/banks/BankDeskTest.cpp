@@ -111,10 +111,7 @@ TEST(BankDesk, LoanRequests) {
 TEST(BankDesk, LoanRequestEdges) {
     GameState state = test::startedGame();
     state.credibility = 3;
-    BankAccount& account = state.bankAccounts[kChinaCash];
-    account.loanActive = 1;
-    account.loanAmount = 10000;
-    account.loanLeft = 13000;
+    BankAccount& account = openLoan(state, kChinaCash, 10000, 13000);
     account.loanYearsDone = 2;
     account.loanDayCount = 100;
     RecordingVoice voice;
@@ -154,10 +151,7 @@ TEST(BankDesk, LoanRefunds) {
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);
-        BankAccount& account = state.bankAccounts[kInvestBank];
-        account.loanActive = 1;
-        account.loanAmount = 5000; // 2000 of interest on top
-        account.loanLeft = 7000;
+        const BankAccount& account = openLoan(state, kInvestBank, 5000, 7000); // 2000 of interest
         const GameState before = state;
         RecordingVoice voice;
         EXPECT_EQ(refundLoan(state, kInvestBank, c.typed, voice), c.outcome) << c.typed;
@@ -170,10 +164,7 @@ TEST(BankDesk, LoanRefunds) {
         }
     }
     GameState state = test::startedGame(20000);
-    BankAccount& account = state.bankAccounts[kInvestBank];
-    account.loanActive = 1;
-    account.loanAmount = 5000;
-    account.loanLeft = 7000;
+    const BankAccount& account = openLoan(state, kInvestBank, 5000, 7000);
     RecordingVoice voice;
     refundLoan(state, kInvestBank, "6000", voice); // repays interest: the amount goes below 0
     EXPECT_EQ(account.loanAmount, -1000);

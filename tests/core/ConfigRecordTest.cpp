@@ -33,13 +33,6 @@ TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     }
 }
 
-TEST(ConfigRecord, PathWithoutTerminatorIsReadWithinItsField) {
-    std::vector<unsigned char> bytes(304, 'a');
-    ConfigRecord config = configFromBytes(bytes.data(), bytes.size());
-    EXPECT_EQ(fixedText(config.barsListPath) + fixedText(config.drinksListPath),
-              std::string(100 + 200, 'a'));
-}
-
 TEST(ConfigRecord, WrittenWholeAndReadBackAtomically) {
     TempDir dir;
     test::writeBytes(dir.file("config.kpl"), std::vector<unsigned char>(500, 7));

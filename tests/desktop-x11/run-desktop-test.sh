@@ -50,11 +50,11 @@ run() {
     return "$status"
 }
 
-# openbox now and then loses a window that is hidden and shown again in
-# quick succession (it takes a late unmapping for the new showing) on a
-# loaded machine: a failed run is tried once more on fresh servers, and
-# both runs are reported.
-if ! run "$@"; then
-    echo "run-desktop-test: the first run failed; once more on a fresh X server" >&2
-    run "$@"
-fi
+# Under Xvfb on a loaded machine openbox now and then never manages a window
+# that Qt has mapped (about one run in four at 200 %, measured): a failed run
+# is tried again on fresh servers, three runs at most, each reported.
+for attempt in 1 2 3; do
+    if run "$@"; then exit 0; fi
+    echo "run-desktop-test: run $attempt failed" >&2
+done
+exit 1

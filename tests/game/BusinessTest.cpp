@@ -9,38 +9,6 @@
 namespace tavo {
 namespace {
 
-TEST(Business, ClientsOfTheDayByWeekDay) {
-    struct Row {
-        std::int32_t perDay;
-        std::int32_t byDay[7];
-    };
-    // The products are exact: 0.3 and 0.7 are held just below those values.
-    const Row rows[] = {
-        {10, {2, 2, 4, 6, 10, 10, 8}},    {20, {5, 4, 8, 13, 20, 20, 16}},
-        {25, {7, 5, 10, 17, 25, 25, 20}}, {100, {29, 20, 40, 69, 100, 100, 80}},
-        {0, {0, 0, 0, 0, 0, 0, 0}},
-    };
-    for (const Row& row : rows)
-        for (int weekDay = 1; weekDay <= 7; ++weekDay)
-            EXPECT_EQ(clientsOfTheDay(row.perDay, weekDay), row.byDay[weekDay - 1])
-                << row.perDay << " clients per day, week day " << weekDay;
-}
-
-TEST(Business, ProfitTruncatesAfterEveryPayment) {
-    struct Case {
-        std::int32_t profit;
-        double amount;
-        std::int32_t expected;
-    };
-    const Case cases[] = {
-        {-100, 2.5, -97}, {100, 2.5, 102}, {0, 2.5, 2},    {-2, 2.5, 0},
-        {-3, 2.5, 0},     {-1, 0.5, 0},    {5, -7.25, -2}, {0, -0.5, 0},
-        {-1, -0.5, -1},   {7, 9.99, 16},   {-7, 9.99, 2},  {2147483647, 1.5, -2147483648},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(addToProfit(c.profit, c.amount), c.expected) << c.profit << " + " << c.amount;
-}
-
 // The day's business written plainly from the rules, client by client, as
 // the oracle for the engine's faster computation.
 std::optional<std::int32_t> referenceDay(GameState& state, Random& random) {

@@ -1,4 +1,5 @@
 #include "game/GameDay.h"
+#include "game/MonthChange.h"
 
 #include "support/EngineTest.h"
 
@@ -51,10 +52,7 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
     game.state.day = 30;
     game.state.weekDay = 7;
     game.state.monthlyCharges = 1000;
-    BankAccount& loan = game.state.bankAccounts[kChinaCash];
-    loan.loanActive = 1;
-    loan.loanAmount = 250000;
-    loan.loanLeft = 300001;
+    const BankAccount& loan = openLoan(game.state, kChinaCash, 250000, 300001);
     VectorSink messages;
     runGameDay(game, messages);
     // Bailiff: 50000 -> 10000; charges 1000; instalment 1000.
@@ -67,8 +65,7 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
 TEST(GameDay, LoanDaysAreCountedOnSixDaysOfSeven) {
     Game game;
     game.state = test::startedGame();
-    game.state.bankAccounts[kInvestBank].loanActive = 1;
-    game.state.bankAccounts[kInvestBank].loanLeft = 100;
+    openLoan(game.state, kInvestBank, 0, 100);
     VectorSink messages;
     for (int i = 0; i < 14; ++i)
         runGameDay(game, messages);
@@ -99,6 +96,37 @@ TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
     EXPECT_EQ(std::tuple(game.state.weekDay, next.clientsShown, stocked.drinks[0].stock,
                          game.state.money, game.state.bankAccounts[kInvestBank].loanDayCount),
               std::tuple(4, 69, 110, 100000 - 250 + 69 * 5.0, 1));
+}
+
+TEST(MonthChange, BarEndsTheMonthWithCostAndTaxesTaken) {
+    GameState state = test::startedGame(10000);
+    BarRecord& bar = test::addBar(state, 40, 0);
+    bar.costPerMonth = 1500;
+    bar.profitThisMonth = 3000;
+    bar.visitorsThisMonth = 900;
+    state.monthlyCharges = 1500 + 230; // the bar's rent and one salary
+    runMonthChange(state);
+    EXPECT_EQ(std::tuple(bar.profitLastMonth, bar.visitorsLastMonth, bar.profitThisMonth,
+                         bar.visitorsThisMonth),
+              std::tuple(3000 - 1500 - 2000, 900, 0, 0));
+    EXPECT_EQ(std::tuple(state.monthlyTaxes, state.money), std::tuple(2000, 10000 - 1730 - 2000.0));
+}
+
+// 50 of taxes a client per day, closed bars too; without bars only the
+// salaries. The money may go below 0.
+TEST(MonthChange, TaxesOfEveryBarAndTheSalaries) {
+    for (const bool bars : {true, false}) {
+        GameState state = test::startedGame(100);
+        state.monthlyCharges = bars ? 0 : 640;
+        state.monthlyTaxes = 999;
+        if (bars) {
+            test::addBar(state, 40, 0, true);
+            test::addBar(state, 60, 0, false);
+        }
+        runMonthChange(state);
+        EXPECT_EQ(std::tuple(state.monthlyTaxes, state.money),
+                  bars ? std::tuple(5000, 100 - 5000.0) : std::tuple(0, 100 - 640.0));
+    }
 }
 
 } // namespace

@@ -26,6 +26,7 @@ using test::addBar;
 using test::addSlot;
 using test::makeBar;
 using test::makeDrink;
+using test::openLoan;
 using test::RecordingVoice;
 using test::startedGame;
 using test::TempDir;

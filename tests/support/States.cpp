@@ -40,6 +40,16 @@ DrinkSlot& addSlot(BarRecord& bar, std::int32_t drinkIndex, std::int32_t stock, 
     return slot;
 }
 
+BankAccount& openLoan(GameState& state, int bank, std::int32_t amount, std::int32_t left,
+                      float rate) {
+    BankAccount& account = state.bankAccounts[bank];
+    account.loanActive = 1;
+    account.loanAmount = amount;
+    account.loanLeft = left;
+    account.loanRate = rate;
+    return account;
+}
+
 AdminRecord& addAdmin(GameState& state, bool tickets, bool drinks, bool loans) {
     AdminRecord& admin = state.admins[state.adminCount++];
     admin = AdminRecord{};

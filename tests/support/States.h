@@ -22,6 +22,10 @@ BarRecord& addBar(GameState& state, std::int32_t clientsPerDay, double entryPric
 DrinkSlot& addSlot(BarRecord& bar, std::int32_t drinkIndex, std::int32_t stock, double salePrice,
                    bool inUse = true, bool fairPrice = true);
 
+// Opens a loan at a bank: the amount borrowed, what is left to repay, the rate.
+BankAccount& openLoan(GameState& state, int bank, std::int32_t amount, std::int32_t left,
+                      float rate = 0.25f);
+
 // Appends an administrator with the given duties (index adminCount).
 AdminRecord& addAdmin(GameState& state, bool tickets, bool drinks, bool loans);
 

@@ -7,6 +7,8 @@
 #include "SampleGame.h"
 #include "UiTestMain.h"
 
+#include <functional>
+
 using namespace tavo;
 using namespace tavo::ui;
 using test::GameFolder;
@@ -48,10 +50,66 @@ private slots:
             {forms.drinkForm, forms.drinkForm->Order, forms.drinkForm->QtyBuy},
             {forms.infoForm, forms.infoForm->SetPrice, forms.infoForm->PriceEnter},
             {forms.promoteForm, forms.promoteForm->Promote, forms.promoteForm->BarOwnList},
+            {forms.setupForm, forms.setupForm->Ok, forms.setupForm->BarsListPath},
+            {forms.passForm, forms.passForm->Valid, forms.passForm->Password},
+            {forms.popupForm, forms.popupForm->CloseBut, forms.popupForm->ShowPop},
         };
         for (const auto& w : windows) {
             const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+    }
+
+    // Every road through the new game's windows (each button, each close
+    // box, and a new game asked for while the map is open in a game) leaves
+    // the player a window: the main menu, a window of the road or the game.
+    void everyRoadLeavesAWindow() {
+        using Step = std::function<void(Program&)>;
+        const Step newGame = [](Program& p) { p.forms.mainForm->NewGameOmbreButClick(); };
+        const Step owner = [](Program& p) {
+            p.forms.newCarForm->OwnerName->setText(QStringLiteral("Jo"));
+            p.forms.newCarForm->TheWomen->click();
+            p.forms.newCarForm->CreateClick();
+        };
+        const Step pick = [](Program& p) {
+            p.forms.mapForm->BarListBox->setCurrentRow(0);
+            p.forms.mapForm->BuyButClick();
+        };
+        const Step newGameFromTheMap = [](Program& p) {
+            p.game.state = test::sampleGame();
+            p.gameForm.show();
+            p.gameForm.BuyBarClick();
+            p.dialogs.yes = {true};
+            p.gameForm.New1Click();
+        };
+        const std::vector<std::vector<Step>> roads = {
+            {newGame, [](Program& p) { p.forms.newCarForm->CancelClick(); }},
+            {newGame, [](Program& p) { static_cast<QDialog*>(p.forms.newCarForm)->reject(); }},
+            {newGame, owner, [](Program& p) { p.forms.mapForm->CancelClick(); }},
+            {newGame, owner, [](Program& p) { static_cast<QDialog*>(p.forms.mapForm)->reject(); }},
+            {newGame, owner, [](Program& p) { p.forms.mapForm->SellButClick(); }},
+            {newGame, owner, [](Program& p) { p.forms.mapForm->BankButClick(); }},
+            {newGame, owner, pick, [](Program& p) { p.forms.barSetupForm->CancelClick(); }},
+            {newGame, owner, pick, [](Program& p) { static_cast<QDialog*>(p.forms.barSetupForm)->reject(); }},
+            {newGameFromTheMap, newGame, owner,
+             [](Program& p) { // the Cancel the player sees
+                 TMapForm& map = *p.forms.mapForm;
+                 (map.Cancel->isVisible() ? map.Cancel : map.Cancel1)->click();
+             }},
+        };
+        for (std::size_t road = 0; road < roads.size(); ++road) {
+            Program program;
+            for (std::size_t step = 0; step < roads[road].size(); ++step) {
+                roads[road][step](program);
+                const Forms& f = program.forms;
+                const bool someWindow = f.mainForm->isVisible() || f.newCarForm->isVisible() ||
+                                        f.mapForm->isVisible() || f.barSetupForm->isVisible() ||
+                                        f.gameForm->isVisible();
+                QVERIFY2(someWindow, qPrintable(QStringLiteral("road %1 leaves no window after "
+                                                               "step %2")
+                                                    .arg(road)
+                                                    .arg(step)));
+            }
         }
     }
 
@@ -150,6 +208,7 @@ private slots:
         program.game.state.bars[0].profitLastMonth = 0;
         TInfoForm& info = *program.forms.infoForm;
         info.show(); // the first refresh turns the page at once
+        QCOMPARE(info.BarOwnList->currentRow(), 0); // the bar shown is the one picked
         QCOMPARE(info.Beer[0]->text(), QString("Blonde Ale"));
         info.TimerTimer(); // the pages turn as in the game window's stock panel
         QCOMPARE(info.Beer[0]->text() + "/" + info.Beer[2]->text(), QString("Vodka Shot/-"));
@@ -195,6 +254,17 @@ private slots:
         TPromoteForm& promote = *program.forms.promoteForm;
         promote.show();
         QCOMPARE(promote.BarOwnList->count(), 3);
+        // Each medium reads as its caption, its price in a column of its own
+        // whose right edges line up.
+        const std::tuple<QRadioButton*, QLabel*, QString> media[] = {
+            {promote.NewsPaper, promote.NewsPaperPrice, "Newspaper pub [ 5 000$]"},
+            {promote.RadioPub, promote.RadioPubPrice, "Radio pub [15 000$]"},
+            {promote.TvPub, promote.TvPubPrice, "Tv pub [25 000$]"}};
+        for (const auto& [radio, price, caption] : media) {
+            QCOMPARE(radio->accessibleName(), caption);
+            QCOMPARE((radio->text() + " " + price->text()).simplified(), caption);
+            QCOMPARE(price->geometry().right(), promote.TvPubPrice->geometry().right());
+        }
         promote.PromoteClick(); // no kind chosen: nothing
         QVERIFY(program.dialogs.shown.empty());
         promote.TvPub->setChecked(true);
@@ -225,6 +295,10 @@ private slots:
         QCOMPARE(map.TownPic->picked(), 1);
         map.BarListBox->setCurrentRow(2); // class mask 5: low, high and dark
         QCOMPARE(map.TownPic->picked(), 2);
+        map.hide(); // opened again, nothing is picked and no pin ringed
+        map.showInGame();
+        QCOMPARE(map.TownPic->picked(), -1);
+        map.BarListBox->setCurrentRow(2);
         QVERIFY(setup.DarkClass->isEnabled() && !setup.RaveClass->isEnabled());
         QCOMPARE(map.BarOwner->text(), QString("Jo Martel")); // the sample owns all three
         program.game.state.barCount = 25;

@@ -437,6 +437,9 @@ private slots:
             {"def.bar", "def.bar", "This file can't be used as your drinks list:\ndef.bar"},
             {tooLong, "drinks.drk",
              "The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong},
+            {QString(125, 'y'), "drinks.drk", // browsed: never cut to fit
+             "The path of your bars list file is too long (125 bytes, at most 99):\n" +
+                 QString(125, 'y')},
         };
         for (const auto& c : cases) {
             Program program;

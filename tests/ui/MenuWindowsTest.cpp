@@ -356,8 +356,9 @@ private slots:
         QCOMPARE(rows(list.AdminList), QStringList({"Sam Korr", "Ida Brenn"}));
     }
 
-    // Leaving a game closes its staff windows and ends a spin or a race bet
-    // in it unpaid, so that no prize lands in the next game.
+    // Leaving a game closes its staff windows and the forms of the banks'
+    // services (which hold the old game's limits), and ends a spin or a race
+    // bet in it unpaid, so that no prize lands in the next game.
     void aLoadOrANewGameClosesTheStaffAndGamblingWindows() {
         Program program(test::sampleGame());
         QVERIFY(saveGame(program.folder.path("other.sav").toStdString(), test::sampleGame()));
@@ -379,6 +380,11 @@ private slots:
             race.BetCash->setText("100");
             race.StartRaceClick();
             race.race.cars[0].x = kRaceFinishX; // car 1 wins at the next step
+            const std::vector<QWidget*> services = {
+                program.forms.loanInvSetup, program.forms.loanChinRef1,
+                program.forms.investInvBankForm, program.forms.germInsuForm};
+            for (QWidget* form : services)
+                form->show();
             if (load) {
                 program.dialogs.files = {program.folder.path("other.sav")};
                 program.gameForm.Load1Click();
@@ -388,6 +394,8 @@ private slots:
                 program.gameForm.New1Click();
             }
             QVERIFY(!list.isVisible());
+            for (QWidget* form : services)
+                QVERIFY2(!form->isVisible(), form->metaObject()->className());
             QVERIFY(!program.forms.adminViewForm->isVisible());
             QVERIFY(!program.forms.hireStaffForm->isVisible());
             QVERIFY(!spin.isVisible() && !spin.Timer->enabled() && !program.game.spinCash.spinning);

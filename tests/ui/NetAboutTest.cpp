@@ -155,10 +155,16 @@ private slots:
             QCOMPARE(form.InfosBut->isVisible(), move.infosLit);
             QCOMPARE(form.NewsBut->isVisible(), move.newsLit);
         }
-        // A fetch goes with its window: nothing is said later, and it is idle when reopened.
+        // A fetch goes with its window: nothing is said later, and it is idle
+        // when reopened; minimised (hidden by the window system), it goes on.
         Site silent;
         qputenv("TAVO_WEB_BASE", silent.base());
         form.NewsButClick();
+        form.setWindowState(Qt::WindowMinimized);
+        QHideEvent minimised; // as the window system hides a minimised window
+        QCoreApplication::sendEvent(&form, &minimised);
+        QVERIFY(form.fetch.running());
+        form.setWindowState(Qt::WindowNoState);
         form.hide();
         QVERIFY(!form.fetch.running() && form.NewsOmbre->isEnabled());
         qunsetenv("TAVO_WEB_BASE");

@@ -28,6 +28,7 @@ bool tourWindows(Forms& forms, const std::function<bool(QWidget*, const QString&
 
     ok &= visit(forms.setupForm, QStringLiteral("setup"));
 
+    forms.newCarForm->show(); // showing clears the form: filled after
     forms.newCarForm->TheWomen->click();
     forms.newCarForm->OwnerName->setText(QStringLiteral("Jo Martel"));
     ok &= visit(forms.newCarForm, QStringLiteral("owner"));
