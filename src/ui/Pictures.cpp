@@ -5,9 +5,9 @@
 
 namespace tavo::ui {
 
-QPixmap picture(const QString& name) {
+QPixmap picture(const QString& name, bool scaled) {
     const QString path = QStringLiteral(":/pictures/%1%2.jpg");
-    if (qApp != nullptr && qApp->devicePixelRatio() > 1.0) {
+    if (scaled || (qApp != nullptr && qApp->devicePixelRatio() > 1.0)) {
         QPixmap twice(path.arg(name, QStringLiteral("@2x")));
         twice.setDevicePixelRatio(2.0);
         if (!twice.isNull()) return twice;

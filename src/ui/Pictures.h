@@ -11,8 +11,9 @@ namespace tavo::ui {
 
 // The picture `name` for the application's screens: its "@2x" drawing
 // (of half its pixel size on screen) when a screen shows more than one
-// pixel a point, else its plain one.
-QPixmap picture(const QString& name);
+// pixel a point, or when `scaled` (a picture the player may enlarge),
+// else its plain one.
+QPixmap picture(const QString& name, bool scaled = false);
 
 // Every picture the game ships, by name (without "@2x").
 QStringList pictureNames();

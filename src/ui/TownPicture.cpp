@@ -10,7 +10,7 @@
 namespace tavo::ui {
 
 TownPicture::TownPicture(QWidget* parent)
-    : QWidget(parent), town_(picture(QStringLiteral("town"))),
+    : QWidget(parent), town_(picture(QStringLiteral("town"), true)),
       size_(town_.deviceIndependentSize()) {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
