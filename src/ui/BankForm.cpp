@@ -135,6 +135,9 @@ BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
         StoleCheckBox = new QCheckBox(QStringLiteral("Theft Insurance"));
         FireCost = figureBox();
         StoleCost = figureBox();
+        // Each cost reads by its insurance.
+        FireCost->setAccessibleName(FireInsCheckBox->text() + QStringLiteral(" cost"));
+        StoleCost->setAccessibleName(StoleCheckBox->text() + QStringLiteral(" cost"));
         grid->addWidget(FireInsCheckBox, 0, 0);
         grid->addWidget(FireCost, 0, 1);
         grid->addWidget(new QLabel(QStringLiteral("$")), 0, 2);

@@ -1,5 +1,6 @@
 #include "ui/DesktopWindow.h"
 
+#include "ui/Accessibility.h"
 #include "ui/GameSettings.h"
 
 #include <QAbstractSpinBox>
@@ -159,6 +160,7 @@ void makeDesktopWindow(QWidget* window, QWidget* owner) {
     window->installEventFilter(new WindowPlace(window, owner));
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
         if (box->isReadOnly()) box->setFocusPolicy(Qt::ClickFocus);
+    nameControls(window);
     // A dialog without a maximise button takes the size of its content, and
     // nothing else: a window manager then offers neither resizing nor
     // maximising, and the window follows its content as it changes.

@@ -32,6 +32,9 @@ QChart* newChart(QTabWidget* pages, const QString& tab) {
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* view = new QChartView(chart);
     view->setRenderHint(QPainter::Antialiasing);
+    // The keyboard stays on the tabs: the chart takes no keys.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setAccessibleName(QString(tab).remove(QLatin1Char('&')));
     pages->addTab(view, tab);
     return chart;
 }

@@ -201,6 +201,8 @@ QWidget* TGameForm::buildCentre() {
     FireBut->setToolTip(QStringLiteral("Set one of your bar in fire"));
     MoreMoney = new QLineEdit;
     MoneyAdd = new QPushButton(QStringLiteral("Add money"));
+    ClockSpeedBox->setAccessibleName(QStringLiteral("Clock speed"));
+    MoreMoney->setAccessibleName(QStringLiteral("Money to add"));
     debug->addWidget(ClockSpeedBox, 0, 0);
     debug->addWidget(ClockSpeedBut, 0, 1);
     debug->addWidget(new QLabel(QStringLiteral("Week day:")), 0, 2);

@@ -60,6 +60,9 @@ TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
     contracts->addWidget(StoleContract, 0, 1);
     contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 0);
     contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 1);
+    // Each contract reads by the insurance it is for.
+    FireContract->setAccessibleName(FireCheck->text() + QStringLiteral(" contract"));
+    StoleContract->setAccessibleName(StoleCheck->text() + QStringLiteral(" contract"));
     contracts->addWidget(FireCheck, 2, 0);
     contracts->addWidget(StoleCheck, 2, 1);
     layout->addLayout(contracts);

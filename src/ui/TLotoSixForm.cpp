@@ -56,6 +56,7 @@ TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     Num6 = new QLineEdit;
     const int boxWidth = Num1->fontMetrics().horizontalAdvance(QStringLiteral("4949")) + 16;
     for (QLineEdit* box : numbers()) {
+        box->setAccessibleName(QStringLiteral("Number %1").arg(boxes->count() + 1));
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(boxWidth);
         boxes->addWidget(box);

@@ -21,6 +21,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tavo::ui {
 namespace {
 
@@ -47,6 +49,12 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     ExitBut = new PictureButton(picture(QStringLiteral("button-exit")));
     NewGameOmbre->setToolTip(QStringLiteral("Start a new game"));
     LoadOmbre->setToolTip(QStringLiteral("Load a saved game"));
+    // A screen reader reads the captions drawn on the pictures (Alt and the
+    // underlined letter press them).
+    const std::pair<PictureButton*, const char*> captions[] = {
+        {NewGameOmbre, "New game"}, {LoadOmbre, "Load"}, {AboutBut, "About"}, {ExitBut, "Exit"}};
+    for (const auto& [button, caption] : captions)
+        button->setAccessibleName(QString::fromLatin1(caption));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);

@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace tavo::ui {
@@ -77,8 +78,11 @@ TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
     Car2Bet = new QRadioButton(QStringLiteral("Car 2 (Purple)"));
     Car3Bet = new QRadioButton(QStringLiteral("Car 3 (Yellow)"));
     Car4Bet = new QRadioButton(QStringLiteral("Car 4 (Green)"));
-    for (int car = 0; car < kRaceCars; ++car)
+    for (int car = 0; car < kRaceCars; ++car) {
         bet->addWidget(betChoices()[car], car / 2, car % 2);
+        // A screen reader reads each car, in its lane, by the bet's caption.
+        Cars[car]->setAccessibleName(betChoices()[car]->text());
+    }
     bet->addWidget(new QLabel(QStringLiteral("How much do you bet?")), 2, 0, 1, 2);
     auto* amount = new QHBoxLayout;
     BetCash = new QLineEdit(QStringLiteral("0"));
@@ -148,6 +152,9 @@ void TRacingMonForm::showRace() {
     for (int car = 0; car < kRaceCars; ++car) {
         Cars[car]->move(race.cars[car].x, race.cars[car].y);
         Cars[car]->setVisible(race.wreck != car + 1);
+        const int done = std::clamp(
+            (race.cars[car].x - kRaceStartX) * 100 / (kRaceFinishX - kRaceStartX), 0, 100);
+        Cars[car]->setAccessibleDescription(QStringLiteral("%1 % of the race run").arg(done));
     }
     if (race.wreck != 0) {
         const RaceCar& wreck = race.cars[race.wreck - 1];

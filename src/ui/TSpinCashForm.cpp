@@ -57,8 +57,10 @@ TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clo
     Num1 = reelBox();
     Num2 = reelBox();
     Num3 = reelBox();
-    for (QLineEdit* reel : reels())
-        reelRow->addWidget(reel);
+    for (int reel = 0; reel < 3; ++reel) {
+        reels()[reel]->setAccessibleName(QStringLiteral("Reel %1").arg(reel + 1));
+        reelRow->addWidget(reels()[reel]);
+    }
     reelRow->addStretch();
     layout->addLayout(reelRow);
 

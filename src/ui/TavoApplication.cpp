@@ -1,6 +1,7 @@
 #include "ui/TavoApplication.h"
 
 #include "core/NumberText.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 
 #include <exception>
@@ -15,6 +16,7 @@ TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, ar
     setDesktopFileName(QStringLiteral("org.example.tavo_game"));
     // The installed icon where the desktop's theme has it.
     setWindowIcon(QIcon::fromTheme(desktopFileName(), toolIcon(ToolIcon::Drinks)));
+    installAccessibility();
 }
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {
