@@ -14,6 +14,7 @@ packages=(
     debhelper dpkg-dev lintian                         # the Debian package and its checks
     qt6-wayland weston                                 # the game on Wayland, and its test
     dbus-daemon libx11-dev                             # the start-up bench (bench/startup.sh)
+    dbus at-spi2-core python3-pyatspi                  # the game read through the accessibility bus
 )
 
 missing=()
