@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTextEdit>
 
 namespace tavo::ui {
@@ -70,9 +71,54 @@ public:
     }
 };
 
+bool shownOnly(const QWidget* widget) {
+    return widget->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+           widget->focusPolicy() == Qt::NoFocus;
+}
+
+// A choice (a radio button, a check box) reads by its caption and whether
+// it is ticked, and ticks by the toggle action. One shown, not changed (the
+// information window's owner and bar setup) ignores the mouse and the
+// keyboard: it reads as read-only and offers no action. Decided at each
+// reading, since Qt asks for a widget's reading as soon as it has a caption.
+class ChoiceReading final : public QAccessibleWidget {
+public:
+    explicit ChoiceReading(QAbstractButton* choice)
+        : QAccessibleWidget(choice, qobject_cast<QRadioButton*>(choice) ? QAccessible::RadioButton
+                                                                        : QAccessible::CheckBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return choice()->text().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = choice()->isChecked();
+        state.readOnly = shownOnly(widget());
+        return state;
+    }
+    QStringList actionNames() const override {
+        if (shownOnly(widget())) return {};
+        return QStringList{toggleAction()} << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == toggleAction() && !shownOnly(widget()) && widget()->isEnabled())
+            choice()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton* choice() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
 QAccessibleInterface* gameWidgetReading(const QString& className, QObject* object) {
     if (className == QLatin1String("tavo::ui::PictureButton"))
         return new PictureButtonReading(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QRadioButton") || className == QLatin1String("QCheckBox"))
+        return new ChoiceReading(static_cast<QAbstractButton*>(object));
     if (className == QLatin1String("QLabel")) {
         auto* label = static_cast<QLabel*>(object);
         if (label->text().isEmpty() && !label->pixmap().isNull()) return new PictureReading(label);

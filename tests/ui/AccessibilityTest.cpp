@@ -8,6 +8,9 @@
 #include "WindowTour.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdio>
@@ -36,6 +39,14 @@ bool isControl(QAccessibleInterface* item) {
     return item->role() == QAccessible::EditableText && state.readOnly;
 }
 
+// Reached from the menu bar by Alt and letters: a menu's entry, or a
+// toolbar button (the toolbar repeats menu items).
+bool inMenus(QObject* object) {
+    if (qobject_cast<QAction*>(object)) return true;
+    auto* tool = qobject_cast<QToolButton*>(object);
+    return tool && qobject_cast<QToolBar*>(tool->parentWidget());
+}
+
 QString where(QAccessibleInterface* item) {
     QObject* object = item->object();
     QString text = item->text(QAccessible::Description);
@@ -61,6 +72,9 @@ void walk(QAccessibleInterface* item, const QString& window, Walk& result) {
             if (role == QAccessible::Client || role == QAccessible::Graphic ||
                 role == QAccessible::Pane || role == QAccessible::Grouping)
                 result.faults << window + QStringLiteral(": no control's role for ") + where(child);
+            if (!child->state().focusable && !child->state().disabled && !inMenus(child->object()))
+                result.faults << window + QStringLiteral(": only the mouse reaches ") +
+                                     where(child);
             if (!name.isEmpty() && role != QAccessible::ListItem && ++siblingNames[name] == 2)
                 result.faults << window + QStringLiteral(": two controls share the name ") + name;
         } else if (role == QAccessible::Graphic && name.isEmpty()) {
