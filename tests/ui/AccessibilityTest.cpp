@@ -2,17 +2,22 @@
 // the accessibility tree as assistive tools walk it. A control the player
 // acts on or reads a figure from has a name and a role that says what it
 // is; two controls side by side never share a name; a picture that only
-// decorates is hidden. Prints each window's count of named controls.
+// decorates is hidden. And the keyboard alone plays: every control that
+// acts is reached by it, Tab goes in reading order, Escape closes a dialog.
+// Prints each window's count of named controls.
 
 #include "UiTestMain.h"
 #include "WindowTour.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QDialog>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace tavo::ui;
@@ -85,6 +90,30 @@ void walk(QAccessibleInterface* item, const QString& window, Walk& result) {
     }
 }
 
+// The Tab chain's faults against reading order: going round the chain, the
+// next stop is above the one before (and not in a column to its right)
+// once only, from the last control back to the first.
+QStringList tabOrderFaults(QWidget* window, const QString& name) {
+    QList<QWidget*> stops;
+    for (QWidget* at = window->nextInFocusChain(); at != window; at = at->nextInFocusChain())
+        if (at->window() == window && at->isVisible() && at->isEnabled() &&
+            (at->focusPolicy() & Qt::TabFocus) && !at->focusProxy())
+            stops << at;
+    QStringList ups;
+    for (int i = 0; i < stops.size(); ++i) {
+        QWidget* from = stops[i];
+        QWidget* to = stops[(i + 1) % stops.size()];
+        const QRect before(from->mapTo(window, QPoint()), from->size());
+        const QRect next(to->mapTo(window, QPoint()), to->size());
+        if (next.bottom() < before.top() && next.left() < before.right())
+            ups << name + QStringLiteral(": Tab goes up from ") +
+                       QAccessible::queryAccessibleInterface(from)->text(QAccessible::Name) +
+                       QStringLiteral(" to ") +
+                       QAccessible::queryAccessibleInterface(to)->text(QAccessible::Name);
+    }
+    return ups.size() > 1 ? ups : QStringList();
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -100,7 +129,16 @@ private slots:
             walk(QAccessible::queryAccessibleInterface(window), name, result);
             std::printf("%-26s %3d of %3d controls named\n", qPrintable(name), result.named,
                         result.controls);
-            faults << result.faults;
+            faults << result.faults << tabOrderFaults(window, name);
+            // Escape closes a dialog, unless it waits with every button
+            // off (the popup's countdown).
+            const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+            if (qobject_cast<QDialog*>(window) &&
+                std::any_of(buttons.begin(), buttons.end(),
+                            [](const QPushButton* button) { return button->isEnabled(); })) {
+                QTest::keyClick(window, Qt::Key_Escape);
+                if (window->isVisible()) faults << name + QStringLiteral(": Escape leaves it open");
+            }
             window->hide();
             return true;
         });
