@@ -34,6 +34,9 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     auto* top = new QHBoxLayout;
     layout->addLayout(top, 1);
     TownPic = new TownPicture;
+    // A screen reader reaches the pins as the list's entries.
+    TownPic->setAccessibleName(QStringLiteral("Town map"));
+    TownPic->setAccessibleDescription(QStringLiteral("Each pin is a bar of the list beside it"));
     top->addWidget(TownPic, 1);
 
     auto* side = new QVBoxLayout;
