@@ -9,6 +9,8 @@
 #include <cstring>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace tavo {
 namespace {
 
@@ -122,8 +124,15 @@ std::string historyPath(const std::string& savePath) {
 bool saveHistory(const std::string& savePath, const FinanceHistory& history,
                  const GameState& state) {
     const Bytes bytes = historyBytes(history, state);
-    if (writeFileAtomically(historyPath(savePath), bytes.data(), bytes.size())) return true;
-    std::remove(historyPath(savePath).c_str());
+    const std::string path = historyPath(savePath);
+    if (writeFileAtomically(path, bytes.data(), bytes.size())) return true;
+    // An old history does not stay beside the new save (it would not load
+    // with it anyway), unless it is not the game's to remove: a FIFO, a
+    // device or a folder there, or a file the player protected.
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 &&
+        (S_ISLNK(info.st_mode) || (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR))))
+        std::remove(path.c_str());
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "core/FinanceHistory.h"
 #include "support/EngineTest.h"
 
+#include <functional>
 #include <limits>
 #include <sys/stat.h>
 
@@ -173,6 +174,24 @@ TEST(FinanceHistory, PlayedYearComesBackAndDamageIsNoHistory) {
     for (const auto& [text, state] : damaged)
         EXPECT_TRUE(historyFromBytes(Bytes(text.begin(), text.end()), *state).months.empty())
             << text.substr(0, 40);
+    // A history that cannot be written is not removed when it is not the
+    // game's: a FIFO, a folder, a file the player protected.
+    const std::pair<const char*, std::function<void(const std::string&)>> guarded[] = {
+        {"fifo", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"folder", [](const std::string& p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); }},
+        {"protected",
+         [](const std::string& p) {
+             test::writeBytes(p, "mine", 4);
+             ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
+         }},
+    };
+    for (const auto& [name, make] : guarded) {
+        const std::string kept = dir.file(std::string(name) + ".sav");
+        make(kept + ".history");
+        EXPECT_FALSE(saveHistory(kept, game.history, game.state)) << name;
+        struct stat info {};
+        EXPECT_EQ(::lstat((kept + ".history").c_str(), &info), 0) << name << " was removed";
+    }
 }
 
 } // namespace
