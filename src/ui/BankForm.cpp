@@ -8,7 +8,6 @@
 #include "ui/LoanForms.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
-#include "ui/DesktopWindow.h"
 #include "ui/TGermInsuForm.h"
 
 #include <QCheckBox>
@@ -207,7 +206,6 @@ void BankForm::FormShow() {
 void BankForm::UpdateTimerTimer() {
     const BankAccount& account = game_.state.bankAccounts[bank_];
     const BankView view = bankView(game_.state, bank_);
-    const bool viewChanges = NotMemMsg->isVisibleTo(this) == view.member;
     StatusBox->setText(view.member ? QStringLiteral("You're a member")
                                    : QStringLiteral("You're not a member"));
     MemberSetup->setEnabled(view.memberSetup);
@@ -221,8 +219,6 @@ void BankForm::UpdateTimerTimer() {
     NotMemMsg->setVisible(!view.member);
     for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
         if (group) group->setVisible(view.member);
-    // The member's groups come and go: the window takes its new size.
-    if (viewChanges) refit(this);
     auto figure = [](QLineEdit* box, bool held, std::int32_t value) {
         box->setText(QString::number(held ? value : 0));
     };

@@ -177,12 +177,4 @@ void makeDesktopWindow(QWidget* window, QWidget* owner) {
     }
 }
 
-void refit(QWidget* window) {
-    if (!window->isVisible()) return;
-    if (window->layout()) window->layout()->activate();
-    window->adjustSize();
-    for (QObject* child : window->children())
-        if (auto* place = dynamic_cast<WindowPlace*>(child)) place->settle();
-}
-
 } // namespace tavo::ui

@@ -22,8 +22,4 @@ namespace tavo::ui {
 // left out of the Tab chain (a click still selects their text).
 void makeDesktopWindow(QWidget* window, QWidget* owner);
 
-// After a window's content changed (groups shown or hidden): the window
-// takes the size its layout asks for again and stays wholly on the screen.
-void refit(QWidget* window);
-
 } // namespace tavo::ui

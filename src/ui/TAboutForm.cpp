@@ -85,7 +85,6 @@ TAboutForm::TAboutForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
         watched->setMouseTracking(true);
         watched->installEventFilter(this);
     }
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TAboutForm::showModal() {

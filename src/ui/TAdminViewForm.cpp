@@ -93,7 +93,6 @@ TAdminViewForm::TAdminViewForm(Game& game, Dialogs& dialogs, Forms& forms)
     Fire->setToolTip(QStringLiteral("Fire this employe"));
     Cancel = new QPushButton(QStringLiteral("&Cancel"));
     layout->addLayout(buttonRow({CloseSave, Fire, Cancel}));
-    layout->setSizeConstraint(QLayout::SetFixedSize); // shrinks to the groups shown
 
     connect(CloseSave, &QPushButton::clicked, this, &TAdminViewForm::CloseSaveClick);
     connect(Fire, &QPushButton::clicked, this, &TAdminViewForm::FireClick);

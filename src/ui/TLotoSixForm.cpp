@@ -74,7 +74,6 @@ TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     Buy = new QPushButton(QStringLiteral("Buy this ticket"));
     grid->addLayout(buttonRow({Radom, Buy}), 1, 1);
     layout->addWidget(ticket);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Radom, &QPushButton::clicked, this, &TLotoSixForm::RadomClick);
     connect(Buy, &QPushButton::clicked, this, &TLotoSixForm::BuyClick);

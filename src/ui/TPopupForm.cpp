@@ -93,8 +93,6 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     bottom->addWidget(ShowPop);
     bottom->addWidget(CloseBut);
     layout->addLayout(bottom);
-    // A fixed size: the window manager offers no maximise for the popup.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(CloseBut, &QPushButton::clicked, this, &TPopupForm::CloseButClick);
 
     Timer = new GameTimer(

@@ -130,7 +130,6 @@ TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
     StartRace = new QPushButton(QStringLiteral("&Start The Race"));
     CloseBut = new QPushButton(QStringLiteral("&Close"));
     layout->addLayout(buttonRow({StartRace, CloseBut}));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(StartRace, &QPushButton::clicked, this, &TRacingMonForm::StartRaceClick);
     connect(CloseBut, &QPushButton::clicked, this, &TRacingMonForm::CloseButClick);

@@ -85,7 +85,6 @@ TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clo
     statRows->addLayout(amountRow(QStringLiteral("You win:"), TotalWin));
     statRows->addLayout(amountRow(QStringLiteral("You lost:"), TotalLost));
     layout->addWidget(stats);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Spin, &QPushButton::clicked, this, &TSpinCashForm::SpinClick);
     setMainAction(this, Spin);
