@@ -65,7 +65,7 @@ TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
     };
     using enum LoadStatus;
     const Case cases[] = {
-        {"version 4", [](auto& s) { s.version = 4; }, WrongVersion},
+        {"version 4", [](auto& s) { s.version = 4; }, WrongVersion, "version 4 instead of 5"},
         {"26 bars", [](auto& s) { s.barCount = 26; }, BadCounts},
         {"negative bars", [](auto& s) { s.barCount = -1; }, BadCounts},
         {"16 slots", [](auto& s) { s.bars[3].drinkCount = 16; }, BadCounts},
