@@ -331,8 +331,7 @@ private slots:
     }
 
     // Every key of the game window with the keyboard anywhere in it, the menu
-    // bar after Alt+T and Escape included: no key has two owners, and Space
-    // pauses and runs the clock again.
+    // bar after Alt+T and Escape included: no key has two owners.
     void oneKeyOneAction() {
         test::Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
@@ -364,15 +363,9 @@ private slots:
                 } else {
                     place->setFocus();
                 }
-                const int before = form.MainTimer->interval();
                 QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget()
                                                                : static_cast<QWidget*>(&form),
                                    key);
-                if (key == QKeySequence(Qt::Key_Space) &&
-                    (place == &form || place == form.menuBar()))
-                    QVERIFY2(form.MainTimer->interval() != before,
-                             qPrintable(QStringLiteral("Space did nothing in ") +
-                                        place->metaObject()->className()));
             }
         }
         QCOMPARE(ambiguities, QStringList());
