@@ -237,18 +237,5 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
     }
 }
 
-TEST(Script, DaysRunAsTheDaysOptionDoes) {
-    ScriptGame game;
-    const SimRun script = game.play("days 400\n");
-    ASSERT_EQ(script.status, 0) << script.err;
-    const SimRun days = sim(game.dir, "--load in.sav --days 400 --bars bars.bar --drinks "
-                                      "drinks.drk --decimal . --time 0 --save days.sav");
-    ASSERT_EQ(days.status, 0) << days.err;
-    EXPECT_EQ(script.out, "Happy new year!\n");
-    EXPECT_EQ(script.out, days.out);
-    EXPECT_EQ(test::readBytes(game.dir.file("out.sav")),
-              test::readBytes(game.dir.file("days.sav")));
-}
-
 } // namespace
 } // namespace tavo

@@ -2,6 +2,7 @@
 #include "support/EngineTest.h"
 #include "tools/SimRun.h"
 
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,16 +90,19 @@ TEST(TavoSim, RefusedOrMissingFilesSayWhyAndExitWith1) {
         << list.err;
 }
 
+// A script's days run as the option's do.
 TEST(TavoSim, RunsDaysPostsMessagesAndIsRepeatable) {
     TempDir dir;
     writeDrinks(dir.file("drinks.drk"), "2.50");
     ASSERT_TRUE(saveGame(dir.file("in.sav"), yearEndGame()));
+    std::ofstream(dir.file("s.txt")) << "days 400\n";
     SimRun first = sim(dir, "--load in.sav --days 400 --save a.sav --seed 42 --time 5 --decimal .");
     SimRun second =
-        sim(dir, "--load in.sav --days=400 --save=b.sav --seed=42 --time=5 --decimal=.");
+        sim(dir, "--load in.sav --script=s.txt --save=b.sav --seed=42 --time=5 --decimal=.");
     ASSERT_EQ(first.status, 0) << first.err;
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(first.out, "Happy new year!\nHappy new year!\n");
+    EXPECT_EQ(second.out, first.out);
     EXPECT_EQ(test::readBytes(dir.file("a.sav")), test::readBytes(dir.file("b.sav")));
 
     GameState after{};
