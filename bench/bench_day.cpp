@@ -14,7 +14,7 @@ using namespace tavo;
 
 class NullSink final : public MessageSink {
 public:
-    void post(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+    void post(const Phrase& text) override { benchmark::DoNotOptimize(text.pattern.data()); }
 };
 
 // One full day (factor 1, administrators' daily duties) from the same state

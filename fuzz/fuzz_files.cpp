@@ -24,7 +24,7 @@ using namespace tavo;
 
 class CountingSink final : public MessageSink {
 public:
-    void post(const std::string& text) override { total += text.size(); }
+    void post(const Phrase& text) override { total += text.size(); }
     std::size_t total = 0;
 };
 

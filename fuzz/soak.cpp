@@ -24,7 +24,7 @@ using namespace tavo;
 
 class NoMessages final : public MessageSink {
 public:
-    void post(const std::string&) override {}
+    void post(const Phrase&) override {}
 };
 
 // What must hold of any game at a month change; empty when it all does.

@@ -10,7 +10,7 @@ std::int32_t insuranceTotal(bool fire, bool theft) {
 
 bool signUpInsurance(GameState& state, bool fire, bool theft, Voice& voice) {
     if (!(insuranceTotal(fire, theft) < state.money)) {
-        voice.say(refusal("You don't have engough money to buy this insurances.", "Oups!"));
+        voice.say(refusal(N_("You don't have engough money to buy this insurances."), N_("Oups!")));
         return false;
     }
     BankAccount& account = state.bankAccounts[kGermanBank];
@@ -35,11 +35,11 @@ bool signUpInsurance(GameState& state, bool fire, bool theft, Voice& voice) {
 
 void leaveInsurance(GameState& state, Voice& voice) {
     BankAccount& account = state.bankAccounts[kGermanBank];
-    if (account.fireInsured &&
-        voice.ask(question("Do you want to leave the fire insurance?", "Leave an insurance")))
+    if (account.fireInsured && voice.ask(question(N_("Do you want to leave the fire insurance?"),
+                                                  N_("Leave an insurance"))))
         account.fireInsured = 0;
-    if (account.theftInsured &&
-        voice.ask(question("Do you want to leave the stole insurance?", "Leave an insurance")))
+    if (account.theftInsured && voice.ask(question(N_("Do you want to leave the stole insurance?"),
+                                                   N_("Leave an insurance"))))
         account.theftInsured = 0;
     if (!account.fireInsured && !account.theftInsured) account.insured = 0;
 }

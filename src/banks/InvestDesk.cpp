@@ -9,17 +9,17 @@
 namespace tavo {
 namespace {
 
-const InvestTerms kInvestBankPlans = {{{5, 0.10f, "5 years investment at 10% per year"},
-                                       {10, 0.25f, "10 years investment at 25% per year"}},
+const InvestTerms kInvestBankPlans = {{{5, 0.10f, N_("5 years investment at 10% per year")},
+                                       {10, 0.25f, N_("10 years investment at 25% per year")}},
                                       1000,
                                       0.3,
-                                      "have your money back, the charge is 30% of"};
+                                      N_("have your money back, the charge is 30% of")};
 
-const InvestTerms kGermanBankPlans = {{{15, 0.30f, "15 years investment at 30% per year"},
-                                       {25, 0.35f, "25 years investment at 35% per year"}},
+const InvestTerms kGermanBankPlans = {{{15, 0.30f, N_("15 years investment at 30% per year")},
+                                       {25, 0.35f, N_("25 years investment at 35% per year")}},
                                       8000,
                                       0.6,
-                                      "have your money back, the charge is 60% of"};
+                                      N_("have your money back, the charge is 60% of")};
 
 } // namespace
 
@@ -34,7 +34,7 @@ std::optional<std::int32_t> investmentMaximum(const GameState& state, int bank, 
     if (terms == nullptr) return std::nullopt;
     const std::int64_t maximum = truncToInt64(state.money - terms->reserve);
     if (maximum <= 0) {
-        voice.say(refusal("You don't have engough money to invest", "Oups!"));
+        voice.say(refusal(N_("You don't have engough money to invest"), N_("Oups!")));
         return std::nullopt;
     }
     // The form's box holds a 32-bit figure: a fortune beyond it is capped.
@@ -63,12 +63,12 @@ bool startInvestment(GameState& state, int bank, std::string_view boxText, std::
     if (investTerms(bank) == nullptr) return false;
     BankAccount& account = state.bankAccounts[bank];
     if (account.investActive) {
-        voice.say(refusal("You already have an investment here.", "Oups!"));
+        voice.say(refusal(N_("You already have an investment here."), N_("Oups!")));
         return false;
     }
     const std::int32_t amount = toInteger(boxText);
     if (amount >= maximum) {
-        voice.say(refusal("You don't have engouth money", "Oups!"));
+        voice.say(refusal(N_("You don't have engouth money"), N_("Oups!")));
         return false;
     }
     account.investActive = 1;
@@ -88,13 +88,14 @@ bool withdrawInvestment(GameState& state, int bank, Voice& voice) {
     BankAccount& account = state.bankAccounts[bank];
     if (!account.investActive) return false;
     if (account.investYearsLeft > 0) {
-        if (!voice.ask(question(
-                "You don't have finish all your investment years.\nDo you want your money back?",
-                "Warning")))
+        if (!voice.ask(question(N_("You don't have finish all your investment years.\nDo you want "
+                                   "your money back?"),
+                                N_("Warning"))))
             return false;
         const long double value = account.investValue;
         account.investValue = truncToInt32(value - value * static_cast<long double>(terms->charge));
-    } else if (!voice.ask(question("Do you want your money back now?", "Get the money back"))) {
+    } else if (!voice.ask(
+                   question(N_("Do you want your money back now?"), N_("Get the money back")))) {
         return false;
     }
     state.money += account.investValue;

@@ -25,7 +25,7 @@ void adminCollectInvestment(GameState& state, int bank, MessageSink& messages) {
     account.investYearsDone = 0;
     account.investValue = 0;
     account.investAmount = 0;
-    messages.post("One of your investments is finish. Your admin have take care of this.");
+    messages.post(N_("One of your investments is finish. Your admin have take care of this."));
 }
 
 } // namespace tavo

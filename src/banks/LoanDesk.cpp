@@ -9,19 +9,19 @@ namespace {
 
 const LoanTerms kInvestBankLoans = {
     0.25f,
-    "25% per year.",
+    N_("25% per year."),
     15000,
     -200000,
     {50000, 75000, 150000},
-    "Sorry! You can't borrow more than 15 000$!\nOr you reach your loan limit."};
+    N_("Sorry! You can't borrow more than 15 000$!\nOr you reach your loan limit.")};
 
 const LoanTerms kChinaCashLoans = {
     0.30f,
-    "30% per year.",
+    N_("30% per year."),
     25000,
     -130000,
     {100000, 175000, 250000},
-    "Sorry! You can't borrow more than 25 000$!\nOr you reach your loan limit."};
+    N_("Sorry! You can't borrow more than 25 000$!\nOr you reach your loan limit.")};
 
 } // namespace
 
@@ -35,7 +35,7 @@ std::optional<std::int32_t> showLoanLimit(const GameState& state, int bank, Voic
     const LoanTerms* terms = loanTerms(bank);
     if (terms == nullptr) return std::nullopt;
     if (state.credibility < 1 || state.credibility > 3) {
-        voice.say(plainMessage("Error #52... unexpected owner..."));
+        voice.say(plainMessage(N_("Error #52... unexpected owner...")));
         return std::nullopt;
     }
     return terms->limits[state.credibility - 1];
@@ -47,20 +47,20 @@ bool requestLoan(GameState& state, int bank, std::string_view typedAmount,
     if (terms == nullptr) return false;
     BankAccount& account = state.bankAccounts[bank];
     if (state.gamblingBalance <= terms->gamblerThreshold) {
-        voice.say(refusal("Sorry! But we don't borrow money to gamblers!", "Loan denied"));
+        voice.say(refusal(N_("Sorry! But we don't borrow money to gamblers!"), N_("Loan denied")));
         return false;
     }
     const std::int32_t request = toInteger(typedAmount);
     if (request < 1) {
-        voice.say(refusal("You must ask for at least 1$.", "Loan denied"));
+        voice.say(refusal(N_("You must ask for at least 1$."), N_("Loan denied")));
         return false;
     }
     if (request > terms->largestRequest ||
         std::int64_t{request} + account.loanAmount > toInteger(limitText)) {
-        voice.say(refusal(terms->amountOrLimit, "Loan denied"));
+        voice.say(refusal(terms->amountOrLimit, N_("Loan denied")));
         return false;
     }
-    voice.say({"Your loan have been accepted.", "Loan accepted", VoiceIcon::None});
+    voice.say({N_("Your loan have been accepted."), N_("Loan accepted"), VoiceIcon::None});
     account.loanAmount = add32(account.loanAmount, request);
     account.loanRate = terms->rate;
     account.loanLeft = add32(account.loanLeft, request);
@@ -78,15 +78,15 @@ RefundOutcome refundLoan(GameState& state, int bank, std::string_view typedAmoun
     BankAccount& account = state.bankAccounts[bank];
     const std::int32_t refund = toInteger(typedAmount);
     if (refund < 1) {
-        voice.say(refusal("You must refund at least 1$.", "Oups!!"));
+        voice.say(refusal(N_("You must refund at least 1$."), N_("Oups!!")));
         return RefundOutcome::Refused;
     }
     if (refund > account.loanLeft) {
-        voice.say(refusal("You refund too much...", "Oups!!"));
+        voice.say(refusal(N_("You refund too much..."), N_("Oups!!")));
         return RefundOutcome::TooMuch;
     }
     if (refund > state.money) {
-        voice.say(refusal("You don't have enough money to refund.", "Oups!!"));
+        voice.say(refusal(N_("You don't have enough money to refund."), N_("Oups!!")));
         return RefundOutcome::Refused;
     }
     account.loanLeft -= refund;

@@ -50,9 +50,9 @@ void runBailiff(GameState& state, MessageSink& messages) {
         account.loanAmount = sub32(account.loanAmount, seized);
         account.loanLeft = sub32(account.loanLeft, seized);
         if (bank == kInvestBank)
-            messages.post("Bailiff: Invest Bank wants is money back! So I took your money.");
+            messages.post(N_("Bailiff: Invest Bank wants is money back! So I took your money."));
         else if (bank == kChinaCash)
-            messages.post("Bailiff: China Cash wants is money back! So I took your money.");
+            messages.post(N_("Bailiff: China Cash wants is money back! So I took your money."));
     }
 }
 
@@ -66,13 +66,13 @@ void adminRepayLoan(GameState& state, int bank, const AdminRecord& admin, Messag
         account.loanAmount = sub32(account.loanAmount, admin.refundAmount);
         account.loanLeft = sub32(account.loanLeft, admin.refundAmount);
         state.money -= admin.refundAmount;
-        messages.post("One of your admin repay a part of your loan.");
+        messages.post(N_("One of your admin repay a part of your loan."));
     } else {
         std::int32_t rest = account.loanLeft;
         account.loanAmount = sub32(account.loanAmount, rest);
         state.money -= rest;
         account.loanLeft = 0;
-        messages.post("One of your admin finish to repay one of your loan.");
+        messages.post(N_("One of your admin finish to repay one of your loan."));
         closeLoan(account);
     }
 }

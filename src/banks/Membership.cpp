@@ -28,7 +28,7 @@ bool enterBank(int bank, Voice& voice) {
 }
 
 void pressBankHelp(Voice& voice) {
-    voice.say(plainMessage("Under Construction"));
+    voice.say(plainMessage(N_("Under Construction")));
 }
 
 std::int32_t membershipFee(int bank) {
@@ -46,10 +46,11 @@ std::int32_t membershipFee(int bank) {
 
 bool becomeMember(GameState& state, int bank, Voice& voice) {
     if (!hasBankWindow(bank) || state.bankAccounts[bank].member) return false;
-    const char* text = bank == kInvestBank   ? "Do you want to become a member?\nIt's only 1000$"
-                       : bank == kGermanBank ? "Do you want to become a member?\nIt's only 3500$"
-                                             : "Do you want to become a member?\nIt's 8000$";
-    if (!voice.ask(question(text, "Become a member"))) return false;
+    const char* text = bank == kInvestBank ? N_("Do you want to become a member?\nIt's only 1000$")
+                       : bank == kGermanBank
+                           ? N_("Do you want to become a member?\nIt's only 3500$")
+                           : N_("Do you want to become a member?\nIt's 8000$");
+    if (!voice.ask(question(text, N_("Become a member")))) return false;
     state.bankAccounts[bank].member = 1;
     state.money -= membershipFee(bank);
     return true;

@@ -23,7 +23,7 @@ bool setEntryPrice(GameState& state, int bar, std::string_view typedPrice,
     BarRecord* record = ownedBar(state, bar);
     if (record == nullptr) return true;
     if (!(price <= kEntryPriceLimit)) {
-        voice.say(plainMessage("The price you set to enter your bar is too high!"));
+        voice.say(plainMessage(N_("The price you set to enter your bar is too high!")));
         return false;
     }
     record->entryPrice = price;

@@ -123,9 +123,10 @@ void chooseMusic(GameState& state, Music music, bool played) {
 namespace {
 
 Words tableFull() {
-    return refusal("You already run " + std::to_string(kMaxBars) +
-                       " bars, the most an owner can.\nYou can't buy another one.",
-                   "Oups...");
+    return refusal(
+        {N_("You already run %1 bars, the most an owner can.\nYou can't buy another one."),
+         {asIs(std::to_string(kMaxBars))}},
+        N_("Oups..."));
 }
 
 } // namespace
@@ -140,7 +141,7 @@ bool pressBuy(const GameState& state, const TBarList& bars, int selectedBar, Voi
 }
 
 void pressSell(Voice& voice) {
-    voice.say(plainMessage("Under reconstruction ;-)"));
+    voice.say(plainMessage(N_("Under reconstruction ;-)")));
 }
 
 PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup& setup,
@@ -153,7 +154,7 @@ PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup
     }
     const BarListEntry* chosen = bars.at(setup.selectedBar);
     if (chosen == nullptr) {
-        voice.say(plainMessage("Choose the bar to buy on the map first."));
+        voice.say(plainMessage(N_("Choose the bar to buy on the map first.")));
         return outcome;
     }
     // A damaged list may promise crowds no game can hold; the bar's room
@@ -166,18 +167,18 @@ PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup
         refused = true;
     };
     if (setup.name.empty())
-        refuse("You must choose a name for your bar.");
+        refuse(N_("You must choose a name for your bar."));
     else
         setFixedText(bar->barName, setup.name.substr(0, kBarNameLength));
     const double price = toDecimal(setup.entryPrice, format);
     if (price < kEntryPriceLimitAtPurchase)
         bar->entryPrice = price;
     else
-        refuse("The price you set to enter your bar is too high!");
-    if (setup.musicCount < 1) refuse("You must choose at least one type of music.");
-    if (bar->barClass == kNoClass) refuse("You must choose a type of bar.");
+        refuse(N_("The price you set to enter your bar is too high!"));
+    if (setup.musicCount < 1) refuse(N_("You must choose at least one type of music."));
+    if (bar->barClass == kNoClass) refuse(N_("You must choose a type of bar."));
     if (entry.price > state.money + kOverdraftAtPurchase)
-        refuse("You don't have enough money to buy this bar.");
+        refuse(N_("You don't have enough money to buy this bar."));
     if (refused) return outcome;
 
     const bool music[5] = {bar->musicAlternative != 0, bar->musicTechno != 0, bar->musicDance != 0,
@@ -191,7 +192,7 @@ PurchaseOutcome createBar(GameState& state, const TBarList& bars, const BarSetup
     bar->profitThisMonth = bar->profitLastMonth = 0;
     bar->visitorsThisMonth = bar->visitorsLastMonth = 0;
     bar->isOpen = 0;
-    messages.post("The bar you just buy isn't open yet. Open it to make business.");
+    messages.post(N_("The bar you just buy isn't open yet. Open it to make business."));
     bar->maxClients = entry.maxClients;
     bar->listIndex = setup.selectedBar;
     state.barCount += 1;

@@ -104,15 +104,15 @@ OrderOutcome orderDrinks(GameState& state, const DrinkOrder& order) {
 namespace {
 
 Words oups(const char* text) {
-    return refusal(text, "Oups!");
+    return refusal(text, N_("Oups!"));
 }
 
 // This system cannot read the list's prices: the list written for the
 // decimal point is used from the next start.
 void switchToUsList(ConfigRecord& config, ConfigStore& store, Voice& voice) {
-    voice.say(oups("You must use the US version of the drinks list.\nWe've updated your config "
-                   "file.\nSave your game and restart Tavo.\nYou can also choose another drinks "
-                   "list in the setup menu."));
+    voice.say(oups(N_("You must use the US version of the drinks list.\nWe've updated your config "
+                      "file.\nSave your game and restart Tavo.\nYou can also choose another drinks "
+                      "list in the setup menu.")));
     setFixedText(config.drinksListPath, kUsDrinksList);
     if (!store.write(config)) voice.say(configUnwritable());
 }
@@ -124,7 +124,7 @@ AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store
                       Voice& voice) {
     const DrinkListEntry* drink = drinks.at(form.drinkIndex);
     if (drink == nullptr || !form.barPicked || form.quantity.empty() || form.salePrice.empty()) {
-        voice.say(oups("You must fill all the forms."));
+        voice.say(oups(N_("You must fill all the forms.")));
         return AfterOrder::StayOpen;
     }
     const auto retail = tryToDecimal(fixedText(drink->retailPrice), format);
@@ -136,20 +136,20 @@ AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store
     bool off = false;
     switch (judgeSalePrice(sale, *retail)) {
     case PriceVerdict::TooHigh:
-        voice.say(oups("The price of this drink is too high!\nYou must lower it!"));
+        voice.say(oups(N_("The price of this drink is too high!\nYou must lower it!")));
         off = true;
         break;
     case PriceVerdict::AskLower:
-        off = voice.ask(question("The price of this drink is too high.\nDo you want to set a "
-                                 "lower price?",
-                                 "Set a lower price?"));
+        off = voice.ask(question(N_("The price of this drink is too high.\nDo you want to set a "
+                                    "lower price?"),
+                                 N_("Set a lower price?")));
         break;
     case PriceVerdict::Fine:
         break;
     }
     // A negative price decides before the quantity is read.
     if (sale < 0 || toInteger(form.quantity) <= 0) {
-        voice.say(plainMessage("You must enter a valid price and a valid qty to order."));
+        voice.say(plainMessage(N_("You must enter a valid price and a valid qty to order.")));
         off = true;
     }
     if (off) return AfterOrder::StayOpen;
@@ -157,20 +157,20 @@ AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store
                            sale,          *retail,         form.inUse};
     switch (orderDrinks(state, order)) {
     case OrderOutcome::NotEnoughMoney:
-        voice.say(oups("You don't have enough money to order!"));
+        voice.say(oups(N_("You don't have enough money to order!")));
         return AfterOrder::StayOpen;
     case OrderOutcome::NoFreeSlot:
-        voice.say(oups("A bar sells 15 different drinks at most:\nthis one has no room left for "
-                       "another drink."));
+        voice.say(oups(N_("A bar sells 15 different drinks at most:\nthis one has no room left for "
+                          "another drink.")));
         return AfterOrder::StayOpen;
     case OrderOutcome::NoBar:
-        voice.say(oups("You have no bar to order these drinks for."));
+        voice.say(oups(N_("You have no bar to order these drinks for.")));
         return AfterOrder::StayOpen;
     case OrderOutcome::Ordered:
         break;
     }
     if (config.DrinkClose) return AfterOrder::Close;
-    voice.say(plainMessage("Your order have been made."));
+    voice.say(plainMessage(N_("Your order have been made.")));
     return AfterOrder::StayOpen;
 }
 

@@ -7,11 +7,11 @@ namespace tavo {
 const char* ratingWord(std::int32_t rating) {
     switch (rating) {
     case kPoor:
-        return "Poor";
+        return N_("Poor");
     case kAverage:
-        return "Average";
+        return N_("Average");
     case kVeryGood:
-        return "Very Good";
+        return N_("Very Good");
     default:
         return "";
     }
@@ -28,7 +28,7 @@ void chooseArchetype(GameState& state, std::int32_t ownerType) {
 
 bool createOwner(GameState& state, std::string_view typedName, Voice& voice) {
     if (typedName.empty()) {
-        voice.say(plainMessage("You must enter a owner name."));
+        voice.say(plainMessage(N_("You must enter a owner name.")));
         return false;
     }
     setFixedText(state.ownerName, typedName.substr(0, kOwnerNameLength));

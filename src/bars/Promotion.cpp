@@ -7,13 +7,13 @@ namespace tavo {
 AdvertTerms advertTerms(Advert advert) {
     switch (advert) {
     case Advert::Newspaper:
-        return {5, 5000, "Your bar's pub is now on newspaper."};
+        return {5, 5000, N_("Your bar's pub is now on newspaper.")};
     case Advert::Radio:
-        return {10, 15000, "Your bar's pub is now on radio station."};
+        return {10, 15000, N_("Your bar's pub is now on radio station.")};
     case Advert::Tv:
         break;
     }
-    return {15, 25000, "Your bar's pub is now on tv station."};
+    return {15, 25000, N_("Your bar's pub is now on tv station.")};
 }
 
 bool promoteBar(GameState& state, int bar, std::optional<Advert> advert, Voice& voice) {
@@ -24,8 +24,8 @@ bool promoteBar(GameState& state, int bar, std::optional<Advert> advert, Voice& 
     if (record == nullptr ||
         !(std::int64_t{record->clientsPerDay} + terms.extraClients < record->maxClients) ||
         !(state.money > terms.price)) {
-        voice.say(refusal("Your bar can't handle more clients\nor you don't have enough money.",
-                          "Oups!"));
+        voice.say(refusal(N_("Your bar can't handle more clients\nor you don't have enough money."),
+                          N_("Oups!")));
         return false;
     }
     record->clientsPerDay += terms.extraClients;

@@ -21,8 +21,8 @@ std::string autosavePath(const std::string& folder, std::string_view ownerName, 
         .string();
 }
 
-std::string autosaveFailure(const std::string& folder) {
-    return "The game could not save itself in " + folder + ".";
+Phrase autosaveFailure(const std::string& folder) {
+    return {N_("The game could not save itself in %1."), {asIs(folder)}};
 }
 
 bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history) {

@@ -6,6 +6,7 @@
 
 #include "core/FinanceHistory.h"
 #include "core/GameState.h"
+#include "core/Voice.h"
 
 #include <string>
 #include <string_view>
@@ -27,6 +28,6 @@ bool autosave(const std::string& folder, const GameState& state,
               const FinanceHistory& history = {});
 
 // What the message box says when the game could not save itself in `folder`.
-std::string autosaveFailure(const std::string& folder);
+Phrase autosaveFailure(const std::string& folder);
 
 } // namespace tavo

@@ -48,8 +48,9 @@ bool writeConfig(const std::string& path, const ConfigRecord& config);
 
 // What the player is told when config.kpl cannot be written.
 inline Words configUnwritable() {
-    return refusal("An error happen when I try to write on the disk\nThe setup file is unwritable.",
-                   "Disk error");
+    return refusal(
+        N_("An error happen when I try to write on the disk\nThe setup file is unwritable."),
+        N_("Disk error"));
 }
 
 // Where an action that changes the configuration keeps it: config.kpl in

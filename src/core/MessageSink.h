@@ -2,6 +2,8 @@
 // here, the window shows them, tests and the simulator collect them.
 #pragma once
 
+#include "core/Voice.h"
+
 #include <string>
 #include <vector>
 
@@ -10,12 +12,12 @@ namespace tavo {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    virtual void post(const std::string& text) = 0;
+    virtual void post(const Phrase& text) = 0;
 };
 
 class VectorSink final : public MessageSink {
 public:
-    void post(const std::string& text) override { messages.push_back(text); }
+    void post(const Phrase& text) override { messages.push_back(text.text()); }
     std::vector<std::string> messages;
 };
 

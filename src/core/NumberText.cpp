@@ -93,9 +93,12 @@ std::optional<std::int32_t> tryToInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+const char* const kNotAnInteger = N_("%1 is not a valid integer value");
+const char* const kNotADecimal = N_("%1 is not a valid floating point value");
+
 std::int32_t toInteger(std::string_view text) {
     if (auto value = tryToInteger(text)) return *value;
-    throw ConversionError(quoted(text) + " is not a valid integer value");
+    throw ConversionError({kNotAnInteger, {asIs(quoted(text))}});
 }
 
 std::optional<double> tryToDecimal(std::string_view text, const NumberFormat& format) {
@@ -109,7 +112,7 @@ std::optional<double> tryToDecimal(std::string_view text, const NumberFormat& fo
 
 double toDecimal(std::string_view text, const NumberFormat& format) {
     if (auto value = tryToDecimal(text, format)) return *value;
-    throw ConversionError(quoted(text) + " is not a valid floating point value");
+    throw ConversionError({kNotADecimal, {asIs(quoted(text))}});
 }
 
 std::string formatGeneral(double value, const NumberFormat& format) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/Voice.h"
+
 namespace tavo {
 
 struct NumberFormat {
@@ -18,7 +20,9 @@ struct NumberFormat {
 // A text that does not convert. Its message is the one the player sees.
 class ConversionError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ConversionError(Phrase words)
+        : std::runtime_error(words.text()), phrase(std::move(words)) {}
+    Phrase phrase;
 };
 
 // Whole number: optional sign and decimal digits, surrounding blanks

@@ -13,9 +13,9 @@
 namespace tavo {
 namespace {
 
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
+constexpr const char* kMonthNames[12] = {
+    N_("January"), N_("February"), N_("March"),     N_("April"),   N_("May"),      N_("June"),
+    N_("July"),    N_("August"),   N_("September"), N_("October"), N_("November"), N_("December")};
 
 void advanceWeek(GameState& state, Random& random, const TDrinkList& drinks,
                  const NumberFormat& format, MessageSink& messages) {
@@ -50,12 +50,12 @@ void advanceDate(GameState& state, Random& random, const TDrinkList& drinks,
         takeMonthlyInstalments(state);
     }
     if (state.month > 12) {
-        messages.post("Happy new year!");
+        messages.post(N_("Happy new year!"));
         state.month = 1;
         state.year = add32(state.year, 1);
     }
     if (state.month == 12 && state.year == 1999 && state.day == 1)
-        messages.post("Damn... let's hope the game can handle Y2K ;-)");
+        messages.post(N_("Damn... let's hope the game can handle Y2K ;-)"));
 }
 
 void runBankYearRules(GameState& state) {

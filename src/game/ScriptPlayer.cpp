@@ -107,8 +107,8 @@ void ScriptPrinter::line(const char* lead, const std::string& text) {
     out_ << shown << '\n';
 }
 
-void ScriptPrinter::post(const std::string& text) {
-    line("", text);
+void ScriptPrinter::post(const Phrase& text) {
+    line("", text.text());
 }
 
 void ScriptPrinter::say(const Words& words) {

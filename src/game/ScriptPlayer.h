@@ -26,7 +26,7 @@ namespace tavo {
 class ScriptPrinter final : public Voice, public MessageSink {
 public:
     explicit ScriptPrinter(std::ostream& out) : out_(out) {}
-    void post(const std::string& text) override;
+    void post(const Phrase& text) override;
     void say(const Words& words) override;
     bool ask(const Words& words) override;
     // A conversion error's message, shown as a message box.

@@ -32,20 +32,31 @@ bool plausible(const TDrinkList& drinks) {
     return true;
 }
 
-// Why a typed list path cannot be kept, or "" when it can.
+// How a list path is refused: too long for the record, or not a list.
+struct PathRefusals {
+    const char* tooLong;
+    const char* unusable;
+};
+
+const PathRefusals kBarsPathRefusals = {
+    N_("The path of your bars list file is too long (%1 bytes, at most %2):\n%3"),
+    N_("This file can't be used as your bars list:\n%1\nChoose a bars list file of the game.")};
+const PathRefusals kDrinksPathRefusals = {
+    N_("The path of your drinks list file is too long (%1 bytes, at most %2):\n%3"),
+    N_("This file can't be used as your drinks list:\n%1\nChoose a drinks list file of the "
+       "game.")};
+
+// Why a typed list path cannot be kept, or nothing when it can.
 template <typename List, std::size_t N>
-std::string pathFault(std::string_view path, const char (&)[N], const char* what) {
-    if (path.empty()) return "";
+Phrase pathFault(std::string_view path, const char (&)[N], const PathRefusals& refusals) {
+    if (path.empty()) return {};
     const std::string shown(path);
     if (path.size() > N - 1)
-        return std::string("The path of your ") + what + " list file is too long (" +
-               std::to_string(path.size()) + " bytes, at most " + std::to_string(N - 1) + "):\n" +
-               shown;
+        return {refusals.tooLong,
+                {asIs(std::to_string(path.size())), asIs(std::to_string(N - 1)), asIs(shown)}};
     List list;
-    if (!list.loadFromFile(shown) || !plausible(list))
-        return std::string("This file can't be used as your ") + what + " list:\n" + shown +
-               "\nChoose a " + what + " list file of the game.";
-    return "";
+    if (!list.loadFromFile(shown) || !plausible(list)) return {refusals.unusable, {asIs(shown)}};
+    return {};
 }
 
 } // namespace
@@ -56,11 +67,11 @@ SetupEnd applySetup(ConfigRecord& config, ConfigStore& store, const SetupChoice&
         voice.say(configUnwritable());
         return SetupEnd::Close;
     }
-    for (const std::string& fault :
-         {pathFault<TBarList>(choice.barsListPath, config.barsListPath, "bars"),
-          pathFault<TDrinkList>(choice.drinksListPath, config.drinksListPath, "drinks")})
+    for (const Phrase& fault :
+         {pathFault<TBarList>(choice.barsListPath, config.barsListPath, kBarsPathRefusals),
+          pathFault<TDrinkList>(choice.drinksListPath, config.drinksListPath, kDrinksPathRefusals)})
         if (!fault.empty()) {
-            voice.say(refusal(fault, "Setup"));
+            voice.say(refusal(fault, N_("Setup")));
             return SetupEnd::StayOpen;
         }
     config.PopupStart = choice.popupStart ? 1 : 0;
@@ -70,14 +81,14 @@ SetupEnd applySetup(ConfigRecord& config, ConfigStore& store, const SetupChoice&
     if (haveBars)
         setFixedText(config.barsListPath, choice.barsListPath);
     else
-        voice.say(information("You must choose a bars list file."));
+        voice.say(information(N_("You must choose a bars list file.")));
     const bool haveDrinks = !choice.drinksListPath.empty();
     if (haveDrinks)
         setFixedText(config.drinksListPath, choice.drinksListPath);
     else
-        voice.say(information("You must choose a drinks list file."));
+        voice.say(information(N_("You must choose a drinks list file.")));
     if (!haveBars || !haveDrinks)
-        voice.say(information("Your save game wasn't saved..."));
+        voice.say(information(N_("Your save game wasn't saved...")));
     else if (!store.write(config))
         voice.say(configUnwritable());
     return SetupEnd::Close;

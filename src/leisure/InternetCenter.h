@@ -10,8 +10,8 @@
 
 namespace tavo {
 
-inline constexpr std::string_view kRunningVersionText =
-    "Your version is\n----\nVersion: 0.4.1\nBuild: 36\nDate: August 7th, 1999\n";
+inline constexpr const char* kRunningVersionText =
+    N_("Your version is\n----\nVersion: 0.4.1\nBuild: 36\nDate: August 7th, 1999\n");
 
 // A fetch is given up after this long, whatever the server does.
 inline constexpr int kFetchDeadlineMs = 5000;

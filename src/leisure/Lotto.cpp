@@ -56,7 +56,7 @@ bool buyLottoTicket(GameState& state, const std::array<std::string_view, 6>& typ
     if (lottoTicketsFull(state)) return false;
     if (std::any_of(typed.begin(), typed.end(),
                     [](std::string_view text) { return text.empty(); })) {
-        voice.say(refusal("You must enter a number on each box!", "Oups..."));
+        voice.say(refusal(N_("You must enter a number on each box!"), N_("Oups...")));
         return false;
     }
     LottoTicket& ticket = state.lottoTickets[state.lottoTicketCount];
@@ -70,9 +70,9 @@ bool buyLottoTicket(GameState& state, const std::array<std::string_view, 6>& typ
             valid = valid && ticket.numbers[earlier] != number;
     }
     if (!valid) {
-        voice.say(refusal(
-            "Check if you've enter a number between 6 and 49.\nYou can't use the same number too.",
-            "Oups..."));
+        voice.say(refusal(N_("Check if you've enter a number between 6 and 49.\nYou can't use the "
+                             "same number too."),
+                          N_("Oups...")));
         return false;
     }
     state.lottoDrawPending = 1;
@@ -92,19 +92,19 @@ void RunDraw(GameState& state, Random& random, MessageSink& messages) {
         for (int t = 0; t < held && t < kMaxLottoTickets; ++t) {
             switch (countMatches(state.lottoTickets[t], state.lottoWinningNumbers)) {
             case 3:
-                messages.post("You've got 3 numbers on 6!");
+                messages.post(N_("You've got 3 numbers on 6!"));
                 payPrize(state, 500);
                 break;
             case 4:
-                messages.post("You've got 4 numbers on 6!");
+                messages.post(N_("You've got 4 numbers on 6!"));
                 payPrize(state, 2000);
                 break;
             case 5:
-                messages.post("You've got 5 numbers on 6!");
+                messages.post(N_("You've got 5 numbers on 6!"));
                 payPrize(state, 10000);
                 break;
             case 6:
-                messages.post("Oh my god you win the Lotto 6/49!!!");
+                messages.post(N_("Oh my god you win the Lotto 6/49!!!"));
                 payPrize(state, state.lottoJackpot);
                 break;
             default:

@@ -53,7 +53,7 @@ void maybeCrash(Random& random, Race& race) {
     const int car = random.below(4) + 1;
     carOf(race, car).crashed = true;
     race.wreck = car;
-    race.crashInfo = "Oh my god... the car # " + std::to_string(car) + " is crash!";
+    race.crashInfo = {N_("Oh my god... the car # %1 is crash!"), {asIs(std::to_string(car))}};
 }
 
 // A car strictly ahead of the other three leads; a tie keeps the old leader.
@@ -68,36 +68,37 @@ void findLeader(Race& race) {
 }
 
 void comment(Race& race, RaceCommentary& talk, bool finished) {
-    const std::string& leader = race.leader;
+    const Phrase& leader = race.leader;
     if (leader == talk.previousLeader) {
         ++talk.sameLeaderSteps;
     } else {
         if (talk.sameLeaderSteps > 4)
-            race.comments = "Watch out! " + talk.previousLeader + " have been reech by " + leader;
+            race.comments = {N_("Watch out! %1 have been reech by %2"),
+                             {talk.previousLeader, leader}};
         talk.previousLeader = leader;
         talk.sameLeaderSteps = 0;
     }
     const int held = talk.sameLeaderSteps;
     if (held == 15 || held == 30 || held == 45) {
-        race.comments =
-            leader + (held == 15   ? " is taking the lead!!"
-                      : held == 30 ? " is taking the lead!! Let's hope he will not crash!"
-                                   : " is taking a good lead!! Check this out!! Is "
-                                     "going for the big one!");
+        race.comments = {held == 15   ? N_("%1 is taking the lead!!")
+                         : held == 30 ? N_("%1 is taking the lead!! Let's hope he will not crash!")
+                                      : N_("%1 is taking a good lead!! Check this out!! Is "
+                                           "going for the big one!"),
+                         {leader}};
         ++talk.leadComments;
     } else if (talk.leadComments > 4) {
-        race.comments = "Well this race is very close!! Action at is best!";
+        race.comments = N_("Well this race is very close!! Action at is best!");
         talk.leadComments = 0;
     }
     if (!finished) return;
     if (held < 10)
-        race.comments = "This race was HOT!!! What an ending!!";
+        race.comments = N_("This race was HOT!!! What an ending!!");
     else if (held < 25)
-        race.comments = "Ouff!! That was close!! Good race guys!!";
+        race.comments = N_("Ouff!! That was close!! Good race guys!!");
     else if (held < 30)
-        race.comments = "This race have been close, but the winner have work hard to win!";
+        race.comments = N_("This race have been close, but the winner have work hard to win!");
     else
-        race.comments = "This race is a complet domination by " + race.winner;
+        race.comments = {N_("This race is a complet domination by %1"), {race.winner}};
 }
 
 void cleanUp(Race& race) {
@@ -107,7 +108,7 @@ void cleanUp(Race& race) {
         car.crashed = false;
     race.crashInfoShown = false;
     race.crashInfo = kRaceAllRacing;
-    race.leader.clear();
+    race.leader = {};
 }
 
 } // namespace
@@ -116,25 +117,25 @@ void abandonRace(Race& race) {
     cleanUp(race);
 }
 
-std::string raceCarName(int car) {
-    return "The car # " + std::to_string(car);
+Phrase raceCarName(int car) {
+    return {N_("The car # %1"), {asIs(std::to_string(car))}};
 }
 
 bool startRace(GameState& state, Random& random, Race& race, int chosenCar,
                std::string_view typedBet, Voice& voice) {
     if (race.running) return false;
     if (chosenCar < 1 || chosenCar > kRaceCars) {
-        voice.say(refusal("You have to bet on one car!", "Oups..."));
+        voice.say(refusal(N_("You have to bet on one car!"), N_("Oups...")));
         return false;
     }
     // An empty box is refused before anything is converted.
     const std::int32_t bet = typedBet.empty() ? 0 : toInteger(typedBet);
     if (bet <= 0) {
-        voice.say(refusal("You have to bet some money to play!", "You must bet!"));
+        voice.say(refusal(N_("You have to bet some money to play!"), N_("You must bet!")));
         return false;
     }
     if (static_cast<double>(bet) > state.money) {
-        voice.say(refusal("You don't have enough money to bet this!", "Oups..."));
+        voice.say(refusal(N_("You don't have enough money to bet this!"), N_("Oups...")));
         return false;
     }
     state.money -= bet;
@@ -144,7 +145,7 @@ bool startRace(GameState& state, Random& random, Race& race, int chosenCar,
     race.bet = bet;
     for (RaceCar& car : race.cars)
         car.x = kRaceStartX;
-    race.winner.clear();
+    race.winner = {};
     race.wreck = 0;
     race.crashInfoShown = true;
     race.comments = kRaceWelcome;
@@ -164,7 +165,7 @@ void raceTick(GameState& state, Random& random, Race& race, RaceCommentary& comm
     maybeCrash(random, race);
     findLeader(race);
     comment(race, commentary, race.raceOver);
-    if (won) voice.say(information("You car win is the winner!"));
+    if (won) voice.say(information(N_("You car win is the winner!")));
 }
 
 } // namespace tavo

@@ -22,13 +22,14 @@ inline constexpr std::array<int, kRaceCars> kRaceLanes = {8, 40, 72, 102};
 // The cars move in this order at every step.
 inline constexpr std::array<int, kRaceCars> kRaceMoveOrder = {3, 1, 4, 2};
 
-inline constexpr const char* kRaceWelcome = "Welcome! This is a live coverage of today's race";
-inline constexpr const char* kRaceAllRacing = "All cars are curently racing";
+inline constexpr const char* kRaceWelcome = N_("Welcome! This is a live coverage of today's race");
+inline constexpr const char* kRaceNoLeader = N_("none");
+inline constexpr const char* kRaceAllRacing = N_("All cars are curently racing");
 
 // What the commentator remembers. It lives for the whole run: a new race
 // goes on from where the last one left it.
 struct RaceCommentary {
-    std::string previousLeader = "none";
+    Phrase previousLeader = kRaceNoLeader;
     int sameLeaderSteps = 0; // steps the leader has stayed the same
     int leadComments = 0;
 };
@@ -50,14 +51,14 @@ struct Race {
     std::int32_t bet = 0;
     int wreck = 0; // the car whose place the crash picture takes (its image hidden), or 0
     bool crashInfoShown = false;
-    std::string crashInfo = kRaceAllRacing;
-    std::string comments = kRaceWelcome;
-    std::string winner; // "The race winner:"
-    std::string leader; // "The current race leader:"
+    Phrase crashInfo = kRaceAllRacing;
+    Phrase comments = kRaceWelcome;
+    Phrase winner; // "The race winner:"
+    Phrase leader; // "The current race leader:"
 };
 
 // "The car # 1" to "The car # 4".
-std::string raceCarName(int car);
+Phrase raceCarName(int car);
 
 // Start The Race: the bet on `chosenCar` (1..4, 0 for none) of the typed
 // amount is checked and charged, then the cars line up in shuffled lanes

@@ -40,12 +40,12 @@ bool startSpin(GameState& state, SpinCash& machine, std::string_view typedBet, V
     if (machine.spinning) return false;
     // The empty box is refused before anything is converted.
     if (typedBet.empty() || toInteger(typedBet) < 0) {
-        voice.say(refusal("You must enter a valid bet.", "Oups..."));
+        voice.say(refusal(N_("You must enter a valid bet."), N_("Oups...")));
         return false;
     }
     const std::int32_t bet = toInteger(typedBet);
     if (!(state.money - bet > -1000)) {
-        voice.say(refusal("You don't have enought money to play", "Oups..."));
+        voice.say(refusal(N_("You don't have enought money to play"), N_("Oups...")));
         return false;
     }
     state.money -= bet;

@@ -13,7 +13,7 @@ int adminsInUse(const GameState& state) {
 }
 
 Words oups(const char* text) {
-    return refusal(text, "Oups...");
+    return refusal(text, N_("Oups..."));
 }
 
 // The drinks order of the administrator at `selected`: refused once for
@@ -23,8 +23,8 @@ void saveDrinks(GameState& state, int selected, std::int32_t quantity, Voice& vo
     bool otherBuys = false;
     for (int s = 0; s < adminsInUse(state); ++s) {
         if (s == selected || state.admins[s].drinkOrderQuantity <= 0) continue;
-        voice.say(oups("Sorry but an other admin buy beers for you.\nI can't do this job while "
-                       "he do this."));
+        voice.say(oups(N_("Sorry but an other admin buy beers for you.\nI can't do this job while "
+                          "he do this.")));
         otherBuys = true;
     }
     if (!otherBuys) state.admins[selected].drinkOrderQuantity = quantity;
@@ -35,11 +35,11 @@ bool saveRefund(AdminRecord& admin, const AdminSettingsTyped& typed, Voice& voic
     const std::int32_t amount = toInteger(typed.refundAmount);
     const std::int32_t when = toInteger(typed.refundWhen);
     if (amount < 1) {
-        voice.say(oups("I can't refund less than 1$..."));
+        voice.say(oups(N_("I can't refund less than 1$...")));
         return false;
     }
     if (!(amount < when)) {
-        voice.say(oups("You can't refund more than you have..."));
+        voice.say(oups(N_("You can't refund more than you have...")));
         return false;
     }
     admin.refundThreshold = when;
@@ -55,8 +55,8 @@ std::vector<std::string> staffRows(const GameState& state, Voice& voice) {
         if (const Candidate* candidate = findCandidate(state.admins[s].staffId)) {
             rows.emplace_back(candidate->name);
         } else {
-            voice.say(information(std::string("Unexpected error #82... contact me:\n") +
-                                  kContactAddress));
+            voice.say(information(
+                {N_("Unexpected error #82... contact me:\n%1"), {asIs(kContactAddress)}}));
             rows.emplace_back("?");
         }
     }
@@ -74,7 +74,7 @@ const Candidate* settingsCandidate(const GameState& state, int selectedAdmin, Vo
     const Candidate* candidate = findCandidate(admin->staffId);
     if (candidate == nullptr)
         voice.say(
-            information(std::string("Unexpected error #12\nContact me plz: ") + kContactAddress));
+            information({N_("Unexpected error #12\nContact me plz: %1"), {asIs(kContactAddress)}}));
     return candidate;
 }
 
@@ -89,7 +89,7 @@ bool closeAndSave(GameState& state, int selectedAdmin, const AdminSettingsTyped&
         if (saved)
             admin.ticketsPerWeek = tickets;
         else
-            voice.say(oups("Sorry but I can't buy all this tickets for a week..."));
+            voice.say(oups(N_("Sorry but I can't buy all this tickets for a week...")));
     }
     if (admin.canBuyDrinks && saved)
         saveDrinks(state, selectedAdmin, toInteger(typed.drinks), voice);
@@ -99,7 +99,7 @@ bool closeAndSave(GameState& state, int selectedAdmin, const AdminSettingsTyped&
 
 bool fireAdmin(GameState& state, int selectedAdmin, Voice& voice) {
     if (adminAt(state, selectedAdmin) == nullptr) return true;
-    if (!voice.ask(question("Do you want to fire this employe?", "Fire this employe?")))
+    if (!voice.ask(question(N_("Do you want to fire this employe?"), N_("Fire this employe?"))))
         return false;
     const int last = adminsInUse(state) - 1;
     state.monthlyCharges = sub32(state.monthlyCharges, state.admins[selectedAdmin].salary);

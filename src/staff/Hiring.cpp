@@ -16,17 +16,17 @@ int adminsInUse(const GameState& state) {
 const char* introduction(std::int32_t staffId) {
     switch (staffId) {
     case 1:
-        return "Hi, I'm ned! I've always been a lucky man...\nSo I can manage your lottery "
-               "tickets for you.\n-----\nStaff ID: #001";
+        return N_("Hi, I'm ned! I've always been a lucky man...\nSo I can manage your lottery "
+                  "tickets for you.\n-----\nStaff ID: #001");
     case 2:
-        return "Hi there, here's what I can do for you\n\n- Manage your beers stock\n- Manage "
-               "your lottery tickets\n-----\nStaff ID: #002";
+        return N_("Hi there, here's what I can do for you\n\n- Manage your beers stock\n- Manage "
+                  "your lottery tickets\n-----\nStaff ID: #002");
     case 3:
-        return "Hi! You don't have time to manage your\nbeers stock? I can help with "
-               "that!\n-----\nStaff ID: #003";
+        return N_("Hi! You don't have time to manage your\nbeers stock? I can help with "
+                  "that!\n-----\nStaff ID: #003");
     case 4:
-        return "Hi! You don't have time to manage your\nloans and investments? I can help "
-               "you!\n-----\nStaff ID: #004";
+        return N_("Hi! You don't have time to manage your\nloans and investments? I can help "
+                  "you!\n-----\nStaff ID: #004");
     default:
         return nullptr;
     }
@@ -40,9 +40,9 @@ std::array<bool, 4> hireChoices(const GameState& state, Voice& voice) {
         if (const Candidate* hired = findCandidate(state.admins[s].staffId))
             free[hired->staffId - 1] = false;
         else
-            voice.say(information(std::string("Error #7\n\nUnexpected value... huh? Please "
-                                              "contact me:\n") +
-                                  kContactAddress));
+            voice.say(information({N_("Error #7\n\nUnexpected value... huh? Please "
+                                      "contact me:\n%1"),
+                                   {asIs(kContactAddress)}}));
     }
     return free;
 }
@@ -58,7 +58,7 @@ bool hireAdmin(GameState& state, std::int32_t staffId, Voice& voice) {
     for (int s = 0; s < adminsInUse(state); ++s)
         hired = hired || state.admins[s].staffId == staffId;
     if (hired) {
-        voice.say(refusal("You can't hire this person now.", "Oups..."));
+        voice.say(refusal(N_("You can't hire this person now."), N_("Oups...")));
         return false;
     }
     AdminRecord& admin = state.admins[state.adminCount];

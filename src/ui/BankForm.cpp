@@ -9,6 +9,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/TGermInsuForm.h"
+#include "ui/Translation.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -35,7 +36,7 @@ void enable(QPushButton* button, bool on) {
 }
 
 // A status line: "Caption" [box] "$"
-QLineEdit* statusRow(QFormLayout* rows, const char* caption, bool dollars) {
+QLineEdit* statusRow(QFormLayout* rows, const QString& caption, bool dollars) {
     QLineEdit* box = figureBox();
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
     auto* line = new QHBoxLayout;
@@ -43,7 +44,7 @@ QLineEdit* statusRow(QFormLayout* rows, const char* caption, bool dollars) {
     auto* unit = new QLabel(dollars ? QStringLiteral("$") : QString());
     unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("$")));
     line->addWidget(unit);
-    rows->addRow(QString::fromLatin1(caption), line);
+    rows->addRow(caption, line);
     return box;
 }
 
@@ -51,7 +52,7 @@ QLineEdit* statusRow(QFormLayout* rows, const char* caption, bool dollars) {
 
 BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(look.bank) {
-    setWindowTitle(QString::fromLatin1(look.title));
+    setWindowTitle(translated(look.title));
     setModal(false);
     // No close box: "Leave the bank" is the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -69,74 +70,74 @@ BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
     // "Acount": membership and the service buttons.
     auto* account = new QWidget;
     auto* accountGrid = new QGridLayout(account);
-    StatusBox = new QLineEdit(QStringLiteral("You're not a member"));
+    StatusBox = new QLineEdit(tr("You're not a member"));
     StatusBox->setReadOnly(true);
-    accountGrid->addWidget(new QLabel(QStringLiteral("Your status:")), 0, 0);
+    accountGrid->addWidget(new QLabel(tr("Your status:")), 0, 0);
     accountGrid->addWidget(StatusBox, 0, 1, 1, 2);
-    MemberSetup = new QPushButton(QStringLiteral("Become a member"));
-    PriceMsg = new QLabel(QString::fromLatin1(look.priceMessage));
+    MemberSetup = new QPushButton(tr("Become a member"));
+    PriceMsg = new QLabel(translated(look.priceMessage));
     accountGrid->addWidget(MemberSetup, 1, 0);
     accountGrid->addWidget(PriceMsg, 1, 1, 1, 2);
     auto* serviceBox = new QGroupBox;
     auto* serviceGrid = new QGridLayout(serviceBox);
     int row = 0;
-    auto service = [&](QPushButton*& button, const char* caption, int column) {
-        button = new QPushButton(QString::fromLatin1(caption));
+    auto service = [&](QPushButton*& button, const QString& caption, int column) {
+        button = new QPushButton(caption);
         button->setEnabled(false);
         serviceGrid->addWidget(button, row, column);
     };
     if (services.investments) {
-        service(InvestmentSetup, "Make an Investment", 0);
-        service(InvestRefund, "Investment refund", 1);
+        service(InvestmentSetup, tr("Make an Investment"), 0);
+        service(InvestRefund, tr("Investment refund"), 1);
         ++row;
     }
     if (services.loans) {
-        service(LoanSetup, "Borrow money", 0);
-        service(RefundingLoan, "Refund the loan", 1);
+        service(LoanSetup, tr("Borrow money"), 0);
+        service(RefundingLoan, tr("Refund the loan"), 1);
         ++row;
     }
     if (services.insurance) {
-        service(InsuranceSetup, "Buy Insurance", 0);
-        service(LeaveIns, "Sell insurance", 1);
+        service(InsuranceSetup, tr("Buy Insurance"), 0);
+        service(LeaveIns, tr("Sell insurance"), 1);
     }
     accountGrid->addWidget(serviceBox, 2, 0, 1, 3);
     accountGrid->setRowStretch(3, 1);
     accountGrid->setColumnStretch(2, 1);
-    Pages->addTab(account, QStringLiteral("Acount"));
+    Pages->addTab(account, tr("Acount"));
 
     // "Acount Info": what the account holds.
     auto* info = new QWidget;
     auto* infoRows = new QVBoxLayout(info);
-    NotMemMsg = new QLabel(QStringLiteral("You're not a member here"));
+    NotMemMsg = new QLabel(tr("You're not a member here"));
     NotMemMsg->setAlignment(Qt::AlignCenter);
     infoRows->addWidget(NotMemMsg);
     if (services.investments) {
-        InvesStatus = new QGroupBox(QStringLiteral("Current investment infos"));
+        InvesStatus = new QGroupBox(tr("Current investment infos"));
         auto* rows = new QFormLayout(InvesStatus);
-        InvestYearDone = statusRow(rows, look.yearsDoneCaption, false);
-        InvestYearLeft = statusRow(rows, "Number of years left:", false);
-        InvestNow = statusRow(rows, "Value of your money now:", true);
+        InvestYearDone = statusRow(rows, translated(look.yearsDoneCaption), false);
+        InvestYearLeft = statusRow(rows, tr("Number of years left:"), false);
+        InvestNow = statusRow(rows, tr("Value of your money now:"), true);
         infoRows->addWidget(InvesStatus);
     }
     if (services.loans) {
-        LoanStatus = new QGroupBox(QStringLiteral("Current loan infos"));
+        LoanStatus = new QGroupBox(tr("Current loan infos"));
         auto* rows = new QFormLayout(LoanStatus);
-        LoanStart = statusRow(rows, "Money loan:", true);
-        LoanYearDone = statusRow(rows, "Number of years so far done:", false);
-        LoanLeft = statusRow(rows, "Money left to refund:", true);
+        LoanStart = statusRow(rows, tr("Money loan:"), true);
+        LoanYearDone = statusRow(rows, tr("Number of years so far done:"), false);
+        LoanLeft = statusRow(rows, tr("Money left to refund:"), true);
         infoRows->addWidget(LoanStatus);
     }
     if (services.insurance) {
-        InsStatus = new QGroupBox(QStringLiteral("Insurance infos"));
+        InsStatus = new QGroupBox(tr("Insurance infos"));
         InsStatus->setEnabled(false); // shown, never changed here
         auto* grid = new QGridLayout(InsStatus);
-        FireInsCheckBox = new QCheckBox(QStringLiteral("Fire Insurance"));
-        StoleCheckBox = new QCheckBox(QStringLiteral("Theft Insurance"));
+        FireInsCheckBox = new QCheckBox(tr("Fire Insurance"));
+        StoleCheckBox = new QCheckBox(tr("Theft Insurance"));
         FireCost = figureBox();
         StoleCost = figureBox();
         // Each cost reads by its insurance.
-        FireCost->setAccessibleName(FireInsCheckBox->text() + QStringLiteral(" cost"));
-        StoleCost->setAccessibleName(StoleCheckBox->text() + QStringLiteral(" cost"));
+        FireCost->setAccessibleName(FireInsCheckBox->text() + tr(" cost"));
+        StoleCost->setAccessibleName(StoleCheckBox->text() + tr(" cost"));
         grid->addWidget(FireInsCheckBox, 0, 0);
         grid->addWidget(FireCost, 0, 1);
         grid->addWidget(new QLabel(QStringLiteral("$")), 0, 2);
@@ -148,23 +149,23 @@ BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
     for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
         if (group) group->hide();
     infoRows->addStretch();
-    Pages->addTab(info, QStringLiteral("Acount Info"));
+    Pages->addTab(info, tr("Acount Info"));
 
     // The bank's terms, fixed text.
     auto* terms = new QWidget;
     auto* termRows = new QVBoxLayout(terms);
     for (const auto& [caption, lines] : look.terms) {
-        auto* group = new QGroupBox(QString::fromLatin1(caption));
+        auto* group = new QGroupBox(translated(caption));
         auto* groupRows = new QVBoxLayout(group);
         for (const char* line : lines)
-            groupRows->addWidget(new QLabel(QString::fromLatin1(line)));
+            groupRows->addWidget(new QLabel(translated(line)));
         termRows->addWidget(group);
     }
     termRows->addStretch();
-    Pages->addTab(terms, QString::fromLatin1(look.termsPage));
+    Pages->addTab(terms, translated(look.termsPage));
 
-    HelpBut = new QPushButton(QStringLiteral("Help"));
-    LeaveBank = new QPushButton(QStringLiteral("Leave the bank"));
+    HelpBut = new QPushButton(tr("Help"));
+    LeaveBank = new QPushButton(tr("Leave the bank"));
     layout->addLayout(buttonRow({HelpBut, LeaveBank}));
 
     UpdateTimer = new GameTimer(
@@ -206,8 +207,7 @@ void BankForm::FormShow() {
 void BankForm::UpdateTimerTimer() {
     const BankAccount& account = game_.state.bankAccounts[bank_];
     const BankView view = bankView(game_.state, bank_);
-    StatusBox->setText(view.member ? QStringLiteral("You're a member")
-                                   : QStringLiteral("You're not a member"));
+    StatusBox->setText(view.member ? tr("You're a member") : tr("You're not a member"));
     MemberSetup->setEnabled(view.memberSetup);
     PriceMsg->setVisible(!view.member);
     enable(InvestmentSetup, view.investmentSetup);
@@ -287,39 +287,44 @@ void BankForm::LeaveInsClick() {
 TInvestBankForm::TInvestBankForm(Game& game, Dialogs& dialogs)
     : BankForm(game, dialogs,
                {kInvestBank,
-                "Welcome to -=Invest Bank=-",
+                QT_TRANSLATE_NOOP("tavo", "Welcome to -=Invest Bank=-"),
                 "bank-invest",
                 500,
-                "Become a new member for 1000$",
-                "Number of years so far done:",
-                "Interest Rate infos",
-                {{"Long term investment",
-                  {"5 years investment: 10% per year", "10 years investment: 25% per year"}},
-                 {"Loan interest", {"25% interest per year"}}}}) {}
+                QT_TRANSLATE_NOOP("tavo", "Become a new member for 1000$"),
+                QT_TRANSLATE_NOOP("tavo", "Number of years so far done:"),
+                QT_TRANSLATE_NOOP("tavo", "Interest Rate infos"),
+                {{QT_TRANSLATE_NOOP("tavo", "Long term investment"),
+                  {QT_TRANSLATE_NOOP("tavo", "5 years investment: 10% per year"),
+                   QT_TRANSLATE_NOOP("tavo", "10 years investment: 25% per year")}},
+                 {QT_TRANSLATE_NOOP("tavo", "Loan interest"),
+                  {QT_TRANSLATE_NOOP("tavo", "25% interest per year")}}}}) {}
 
 TGermBankForm::TGermBankForm(Game& game, Dialogs& dialogs)
     : BankForm(game, dialogs,
                {kGermanBank,
-                "German Bank - The Power of your economy",
+                QT_TRANSLATE_NOOP("tavo", "German Bank - The Power of your economy"),
                 "bank-german",
                 1000,
-                "Become a new member for 3500$",
-                "Number of years completed:",
-                "Service Information",
-                {{"Long term investment",
-                  {"15 years investment: 30% per year", "25 years investment: 35% per year"}},
-                 {"Insurance Informations",
-                  {"Fire insurance: 1000$ / years", "Stole insurance: 800$ / years"}}}}) {}
+                QT_TRANSLATE_NOOP("tavo", "Become a new member for 3500$"),
+                QT_TRANSLATE_NOOP("tavo", "Number of years completed:"),
+                QT_TRANSLATE_NOOP("tavo", "Service Information"),
+                {{QT_TRANSLATE_NOOP("tavo", "Long term investment"),
+                  {QT_TRANSLATE_NOOP("tavo", "15 years investment: 30% per year"),
+                   QT_TRANSLATE_NOOP("tavo", "25 years investment: 35% per year")}},
+                 {QT_TRANSLATE_NOOP("tavo", "Insurance Informations"),
+                  {QT_TRANSLATE_NOOP("tavo", "Fire insurance: 1000$ / years"),
+                   QT_TRANSLATE_NOOP("tavo", "Stole insurance: 800$ / years")}}}}) {}
 
 TChinaCashForm::TChinaCashForm(Game& game, Dialogs& dialogs)
     : BankForm(game, dialogs,
                {kChinaCash,
-                "China Cash - The easy way to get money",
+                QT_TRANSLATE_NOOP("tavo", "China Cash - The easy way to get money"),
                 "bank-china",
                 500,
-                "Become a new member for 8000$",
+                QT_TRANSLATE_NOOP("tavo", "Become a new member for 8000$"),
                 "",
-                "Services Informations",
-                {{"Loan interest", {"30% interest per year"}}}}) {}
+                QT_TRANSLATE_NOOP("tavo", "Services Informations"),
+                {{QT_TRANSLATE_NOOP("tavo", "Loan interest"),
+                  {QT_TRANSLATE_NOOP("tavo", "30% interest per year")}}}}) {}
 
 } // namespace tavo::ui

@@ -5,6 +5,7 @@
 
 #include "core/Voice.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -58,7 +59,8 @@ public:
     // the address to copy.
     void openAddress(const QUrl& url) {
         if (!openUrl(url))
-            messageBox(QStringLiteral("No web browser could be started. The address is:\n") +
+            messageBox(QCoreApplication::translate(
+                           "tavo", "No web browser could be started. The address is:\n") +
                            url.toString(),
                        kAppTitleText, DialogButtons::Ok, DialogIcon::Information);
     }

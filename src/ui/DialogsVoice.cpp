@@ -1,5 +1,7 @@
 #include "ui/DialogsVoice.h"
 
+#include "ui/Translation.h"
+
 namespace tavo::ui {
 namespace {
 
@@ -20,19 +22,18 @@ DialogIcon toDialogIcon(VoiceIcon icon) {
 } // namespace
 
 void DialogsVoice::say(const Words& words) {
-    const QString text = QString::fromUtf8(words.text.c_str());
+    const QString text = translated(words);
     if (words.plain())
         dialogs_.message(text);
     else if (words.icon == VoiceIcon::Information && words.title == kAppTitle)
         dialogs_.information(text);
     else
-        dialogs_.messageBox(text, QString::fromUtf8(words.title.c_str()), DialogButtons::Ok,
+        dialogs_.messageBox(text, translated(words.title), DialogButtons::Ok,
                             toDialogIcon(words.icon));
 }
 
 bool DialogsVoice::ask(const Words& words) {
-    return dialogs_.messageBox(QString::fromUtf8(words.text.c_str()),
-                               QString::fromUtf8(words.title.c_str()), DialogButtons::YesNo,
+    return dialogs_.messageBox(translated(words), translated(words.title), DialogButtons::YesNo,
                                toDialogIcon(words.icon)) == DialogAnswer::Yes;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/InvestForm.h"
+#include "ui/Translation.h"
 
 #include "banks/BankIds.h"
 #include "banks/InvestDesk.h"
@@ -18,54 +19,53 @@
 namespace tavo::ui {
 
 InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, QStringLiteral("Investment form")) {
+    : BankServiceForm(game, dialogs, bank, tr("Investment form")) {
     const InvestTerms& terms = *investTerms(bank);
     auto* layout = new QVBoxLayout(this);
     RulesMemo = new QPlainTextEdit;
     RulesMemo->setReadOnly(true);
-    RulesMemo->setPlainText(QStringLiteral("Welcome. If you want to make an investment\n"
-                                           "here, you must know our rules. You can't\n"
-                                           "touch your money before the end of your\n"
-                                           "investment. If you can't wait and you must\n") +
-                            QString::fromLatin1(terms.chargeLine) +
-                            QStringLiteral("\nthe value your investment."));
+    RulesMemo->setPlainText(tr("Welcome. If you want to make an investment\n"
+                               "here, you must know our rules. You can't\n"
+                               "touch your money before the end of your\n"
+                               "investment. If you can't wait and you must\n") +
+                            translated(terms.chargeLine) + tr("\nthe value your investment."));
     RulesMemo->setFixedHeight(RulesMemo->fontMetrics().lineSpacing() * 7 + 8);
     RulesMemo->setMinimumWidth(RulesMemo->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("investment. If you can't wait and you must")) +
+                                   tr("investment. If you can't wait and you must")) +
                                40);
     layout->addWidget(RulesMemo);
-    layout->addWidget(new QLabel(QStringLiteral("Fill this form:")));
+    layout->addWidget(new QLabel(tr("Fill this form:")));
 
-    auto* years = new QGroupBox(QStringLiteral("Number of years"));
+    auto* years = new QGroupBox(tr("Number of years"));
     auto* yearRows = new QVBoxLayout(years);
     for (int p = 0; p < 2; ++p) {
-        plans[p] = new QRadioButton(QString::fromLatin1(terms.plans[p].caption));
+        plans[p] = new QRadioButton(translated(terms.plans[p].caption));
         yearRows->addWidget(plans[p]);
         connect(plans[p], &QRadioButton::clicked, this, [this, p] { choosePlan(p); });
     }
     layout->addWidget(years);
 
-    auto* money = new QGroupBox(QStringLiteral("Money informations"));
+    auto* money = new QGroupBox(tr("Money informations"));
     auto* moneyRows = new QFormLayout(money);
-    auto dollars = [moneyRows](const char* caption, QLineEdit* box) {
+    auto dollars = [moneyRows](const QString& caption, QLineEdit* box) {
         auto* row = new QHBoxLayout;
         row->addWidget(box, 1);
         row->addWidget(new QLabel(QStringLiteral("$")));
-        moneyRows->addRow(QString::fromLatin1(caption), row);
+        moneyRows->addRow(caption, row);
     };
     MaxInvest = figureBox(QString());
     InvestBox = new QLineEdit(QStringLiteral("0"));
     InvestBox->setMaxLength(8);
     InvestBox->setAlignment(Qt::AlignRight);
     TotalInvest = figureBox();
-    dollars("The max you can invest is:", MaxInvest);
-    dollars("How much you want invest:", InvestBox);
-    dollars("Total after the investment:", TotalInvest);
+    dollars(tr("The max you can invest is:"), MaxInvest);
+    dollars(tr("How much you want invest:"), InvestBox);
+    dollars(tr("Total after the investment:"), TotalInvest);
     layout->addWidget(money);
 
-    InvestBut = new QPushButton(QStringLiteral("Invest the money"));
+    InvestBut = new QPushButton(tr("Invest the money"));
     InvestBut->setEnabled(false);
-    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    Cancel = new QPushButton(tr("Cancel"));
     layout->addLayout(buttonRow({InvestBut, Cancel}));
     connect(InvestBox, &QLineEdit::textChanged, this, &InvestForm::UpdateTotal);
     connect(InvestBut, &QPushButton::clicked, this, &InvestForm::InvestButClick);

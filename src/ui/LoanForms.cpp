@@ -1,4 +1,5 @@
 #include "ui/LoanForms.h"
+#include "ui/Translation.h"
 
 #include "banks/BankIds.h"
 #include "banks/LoanDesk.h"
@@ -17,11 +18,11 @@
 namespace tavo::ui {
 
 LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, QStringLiteral("Make a loan")) {
+    : BankServiceForm(game, dialogs, bank, tr("Make a loan")) {
     auto* layout = new QVBoxLayout(this);
     RatesText = new QLabel(QStringLiteral("You can pay back the loan every\n"
                                           "time you want. Our interest rate is\n") +
-                           QString::fromLatin1(loanTerms(bank)->rateLine));
+                           translated(loanTerms(bank)->rateLine));
     RatesText->setFrameShape(QFrame::StyledPanel);
     RatesText->setMargin(6);
     layout->addWidget(RatesText);
@@ -33,11 +34,11 @@ LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
         bold.setBold(true);
         figure->setFont(bold);
     }
-    grid->addWidget(new QLabel(QStringLiteral("Your current loan is:")), 0, 0);
+    grid->addWidget(new QLabel(tr("Your current loan is:")), 0, 0);
     grid->addWidget(curloan, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Your loan limit is:")), 1, 0);
+    grid->addWidget(new QLabel(tr("Your loan limit is:")), 1, 0);
     grid->addWidget(limit, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("How much money do you need?")), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("How much money do you need?")), 2, 0, 1, 2);
     MoneyAsk = new QLineEdit;
     MoneyAsk->setAlignment(Qt::AlignRight);
     auto* ask = new QHBoxLayout;
@@ -45,7 +46,7 @@ LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
     ask->addWidget(new QLabel(QStringLiteral("$")));
     grid->addLayout(ask, 3, 0, 1, 2);
     layout->addLayout(grid);
-    AskMoney = new QPushButton(QStringLiteral("Ask"));
+    AskMoney = new QPushButton(tr("Ask"));
     layout->addLayout(buttonRow({AskMoney}));
     connect(AskMoney, &QPushButton::clicked, this, &LoanRequestForm::AskMoneyClick);
     setMainAction(this, AskMoney);
@@ -75,17 +76,17 @@ TLoanChina1Set::TLoanChina1Set(Game& game, Dialogs& dialogs)
     : LoanRequestForm(game, dialogs, kChinaCash) {}
 
 LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, QStringLiteral("Refund the loan")) {
+    : BankServiceForm(game, dialogs, bank, tr("Refund the loan")) {
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 52);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("How much do you want to refund?")));
+    layout->addWidget(new QLabel(tr("How much do you want to refund?")));
     RefundBox = new QLineEdit;
     RefundBox->setAlignment(Qt::AlignRight);
     auto* row = new QHBoxLayout;
     row->addWidget(RefundBox, 1);
     row->addWidget(new QLabel(QStringLiteral("$")));
     layout->addLayout(row);
-    RefundBut = new QPushButton(QStringLiteral("Refund"));
+    RefundBut = new QPushButton(tr("Refund"));
     layout->addLayout(buttonRow({RefundBut}));
     connect(RefundBut, &QPushButton::clicked, this, &LoanRefundForm::RefundButClick);
     setMainAction(this, RefundBut);

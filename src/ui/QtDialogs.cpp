@@ -119,7 +119,7 @@ DialogAnswer QtDialogs::messageBox(const QString& text, const QString& title, Di
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    return run(QMessageBox::Question, QStringLiteral("Confirm"), text,
+    return run(QMessageBox::Question, QCoreApplication::translate("tavo", "Confirm"), text,
                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -6,7 +6,7 @@ namespace tavo::ui {
 
 LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& history,
                            const QString& cannotOpen) {
-    const std::optional<QString> path = dialogs.openFile(kLoadGameDialog);
+    const std::optional<QString> path = dialogs.openFile(loadGameDialog());
     if (!path) return LoadAnswer::Cancelled;
     GameState scratch{};
     const LoadResult result = loadGame(path->toStdString(), scratch);
@@ -15,8 +15,8 @@ LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& h
         return LoadAnswer::CannotOpen;
     }
     if (!result.ok()) {
-        dialogs.messageBox(kVersionRefusal, QStringLiteral("Save game error"), DialogButtons::Ok,
-                           DialogIcon::Stop);
+        dialogs.messageBox(versionRefusal(), QCoreApplication::translate("tavo", "Save game error"),
+                           DialogButtons::Ok, DialogIcon::Stop);
         return LoadAnswer::Refused;
     }
     state = scratch;

@@ -5,18 +5,26 @@
 #include "core/GameState.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace tavo::ui {
 
-inline const FileDialogSpec kSaveGameDialog{
-    QStringLiteral("Save your game"), QStringLiteral("sav"),
-    QStringLiteral("Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"), true};
+inline FileDialogSpec saveGameDialog() {
+    return {QCoreApplication::translate("tavo", "Save your game"), QStringLiteral("sav"),
+            QCoreApplication::translate("tavo", "Save Files (*.sav)|*.sav|All Files (*.txt)|*.*"),
+            true};
+}
 
-inline const FileDialogSpec kLoadGameDialog{
-    QStringLiteral("Load a game"), QStringLiteral("sav"),
-    QStringLiteral("Save Game (*.sav)|*.sav|All File (*.*)|*.*"), true};
+inline FileDialogSpec loadGameDialog() {
+    return {QCoreApplication::translate("tavo", "Load a game"), QStringLiteral("sav"),
+            QCoreApplication::translate("tavo", "Save Game (*.sav)|*.sav|All File (*.*)|*.*"),
+            true};
+}
 
-inline const QString kVersionRefusal =
-    QStringLiteral("The version of your save game is older... restart a new game.");
+inline QString versionRefusal() {
+    return QCoreApplication::translate(
+        "tavo", "The version of your save game is older... restart a new game.");
+}
 
 enum class LoadAnswer { Cancelled, CannotOpen, Refused, Loaded };
 

@@ -40,7 +40,7 @@ bool isLeftRelease(const QEvent* event) {
 } // namespace
 
 TAboutForm::TAboutForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     makeWhite(this);
     auto* layout = new QVBoxLayout(this);
     Banner = new QLabel;
@@ -51,20 +51,19 @@ TAboutForm::TAboutForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
     auto* outer = new QVBoxLayout(OuterBox);
     CreditsBox = new QGroupBox;
     auto* credits = new QVBoxLayout(CreditsBox);
-    credits->addWidget(heading(QStringLiteral("Tavo")));
-    credits->addWidget(new QLabel(QStringLiteral("Version 0.4.1 alpha")));
-    credits->addWidget(new QLabel(QStringLiteral("Written, drawn and tested by the Tavo team.")));
+    credits->addWidget(heading(tr("Tavo")));
+    credits->addWidget(new QLabel(tr("Version 0.4.1 alpha")));
+    credits->addWidget(new QLabel(tr("Written, drawn and tested by the Tavo team.")));
     auto* mail = new QHBoxLayout;
-    mail->addWidget(new QLabel(QStringLiteral("E-mail me at:")));
+    mail->addWidget(new QLabel(tr("E-mail me at:")));
     EmailAddress = link(qText(kTeamEmail));
     mail->addWidget(EmailAddress);
     mail->addStretch();
     credits->addLayout(mail);
-    credits->addWidget(
-        new QLabel(QStringLiteral("Thanks to every player who sent an idea or a bug.")));
+    credits->addWidget(new QLabel(tr("Thanks to every player who sent an idea or a bug.")));
     outer->addWidget(CreditsBox);
     auto* visit = new QHBoxLayout;
-    VisitLabel = new QLabel(QStringLiteral("Visit the official web site:"));
+    VisitLabel = new QLabel(tr("Visit the official web site:"));
     visit->addWidget(VisitLabel);
     WebAddress = link(qText(homePage()));
     visit->addWidget(WebAddress);
@@ -72,7 +71,7 @@ TAboutForm::TAboutForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
     outer->addLayout(visit);
     layout->addWidget(OuterBox);
 
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    CloseBut = new QPushButton(tr("&Close"));
     connect(CloseBut, &QPushButton::clicked, this, &QDialog::hide);
     layout->addLayout(buttonRow({CloseBut}));
     setMainAction(this, CloseBut);

@@ -31,10 +31,10 @@ QLineEdit* numberBox() {
 
 TAdminViewForm::TAdminViewForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("Setting for your employe"));
+    setWindowTitle(tr("Setting for your employe"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("Set your administrator"));
+    auto* frame = new QGroupBox(tr("Set your administrator"));
     auto* inFrame = new QVBoxLayout(frame);
     NameAdmin = new QLabel;
     QFont fixed(QStringLiteral("DejaVu Sans Mono"));
@@ -48,50 +48,48 @@ TAdminViewForm::TAdminViewForm(Game& game, Dialogs& dialogs, Forms& forms)
     NbrTickets = new QLabel;
     TicketPriceLabel = new QLabel;
     auto* offer = new QHBoxLayout;
-    offer->addWidget(new QLabel(QStringLiteral("I can buy you")));
+    offer->addWidget(new QLabel(tr("I can buy you")));
     offer->addWidget(NbrTickets);
-    offer->addWidget(new QLabel(QStringLiteral("tickets per week for")));
+    offer->addWidget(new QLabel(tr("tickets per week for")));
     offer->addWidget(TicketPriceLabel);
     offer->addWidget(new QLabel(QStringLiteral("$")));
     offer->addStretch();
     lotto->addLayout(offer, 0, 0, 1, 2);
     NbrTicket = numberBox();
-    lotto->addWidget(new QLabel(QStringLiteral("How many tickets/week do you want?")), 1, 0);
+    lotto->addWidget(new QLabel(tr("How many tickets/week do you want?")), 1, 0);
     lotto->addWidget(NbrTicket, 1, 1);
     inFrame->addWidget(LottoGroup);
 
     DrinkGroup = new QGroupBox;
     auto* drinks = new QGridLayout(DrinkGroup);
-    drinks->addWidget(new QLabel(QStringLiteral("I will buy drinks each time your stock is low.")),
-                      0, 0, 1, 2);
+    drinks->addWidget(new QLabel(tr("I will buy drinks each time your stock is low.")), 0, 0, 1, 2);
     BuyBeers = numberBox();
-    drinks->addWidget(new QLabel(QStringLiteral("How many drinks you want me to buy?")), 1, 0);
+    drinks->addWidget(new QLabel(tr("How many drinks you want me to buy?")), 1, 0);
     drinks->addWidget(BuyBeers, 1, 1);
     inFrame->addWidget(DrinkGroup);
 
     LoanGroup = new QGroupBox;
     auto* loans = new QGridLayout(LoanGroup);
-    loans->addWidget(
-        new QLabel(QStringLiteral("I will refund your loan if you have enough money.")), 0, 0, 1,
-        3);
+    loans->addWidget(new QLabel(tr("I will refund your loan if you have enough money.")), 0, 0, 1,
+                     3);
     RefWhen = numberBox();
-    RefWhen->setToolTip(QStringLiteral("I'll refund when you have more than this"));
+    RefWhen->setToolTip(tr("I'll refund when you have more than this"));
     RefAmount = numberBox();
-    RefAmount->setToolTip(QStringLiteral("When you have enough money, i'll refund this"));
-    loans->addWidget(new QLabel(QStringLiteral("Refund when I have more than")), 1, 0);
+    RefAmount->setToolTip(tr("When you have enough money, i'll refund this"));
+    loans->addWidget(new QLabel(tr("Refund when I have more than")), 1, 0);
     loans->addWidget(RefWhen, 1, 1);
     loans->addWidget(new QLabel(QStringLiteral("$")), 1, 2);
-    loans->addWidget(new QLabel(QStringLiteral("How much I refund?")), 2, 0);
+    loans->addWidget(new QLabel(tr("How much I refund?")), 2, 0);
     loans->addWidget(RefAmount, 2, 1);
     loans->addWidget(new QLabel(QStringLiteral("$")), 2, 2);
     inFrame->addWidget(LoanGroup);
     layout->addWidget(frame);
 
-    CloseSave = new QPushButton(QStringLiteral("&Close && Save"));
-    CloseSave->setToolTip(QStringLiteral("Save the setting"));
-    Fire = new QPushButton(QStringLiteral("&Fire"));
-    Fire->setToolTip(QStringLiteral("Fire this employe"));
-    Cancel = new QPushButton(QStringLiteral("&Cancel"));
+    CloseSave = new QPushButton(tr("&Close && Save"));
+    CloseSave->setToolTip(tr("Save the setting"));
+    Fire = new QPushButton(tr("&Fire"));
+    Fire->setToolTip(tr("Fire this employe"));
+    Cancel = new QPushButton(tr("&Cancel"));
     layout->addLayout(buttonRow({CloseSave, Fire, Cancel}));
 
     connect(CloseSave, &QPushButton::clicked, this, &TAdminViewForm::CloseSaveClick);

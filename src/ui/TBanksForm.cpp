@@ -1,4 +1,5 @@
 #include "ui/TBanksForm.h"
+#include "ui/Translation.h"
 
 #include "banks/BankIds.h"
 #include "banks/Membership.h"
@@ -19,24 +20,24 @@ namespace tavo::ui {
 
 TBanksForm::TBanksForm(Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Choose a bank"));
+    setWindowTitle(tr("Choose a bank"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
-    auto group = [&](const char* caption, QRadioButton*& first, const char* firstCaption,
-                     QRadioButton*& second, const char* secondCaption) {
-        auto* box = new QGroupBox(QString::fromLatin1(caption));
+    auto group = [&](const QString& caption, QRadioButton*& first, const QString& firstCaption,
+                     QRadioButton*& second, const QString& secondCaption) {
+        auto* box = new QGroupBox(caption);
         auto* rows = new QVBoxLayout(box);
-        first = new QRadioButton(QString::fromLatin1(firstCaption));
-        second = new QRadioButton(QString::fromLatin1(secondCaption));
+        first = new QRadioButton(firstCaption);
+        second = new QRadioButton(secondCaption);
         rows->addWidget(first);
         rows->addWidget(second);
         groups->addWidget(box);
     };
-    group("Canadian banks", InvestBank, "Invest Bank", InterBank, "Inter Bank");
-    group("Europen banks", GermanBank, "German Bank", SuisaCash, "China Cash");
+    group(tr("Canadian banks"), InvestBank, tr("Invest Bank"), InterBank, tr("Inter Bank"));
+    group(tr("Europen banks"), GermanBank, tr("German Bank"), SuisaCash, tr("China Cash"));
     layout->addLayout(groups);
-    EnterBank = new QPushButton(QStringLiteral("Enter the bank"));
+    EnterBank = new QPushButton(tr("Enter the bank"));
     EnterBank->setEnabled(false);
     layout->addLayout(buttonRow({EnterBank}));
 

@@ -27,39 +27,39 @@ namespace tavo::ui {
 
 TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Setup of the new bar"));
+    setWindowTitle(tr("Setup of the new bar"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
 
     auto* nameRow = new QFormLayout;
     BarName = new QLineEdit;
     BarName->setMaxLength(kBarNameLength);
-    nameRow->addRow(QStringLiteral("Name of the bar:"), BarName);
+    nameRow->addRow(tr("Name of the bar:"), BarName);
     layout->addLayout(nameRow);
 
     auto* middle = new QHBoxLayout;
-    auto* music = new QGroupBox(QStringLiteral("Music"));
+    auto* music = new QGroupBox(tr("Music"));
     auto* musicRows = new QVBoxLayout(music);
-    Alternatif = new QCheckBox(QStringLiteral("Alternative"));
-    Techno = new QCheckBox(QStringLiteral("Techno/Rave"));
-    Dance = new QCheckBox(QStringLiteral("Dance"));
-    Metal = new QCheckBox(QStringLiteral("Metal/Black Metal/Death"));
-    Rock = new QCheckBox(QStringLiteral("Rock"));
+    Alternatif = new QCheckBox(tr("Alternative"));
+    Techno = new QCheckBox(tr("Techno/Rave"));
+    Dance = new QCheckBox(tr("Dance"));
+    Metal = new QCheckBox(tr("Metal/Black Metal/Death"));
+    Rock = new QCheckBox(tr("Rock"));
     for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
         musicRows->addWidget(box);
-    auto* musicMore = new QPushButton(QStringLiteral("More"));
+    auto* musicMore = new QPushButton(tr("More"));
     musicRows->addWidget(musicMore, 0, Qt::AlignRight);
     middle->addWidget(music);
 
-    auto* kind = new QGroupBox(QStringLiteral("Type of bar"));
+    auto* kind = new QGroupBox(tr("Type of bar"));
     auto* kindGrid = new QGridLayout(kind);
-    LowClass = new QRadioButton(QStringLiteral("Low Class"));
-    HighClass = new QRadioButton(QStringLiteral("High Class"));
-    DarkClass = new QRadioButton(QStringLiteral("Dark Class"));
-    RaveClass = new QRadioButton(QStringLiteral("Rave Class"));
+    LowClass = new QRadioButton(tr("Low Class"));
+    HighClass = new QRadioButton(tr("High Class"));
+    DarkClass = new QRadioButton(tr("Dark Class"));
+    RaveClass = new QRadioButton(tr("Rave Class"));
     classes_ = new QButtonGroup(this);
     const QString classMore[4] = {
-        QStringLiteral("This bar is located in a small street of the city, your clients are poor."),
+        tr("This bar is located in a small street of the city, your clients are poor."),
         QStringLiteral("This bar is located in a famous street of the city, your clients are rich "
                        "and affluent."),
         QStringLiteral("This bar is located in a dark part of the city, your clients are strange, "
@@ -70,7 +70,7 @@ TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     for (QRadioButton* button : {LowClass, HighClass, DarkClass, RaveClass}) {
         classes_->addButton(button, row + 1);
         kindGrid->addWidget(button, row, 0);
-        auto* more = new QPushButton(QStringLiteral("More"));
+        auto* more = new QPushButton(tr("More"));
         const QString text = classMore[row];
         connect(more, &QPushButton::clicked, this, [this, text] { dialogs_.message(text); });
         kindGrid->addWidget(more, row, 1);
@@ -85,25 +85,25 @@ TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     MoneyAfter = new QLineEdit;
     MoneyBefore->setReadOnly(true);
     MoneyAfter->setReadOnly(true);
-    money->addRow(QStringLiteral("Entry price?"), PriceEnter);
-    money->addRow(QStringLiteral("Money before the sale:"), MoneyBefore);
-    money->addRow(QStringLiteral("Money after the sale:"), MoneyAfter);
+    money->addRow(tr("Entry price?"), PriceEnter);
+    money->addRow(tr("Money before the sale:"), MoneyBefore);
+    money->addRow(tr("Money after the sale:"), MoneyAfter);
     layout->addLayout(money);
 
-    Create = new QPushButton(QStringLiteral("Create"));
+    Create = new QPushButton(tr("Create"));
     Create->setEnabled(false);
-    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    Cancel = new QPushButton(tr("Cancel"));
     layout->addLayout(buttonRow({Create, Cancel}));
     Status = addStatusBar(layout);
 
     auto* hints = new StatusHints(Status, this);
-    hints->add(BarName, QStringLiteral("Enter the name of your bar"));
-    hints->add(LowClass, QStringLiteral("Low Class Bar"));
-    hints->add(HighClass, QStringLiteral("High Class Bar"));
-    hints->add(DarkClass, QStringLiteral("Dark Class Bar"));
-    hints->add(RaveClass, QStringLiteral("Rave Class Bar"));
+    hints->add(BarName, tr("Enter the name of your bar"));
+    hints->add(LowClass, tr("Low Class Bar"));
+    hints->add(HighClass, tr("High Class Bar"));
+    hints->add(DarkClass, tr("Dark Class Bar"));
+    hints->add(RaveClass, tr("Rave Class Bar"));
     for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
-        hints->add(box, QStringLiteral("You must choose at lease one type of music"));
+        hints->add(box, tr("You must choose at lease one type of music"));
 
     connect(musicMore, &QPushButton::clicked, this, [this] {
         dialogs_.message(QStringLiteral(

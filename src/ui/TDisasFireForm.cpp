@@ -17,7 +17,7 @@ namespace tavo::ui {
 
 TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     : QDialog(nullptr), game_(game), clock_(clock) {
-    setWindowTitle(QStringLiteral("Fire!"));
+    setWindowTitle(tr("Fire!"));
     setModal(false);
     makeWhite(this);
 
@@ -26,8 +26,8 @@ TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     pictureLabel->setPixmap(picture(QStringLiteral("fire")));
     pictureLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(pictureLabel);
-    Msg1 = new QLabel(QStringLiteral("You wasn't insured"));
-    Msg2 = new QLabel(QStringLiteral("You was insured "));
+    Msg1 = new QLabel(tr("You wasn't insured"));
+    Msg2 = new QLabel(tr("You was insured "));
     QFont bold = Msg1->font();
     bold.setBold(true);
     for (QLabel* message : {Msg1, Msg2}) {
@@ -38,7 +38,7 @@ TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     }
     auto* pay = new QHBoxLayout;
     pay->addStretch();
-    pay->addWidget(new QLabel(QStringLiteral("You must pay: ")));
+    pay->addWidget(new QLabel(tr("You must pay: ")));
     MoneyPay = new QLabel(QStringLiteral("0"));
     MoneyPay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     MoneyPay->setMinimumWidth(MoneyPay->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
@@ -47,7 +47,7 @@ TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
     pay->addWidget(new QLabel(QStringLiteral("$")));
     pay->addStretch();
     layout->addLayout(pay);
-    auto* close = new QPushButton(QStringLiteral("&Close"));
+    auto* close = new QPushButton(tr("&Close"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     layout->addWidget(close, 0, Qt::AlignHCenter);

@@ -37,12 +37,12 @@ QLineEdit* numberBox(bool readOnly) {
 
 TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Order drinks for your bars"));
+    setWindowTitle(tr("Order drinks for your bars"));
     setModal(false);
     auto* layout = new QGridLayout(this);
 
     auto* barSide = new QVBoxLayout;
-    barSide->addWidget(new QLabel(QStringLiteral("Choose the bar you want to order drinks:")));
+    barSide->addWidget(new QLabel(tr("Choose the bar you want to order drinks:")));
     BarOwnList = new QListWidget;
     barSide->addWidget(BarOwnList, 1);
     // The lists are as tall as the drink's side asks (eight drinks), not
@@ -52,36 +52,36 @@ TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     auto* barFigures = new QFormLayout;
     Status = new QLabel(kPlaceholder);
     AverageClients = new QLabel(kPlaceholder);
-    barFigures->addRow(QStringLiteral("Status:"), Status);
-    barFigures->addRow(QStringLiteral("Clients /  Day:"), AverageClients);
+    barFigures->addRow(tr("Status:"), Status);
+    barFigures->addRow(tr("Clients /  Day:"), AverageClients);
     barSide->addLayout(barFigures);
     layout->addLayout(barSide, 0, 0);
 
     auto* drinkSide = new QVBoxLayout;
-    drinkSide->addWidget(new QLabel(QStringLiteral("Choose the drink you want to order:")));
+    drinkSide->addWidget(new QLabel(tr("Choose the drink you want to order:")));
     DrinksListBox = new QListWidget;
     drinkSide->addWidget(DrinksListBox, 1);
     DrinksListBox->setMinimumHeight(DrinksListBox->fontMetrics().height() * 8 + 8);
     DrinksListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    DrinksInfoBox = new QGroupBox(QStringLiteral("Drink Informations"));
+    DrinksInfoBox = new QGroupBox(tr("Drink Informations"));
     auto* info = new QGridLayout(DrinksInfoBox);
     RetailPrice = new QLabel(kPlaceholder);
     Percentage = new QLabel(kPlaceholder);
     Weight = new QLabel(kPlaceholder);
-    info->addWidget(new QLabel(QStringLiteral("Retail Price:")), 0, 0);
+    info->addWidget(new QLabel(tr("Retail Price:")), 0, 0);
     info->addWidget(RetailPrice, 0, 1, Qt::AlignRight);
     info->addWidget(new QLabel(QStringLiteral("$")), 0, 2);
     info->addWidget(new QLabel(QStringLiteral("%:")), 1, 0);
     info->addWidget(Percentage, 1, 1, Qt::AlignRight);
-    info->addWidget(new QLabel(QStringLiteral("Weight:")), 2, 0);
+    info->addWidget(new QLabel(tr("Weight:")), 2, 0);
     info->addWidget(Weight, 2, 1, Qt::AlignRight);
-    info->addWidget(new QLabel(QStringLiteral("oz")), 2, 2);
+    info->addWidget(new QLabel(tr("oz")), 2, 2);
     drinkSide->addWidget(DrinksInfoBox);
     layout->addLayout(drinkSide, 0, 1);
 
-    auto* order = new QGroupBox(QStringLiteral("Your order"));
+    auto* order = new QGroupBox(tr("Your order"));
     auto* orderGrid = new QGridLayout(order);
-    UsedBar = new QCheckBox(QStringLiteral("I use this drink in this bar"));
+    UsedBar = new QCheckBox(tr("I use this drink in this bar"));
     UsedBar->setChecked(true);
     QtyLeft = numberBox(true);
     QtyBuy = numberBox(false);
@@ -89,23 +89,23 @@ TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
     ProfitBox = numberBox(true);
     TotalPrice = numberBox(true);
     orderGrid->addWidget(UsedBar, 0, 0, 1, 4);
-    orderGrid->addWidget(new QLabel(QStringLiteral("Qty left in this bar")), 1, 0);
+    orderGrid->addWidget(new QLabel(tr("Qty left in this bar")), 1, 0);
     orderGrid->addWidget(QtyLeft, 1, 1);
-    orderGrid->addWidget(new QLabel(QStringLiteral("Qty you want to buy")), 2, 0);
+    orderGrid->addWidget(new QLabel(tr("Qty you want to buy")), 2, 0);
     orderGrid->addWidget(QtyBuy, 2, 1);
-    orderGrid->addWidget(new QLabel(QStringLiteral("Your Price")), 3, 0);
+    orderGrid->addWidget(new QLabel(tr("Your Price")), 3, 0);
     orderGrid->addWidget(PriceSellBox, 3, 1);
-    orderGrid->addWidget(new QLabel(QStringLiteral("Profit")), 1, 2);
+    orderGrid->addWidget(new QLabel(tr("Profit")), 1, 2);
     orderGrid->addWidget(ProfitBox, 1, 3);
-    orderGrid->addWidget(new QLabel(QStringLiteral("Total:")), 2, 2);
+    orderGrid->addWidget(new QLabel(tr("Total:")), 2, 2);
     orderGrid->addWidget(TotalPrice, 2, 3);
     layout->addWidget(order, 1, 0, 1, 2);
 
     auto* buttons = new QHBoxLayout;
-    Order = new QPushButton(QStringLiteral("&Order"));
-    Help = new QPushButton(QStringLiteral("&Help"));
-    AddDrinks = new QPushButton(QStringLiteral("&Add a drink"));
-    auto* close = new QPushButton(QStringLiteral("&Close"));
+    Order = new QPushButton(tr("&Order"));
+    Help = new QPushButton(tr("&Help"));
+    AddDrinks = new QPushButton(tr("&Add a drink"));
+    auto* close = new QPushButton(tr("&Close"));
     buttons->addWidget(Help);
     buttons->addWidget(AddDrinks);
     buttons->addStretch();
@@ -143,7 +143,7 @@ void TDrinkForm::FormShow() {
     QtyLeft->setText(kZero);
     BarOwnList->clear();
     DrinksListBox->clear();
-    BarOwnList->addItem(QStringLiteral("All your bars"));
+    BarOwnList->addItem(tr("All your bars"));
     BarOwnList->addItems(ownedBarNames(game_.state));
     for (int d = 0; d < game_.drinks.count(); ++d)
         DrinksListBox->addItem(fromFixed(game_.drinks.at(d)->name));
@@ -164,7 +164,7 @@ void TDrinkForm::BarOwnListClick() {
     orderBar = bar;
     game_.state.currentBar = bar;
     const BarRecord& record = game_.state.bars[bar];
-    Status->setText(record.isOpen ? QStringLiteral("Open") : QStringLiteral("Close"));
+    Status->setText(record.isOpen ? tr("Open") : tr("Close"));
     AverageClients->setText(QString::number(record.clientsPerDay));
     showStockLeft();
     refreshTotals();
@@ -188,8 +188,7 @@ void TDrinkForm::DrinksListBoxClick() {
     }
     showStockLeft();
     refreshTotals();
-    DrinksInfoBox->setTitle(entry->kind == 0 ? QStringLiteral("Beer Information")
-                                             : QStringLiteral("Shooter Information"));
+    DrinksInfoBox->setTitle(entry->kind == 0 ? tr("Beer Information") : tr("Shooter Information"));
     RetailPrice->setText(fromFixed(entry->retailPrice));
     Weight->setText(fromFixed(entry->weight));
     Percentage->setText(fromFixed(entry->alcohol));
@@ -242,7 +241,7 @@ void TDrinkForm::FormClose() {
     RetailPrice->setText(kPlaceholder);
     Percentage->setText(kPlaceholder);
     Weight->setText(kPlaceholder);
-    DrinksInfoBox->setTitle(QStringLiteral("Drink Informations"));
+    DrinksInfoBox->setTitle(tr("Drink Informations"));
     for (QLineEdit* box : {QtyBuy, TotalPrice, ProfitBox, PriceSellBox, QtyLeft}) {
         const QSignalBlocker quiet(box);
         box->setText(kZero);
@@ -263,7 +262,7 @@ void TDrinkForm::HelpClick() {
 }
 
 void TDrinkForm::AddDrinksClick() {
-    dialogs_.message(QStringLiteral("In the next release!"));
+    dialogs_.message(tr("In the next release!"));
 }
 
 } // namespace tavo::ui

@@ -1,4 +1,5 @@
 #include "ui/TFinanceForm.h"
+#include "ui/Translation.h"
 
 #include "game/GameDay.h"
 #include "ui/Style.h"
@@ -23,7 +24,7 @@ namespace {
 
 QString monthText(const FinanceMonth& month) {
     const char* name = monthName(month.month);
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(name).left(3)).arg(month.year);
+    return QStringLiteral("%1 %2").arg(translated(name).left(3)).arg(month.year);
 }
 
 QChart* newChart(QTabWidget* pages, const QString& tab) {
@@ -82,18 +83,18 @@ void draw(QChart* chart, const std::vector<FinanceMonth>& months,
 TFinanceForm::TFinanceForm(Game& game)
     : QDialog(nullptr, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
       game_(game) {
-    setWindowTitle(QStringLiteral("Finances"));
+    setWindowTitle(tr("Finances"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     Summary = new QLabel;
     Summary->setWordWrap(true);
     layout->addWidget(Summary);
     Pages = new QTabWidget;
-    MoneyChart = newChart(Pages, QStringLiteral("&Money"));
-    ProfitChart = newChart(Pages, QStringLiteral("&Profit of each bar"));
-    VisitorsChart = newChart(Pages, QStringLiteral("&Visitors of each bar"));
+    MoneyChart = newChart(Pages, tr("&Money"));
+    ProfitChart = newChart(Pages, tr("&Profit of each bar"));
+    VisitorsChart = newChart(Pages, tr("&Visitors of each bar"));
     layout->addWidget(Pages, 1);
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    CloseBut = new QPushButton(tr("&Close"));
     connect(CloseBut, &QPushButton::clicked, this, &TFinanceForm::CloseButClick);
     layout->addLayout(buttonRow({CloseBut}));
     setMainAction(this, CloseBut);
@@ -134,7 +135,7 @@ void TFinanceForm::FormShow() {
         }
     }
     std::vector<std::pair<QString, std::map<int, double>>> moneyLine;
-    if (!months.empty()) moneyLine.emplace_back(QStringLiteral("Money ($)"), std::move(money));
+    if (!months.empty()) moneyLine.emplace_back(tr("Money ($)"), std::move(money));
     draw(MoneyChart, months, moneyLine);
     draw(ProfitChart, months, profit);
     draw(VisitorsChart, months, visitors);

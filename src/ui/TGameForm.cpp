@@ -16,8 +16,8 @@
 #include "ui/SaveDialogs.h"
 #include "ui/Style.h"
 #include "ui/TAboutForm.h"
-#include "ui/TBarSetupForm.h"
 #include "ui/TAdminViewForm.h"
+#include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
 #include "ui/TFinanceForm.h"
@@ -34,6 +34,7 @@
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 #include "ui/Text.h"
+#include "ui/Translation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -74,7 +75,7 @@ QLineEdit* readOnlyBox(const QString& text) {
 
 TGameForm::TGameForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QMainWindow(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Tavo Alpha"));
+    setWindowTitle(tr("Tavo Alpha"));
     MainTimer = new GameTimer(
         3000, false, [this] { MainTimerTimer(); }, this);
     CashTimer = new GameTimer(
@@ -92,7 +93,7 @@ QWidget* TGameForm::buildCentre() {
     auto* grid = new QGridLayout(centre);
 
     // Bar stock info.
-    auto* stock = new QGroupBox(QStringLiteral("Bar stock info."));
+    auto* stock = new QGroupBox(tr("Bar stock info."));
     auto* stockGrid = new QGridLayout(stock);
     BarNameLabel = new QLabel;
     QFont barFont = BarNameLabel->font();
@@ -106,9 +107,9 @@ QWidget* TGameForm::buildCentre() {
         stockGrid->addWidget(DrinkStock[line], line + 1, 1);
     }
     PauseBarBut = new QPushButton(QStringLiteral("||"));
-    PauseBarBut->setToolTip(QStringLiteral("Stay on this bar"));
+    PauseBarBut->setToolTip(tr("Stay on this bar"));
     NextBarBut = new QPushButton(QStringLiteral("->"));
-    NextBarBut->setToolTip(QStringLiteral("See the next bar now"));
+    NextBarBut->setToolTip(tr("See the next bar now"));
     auto* stockButtons = new QHBoxLayout;
     stockButtons->addStretch();
     stockButtons->addWidget(PauseBarBut);
@@ -119,15 +120,15 @@ QWidget* TGameForm::buildCentre() {
     grid->addWidget(stock, 0, 0, 2, 1);
 
     // Misc info.
-    auto* misc = new QGroupBox(QStringLiteral("Misc info."));
+    auto* misc = new QGroupBox(tr("Misc info."));
     auto* miscGrid = new QGridLayout(misc);
     ClientsBox = readOnlyBox(QStringLiteral("0"));
     LotteryBox = readOnlyBox(QStringLiteral("0"));
-    auto* lotteryLabel = new QLabel(QStringLiteral("Lottery tickets buy:"));
-    const QString lotteryHint = QStringLiteral("Number of lottery tickets bought by your admin.");
+    auto* lotteryLabel = new QLabel(tr("Lottery tickets buy:"));
+    const QString lotteryHint = tr("Number of lottery tickets bought by your admin.");
     lotteryLabel->setToolTip(lotteryHint);
     LotteryBox->setToolTip(lotteryHint);
-    miscGrid->addWidget(new QLabel(QStringLiteral("Clients in your bar:")), 0, 0);
+    miscGrid->addWidget(new QLabel(tr("Clients in your bar:")), 0, 0);
     miscGrid->addWidget(ClientsBox, 0, 1);
     miscGrid->addWidget(lotteryLabel, 1, 0);
     miscGrid->addWidget(LotteryBox, 1, 1);
@@ -135,7 +136,7 @@ QWidget* TGameForm::buildCentre() {
 
     // Money and date.
     auto* moneyAndDate = new QHBoxLayout;
-    auto* money = new QGroupBox(QStringLiteral("Money"));
+    auto* money = new QGroupBox(tr("Money"));
     auto* moneyRow = new QHBoxLayout(money);
     MoneyLabel = new QLabel(QStringLiteral("0"));
     QFont big = MoneyLabel->font();
@@ -154,12 +155,12 @@ QWidget* TGameForm::buildCentre() {
     MoneyLabel->setMinimumWidth(bigMetrics.horizontalAdvance(QStringLiteral("-88888888.88")));
     moneyAndDate->addWidget(money, 1);
 
-    auto* date = new QGroupBox(QStringLiteral("Date:"));
+    auto* date = new QGroupBox(tr("Date:"));
     auto* dateRow = new QHBoxLayout(date);
     DayLabel = new QLabel;
     MonthLabel = new QLabel;
     YearLabel = new QLabel;
-    PauseLabel = new QLabel(QStringLiteral("Pause"));
+    PauseLabel = new QLabel(tr("Pause"));
     for (QLabel* label : {DayLabel, MonthLabel, YearLabel, PauseLabel}) {
         label->setFont(big);
         dateRow->addWidget(label);
@@ -175,7 +176,7 @@ QWidget* TGameForm::buildCentre() {
     grid->addLayout(moneyAndDate, 1, 1);
 
     // Messages.
-    grid->addWidget(new QLabel(QStringLiteral("Your messages box:")), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Your messages box:")), 2, 0, 1, 2);
     MsgBox = new QListWidget;
     MsgBox->setSelectionMode(QAbstractItemView::SingleSelection);
     const int line = MsgBox->fontMetrics().height() + 2;
@@ -183,7 +184,7 @@ QWidget* TGameForm::buildCentre() {
     grid->addWidget(MsgBox, 3, 0, 1, 2);
     grid->setRowStretch(3, 1);
 
-    VisitWeb = new QPushButton(QStringLiteral("&Visit the website"));
+    VisitWeb = new QPushButton(tr("&Visit the website"));
     connect(VisitWeb, &QPushButton::clicked, this, &TGameForm::VisitWebClick);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(VisitWeb);
@@ -191,21 +192,21 @@ QWidget* TGameForm::buildCentre() {
     grid->addLayout(bottom, 4, 0, 1, 2);
 
     // Debug Menu, shown once the password is given.
-    DebugMenu = new QGroupBox(QStringLiteral("Debug Menu"));
+    DebugMenu = new QGroupBox(tr("Debug Menu"));
     auto* debug = new QGridLayout(DebugMenu);
     ClockSpeedBox = new QLineEdit(QStringLiteral("0"));
-    ClockSpeedBut = new QPushButton(QStringLiteral("Set Clock speed"));
+    ClockSpeedBut = new QPushButton(tr("Set Clock speed"));
     Week = new QLineEdit;
     Week->setReadOnly(true);
-    FireBut = new QPushButton(QStringLiteral("Fire"));
-    FireBut->setToolTip(QStringLiteral("Set one of your bar in fire"));
+    FireBut = new QPushButton(tr("Fire"));
+    FireBut->setToolTip(tr("Set one of your bar in fire"));
     MoreMoney = new QLineEdit;
-    MoneyAdd = new QPushButton(QStringLiteral("Add money"));
-    ClockSpeedBox->setAccessibleName(QStringLiteral("Clock speed"));
-    MoreMoney->setAccessibleName(QStringLiteral("Money to add"));
+    MoneyAdd = new QPushButton(tr("Add money"));
+    ClockSpeedBox->setAccessibleName(tr("Clock speed"));
+    MoreMoney->setAccessibleName(tr("Money to add"));
     debug->addWidget(ClockSpeedBox, 0, 0);
     debug->addWidget(ClockSpeedBut, 0, 1);
-    debug->addWidget(new QLabel(QStringLiteral("Week day:")), 0, 2);
+    debug->addWidget(new QLabel(tr("Week day:")), 0, 2);
     debug->addWidget(Week, 0, 3);
     debug->addWidget(MoreMoney, 1, 0);
     debug->addWidget(MoneyAdd, 1, 1);
@@ -227,9 +228,8 @@ QWidget* TGameForm::buildCentre() {
 
 void TGameForm::buildMenus() {
     auto speedItems = [this](QMenu* menu, std::array<QAction*, 4>& items, bool popup) {
-        const QString captions[4] = {popup ? QStringLiteral("&Slow") : QStringLiteral("S&low"),
-                                     QStringLiteral("&Normal"), QStringLiteral("&Fast"),
-                                     QStringLiteral("&Pause")};
+        const QString captions[4] = {popup ? tr("&Slow") : tr("S&low"), tr("&Normal"), tr("&Fast"),
+                                     tr("&Pause")};
         void (TGameForm::*handlers[4])() = {&TGameForm::Slow1Click, &TGameForm::Normal1Click,
                                             &TGameForm::Fast1Click, &TGameForm::Pause1Click};
         for (int i = 0; i < 4; ++i) {
@@ -244,14 +244,14 @@ void TGameForm::buildMenus() {
                               QKeySequence(kSpeedKeys[i]).toString(QKeySequence::NativeText));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* save = file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                                    this, &TGameForm::Save1Click);
-    QAction* load = file->addAction(QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L),
-                                    this, &TGameForm::Load1Click);
-    QAction* setup = file->addAction(QStringLiteral("Se&tup"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                     this, &TGameForm::Setup1Click);
-    NewGameItem = file->addAction(QStringLiteral("&New game"), this, &TGameForm::New1Click);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* save = file->addAction(tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                                    &TGameForm::Save1Click);
+    QAction* load = file->addAction(tr("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                                    &TGameForm::Load1Click);
+    QAction* setup = file->addAction(tr("Se&tup"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                                     &TGameForm::Setup1Click);
+    NewGameItem = file->addAction(tr("&New game"), this, &TGameForm::New1Click);
     NewGameItem->setVisible(false);
     // The hidden item's shortcut still takes the player back to the menu.
     auto* newGameKey = new QAction(this);
@@ -267,52 +267,46 @@ void TGameForm::buildMenus() {
         addAction(key);
     }
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                                    this, &TGameForm::Quit1Click);
+    QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                                    &TGameForm::Quit1Click);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    speedItems(tools->addMenu(QStringLiteral("&Speed")), speedMenu, false);
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    speedItems(tools->addMenu(tr("&Speed")), speedMenu, false);
     tools->addSeparator();
-    QAction* info =
-        tools->addAction(QStringLiteral("V&iew your info"), this, &TGameForm::ViewInfoClick);
-    QAction* drinks =
-        tools->addAction(QStringLiteral("&Buy drinks"), this, &TGameForm::BuyDrinksClick);
-    QAction* buyBar = tools->addAction(QStringLiteral("B&uy a bar"), this, &TGameForm::BuyBarClick);
-    QAction* promote =
-        tools->addAction(QStringLiteral("&Promote your bar"), this, &TGameForm::PromoteClick);
-    QAction* finances =
-        tools->addAction(QStringLiteral("&Finances"), this, &TGameForm::FinancesClick);
-    QMenu* banks = tools->addMenu(QStringLiteral("&Visit the bank"));
-    banks->addAction(QStringLiteral("I&nvest Bank"), this, &TGameForm::InvestBank1Click);
-    banks->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
-    banks->addAction(QStringLiteral("Chin&a Bank"), this, &TGameForm::ChinaCash1Click);
-    QMenu* staff = tools->addMenu(QStringLiteral("&Manage staff"));
-    staff->addAction(QStringLiteral("&Hire staff"), this, &TGameForm::HireStaffClick);
-    staff->addAction(QStringLiteral("Vi&ew your staff"), this, &TGameForm::ViewStaffClick);
-    QMenu* lottery = tools->addMenu(QStringLiteral("&Lottery Center"));
-    lottery->addAction(QStringLiteral("Lotto &6/49"), this, &TGameForm::LottoClick);
-    lottery->addAction(QStringLiteral("Spin &Cash"), this, &TGameForm::SpinCashClick);
+    QAction* info = tools->addAction(tr("V&iew your info"), this, &TGameForm::ViewInfoClick);
+    QAction* drinks = tools->addAction(tr("&Buy drinks"), this, &TGameForm::BuyDrinksClick);
+    QAction* buyBar = tools->addAction(tr("B&uy a bar"), this, &TGameForm::BuyBarClick);
+    QAction* promote = tools->addAction(tr("&Promote your bar"), this, &TGameForm::PromoteClick);
+    QAction* finances = tools->addAction(tr("&Finances"), this, &TGameForm::FinancesClick);
+    QMenu* banks = tools->addMenu(tr("&Visit the bank"));
+    banks->addAction(tr("I&nvest Bank"), this, &TGameForm::InvestBank1Click);
+    banks->addAction(tr("&German Bank"), this, &TGameForm::GermanBank1Click);
+    banks->addAction(tr("Chin&a Bank"), this, &TGameForm::ChinaCash1Click);
+    QMenu* staff = tools->addMenu(tr("&Manage staff"));
+    staff->addAction(tr("&Hire staff"), this, &TGameForm::HireStaffClick);
+    staff->addAction(tr("Vi&ew your staff"), this, &TGameForm::ViewStaffClick);
+    QMenu* lottery = tools->addMenu(tr("&Lottery Center"));
+    lottery->addAction(tr("Lotto &6/49"), this, &TGameForm::LottoClick);
+    lottery->addAction(tr("Spin &Cash"), this, &TGameForm::SpinCashClick);
 
-    lottery->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
+    lottery->addAction(tr("&Racing Money"), this, &TGameForm::RacingMoneyClick);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* internet =
-        help->addAction(QStringLiteral("&Internet Center"), this, &TGameForm::InternetCenter1Click);
-    QAction* about = help->addAction(QStringLiteral("&About"), this, &TGameForm::About1Click);
+        help->addAction(tr("&Internet Center"), this, &TGameForm::InternetCenter1Click);
+    QAction* about = help->addAction(tr("&About"), this, &TGameForm::About1Click);
 
     DatePopup = new QMenu(this);
     speedItems(DatePopup, speedPopup, true);
 
     MessagePopup = new QMenu(this);
-    MessagePopup->addAction(QStringLiteral("C&lear this message"), this,
-                            &TGameForm::Clearthismessage1Click);
-    MessagePopup->addAction(QStringLiteral("&Clear all messages"), this,
-                            &TGameForm::Clearmessageboc1Click);
+    MessagePopup->addAction(tr("C&lear this message"), this, &TGameForm::Clearthismessage1Click);
+    MessagePopup->addAction(tr("&Clear all messages"), this, &TGameForm::Clearmessageboc1Click);
     MessagePopup->addSeparator();
-    MessagePopup->addAction(QStringLiteral("&About"), this, &TGameForm::About1Click);
-    MessagePopup->addAction(QStringLiteral("&Quit"), this, &TGameForm::Quit1Click);
+    MessagePopup->addAction(tr("&About"), this, &TGameForm::About1Click);
+    MessagePopup->addAction(tr("&Quit"), this, &TGameForm::Quit1Click);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar* bar = addToolBar(tr("Tools"));
     bar->setMovable(false);
     bar->setIconSize(QSize(32, 32));
     // A toolbar button that does what its menu item does.
@@ -331,44 +325,44 @@ void TGameForm::buildMenus() {
         bar->addWidget(tool);
         return tool;
     };
-    button(ToolIcon::Save, QStringLiteral("Save your game"), save);
-    button(ToolIcon::Open, QStringLiteral("Open a save game"), load);
-    button(ToolIcon::Setup, QStringLiteral("Setup"), setup);
-    button(ToolIcon::Quit, QStringLiteral("Quit the game"), quit);
+    button(ToolIcon::Save, tr("Save your game"), save);
+    button(ToolIcon::Open, tr("Open a save game"), load);
+    button(ToolIcon::Setup, tr("Setup"), setup);
+    button(ToolIcon::Quit, tr("Quit the game"), quit);
     bar->addSeparator();
     auto* speedDrop = new QMenu(this);
     speedItems(speedDrop, speedToolbar, false);
-    dropDown(ToolIcon::Speed, QStringLiteral("Set the speed of the game"), speedDrop);
+    dropDown(ToolIcon::Speed, tr("Set the speed of the game"), speedDrop);
     bar->addSeparator();
-    button(ToolIcon::Info, QStringLiteral("View your informations"), info);
-    button(ToolIcon::Drinks, QStringLiteral("Buy drinks"), drinks);
-    button(ToolIcon::BuyBar, QStringLiteral("Buy a bar"), buyBar);
-    button(ToolIcon::Promote, QStringLiteral("Promote your bar"), promote);
-    button(ToolIcon::Finances, QStringLiteral("Finances month by month"), finances);
+    button(ToolIcon::Info, tr("View your informations"), info);
+    button(ToolIcon::Drinks, tr("Buy drinks"), drinks);
+    button(ToolIcon::BuyBar, tr("Buy a bar"), buyBar);
+    button(ToolIcon::Promote, tr("Promote your bar"), promote);
+    button(ToolIcon::Finances, tr("Finances month by month"), finances);
     auto* bankDrop = new QMenu(this);
-    bankDrop->addAction(QStringLiteral("&Invest Bank"), this, &TGameForm::InvestBank1Click);
-    bankDrop->addAction(QStringLiteral("&German Bank"), this, &TGameForm::GermanBank1Click);
-    bankDrop->addAction(QStringLiteral("&China Cash"), this, &TGameForm::ChinaCash1Click);
-    dropDown(ToolIcon::Bank, QStringLiteral("Visit the bank"), bankDrop);
+    bankDrop->addAction(tr("&Invest Bank"), this, &TGameForm::InvestBank1Click);
+    bankDrop->addAction(tr("&German Bank"), this, &TGameForm::GermanBank1Click);
+    bankDrop->addAction(tr("&China Cash"), this, &TGameForm::ChinaCash1Click);
+    dropDown(ToolIcon::Bank, tr("Visit the bank"), bankDrop);
     auto* staffDrop = new QMenu(this);
-    staffDrop->addAction(QStringLiteral("&Hire Staff"), this, &TGameForm::HireStaffClick);
-    staffDrop->addAction(QStringLiteral("&View Staff"), this, &TGameForm::ViewStaffClick);
-    dropDown(ToolIcon::Staff, QStringLiteral("Manage your staff"), staffDrop);
+    staffDrop->addAction(tr("&Hire Staff"), this, &TGameForm::HireStaffClick);
+    staffDrop->addAction(tr("&View Staff"), this, &TGameForm::ViewStaffClick);
+    dropDown(ToolIcon::Staff, tr("Manage your staff"), staffDrop);
     auto* lotteryDrop = new QMenu(this);
-    lotteryDrop->addAction(QStringLiteral("&Lotto 6/49"), this, &TGameForm::LottoClick);
-    lotteryDrop->addAction(QStringLiteral("&Spin Cash"), this, &TGameForm::SpinCashClick);
+    lotteryDrop->addAction(tr("&Lotto 6/49"), this, &TGameForm::LottoClick);
+    lotteryDrop->addAction(tr("&Spin Cash"), this, &TGameForm::SpinCashClick);
 
-    lotteryDrop->addAction(QStringLiteral("&Racing Money"), this, &TGameForm::RacingMoneyClick);
-    dropDown(ToolIcon::Lottery, QStringLiteral("Lottery Center"), lotteryDrop);
+    lotteryDrop->addAction(tr("&Racing Money"), this, &TGameForm::RacingMoneyClick);
+    dropDown(ToolIcon::Lottery, tr("Lottery Center"), lotteryDrop);
     bar->addSeparator();
-    button(ToolIcon::Internet, QStringLiteral("Visit the Internet Center"), internet);
-    button(ToolIcon::About, QStringLiteral("About"), about);
+    button(ToolIcon::Internet, tr("Visit the Internet Center"), internet);
+    button(ToolIcon::About, tr("About"), about);
     // Wide enough for every toolbar button.
     setMinimumWidth(bar->sizeHint().width() + 16);
 }
 
-void TGameForm::post(const std::string& text) {
-    MsgBox->addItem(QString::fromStdString(text));
+void TGameForm::post(const Phrase& text) {
+    MsgBox->addItem(translated(text));
 }
 
 void TGameForm::startClock() {
@@ -423,7 +417,7 @@ void TGameForm::monthChanged(std::int32_t monthBefore) {
 
 void TGameForm::showDate() {
     const GameState& state = game_.state;
-    if (const char* name = monthName(state.month)) MonthLabel->setText(QString::fromLatin1(name));
+    if (const char* name = monthName(state.month)) MonthLabel->setText(translated(name));
     DayLabel->setText(QString::number(state.day));
     YearLabel->setText(QString::number(state.year));
     Week->setText(QString::number(state.weekDay));
@@ -526,19 +520,19 @@ void TGameForm::Pause1Click() {
 }
 
 bool TGameForm::Save1Click() {
-    const std::optional<QString> path = dialogs_.saveFile(kSaveGameDialog);
+    const std::optional<QString> path = dialogs_.saveFile(saveGameDialog());
     if (!path) return false;
     if (saveGame(path->toStdString(), game_.state)) {
         saveHistory(path->toStdString(), game_.history, game_.state); // the save stands without it
         return true;
     }
-    dialogs_.message(QStringLiteral("Error #3\nError!"));
+    dialogs_.message(tr("Error #3\nError!"));
     return false;
 }
 
 void TGameForm::Load1Click() {
-    const LoadAnswer answer = loadWithDialogs(dialogs_, game_.state, game_.history,
-                                              QStringLiteral("Error #3\nError opening file!"));
+    const LoadAnswer answer =
+        loadWithDialogs(dialogs_, game_.state, game_.history, tr("Error #3\nError opening file!"));
     if (answer == LoadAnswer::Loaded) {
         closeBankServiceForms(forms_);
         closeStaffWindows();
@@ -557,9 +551,9 @@ void TGameForm::Quit1Click() {
 }
 
 bool TGameForm::FormCloseQuery() {
-    if (!dialogs_.confirm(QStringLiteral("You really want to quit ?"))) return false;
-    if (dialogs_.messageBox(QStringLiteral("Do you want to save the game before leaving?"),
-                            QStringLiteral("Save your game?"), DialogButtons::YesNo,
+    if (!dialogs_.confirm(tr("You really want to quit ?"))) return false;
+    if (dialogs_.messageBox(tr("Do you want to save the game before leaving?"),
+                            tr("Save your game?"), DialogButtons::YesNo,
                             DialogIcon::Question) == DialogAnswer::Yes)
         return Save1Click(); // a cancelled or failed save leaves the player in the game
     return true;
@@ -575,9 +569,8 @@ void TGameForm::closeEvent(QCloseEvent* event) {
 }
 
 void TGameForm::New1Click() {
-    if (dialogs_.messageBox(QStringLiteral("Do you want to start a new game?"),
-                            QStringLiteral("Start a new game?"), DialogButtons::YesNo,
-                            DialogIcon::Question) != DialogAnswer::Yes)
+    if (dialogs_.messageBox(tr("Do you want to start a new game?"), tr("Start a new game?"),
+                            DialogButtons::YesNo, DialogIcon::Question) != DialogAnswer::Yes)
         return;
     std::memset(&game_.state, 0, sizeof game_.state);
     game_.history = {};

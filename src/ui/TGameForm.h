@@ -33,7 +33,7 @@ public:
     TGameForm(Game& game, Dialogs& dialogs, Forms& forms);
 
     // The message box (AddMessage).
-    void post(const std::string& text) override;
+    void post(const Phrase& text) override;
 
     // Loading from the main menu: the clock and the displays start.
     void startClock();

@@ -17,8 +17,9 @@
 namespace tavo::ui {
 namespace {
 
-QPlainTextEdit* contract(const QStringList& lines) {
-    auto* text = new QPlainTextEdit(lines.join(QLatin1Char('\n')));
+QPlainTextEdit* contract(const QString& words) {
+    const QStringList lines = words.split(QLatin1Char('\n'));
+    auto* text = new QPlainTextEdit(words);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics = text->fontMetrics();
@@ -33,36 +34,44 @@ QPlainTextEdit* contract(const QStringList& lines) {
 } // namespace
 
 TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
-    : BankServiceForm(game, dialogs, kGermanBank, QStringLiteral("Buy an insurance")) {
+    : BankServiceForm(game, dialogs, kGermanBank, tr("Buy an insurance")) {
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Read our contract before sign up"));
+    auto* heading = new QLabel(tr("Read our contract before sign up"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     layout->addWidget(heading);
 
-    FireContract =
-        contract({"The fire insurance covers all of", "your bar. If a fire destroys your bar,",
-                  "you'll  receive the value of the bar", "plus 15 000$. If the bar is burned",
-                  "down and the investigation of the", "police tells us that you are affiliated",
-                  "with some mafia gang, your", "contract is null and you'll lose",
-                  "everything. The cost of the", "insurance is 1000$ per month."});
-    StoleContract =
-        contract({"The theft insurance covers all of", "your bar. If a burglary happens in",
-                  "one of your bars, you'll recieve", "90% of the value stolen. If the",
-                  "investigation of the police tells us", "that you are affiliated with some",
-                  "mafia gang, your contract is null", "and you'll lose everything. The",
-                  "cost of the insurance is 800$ per", "month."});
-    FireCheck = new QCheckBox(QStringLiteral("Fire insurace"));
-    StoleCheck = new QCheckBox(QStringLiteral("Theft insurace"));
+    FireContract = contract(tr("The fire insurance covers all of\n"
+                               "your bar. If a fire destroys your bar,\n"
+                               "you'll  receive the value of the bar\n"
+                               "plus 15 000$. If the bar is burned\n"
+                               "down and the investigation of the\n"
+                               "police tells us that you are affiliated\n"
+                               "with some mafia gang, your\n"
+                               "contract is null and you'll lose\n"
+                               "everything. The cost of the\n"
+                               "insurance is 1000$ per month."));
+    StoleContract = contract(tr("The theft insurance covers all of\n"
+                                "your bar. If a burglary happens in\n"
+                                "one of your bars, you'll recieve\n"
+                                "90% of the value stolen. If the\n"
+                                "investigation of the police tells us\n"
+                                "that you are affiliated with some\n"
+                                "mafia gang, your contract is null\n"
+                                "and you'll lose everything. The\n"
+                                "cost of the insurance is 800$ per\n"
+                                "month."));
+    FireCheck = new QCheckBox(tr("Fire insurace"));
+    StoleCheck = new QCheckBox(tr("Theft insurace"));
     auto* contracts = new QGridLayout;
     contracts->addWidget(FireContract, 0, 0);
     contracts->addWidget(StoleContract, 0, 1);
-    contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 0);
-    contracts->addWidget(new QLabel(QStringLiteral("Check the box if you want:")), 1, 1);
+    contracts->addWidget(new QLabel(tr("Check the box if you want:")), 1, 0);
+    contracts->addWidget(new QLabel(tr("Check the box if you want:")), 1, 1);
     // Each contract reads by the insurance it is for.
-    FireContract->setAccessibleName(FireCheck->text() + QStringLiteral(" contract"));
-    StoleContract->setAccessibleName(StoleCheck->text() + QStringLiteral(" contract"));
+    FireContract->setAccessibleName(FireCheck->text() + tr(" contract"));
+    StoleContract->setAccessibleName(StoleCheck->text() + tr(" contract"));
     contracts->addWidget(FireCheck, 2, 0);
     contracts->addWidget(StoleCheck, 2, 1);
     layout->addLayout(contracts);
@@ -70,9 +79,9 @@ TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
     TotalMoney = figureBox();
     TotalMoney->setMaximumWidth(
         TotalMoney->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10 + 16);
-    BuyIns = new QPushButton(QStringLiteral("Sign up"));
+    BuyIns = new QPushButton(tr("Sign up"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Total:")));
+    bottom->addWidget(new QLabel(tr("Total:")));
     bottom->addWidget(TotalMoney);
     bottom->addWidget(new QLabel(QStringLiteral("$")));
     bottom->addStretch();

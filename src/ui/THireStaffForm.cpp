@@ -4,6 +4,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHideEvent>
 #include <QLabel>
@@ -32,20 +33,20 @@ QFont columnFont() {
 QString candidateCaption(const Candidate& candidate) {
     return QStringLiteral("%1%2%3")
         .arg(QString::fromLatin1(candidate.name), -kNameWidth)
-        .arg(QStringLiteral("%1 years old").arg(candidate.age), -kAgeWidth)
-        .arg(QStringLiteral("%1$/month").arg(candidate.salary));
+        .arg(QCoreApplication::translate("tavo", "%1 years old").arg(candidate.age), -kAgeWidth)
+        .arg(QCoreApplication::translate("tavo", "%1$/month").arg(candidate.salary));
 }
 
 THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr), game_(game), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("Hire Staff for you bars"));
+    setWindowTitle(tr("Hire Staff for you bars"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* banner = new QLabel;
     banner->setPixmap(picture(QStringLiteral("staff")));
     banner->setAlignment(Qt::AlignCenter);
     layout->addWidget(banner);
-    layout->addWidget(heading(QStringLiteral("Hire staff for your bars")));
+    layout->addWidget(heading(tr("Hire staff for your bars")));
 
     auto* pages = new QTabWidget;
     auto* page = new QWidget;
@@ -53,14 +54,13 @@ THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
     rows->addWidget(new QLabel(QStringLiteral(
                         "An administrator can do many things for you! He can buy beers,")),
                     0, 0, 1, 2);
-    rows->addWidget(
-        new QLabel(QStringLiteral("lottery tickets and take care of your investments and loans.")),
-        1, 0, 1, 2);
+    rows->addWidget(new QLabel(tr("lottery tickets and take care of your investments and loans.")),
+                    1, 0, 1, 2);
     // The headings stand over the captions' columns, past the choice's circle.
     auto* headings = new QLabel(QStringLiteral("%1%2%3")
-                                    .arg(QStringLiteral("Name"), -kNameWidth)
-                                    .arg(QStringLiteral("Age"), -kAgeWidth)
-                                    .arg(QStringLiteral("Salary")));
+                                    .arg(tr("Name"), -kNameWidth)
+                                    .arg(tr("Age"), -kAgeWidth)
+                                    .arg(tr("Salary")));
     QFont boldColumns = columnFont();
     boldColumns.setBold(true);
     headings->setFont(boldColumns);
@@ -73,10 +73,10 @@ THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
     IdaBrenn = new QRadioButton;
     SamKorr = new QRadioButton;
     LeoVask = new QRadioButton;
-    NedDetails = new QPushButton(QStringLiteral("Details"));
-    IdaDetails = new QPushButton(QStringLiteral("Details"));
-    SamDetails = new QPushButton(QStringLiteral("Details"));
-    LeoDetail = new QPushButton(QStringLiteral("Details"));
+    NedDetails = new QPushButton(tr("Details"));
+    IdaDetails = new QPushButton(tr("Details"));
+    SamDetails = new QPushButton(tr("Details"));
+    LeoDetail = new QPushButton(tr("Details"));
     const std::array<QPushButton*, 4> details = {NedDetails, IdaDetails, SamDetails, LeoDetail};
     for (int id = 1; id <= 4; ++id) {
         QRadioButton* choice = choices()[id - 1];
@@ -86,11 +86,11 @@ THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
         rows->addWidget(details[id - 1], id + 2, 1);
     }
     rows->setRowStretch(7, 1);
-    pages->addTab(page, QStringLiteral("Administrators"));
+    pages->addTab(page, tr("Administrators"));
     layout->addWidget(pages, 1);
 
-    Hire = new QPushButton(QStringLiteral("&Hire"));
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    Hire = new QPushButton(tr("&Hire"));
+    CloseBut = new QPushButton(tr("&Close"));
     layout->addLayout(buttonRow({Hire, CloseBut}));
 
     connect(NedDetails, &QPushButton::clicked, this, &THireStaffForm::NedDetailsClick);

@@ -40,7 +40,7 @@ void showAmount(QLineEdit* box, std::int64_t value) {
 
 TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr), game_(game), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Informations"));
+    setWindowTitle(tr("Informations"));
     setModal(false);
     // Two columns, each packed on its own, so the window stays short
     // enough for a small screen.
@@ -50,23 +50,23 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
 
-    auto* owner = new QGroupBox(QStringLiteral("The Owner's Name"));
+    auto* owner = new QGroupBox(tr("The Owner's Name"));
     // Two rows of radios keep the window short enough for a small screen.
     auto* ownerRows = new QGridLayout(owner);
     OwnerName = new QLabel;
     QFont bold = OwnerName->font();
     bold.setBold(true);
     OwnerName->setFont(bold);
-    Buisness = new QRadioButton(QStringLiteral("Business man"));
-    CoolDude = new QRadioButton(QStringLiteral("Cool Dude"));
-    TheWomen = new QRadioButton(QStringLiteral("The Woman"));
+    Buisness = new QRadioButton(tr("Business man"));
+    CoolDude = new QRadioButton(tr("Cool Dude"));
+    TheWomen = new QRadioButton(tr("The Woman"));
     ownerRows->addWidget(OwnerName, 0, 0, 1, 2);
     ownerRows->addWidget(Buisness, 1, 0);
     ownerRows->addWidget(CoolDude, 1, 1);
     ownerRows->addWidget(TheWomen, 2, 0);
     left->addWidget(owner);
 
-    auto* money = new QGroupBox(QStringLiteral("Money"));
+    auto* money = new QGroupBox(tr("Money"));
     auto* moneyRow = new QHBoxLayout(money);
     MoneyLabel = new QLabel(QStringLiteral("0"));
     MoneyLabel->setFont(bold);
@@ -77,28 +77,28 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     RefundLeft = figureBox();
     MonthPay = figureBox();
     TaxesMonth = figureBox();
-    finance->addRow(QStringLiteral("Money left to refund:"), RefundLeft);
-    finance->addRow(QStringLiteral("Payments/month:"), MonthPay);
-    finance->addRow(QStringLiteral("Taxes/month:"), TaxesMonth);
+    finance->addRow(tr("Money left to refund:"), RefundLeft);
+    finance->addRow(tr("Payments/month:"), MonthPay);
+    finance->addRow(tr("Taxes/month:"), TaxesMonth);
     auto* moneySide = new QVBoxLayout;
     moneySide->addWidget(money);
     moneySide->addLayout(finance);
     right->addLayout(moneySide);
 
-    auto* setup = new QGroupBox(QStringLiteral("The Bar's Name"));
+    auto* setup = new QGroupBox(tr("The Bar's Name"));
     auto* setupGrid = new QGridLayout(setup);
     BarName = new QLabel;
     BarName->setFont(bold);
     setupGrid->addWidget(BarName, 0, 0, 1, 2);
-    LowClass = new QRadioButton(QStringLiteral("Low Class"));
-    HighClass = new QRadioButton(QStringLiteral("High Class"));
-    DarkClass = new QRadioButton(QStringLiteral("Dark Class"));
-    RaveClass = new QRadioButton(QStringLiteral("Rave Class"));
-    Alternatif = new QCheckBox(QStringLiteral("Alternative"));
-    Techno = new QCheckBox(QStringLiteral("Techno/Rave"));
-    Rock = new QCheckBox(QStringLiteral("Rock"));
-    Metal = new QCheckBox(QStringLiteral("Metal/Black Metal/Death"));
-    Dance = new QCheckBox(QStringLiteral("Dance"));
+    LowClass = new QRadioButton(tr("Low Class"));
+    HighClass = new QRadioButton(tr("High Class"));
+    DarkClass = new QRadioButton(tr("Dark Class"));
+    RaveClass = new QRadioButton(tr("Rave Class"));
+    Alternatif = new QCheckBox(tr("Alternative"));
+    Techno = new QCheckBox(tr("Techno/Rave"));
+    Rock = new QCheckBox(tr("Rock"));
+    Metal = new QCheckBox(tr("Metal/Black Metal/Death"));
+    Dance = new QCheckBox(tr("Dance"));
     int row = 1;
     for (QRadioButton* radio : {LowClass, HighClass, DarkClass, RaveClass})
         setupGrid->addWidget(radio, row++, 0);
@@ -108,8 +108,8 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     auto* clients = new QFormLayout;
     MaxClients = figureBox();
     PeakClient = figureBox();
-    clients->addRow(QStringLiteral("Max clients:"), MaxClients);
-    clients->addRow(QStringLiteral("Peak clients:"), PeakClient);
+    clients->addRow(tr("Max clients:"), MaxClients);
+    clients->addRow(tr("Peak clients:"), PeakClient);
     setupGrid->addLayout(clients, 6, 0, 1, 2);
     // The owner and the bar's setup are shown, not changed here: readable
     // controls that ignore the mouse and the keyboard.
@@ -122,19 +122,19 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     left->addWidget(setup);
 
     auto* business = new QVBoxLayout;
-    auto* status = new QGroupBox(QStringLiteral("Status of you bar"));
+    auto* status = new QGroupBox(tr("Status of you bar"));
     auto* statusRow = new QHBoxLayout(status);
-    StatusBar = new QLabel(QStringLiteral("Close"));
+    StatusBar = new QLabel(tr("Close"));
     StatusBar->setFont(bold);
-    ChangeStatus = new QPushButton(QStringLiteral("C&hange"));
+    ChangeStatus = new QPushButton(tr("C&hange"));
     statusRow->addWidget(StatusBar, 1);
     statusRow->addWidget(ChangeStatus);
     business->addWidget(status);
     auto* priceRow = new QHBoxLayout;
     PriceEnter = new QLineEdit;
     PriceEnter->setAlignment(Qt::AlignRight);
-    SetPrice = new QPushButton(QStringLiteral("&Set"));
-    priceRow->addWidget(new QLabel(QStringLiteral("Entry Price:")));
+    SetPrice = new QPushButton(tr("&Set"));
+    priceRow->addWidget(new QLabel(tr("Entry Price:")));
     priceRow->addWidget(PriceEnter, 1);
     priceRow->addWidget(SetPrice);
     business->addLayout(priceRow);
@@ -144,22 +144,22 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     ProfitLBox = figureBox();
     VisitorsLBox = figureBox();
     ProfitLot = figureBox();
-    stats->addRow(QStringLiteral("Profit this month:"), ProfitMBox);
-    stats->addRow(QStringLiteral("Visitors this month:"), VisitorsMBox);
-    stats->addRow(QStringLiteral("Profit last month:"), ProfitLBox);
-    stats->addRow(QStringLiteral("Visitors last month:"), VisitorsLBox);
-    stats->addRow(QStringLiteral("Lottery profit:"), ProfitLot);
+    stats->addRow(tr("Profit this month:"), ProfitMBox);
+    stats->addRow(tr("Visitors this month:"), VisitorsMBox);
+    stats->addRow(tr("Profit last month:"), ProfitLBox);
+    stats->addRow(tr("Visitors last month:"), VisitorsLBox);
+    stats->addRow(tr("Lottery profit:"), ProfitLot);
     business->addLayout(stats);
     right->addLayout(business);
 
-    auto* beers = new QGroupBox(QStringLiteral("Beers Stock"));
+    auto* beers = new QGroupBox(tr("Beers Stock"));
     auto* beerGrid = new QGridLayout(beers);
     // As wide as the longest drink's name: the window keeps its size as the
     // stock pages turn.
     int nameWidth = 0;
     for (int drink = 0; drink < game_.drinks.count(); ++drink)
-        nameWidth = std::max(nameWidth, QFontMetrics(font()).horizontalAdvance(
-                                            drinkNameText(game_.drinks, drink)));
+        nameWidth = std::max(
+            nameWidth, QFontMetrics(font()).horizontalAdvance(drinkNameText(game_.drinks, drink)));
     for (int line = 0; line < 4; ++line) { // two drinks a row
         Beer[line] = new QLabel(QStringLiteral("-"));
         Beer[line]->setMinimumWidth(nameWidth);
@@ -177,10 +177,10 @@ TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
     BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 3 + 8);
     // Three lines tall, not the list's usual height: the window stays short.
     BarOwnList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    auto* barsLabel = new QLabel(QStringLiteral("Your bars:"));
+    auto* barsLabel = new QLabel(tr("Your bars:"));
     barsLabel->setBuddy(BarOwnList);
     right->addWidget(barsLabel);
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    CloseBut = new QPushButton(tr("&Close"));
     auto* barsRow = new QHBoxLayout;
     barsRow->addWidget(BarOwnList, 1);
     barsRow->addWidget(CloseBut, 0, Qt::AlignBottom);
@@ -256,7 +256,7 @@ void TInfoForm::refresh() {
     Dance->setChecked(shown.musicDance == 1);
     MaxClients->setText(QString::number(shown.maxClients));
     PeakClient->setText(QString::number(shown.clientsPerDay));
-    StatusBar->setText(shown.isOpen ? QStringLiteral("Open") : QStringLiteral("Close"));
+    StatusBar->setText(shown.isOpen ? tr("Open") : tr("Close"));
     showAmount(ProfitMBox, shown.profitThisMonth);
     VisitorsMBox->setText(QString::number(shown.visitorsThisMonth));
     showAmount(ProfitLBox, shown.profitLastMonth);
@@ -301,7 +301,7 @@ void TInfoForm::BarOwnListClick() {
 void TInfoForm::ChangeStatusClick() {
     if (!shownBar()) return;
     const bool open = toggleOpen(game_.state, game_.state.currentBar);
-    StatusBar->setText(open ? QStringLiteral("Open") : QStringLiteral("Close"));
+    StatusBar->setText(open ? tr("Open") : tr("Close"));
 }
 
 bool TInfoForm::acceptPrice() {

@@ -1,4 +1,5 @@
 #include "ui/TInternetCenterForm.h"
+#include "ui/Translation.h"
 
 #include "leisure/WebSite.h"
 #include "ui/Dialogs.h"
@@ -7,24 +8,24 @@
 #include "ui/Style.h"
 #include "ui/Text.h"
 
-#include <QHideEvent>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace tavo::ui {
 
 TInternetCenterForm::TInternetCenterForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Internet Center"));
+    setWindowTitle(tr("Internet Center"));
     setModal(false);
     setMouseTracking(true);
     InfosOmbre = new PictureButton(picture(QStringLiteral("net-infos")));
     InfosBut = new PictureButton(picture(QStringLiteral("net-infos-lit")));
     NewsOmbre = new PictureButton(picture(QStringLiteral("net-news")));
     NewsBut = new PictureButton(picture(QStringLiteral("net-news-lit")));
-    InfosOmbre->setToolTip(QStringLiteral("The latest version of Tavo"));
-    NewsOmbre->setToolTip(QStringLiteral("The news of Tavo"));
+    InfosOmbre->setToolTip(tr("The latest version of Tavo"));
+    NewsOmbre->setToolTip(tr("The news of Tavo"));
     NetMsg = new QTextEdit;
     NetMsg->setReadOnly(true);
     NetMsg->setAcceptRichText(false);
@@ -126,7 +127,7 @@ void TInternetCenterForm::fetched(const QString& text) {
     asked_.reset();
     setBusy(false);
     if (document == Document::Infos)
-        NetMsg->setPlainText(qText(kRunningVersionText) + text);
+        NetMsg->setPlainText(translated(kRunningVersionText) + text);
     else
         NetMsg->setPlainText(text);
 }

@@ -21,7 +21,7 @@ namespace tavo::ui {
 
 TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("Lotto 6/49"));
+    setWindowTitle(tr("Lotto 6/49"));
     setWindowModality(Qt::ApplicationModal);
     Timer = new GameTimer(
         1000, false, [this] { TimerTimer(); }, this);
@@ -31,21 +31,21 @@ TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     banner->setPixmap(picture(QStringLiteral("lotto")));
     banner->setAlignment(Qt::AlignCenter);
     layout->addWidget(banner);
-    auto* slogan = new QLabel(QStringLiteral("Each weeks you can win big with Lotto 6/49"));
+    auto* slogan = new QLabel(tr("Each weeks you can win big with Lotto 6/49"));
     QFont bold = slogan->font();
     bold.setBold(true);
     slogan->setFont(bold);
     layout->addWidget(slogan);
-    layout->addWidget(new QLabel(QStringLiteral("Ticket's price: 250$")));
+    layout->addWidget(new QLabel(tr("Ticket's price: 250$")));
     auto* jackpot = new QHBoxLayout;
-    jackpot->addWidget(new QLabel(QStringLiteral("Current jackpot:")));
+    jackpot->addWidget(new QLabel(tr("Current jackpot:")));
     JackPotBox = figureBox();
     JackPotBox->setFont(bold);
     jackpot->addWidget(JackPotBox, 1);
     jackpot->addWidget(new QLabel(QStringLiteral("$")));
     layout->addLayout(jackpot);
 
-    auto* ticket = new QGroupBox(QStringLiteral("Your ticket numbers "));
+    auto* ticket = new QGroupBox(tr("Your ticket numbers "));
     auto* grid = new QGridLayout(ticket);
     auto* boxes = new QHBoxLayout;
     Num1 = new QLineEdit;
@@ -56,7 +56,7 @@ TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     Num6 = new QLineEdit;
     const int boxWidth = Num1->fontMetrics().horizontalAdvance(QStringLiteral("4949")) + 16;
     for (QLineEdit* box : numbers()) {
-        box->setAccessibleName(QStringLiteral("Number %1").arg(boxes->count() + 1));
+        box->setAccessibleName(tr("Number %1").arg(boxes->count() + 1));
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(boxWidth);
         boxes->addWidget(box);
@@ -70,8 +70,8 @@ TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
     counter->addWidget(new QLabel(QStringLiteral("10")));
     counter->addStretch();
     grid->addLayout(counter, 1, 0);
-    Radom = new QPushButton(QStringLiteral("Random"));
-    Buy = new QPushButton(QStringLiteral("Buy this ticket"));
+    Radom = new QPushButton(tr("Random"));
+    Buy = new QPushButton(tr("Buy this ticket"));
     grid->addLayout(buttonRow({Radom, Buy}), 1, 1);
     layout->addWidget(ticket);
 

@@ -47,14 +47,16 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
     LoadBut = new PictureButton(picture(QStringLiteral("button-load-lit")));
     AboutBut = new PictureButton(picture(QStringLiteral("button-about")));
     ExitBut = new PictureButton(picture(QStringLiteral("button-exit")));
-    NewGameOmbre->setToolTip(QStringLiteral("Start a new game"));
-    LoadOmbre->setToolTip(QStringLiteral("Load a saved game"));
+    NewGameOmbre->setToolTip(tr("Start a new game"));
+    LoadOmbre->setToolTip(tr("Load a saved game"));
     // A screen reader reads the captions drawn on the pictures (Alt and the
     // underlined letter press them).
-    const std::pair<PictureButton*, const char*> captions[] = {
-        {NewGameOmbre, "New game"}, {LoadOmbre, "Load"}, {AboutBut, "About"}, {ExitBut, "Exit"}};
+    const std::pair<PictureButton*, QString> captions[] = {{NewGameOmbre, tr("New game")},
+                                                           {LoadOmbre, tr("Load")},
+                                                           {AboutBut, tr("About")},
+                                                           {ExitBut, tr("Exit")}};
     for (const auto& [button, caption] : captions)
-        button->setAccessibleName(QString::fromLatin1(caption));
+        button->setAccessibleName(caption);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -96,14 +98,14 @@ TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
 
 void TMainForm::loadLists() {
     if (!game_.bars.loadFromFile(fixedText(game_.config.barsListPath))) {
-        dialogs_.messageBox(QStringLiteral("Error #02\nUnable to complet LoadTheFile."),
-                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
+        dialogs_.messageBox(tr("Error #02\nUnable to complet LoadTheFile."), tr("Oups..."),
+                            DialogButtons::Ok, DialogIcon::Stop);
         dialogs_.message(QStringLiteral(
             "Error #02\nYou must re-install the game.\nThe bars list file is not found!"));
     }
     if (!game_.drinks.loadFromFile(fixedText(game_.config.drinksListPath))) {
-        dialogs_.messageBox(QStringLiteral("Error #02\nUnable to complet LoadTheFile."),
-                            QStringLiteral("Oups..."), DialogButtons::Ok, DialogIcon::Stop);
+        dialogs_.messageBox(tr("Error #02\nUnable to complet LoadTheFile."), tr("Oups..."),
+                            DialogButtons::Ok, DialogIcon::Stop);
         dialogs_.message(QStringLiteral(
             "Error #03\nYou must re-install the game.\nThe drinks list file is not found"));
     }
@@ -173,7 +175,7 @@ void TMainForm::NewGameOmbreButClick() {
 }
 
 void TMainForm::LoadGameClick() {
-    if (loadWithDialogs(dialogs_, game_.state, game_.history, QStringLiteral("Error #3\nError!")) !=
+    if (loadWithDialogs(dialogs_, game_.state, game_.history, tr("Error #3\nError!")) !=
         LoadAnswer::Loaded)
         return;
     forms_.gameForm->startClock();

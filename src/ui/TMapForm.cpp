@@ -26,7 +26,7 @@ namespace tavo::ui {
 
 TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Choose a bar to buy"));
+    setWindowTitle(tr("Choose a bar to buy"));
     setModal(false);
     // The town and the bars side by side, the buttons under both: narrow
     // enough for a small screen at 150 %.
@@ -35,8 +35,8 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
     layout->addLayout(top, 1);
     TownPic = new TownPicture;
     // A screen reader reaches the pins as the list's entries.
-    TownPic->setAccessibleName(QStringLiteral("Town map"));
-    TownPic->setAccessibleDescription(QStringLiteral("Each pin is a bar of the list beside it"));
+    TownPic->setAccessibleName(tr("Town map"));
+    TownPic->setAccessibleDescription(tr("Each pin is a bar of the list beside it"));
     top->addWidget(TownPic, 1);
 
     auto* side = new QVBoxLayout;
@@ -50,20 +50,20 @@ TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
         figures->addRow(caption, box);
         return box;
     };
-    Price = figure(QStringLiteral("Price:"));
-    PeoplePerDay = figure(QStringLiteral("Average clients/day:"));
-    BarMax = figure(QStringLiteral("Maximum clients in bar:"));
-    CostMonth = figure(QStringLiteral("Cost per month:"));
-    BarOwner = figure(QStringLiteral("Owner:"));
+    Price = figure(tr("Price:"));
+    PeoplePerDay = figure(tr("Average clients/day:"));
+    BarMax = figure(tr("Maximum clients in bar:"));
+    CostMonth = figure(tr("Cost per month:"));
+    BarOwner = figure(tr("Owner:"));
     for (QLineEdit* box : {Price, PeoplePerDay, BarMax, CostMonth}) // figures of a few digits
         box->setMaximumWidth(box->fontMetrics().averageCharWidth() * 12);
     side->addLayout(figures);
 
-    BuyBut = new QPushButton(QStringLiteral("&Buy the bar"));
-    SellBut = new QPushButton(QStringLiteral("&Sell the bar"));
-    BankBut = new QPushButton(QStringLiteral("&Visit the bank"));
-    Cancel = new QPushButton(QStringLiteral("&Cancel"));
-    Cancel1 = new QPushButton(QStringLiteral("C&ancel"));
+    BuyBut = new QPushButton(tr("&Buy the bar"));
+    SellBut = new QPushButton(tr("&Sell the bar"));
+    BankBut = new QPushButton(tr("&Visit the bank"));
+    Cancel = new QPushButton(tr("&Cancel"));
+    Cancel1 = new QPushButton(tr("C&ancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BuyBut);
     buttons->addWidget(SellBut);
@@ -148,7 +148,7 @@ void TMapForm::BarListBoxClick() {
         BuyBut->setEnabled(false);
         SellBut->setEnabled(true);
     } else {
-        BarOwner->setText(QStringLiteral("This bar is not owned"));
+        BarOwner->setText(tr("This bar is not owned"));
         SellBut->setEnabled(false);
     }
 }

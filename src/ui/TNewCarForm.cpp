@@ -1,4 +1,5 @@
 #include "ui/TNewCarForm.h"
+#include "ui/Translation.h"
 
 #include "bars/Owner.h"
 #include "ui/Dialogs.h"
@@ -34,25 +35,25 @@ QLineEdit* readOnly() {
 
 TNewCarForm::TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
-    setWindowTitle(QStringLiteral("Create a new character"));
+    setWindowTitle(tr("Create a new character"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Owner's name:")));
+    nameRow->addWidget(new QLabel(tr("Owner's name:")));
     OwnerName = new QLineEdit;
     OwnerName->setMaxLength(kOwnerNameLength);
     nameRow->addWidget(OwnerName, 1);
     layout->addLayout(nameRow);
 
-    auto* kinds = new QGroupBox(QStringLiteral("Who are you?"));
+    auto* kinds = new QGroupBox(tr("Who are you?"));
     auto* kindGrid = new QGridLayout(kinds);
-    Buisness = new QRadioButton(QStringLiteral("Business man"));
-    CoolDude = new QRadioButton(QStringLiteral("Cool Dude"));
-    TheWomen = new QRadioButton(QStringLiteral("The Woman"));
-    auto* businDesc = new QPushButton(QStringLiteral("Description"));
-    auto* coolDesc = new QPushButton(QStringLiteral("Description"));
-    auto* womanDesc = new QPushButton(QStringLiteral("Description"));
+    Buisness = new QRadioButton(tr("Business man"));
+    CoolDude = new QRadioButton(tr("Cool Dude"));
+    TheWomen = new QRadioButton(tr("The Woman"));
+    auto* businDesc = new QPushButton(tr("Description"));
+    auto* coolDesc = new QPushButton(tr("Description"));
+    auto* womanDesc = new QPushButton(tr("Description"));
     kindGrid->addWidget(Buisness, 0, 0);
     kindGrid->addWidget(businDesc, 0, 1);
     kindGrid->addWidget(CoolDude, 1, 0);
@@ -61,38 +62,38 @@ TNewCarForm::TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms)
     kindGrid->addWidget(womanDesc, 2, 1);
     layout->addWidget(kinds);
 
-    auto* ratings = new QGroupBox(QStringLiteral("Your profile"));
+    auto* ratings = new QGroupBox(tr("Your profile"));
     auto* ratingGrid = new QGridLayout(ratings);
     Credibility = readOnly();
     Knowelge = readOnly();
     Money = readOnly();
-    auto* credBut = new QPushButton(QStringLiteral("More"));
-    auto* knowBut = new QPushButton(QStringLiteral("More"));
+    auto* credBut = new QPushButton(tr("More"));
+    auto* knowBut = new QPushButton(tr("More"));
     for (QPushButton* more : {credBut, knowBut})
-        more->setToolTip(QStringLiteral("If you need more info"));
-    ratingGrid->addWidget(new QLabel(QStringLiteral("Credibility:")), 0, 0);
+        more->setToolTip(tr("If you need more info"));
+    ratingGrid->addWidget(new QLabel(tr("Credibility:")), 0, 0);
     ratingGrid->addWidget(Credibility, 0, 1);
     ratingGrid->addWidget(credBut, 0, 2);
-    ratingGrid->addWidget(new QLabel(QStringLiteral("Knowledge:")), 1, 0);
+    ratingGrid->addWidget(new QLabel(tr("Knowledge:")), 1, 0);
     ratingGrid->addWidget(Knowelge, 1, 1);
     ratingGrid->addWidget(knowBut, 1, 2);
-    ratingGrid->addWidget(new QLabel(QStringLiteral("Money:")), 2, 0);
+    ratingGrid->addWidget(new QLabel(tr("Money:")), 2, 0);
     ratingGrid->addWidget(Money, 2, 1);
     ratingGrid->addWidget(new QLabel(QStringLiteral("$")), 2, 2);
     layout->addWidget(ratings);
 
-    Create = new QPushButton(QStringLiteral("Create"));
+    Create = new QPushButton(tr("Create"));
     Create->setEnabled(false);
     Create->setDefault(true);
-    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    Cancel = new QPushButton(tr("Cancel"));
     layout->addLayout(buttonRow({Create, Cancel}));
     Status = addStatusBar(layout);
 
     auto* hints = new StatusHints(Status, this);
-    hints->add(OwnerName, QStringLiteral("Enter the owner's name"));
-    hints->add(Buisness, QStringLiteral("The business man"));
-    hints->add(CoolDude, QStringLiteral("The cool dude"));
-    hints->add(TheWomen, QStringLiteral("The woman"));
+    hints->add(OwnerName, tr("Enter the owner's name"));
+    hints->add(Buisness, tr("The business man"));
+    hints->add(CoolDude, tr("The cool dude"));
+    hints->add(TheWomen, tr("The woman"));
 
     connect(Buisness, &QRadioButton::clicked, this, &TNewCarForm::BuisnessClick);
     connect(CoolDude, &QRadioButton::clicked, this, &TNewCarForm::CoolDudeClick);
@@ -128,8 +129,8 @@ void TNewCarForm::ClearForm() {
 
 void TNewCarForm::applyArchetype(int ownerType) {
     chooseArchetype(game_.state, ownerType);
-    Credibility->setText(QString::fromLatin1(ratingWord(game_.state.credibility)));
-    Knowelge->setText(QString::fromLatin1(ratingWord(game_.state.knowledge)));
+    Credibility->setText(translated(ratingWord(game_.state.credibility)));
+    Knowelge->setText(translated(ratingWord(game_.state.knowledge)));
     Money->setText(QString::number(static_cast<qint64>(game_.state.money)));
     Create->setEnabled(true);
 }

@@ -16,16 +16,16 @@
 namespace tavo::ui {
 
 TPassForm::TPassForm(Forms& forms) : QDialog(nullptr), forms_(forms) {
-    setWindowTitle(QStringLiteral("Password Check"));
+    setWindowTitle(tr("Password Check"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Debug Center"));
+    auto* heading = new QLabel(tr("Debug Center"));
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     heading->setFont(bold);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
-    layout->addWidget(new QLabel(QStringLiteral("Enter your password")));
+    layout->addWidget(new QLabel(tr("Enter your password")));
     Password = new QLineEdit;
     Password->setMaxLength(8);
     Password->setEchoMode(QLineEdit::Password);
@@ -35,12 +35,12 @@ TPassForm::TPassForm(Forms& forms) : QDialog(nullptr), forms_(forms) {
     Pass = new QLineEdit(QStringLiteral("zumq"), this);
     Pass->setEnabled(false);
     Pass->hide();
-    auto* access = new QGroupBox(QStringLiteral("Acces Status"));
+    auto* access = new QGroupBox(tr("Acces Status"));
     auto* accessRow = new QHBoxLayout(access);
     Status = new QLabel(QStringLiteral("-"));
     accessRow->addWidget(Status);
     layout->addWidget(access);
-    Valid = new QPushButton(QStringLiteral("Valid"));
+    Valid = new QPushButton(tr("Valid"));
     Valid->setDefault(true);
     layout->addWidget(Valid, 0, Qt::AlignRight);
     connect(Valid, &QPushButton::clicked, this, &TPassForm::ValidClick);
@@ -64,12 +64,12 @@ void TPassForm::PasswordClick() {
 
 void TPassForm::ValidClick() {
     if (Password->text() == Pass->text()) {
-        Status->setText(QStringLiteral("Granted"));
+        Status->setText(tr("Granted"));
         forms_.gameForm->DebugMenu->show();
         Password->clear();
         hide();
     } else {
-        Status->setText(QStringLiteral("Denied"));
+        Status->setText(tr("Denied"));
         Password->clear();
     }
 }

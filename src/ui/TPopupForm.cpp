@@ -1,4 +1,5 @@
 #include "ui/TPopupForm.h"
+#include "ui/Translation.h"
 
 #include "core/ConfigRecord.h"
 #include "ui/Dialogs.h"
@@ -17,32 +18,33 @@
 namespace tavo::ui {
 namespace {
 
-const char* const kNews[] = {"- Racing Money (You can bet on cars ",
-                             "  races to win money)",
-                             "",
-                             "- You recieve messages in your ",
-                             "  messages box ",
-                             "",
-                             "- Now you can close or open your bar",
-                             "",
-                             "- In info form you can have your bars ",
-                             "  stats (Visitors and Profit earn)",
-                             "",
-                             "- Bailiff repay the bank if your loan is too ",
-                             "  big",
-                             "",
-                             "- Major code rewrite for many thing. ",
-                             "  (Buy bars, buy drinks, etc...)",
-                             "",
-                             "- Some new forms interface (Drinks ",
-                             "  form, Info form, Main Form)",
-                             "",
-                             "- Update center replace by Internet ",
-                             "  Center",
-                             "",
-                             "- Few bugs fix!",
-                             "",
-                             "- Few improvements"};
+const char* const kNews =
+    QT_TRANSLATE_NOOP("tavo", "- Racing Money (You can bet on cars \n"
+                              "  races to win money)\n"
+                              "\n"
+                              "- You recieve messages in your \n"
+                              "  messages box \n"
+                              "\n"
+                              "- Now you can close or open your bar\n"
+                              "\n"
+                              "- In info form you can have your bars \n"
+                              "  stats (Visitors and Profit earn)\n"
+                              "\n"
+                              "- Bailiff repay the bank if your loan is too \n"
+                              "  big\n"
+                              "\n"
+                              "- Major code rewrite for many thing. \n"
+                              "  (Buy bars, buy drinks, etc...)\n"
+                              "\n"
+                              "- Some new forms interface (Drinks \n"
+                              "  form, Info form, Main Form)\n"
+                              "\n"
+                              "- Update center replace by Internet \n"
+                              "  Center\n"
+                              "\n"
+                              "- Few bugs fix!\n"
+                              "\n"
+                              "- Few improvements");
 
 } // namespace
 
@@ -53,7 +55,7 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
       game_(game), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("What's new?"));
+    setWindowTitle(tr("What's new?"));
     setModal(false);
     makeWhite(this);
 
@@ -62,7 +64,7 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     pictureLabel->setPixmap(picture(QStringLiteral("popup")));
     pictureLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(pictureLabel);
-    auto* heading = new QLabel(QStringLiteral("What's new on this version:"));
+    auto* heading = new QLabel(tr("What's new on this version:"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -70,10 +72,7 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     News = new QPlainTextEdit;
     News->setReadOnly(true);
     News->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QStringList lines;
-    for (const char* line : kNews)
-        lines << QString::fromLatin1(line);
-    News->setPlainText(lines.join(QLatin1Char('\n')));
+    News->setPlainText(translated(kNews));
     News->setMinimumHeight(News->fontMetrics().height() * 8);
     layout->addWidget(News, 1);
 
@@ -82,10 +81,10 @@ TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
     // As wide for 9 as for 10: the window keeps its size as it counts.
     Sec->setMinimumWidth(Sec->sizeHint().width());
     Sec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SecondsLeftLabel = new QLabel(QStringLiteral("seconds left"));
-    ShowPop = new QCheckBox(QStringLiteral("Show this at startup"));
+    SecondsLeftLabel = new QLabel(tr("seconds left"));
+    ShowPop = new QCheckBox(tr("Show this at startup"));
     ShowPop->setChecked(true);
-    CloseBut = new QPushButton(QStringLiteral("Close"));
+    CloseBut = new QPushButton(tr("Close"));
     CloseBut->setEnabled(false);
     bottom->addWidget(Sec);
     bottom->addWidget(SecondsLeftLabel);
@@ -122,8 +121,8 @@ void TPopupForm::CloseButClick() {
     if (writeConfig(kConfigFileName, changed))
         game_.config = changed;
     else
-        dialogs_.messageBox(QStringLiteral("An error happen when I try to write on the disk"),
-                            QStringLiteral("Disk error"), DialogButtons::Ok, DialogIcon::Stop);
+        dialogs_.messageBox(tr("An error happen when I try to write on the disk"), tr("Disk error"),
+                            DialogButtons::Ok, DialogIcon::Stop);
     hide();
 }
 

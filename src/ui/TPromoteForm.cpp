@@ -19,15 +19,15 @@ namespace tavo::ui {
 
 TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr), game_(game), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Promote your bar"));
+    setWindowTitle(tr("Promote your bar"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("You're looking for more clients in your bar?")));
-    layout->addWidget(new QLabel(QStringLiteral("Choose the bar to be promoted")));
+    layout->addWidget(new QLabel(tr("You're looking for more clients in your bar?")));
+    layout->addWidget(new QLabel(tr("Choose the bar to be promoted")));
     BarOwnList = new QListWidget;
     BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 6);
     layout->addWidget(BarOwnList, 1);
-    auto* kinds = new QGroupBox(QStringLiteral("Where do you want to be promoted:"));
+    auto* kinds = new QGroupBox(tr("Where do you want to be promoted:"));
     // Each medium's name beside its price, the prices in a column of their
     // own, right-aligned in figures of one width, so that they line up.
     auto* kindRows = new QGridLayout(kinds);
@@ -46,13 +46,13 @@ TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
         kindRows->addWidget(radio, row, 0);
         kindRows->addWidget(price, row, 1);
     };
-    medium(NewsPaper, NewsPaperPrice, QStringLiteral("Newspaper pub           [  5 000$]"));
-    medium(RadioPub, RadioPubPrice, QStringLiteral("Radio pub                    [15 000$]"));
-    medium(TvPub, TvPubPrice, QStringLiteral("Tv pub                         [25 000$]"));
+    medium(NewsPaper, NewsPaperPrice, tr("Newspaper pub           [  5 000$]"));
+    medium(RadioPub, RadioPubPrice, tr("Radio pub                    [15 000$]"));
+    medium(TvPub, TvPubPrice, tr("Tv pub                         [25 000$]"));
     kindRows->setColumnStretch(0, 1);
     layout->addWidget(kinds);
-    Promote = new QPushButton(QStringLiteral("&Promote"));
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    Promote = new QPushButton(tr("&Promote"));
+    CloseBut = new QPushButton(tr("&Close"));
     layout->addLayout(buttonRow({Promote, CloseBut}));
 
     connect(BarOwnList, &QListWidget::itemSelectionChanged, this, &TPromoteForm::BarOwnListClick);

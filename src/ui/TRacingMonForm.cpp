@@ -3,6 +3,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
+#include "ui/Translation.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,7 +55,7 @@ QLabel* pictureLabel(const QString& name, QWidget* parent) {
 
 TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr), game_(game), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("Racing Money - The fastest way to win money"));
+    setWindowTitle(tr("Racing Money - The fastest way to win money"));
     setModal(false);
     RaceTimer = new GameTimer(
         150, false, [this] { RaceTimerTimer(); }, this);
@@ -72,41 +73,41 @@ TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
     layout->addWidget(track, 0, Qt::AlignHCenter);
 
     auto* middle = new QHBoxLayout;
-    BetBox = new QGroupBox(QStringLiteral("Choose the car you bet on"));
+    BetBox = new QGroupBox(tr("Choose the car you bet on"));
     auto* bet = new QGridLayout(BetBox);
-    Car1Bet = new QRadioButton(QStringLiteral("Car 1 (Blue)"));
-    Car2Bet = new QRadioButton(QStringLiteral("Car 2 (Purple)"));
-    Car3Bet = new QRadioButton(QStringLiteral("Car 3 (Yellow)"));
-    Car4Bet = new QRadioButton(QStringLiteral("Car 4 (Green)"));
+    Car1Bet = new QRadioButton(tr("Car 1 (Blue)"));
+    Car2Bet = new QRadioButton(tr("Car 2 (Purple)"));
+    Car3Bet = new QRadioButton(tr("Car 3 (Yellow)"));
+    Car4Bet = new QRadioButton(tr("Car 4 (Green)"));
     for (int car = 0; car < kRaceCars; ++car) {
         bet->addWidget(betChoices()[car], car / 2, car % 2);
         // A screen reader reads each car, in its lane, by the bet's caption.
         Cars[car]->setAccessibleName(betChoices()[car]->text());
     }
-    bet->addWidget(new QLabel(QStringLiteral("How much do you bet?")), 2, 0, 1, 2);
+    bet->addWidget(new QLabel(tr("How much do you bet?")), 2, 0, 1, 2);
     auto* amount = new QHBoxLayout;
     BetCash = new QLineEdit(QStringLiteral("0"));
-    BetCash->setToolTip(QStringLiteral("Bet some money. If you bet 100$, you'll win 200$"));
+    BetCash->setToolTip(tr("Bet some money. If you bet 100$, you'll win 200$"));
     BetCash->setAlignment(Qt::AlignRight);
     amount->addWidget(BetCash, 1);
     amount->addWidget(new QLabel(QStringLiteral("$")));
     bet->addLayout(amount, 3, 0, 1, 2);
-    auto* twice = new QLabel(QStringLiteral("You'll win X2 your bet!"));
+    auto* twice = new QLabel(tr("You'll win X2 your bet!"));
     QFont bold = twice->font();
     bold.setBold(true);
     twice->setFont(bold);
     bet->addWidget(twice, 4, 0, 1, 2);
     middle->addWidget(BetBox);
 
-    auto* coverage = new QGroupBox(QStringLiteral("Live coverage of this race"));
+    auto* coverage = new QGroupBox(tr("Live coverage of this race"));
     auto* talk = new QVBoxLayout(coverage);
-    Comments = new QLabel(QString::fromLatin1(kRaceWelcome));
+    Comments = new QLabel(translated(kRaceWelcome));
     Comments->setWordWrap(true);
     Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Comments->setFont(bold);
     Comments->setMinimumHeight(Comments->fontMetrics().lineSpacing() * 3);
     talk->addWidget(Comments, 1);
-    CarCrashInfo = new QLabel(QString::fromLatin1(kRaceAllRacing));
+    CarCrashInfo = new QLabel(translated(kRaceAllRacing));
     CarCrashInfo->setStyleSheet(QStringLiteral("color: #b00000"));
     CarCrashInfo->hide();
     // The line keeps its room while hidden, so the commentary never jumps.
@@ -122,13 +123,13 @@ TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
     WinnerBox->setReadOnly(true);
     RaceLeaderBox = new QLineEdit;
     RaceLeaderBox->setReadOnly(true);
-    boxes->addWidget(new QLabel(QStringLiteral("The race winner:")), 0, 0);
+    boxes->addWidget(new QLabel(tr("The race winner:")), 0, 0);
     boxes->addWidget(WinnerBox, 0, 1);
-    boxes->addWidget(new QLabel(QStringLiteral("The current race leader:")), 0, 2);
+    boxes->addWidget(new QLabel(tr("The current race leader:")), 0, 2);
     boxes->addWidget(RaceLeaderBox, 0, 3);
     layout->addLayout(boxes);
-    StartRace = new QPushButton(QStringLiteral("&Start The Race"));
-    CloseBut = new QPushButton(QStringLiteral("&Close"));
+    StartRace = new QPushButton(tr("&Start The Race"));
+    CloseBut = new QPushButton(tr("&Close"));
     layout->addLayout(buttonRow({StartRace, CloseBut}));
 
     connect(StartRace, &QPushButton::clicked, this, &TRacingMonForm::StartRaceClick);
@@ -153,7 +154,7 @@ void TRacingMonForm::showRace() {
         Cars[car]->setVisible(race.wreck != car + 1);
         const int done = std::clamp(
             (race.cars[car].x - kRaceStartX) * 100 / (kRaceFinishX - kRaceStartX), 0, 100);
-        Cars[car]->setAccessibleDescription(QStringLiteral("%1 % of the race run").arg(done));
+        Cars[car]->setAccessibleDescription(tr("%1 % of the race run").arg(done));
     }
     if (race.wreck != 0) {
         const RaceCar& wreck = race.cars[race.wreck - 1];
@@ -162,11 +163,11 @@ void TRacingMonForm::showRace() {
     CarCrash->setVisible(race.wreck != 0);
     BetBox->setEnabled(!race.running);
     StartRace->setEnabled(!race.running);
-    Comments->setText(QString::fromStdString(race.comments));
-    CarCrashInfo->setText(QString::fromStdString(race.crashInfo));
+    Comments->setText(translated(race.comments));
+    CarCrashInfo->setText(translated(race.crashInfo));
     CarCrashInfo->setVisible(race.crashInfoShown);
-    WinnerBox->setText(QString::fromStdString(race.winner));
-    RaceLeaderBox->setText(QString::fromStdString(race.leader));
+    WinnerBox->setText(translated(race.winner));
+    RaceLeaderBox->setText(translated(race.leader));
     RaceTimer->setEnabled(race.running);
 }
 

@@ -23,45 +23,45 @@ namespace tavo::ui {
 TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game),
       dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
 
-    auto* options = new QGroupBox(QStringLiteral("Options"));
+    auto* options = new QGroupBox(tr("Options"));
     auto* optionRows = new QVBoxLayout(options);
-    PopupStart = new QCheckBox(QStringLiteral("View what's new at startup"));
-    PauseBeer = new QCheckBox(QStringLiteral("Pause the game while you buy beers"));
-    DrinkClose = new QCheckBox(QStringLiteral("Close the form after you buy beers"));
-    Autosave = new QCheckBox(QStringLiteral("Save the game by itself at each month change"));
+    PopupStart = new QCheckBox(tr("View what's new at startup"));
+    PauseBeer = new QCheckBox(tr("Pause the game while you buy beers"));
+    DrinkClose = new QCheckBox(tr("Close the form after you buy beers"));
+    Autosave = new QCheckBox(tr("Save the game by itself at each month change"));
     Autosave->setToolTip(QStringLiteral("Keeps each game's three newest in the saves folder, "
                                         "autosave-OWNER-1.sav to -3.sav after its owner"));
     for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose, Autosave})
         optionRows->addWidget(box);
     layout->addWidget(options);
 
-    auto* files = new QGroupBox(QStringLiteral("Files"));
+    auto* files = new QGroupBox(tr("Files"));
     auto* fileGrid = new QGridLayout(files);
     BarsListPath = new QLineEdit;
     DrinksListPath = new QLineEdit;
-    Browse1 = new QPushButton(QStringLiteral("Browse"));
-    Browse2 = new QPushButton(QStringLiteral("Browse"));
-    fileGrid->addWidget(new QLabel(QStringLiteral("Your bars list file:")), 0, 0, 1, 2);
+    Browse1 = new QPushButton(tr("Browse"));
+    Browse2 = new QPushButton(tr("Browse"));
+    fileGrid->addWidget(new QLabel(tr("Your bars list file:")), 0, 0, 1, 2);
     fileGrid->addWidget(BarsListPath, 1, 0);
     fileGrid->addWidget(Browse1, 1, 1);
-    fileGrid->addWidget(new QLabel(QStringLiteral("Your drinks list file:")), 2, 0, 1, 2);
+    fileGrid->addWidget(new QLabel(tr("Your drinks list file:")), 2, 0, 1, 2);
     fileGrid->addWidget(DrinksListPath, 3, 0);
     fileGrid->addWidget(Browse2, 3, 1);
     for (QLineEdit* edit : {BarsListPath, DrinksListPath}) {
         // No length limit: a path longer than the record holds is refused
         // whole by Ok, never cut.
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
-        edit->setToolTip(QStringLiteral("Path of your bars list file"));
+        edit->setToolTip(tr("Path of your bars list file"));
         edit->installEventFilter(this);
     }
     layout->addWidget(files);
 
-    Ok = new QPushButton(QStringLiteral("Ok"));
-    Cancel = new QPushButton(QStringLiteral("Cancel"));
+    Ok = new QPushButton(tr("Ok"));
+    Cancel = new QPushButton(tr("Cancel"));
     Ok->setDefault(true);
     layout->addLayout(buttonRow({Ok, Cancel}));
 
@@ -97,16 +97,14 @@ bool TSetupForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSetupForm::Browse1Click() {
-    if (auto path =
-            dialogs_.openFile({QStringLiteral("Select the bars list file"), QStringLiteral("bar"),
-                               QStringLiteral("Bars list file (*.bar)|*.bar")}))
+    if (auto path = dialogs_.openFile({tr("Select the bars list file"), QStringLiteral("bar"),
+                                       tr("Bars list file (*.bar)|*.bar")}))
         BarsListPath->setText(*path);
 }
 
 void TSetupForm::Browse2Click() {
-    if (auto path =
-            dialogs_.openFile({QStringLiteral("Select the drinks list file"), QStringLiteral("drk"),
-                               QStringLiteral("Drinks List File (*.drk)|*.drk")}))
+    if (auto path = dialogs_.openFile({tr("Select the drinks list file"), QStringLiteral("drk"),
+                                       tr("Drinks List File (*.drk)|*.drk")}))
         DrinksListPath->setText(*path);
 }
 

@@ -46,7 +46,7 @@ QHBoxLayout* amountRow(const QString& caption, QLineEdit* box) {
 
 TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clock)
     : QDialog(nullptr), game_(game), clock_(clock), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("Spin Cash"));
+    setWindowTitle(tr("Spin Cash"));
     setModal(false);
     Timer = new GameTimer(
         1, false, [this] { TimerTimer(); }, this);
@@ -58,7 +58,7 @@ TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clo
     Num2 = reelBox();
     Num3 = reelBox();
     for (int reel = 0; reel < 3; ++reel) {
-        reels()[reel]->setAccessibleName(QStringLiteral("Reel %1").arg(reel + 1));
+        reels()[reel]->setAccessibleName(tr("Reel %1").arg(reel + 1));
         reelRow->addWidget(reels()[reel]);
     }
     reelRow->addStretch();
@@ -66,24 +66,24 @@ TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clo
 
     Bet = new QLineEdit;
     Bet->setAlignment(Qt::AlignRight);
-    Spin = new QPushButton(QStringLiteral("&Spin"));
-    auto* betRow = amountRow(QStringLiteral("Your bet:"), Bet);
+    Spin = new QPushButton(tr("&Spin"));
+    auto* betRow = amountRow(tr("Your bet:"), Bet);
     betRow->addWidget(Spin);
     layout->addLayout(betRow);
 
     auto* chart = new QGroupBox;
     auto* lines = new QVBoxLayout(chart);
-    for (const char* line : {"1 - 2 - 3 = Your bet X 7", "2 - 2 - 2 = Your bet X 5",
-                             "3 - 3 - 3 = Your bet X 3", "1 - 1 - 1 = Your bet X 2"})
-        lines->addWidget(new QLabel(QString::fromLatin1(line)));
+    for (const QString& line : {tr("1 - 2 - 3 = Your bet X 7"), tr("2 - 2 - 2 = Your bet X 5"),
+                                tr("3 - 3 - 3 = Your bet X 3"), tr("1 - 1 - 1 = Your bet X 2")})
+        lines->addWidget(new QLabel(line));
     layout->addWidget(chart);
 
-    auto* stats = new QGroupBox(QStringLiteral("Stats"));
+    auto* stats = new QGroupBox(tr("Stats"));
     auto* statRows = new QVBoxLayout(stats);
     TotalWin = figureBox();
     TotalLost = figureBox();
-    statRows->addLayout(amountRow(QStringLiteral("You win:"), TotalWin));
-    statRows->addLayout(amountRow(QStringLiteral("You lost:"), TotalLost));
+    statRows->addLayout(amountRow(tr("You win:"), TotalWin));
+    statRows->addLayout(amountRow(tr("You lost:"), TotalLost));
     layout->addWidget(stats);
 
     connect(Spin, &QPushButton::clicked, this, &TSpinCashForm::SpinClick);

@@ -17,18 +17,18 @@ namespace tavo::ui {
 
 TViewStaffForm::TViewStaffForm(Game& game, Dialogs& dialogs, Forms& forms)
     : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
-    setWindowTitle(QStringLiteral("View Staff Informations"));
+    setWindowTitle(tr("View Staff Informations"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading(QStringLiteral("View informations")));
-    auto* group = new QGroupBox(QStringLiteral("Administrators"));
+    layout->addWidget(heading(tr("View informations")));
+    auto* group = new QGroupBox(tr("Administrators"));
     auto* inGroup = new QVBoxLayout(group);
     AdminList = new QListWidget;
     AdminList->setMinimumHeight(AdminList->fontMetrics().height() * 6);
     inGroup->addWidget(AdminList);
     layout->addWidget(group, 1);
-    ViewAdmin = new QPushButton(QStringLiteral("View"));
-    CloseBut = new QPushButton(QStringLiteral("Close"));
+    ViewAdmin = new QPushButton(tr("View"));
+    CloseBut = new QPushButton(tr("Close"));
     layout->addLayout(buttonRow({ViewAdmin, CloseBut}));
     // Wide enough for the title bar to show the whole title.
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2 + 120);
