@@ -19,8 +19,7 @@ TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     longer.resize(400, 0xFF);
     const Case cases[] = {
         {{}, 1, 0, "def.bar"},
-        {{0}, 0, 0, "def.bar"}, // one byte: the popup switched off, the rest default
-        {{0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"},
+        {{0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"}, // five bytes: the rest default
         {full, 0, 1, "my.bar"},
         {longer, 0, 1, "my.bar"}, // only the first 304 bytes count
     };
