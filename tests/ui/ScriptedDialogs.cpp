@@ -12,10 +12,8 @@ bool nextYes(std::deque<bool>& answers) {
 
 std::optional<QString> nextFile(std::deque<std::optional<QString>>& answers) {
     if (answers.empty()) return std::nullopt;
-    const QString path = answers.front().value_or(QString());
-    const bool chosen = answers.front().has_value();
+    const std::optional<QString> path = answers.front();
     answers.pop_front();
-    if (!chosen) return std::nullopt;
     return path;
 }
 
