@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(program.game.state.bars[2].clientsPerDay, 85);
     }
 
-    void mapPinsAndOwners() {
+    void mapPins() {
         Program program(test::sampleGame());
         TMapForm& map = *program.forms.mapForm;
         map.showInGame();
@@ -276,7 +276,6 @@ private slots:
         map.showInGame();
         QCOMPARE(map.TownPic->picked(), -1);
         map.BarListBox->setCurrentRow(2);
-        QCOMPARE(map.BarOwner->text(), QString("Jo Martel")); // the sample owns all three
         map.Cancel1Click();
         QCOMPARE(map.BarListBox->count(), 0);
         QVERIFY(map.Price->text().isEmpty());
