@@ -6,8 +6,8 @@
 #include <QAbstractSpinBox>
 #include <QDialog>
 #include <QEvent>
-#include <QLayout>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -28,7 +28,9 @@ QString placeKey(const QWidget* window) {
 
 QByteArray storedPlace(const QWidget* window) {
     if (!settingsFileUsable()) return {};
-    return QSettings(settingsFilePath(), QSettings::IniFormat).value(placeKey(window)).toByteArray();
+    return QSettings(settingsFilePath(), QSettings::IniFormat)
+        .value(placeKey(window))
+        .toByteArray();
 }
 
 void storePlace(const QWidget* window, const QByteArray& place) {
@@ -63,7 +65,8 @@ QWidget* firstStop(QWidget* window, bool acting) {
 
 class WindowPlace final : public QObject {
 public:
-    WindowPlace(QWidget* window, QWidget* owner) : QObject(window), window_(window), owner_(owner) {}
+    WindowPlace(QWidget* window, QWidget* owner)
+        : QObject(window), window_(window), owner_(owner) {}
 
     // Shrinks the window to what the screen's free area leaves beside its
     // frame, and moves the frame onto that area. At a first showing, done
@@ -117,7 +120,8 @@ private:
         QWidget* focus = window_->focusWidget();
         if (focus == nullptr) focus = firstStop(window_, false);
         if (focus && readOnly(focus))
-            if (QWidget* control = firstStop(window_, true)) control->setFocus(Qt::OtherFocusReason);
+            if (QWidget* control = firstStop(window_, true))
+                control->setFocus(Qt::OtherFocusReason);
         if (QWindow* handle = window_->windowHandle(); handle && owner_)
             handle->setTransientParent(owner_->isVisible() ? owner_->windowHandle() : nullptr);
         // Shown again in a run, a window keeps the place it had. At its first
@@ -129,8 +133,7 @@ private:
             if (const QByteArray stored = storedPlace(window_); !stored.isEmpty())
                 window_->restoreGeometry(stored);
             else if (!qobject_cast<QDialog*>(window_) && window_->screen())
-                window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                  window_->size(),
+                window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_->size(),
                                                   window_->screen()->availableGeometry())
                                   .topLeft());
         }

@@ -39,8 +39,8 @@ void FormSet::settle(QWidget* window) {
     // Each window's place is kept under its class's name.
     window->setObjectName(
         QString::fromLatin1(window->metaObject()->className()).section(QLatin1Char(':'), -1));
-    const bool ownWindow = window == mainForm_.get() || window == popupForm_.get() ||
-                           window == gameForm_.get();
+    const bool ownWindow =
+        window == mainForm_.get() || window == popupForm_.get() || window == gameForm_.get();
     makeDesktopWindow(window, ownWindow ? nullptr : static_cast<QWidget*>(forms_.gameForm));
 }
 
@@ -106,18 +106,18 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
 
 std::vector<QWidget*> FormSet::windows() const {
     std::vector<QWidget*> made;
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             financeForm_.get(),   internetCenterForm_.get(),
-             racingMonForm_.get(), spinCashForm_.get(),
-             adminViewForm_.get(), viewStaffForm_.get(),
-             hireStaffForm_.get(), lotoSixForm_.get(),
-             promoteForm_.get(),   setupForm_.get(),
-             popupForm_.get(),     passForm_.get(),
-             newCarForm_.get(),    mapForm_.get(),
-             infoForm_.get(),      gameForm_.get(),
-             drinkForm_.get(),     fireForm_.get(),
-             barSetupForm_.get(),  aboutForm_.get(),
-             mainForm_.get()})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{financeForm_.get(),   internetCenterForm_.get(),
+                                         racingMonForm_.get(), spinCashForm_.get(),
+                                         adminViewForm_.get(), viewStaffForm_.get(),
+                                         hireStaffForm_.get(), lotoSixForm_.get(),
+                                         promoteForm_.get(),   setupForm_.get(),
+                                         popupForm_.get(),     passForm_.get(),
+                                         newCarForm_.get(),    mapForm_.get(),
+                                         infoForm_.get(),      gameForm_.get(),
+                                         drinkForm_.get(),     fireForm_.get(),
+                                         barSetupForm_.get(),  aboutForm_.get(),
+                                         mainForm_.get()})
         if (window != nullptr) made.push_back(window);
     return made;
 }

@@ -20,8 +20,8 @@ namespace tavo::ui {
 LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
     : BankServiceForm(game, dialogs, bank, tr("Make a loan")) {
     auto* layout = new QVBoxLayout(this);
-    RatesText = new QLabel(QStringLiteral("You can pay back the loan every\n"
-                                          "time you want. Our interest rate is\n") +
+    RatesText = new QLabel(tr("You can pay back the loan every\n"
+                              "time you want. Our interest rate is\n") +
                            translated(loanTerms(bank)->rateLine));
     RatesText->setFrameShape(QFrame::StyledPanel);
     RatesText->setMargin(6);

@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <QWidget>
 
-
 namespace tavo::ui {
 
 void makeWhite(QWidget* window) {

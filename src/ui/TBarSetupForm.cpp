@@ -60,12 +60,11 @@ TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
     classes_ = new QButtonGroup(this);
     const QString classMore[4] = {
         tr("This bar is located in a small street of the city, your clients are poor."),
-        QStringLiteral("This bar is located in a famous street of the city, your clients are rich "
-                       "and affluent."),
-        QStringLiteral("This bar is located in a dark part of the city, your clients are strange, "
-                       "mysterious and weird people."),
-        QStringLiteral(
-            "This bar is located in an old building, there is a lot of empty space to dance.")};
+        tr("This bar is located in a famous street of the city, your clients are rich "
+           "and affluent."),
+        tr("This bar is located in a dark part of the city, your clients are strange, "
+           "mysterious and weird people."),
+        tr("This bar is located in an old building, there is a lot of empty space to dance.")};
     int row = 0;
     for (QRadioButton* button : {LowClass, HighClass, DarkClass, RaveClass}) {
         classes_->addButton(button, row + 1);
@@ -106,7 +105,7 @@ TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
         hints->add(box, tr("You must choose at lease one type of music"));
 
     connect(musicMore, &QPushButton::clicked, this, [this] {
-        dialogs_.message(QStringLiteral(
+        dialogs_.message(tr(
             "The type of music you play goes with the location of the bar and the clients of your "
             "bar,\n if you put the wrong type of music with the bar,\n people won't come."));
     });

@@ -255,10 +255,9 @@ void TDrinkForm::FormClose() {
 }
 
 void TDrinkForm::HelpClick() {
-    dialogs_.message(
-        QStringLiteral("How to buy drinks?\n1- Choose the bar you want to order drinks\n"
-                       "2- Choose the drink you want to order\n3- Enter a price and a "
-                       "qty and order."));
+    dialogs_.message(tr("How to buy drinks?\n1- Choose the bar you want to order drinks\n"
+                        "2- Choose the drink you want to order\n3- Enter a price and a "
+                        "qty and order."));
 }
 
 void TDrinkForm::AddDrinksClick() {

@@ -111,11 +111,11 @@ void TFinanceForm::showEvent(QShowEvent* event) {
 void TFinanceForm::FormShow() {
     const std::vector<FinanceMonth>& months = game_.history.months;
     if (months.empty())
-        Summary->setText(QStringLiteral("No month has ended yet in this game: the charts fill "
-                                        "in at each month's end."));
+        Summary->setText(tr("No month has ended yet in this game: the charts fill "
+                            "in at each month's end."));
     else
-        Summary->setText(QStringLiteral("Month by month from %1 to %2: the money at each "
-                                        "month's end, and each bar's profit and visitors.")
+        Summary->setText(tr("Month by month from %1 to %2: the money at each "
+                            "month's end, and each bar's profit and visitors.")
                              .arg(monthText(months.front()), monthText(months.back())));
     std::map<int, double> money;
     std::vector<std::pair<QString, std::map<int, double>>> profit, visitors;

@@ -51,9 +51,9 @@ THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
     auto* pages = new QTabWidget;
     auto* page = new QWidget;
     auto* rows = new QGridLayout(page);
-    rows->addWidget(new QLabel(QStringLiteral(
-                        "An administrator can do many things for you! He can buy beers,")),
-                    0, 0, 1, 2);
+    rows->addWidget(
+        new QLabel(tr("An administrator can do many things for you! He can buy beers,")), 0, 0, 1,
+        2);
     rows->addWidget(new QLabel(tr("lottery tickets and take care of your investments and loans.")),
                     1, 0, 1, 2);
     // The headings stand over the captions' columns, past the choice's circle.

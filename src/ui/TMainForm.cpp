@@ -100,14 +100,14 @@ void TMainForm::loadLists() {
     if (!game_.bars.loadFromFile(fixedText(game_.config.barsListPath))) {
         dialogs_.messageBox(tr("Error #02\nUnable to complet LoadTheFile."), tr("Oups..."),
                             DialogButtons::Ok, DialogIcon::Stop);
-        dialogs_.message(QStringLiteral(
-            "Error #02\nYou must re-install the game.\nThe bars list file is not found!"));
+        dialogs_.message(
+            tr("Error #02\nYou must re-install the game.\nThe bars list file is not found!"));
     }
     if (!game_.drinks.loadFromFile(fixedText(game_.config.drinksListPath))) {
         dialogs_.messageBox(tr("Error #02\nUnable to complet LoadTheFile."), tr("Oups..."),
                             DialogButtons::Ok, DialogIcon::Stop);
-        dialogs_.message(QStringLiteral(
-            "Error #03\nYou must re-install the game.\nThe drinks list file is not found"));
+        dialogs_.message(
+            tr("Error #03\nYou must re-install the game.\nThe drinks list file is not found"));
     }
 }
 

@@ -162,30 +162,28 @@ void TNewCarForm::reject() {
 }
 
 void TNewCarForm::BusinDescClick() {
-    dialogs_.message(
-        QStringLiteral("The business man is a powerful person and he has many contacts "
-                       "in the financial industry.\n He doesn't know very much about bars."));
+    dialogs_.message(tr("The business man is a powerful person and he has many contacts "
+                        "in the financial industry.\n He doesn't know very much about bars."));
 }
 
 void TNewCarForm::CoolDescClick() {
-    dialogs_.message(
-        QStringLiteral("The cool dude knows everything to know about bars,\nbut he doesn't "
-                       "have much credibility with the bank managers."));
+    dialogs_.message(tr("The cool dude knows everything to know about bars,\nbut he doesn't "
+                        "have much credibility with the bank managers."));
 }
 
 void TNewCarForm::WomanDescClick() {
-    dialogs_.message(QStringLiteral(
-        "The woman isn't the best in the bar industry,\n but she can do great things."));
+    dialogs_.message(
+        tr("The woman isn't the best in the bar industry,\n but she can do great things."));
 }
 
 void TNewCarForm::CredButClick() {
-    dialogs_.message(QStringLiteral(
+    dialogs_.message(tr(
         "The higher your credibility becomes, the more you can borrow from your different banks."));
 }
 
 void TNewCarForm::KnowButClick() {
-    dialogs_.message(QStringLiteral("The higher your knowledge, the higher the number of clients "
-                                    "that will visit your bar(s)."));
+    dialogs_.message(tr("The higher your knowledge, the higher the number of clients "
+                        "that will visit your bar(s)."));
 }
 
 } // namespace tavo::ui

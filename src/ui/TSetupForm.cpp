@@ -6,8 +6,10 @@
 #include "ui/GameSettings.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
+#include "ui/Translation.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +19,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavo::ui {
 
@@ -33,10 +37,20 @@ TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
     PauseBeer = new QCheckBox(tr("Pause the game while you buy beers"));
     DrinkClose = new QCheckBox(tr("Close the form after you buy beers"));
     Autosave = new QCheckBox(tr("Save the game by itself at each month change"));
-    Autosave->setToolTip(QStringLiteral("Keeps each game's three newest in the saves folder, "
-                                        "autosave-OWNER-1.sav to -3.sav after its owner"));
+    Autosave->setToolTip(tr("Keeps each game's three newest in the saves folder, "
+                            "autosave-OWNER-1.sav to -3.sav after its owner"));
     for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose, Autosave})
         optionRows->addWidget(box);
+    auto* languageRow = new QHBoxLayout;
+    Language = new QComboBox;
+    for (const QString& code : languageCodes())
+        Language->addItem(languageName(code), code);
+    Language->setToolTip(tr("The game speaks the language chosen here from its next start"));
+    auto* languageLabel = new QLabel(tr("&Language:"));
+    languageLabel->setBuddy(Language);
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(Language, 1);
+    optionRows->addLayout(languageRow);
     layout->addWidget(options);
 
     auto* files = new QGroupBox(tr("Files"));
@@ -84,6 +98,7 @@ void TSetupForm::FormShow() {
     PauseBeer->setChecked(config.PauseBeer != 0);
     DrinkClose->setChecked(config.DrinkClose != 0);
     Autosave->setChecked(autosaveEnabled());
+    Language->setCurrentIndex(std::max(0, Language->findData(chosenLanguage())));
     BarsListPath->setText(pathFromFixed(config.barsListPath));
     DrinksListPath->setText(pathFromFixed(config.drinksListPath));
 }
@@ -119,6 +134,11 @@ void TSetupForm::OkClick() {
     ConfigFile store(kConfigFileName);
     if (applySetup(game_.config, store, choice, voice_) != SetupEnd::Close) return;
     if (Autosave->isChecked() != autosaveEnabled() && !setAutosaveEnabled(Autosave->isChecked())) {
+        voice_.say(configUnwritable());
+        return;
+    }
+    const QString language = Language->currentData().toString();
+    if (language != chosenLanguage() && !setChosenLanguage(language)) {
         voice_.say(configUnwritable());
         return;
     }

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -30,6 +31,7 @@ public:
     QCheckBox* PauseBeer;
     QCheckBox* DrinkClose;
     QCheckBox* Autosave; // kept in the game's settings file, not in config.kpl
+    QComboBox* Language; // kept there too, taken at the next start
     QLineEdit* BarsListPath;
     QLineEdit* DrinksListPath;
     QPushButton* Browse1;

@@ -68,7 +68,7 @@ QString languageName(const QString& code) {
     if (code == QLatin1String("en")) return QStringLiteral("English");
     if (code == QLatin1String("fr")) return QStringLiteral("Français");
     if (code == QLatin1String("de")) return QStringLiteral("Deutsch");
-    return QCoreApplication::translate("Tavo", "The system's language");
+    return QCoreApplication::translate("tavo", "The system's language");
 }
 
 QString chosenLanguage() {

@@ -5,13 +5,27 @@
 // outside its window, and above 100 % no picture is shown without its
 // drawing of twice the size. Exit status 1 names each fault. With
 // --screenshots it draws the store's screenshots instead, always alike
-// (see kUsage).
+// (see kUsage). With --language it renders them in a translation; in the
+// pseudo-language every translated text is marked, and a text that reached
+// a window without the translator is a fault.
 
 #include "WindowTour.h"
 
+#include "staff/Roster.h"
+#include "ui/Text.h"
+#include "ui/Translation.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,13 +39,20 @@ namespace {
 constexpr int kTitleBar = 32; // what a window manager adds above a window
 
 constexpr const char* kUsage =
-    R"(usage: tavo-render-windows [--screenshots] OUTPUT_FOLDER
+    R"(usage: tavo-render-windows [--screenshots] [--language CODE] OUTPUT_FOLDER
 Writes every window to OUTPUT_FOLDER/NAME@SCALE.png and names each fault, on
 QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5].
-  --screenshots  only the store's screenshots, as NAME.png, on a 1280 x 800
-                 screen at 100 % in the Fusion style and the DejaVu fonts
-                 alone: the same pixels on every machine
+  --screenshots    only the store's screenshots, as NAME.png, on a 1280 x 800
+                   screen at 100 % in the Fusion style and the DejaVu fonts
+                   alone: the same pixels on every machine
+  --language CODE  in the game's translation CODE (fr, de); "pseudo" marks
+                   every translated text and names each text left unmarked
 )";
+
+// The marks the pseudo-language puts around every translated text.
+const QChar kOpenMark(0x27E6), kCloseMark(0x27E7);
+bool pseudo = false;
+QStringList names; // the game's names (owner, bars, drinks, staff): never translated
 
 // The windows the store shows, by the name each is rendered under.
 constexpr std::pair<const char*, const char*> kScreenshots[] = {
@@ -65,9 +86,71 @@ QString describe(const QWidget* widget) {
     return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), text);
 }
 
+// Whether a shown text went through the translator: what is left once the
+// marked parts, the game's names, addresses and a menu item's key are taken
+// out holds no word. A mark left open runs to the end (a caption cut in two).
+bool marked(const QString& shown) {
+    QString text;
+    int depth = 0;
+    for (const QChar c : shown) {
+        if (c == kOpenMark) ++depth;
+        if (depth == 0) text += c;
+        if (c == kCloseMark && depth > 0) --depth;
+    }
+    text.remove(QRegularExpression(QStringLiteral("\\t[^\\n]*|\\S+@\\S+|https?://\\S+")));
+    for (const QString& name : names)
+        if (!name.isEmpty()) text.remove(name);
+    // A figure, a date's digits, a unit: no two letters in a row.
+    return !text.contains(QRegularExpression(QStringLiteral("\\p{L}{2}")));
+}
+
+void menuTexts(const QList<QAction*>& actions, QStringList& texts) {
+    for (QAction* action : actions) {
+        if (!action->text().isEmpty()) texts << action->text();
+        if (!action->toolTip().isEmpty() && action->toolTip() != action->text())
+            texts << action->toolTip();
+        if (action->menu()) menuTexts(action->menu()->actions(), texts);
+    }
+}
+
+// Every text a player reads in a shown window or hears from a screen reader.
+QStringList shownTexts(QWidget* window) {
+    QStringList texts{window->windowTitle()};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) continue;
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
+        if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->isReadOnly())
+            texts << edit->text();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) texts << memo->toPlainText();
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        if (auto* list = qobject_cast<QListWidget*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        if (auto* bar = qobject_cast<QMenuBar*>(widget)) menuTexts(bar->actions(), texts);
+        if (auto* view = qobject_cast<QChartView*>(widget)) {
+            texts << view->chart()->title();
+            for (QAbstractSeries* series : view->chart()->series())
+                texts << series->name();
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
 // The faults a player would see in a shown window.
 QStringList faults(QWidget* window) {
     QStringList found;
+    if (pseudo)
+        for (const QString& text : shownTexts(window))
+            if (!marked(text)) found << QStringLiteral("\"%1\" is not translated").arg(text);
     const QRect free = window->screen()->availableGeometry();
     const bool framed = !(window->windowFlags() & Qt::FramelessWindowHint);
     const int frame = window->frameGeometry().height() - window->height();
@@ -137,6 +220,7 @@ bool render(QWidget* window, const QString& name) {
 
 int main(int argc, char** argv) {
     const char* output = nullptr;
+    const char* language = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--help") == 0) {
@@ -145,6 +229,8 @@ int main(int argc, char** argv) {
         }
         if (std::strcmp(argument, "--screenshots") == 0) {
             screenshots = true;
+        } else if (std::strcmp(argument, "--language") == 0 && i + 1 < argc) {
+            language = argv[++i];
         } else if (argument[0] == '-' || output != nullptr) {
             std::fprintf(stderr, "tavo-render-windows: unexpected argument %s\n%s", argument,
                          kUsage);
@@ -166,6 +252,13 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (language != nullptr &&
+        !installTranslations(app, QString::fromLatin1(language), TAVO_TRANSLATIONS_DIR)) {
+        std::fprintf(stderr, "tavo-render-windows: no translation %s in %s\n", language,
+                     TAVO_TRANSLATIONS_DIR);
+        return 1;
+    }
+    pseudo = language != nullptr && std::strcmp(language, "pseudo") == 0;
     folder.setPath(QString::fromLocal8Bit(output));
     folder.mkpath(QStringLiteral("."));
     folder.setPath(folder.absolutePath());
@@ -176,6 +269,33 @@ int main(int argc, char** argv) {
     tavo::FixedTimeSource clock(1000000);
     FormSet windows(dialogs, clock);
     Forms& forms = windows.forms();
-    const bool ok = test::tourWindows(forms, render);
+    for (const tavo::Candidate& candidate : tavo::kRoster)
+        names << QString::fromLatin1(candidate.name);
+    names << QString::fromLatin1(tavo::kAppTitle);
+    for (const QString& code : languageCodes().mid(1))
+        names << languageName(code); // each language by its own name
+    bool ok = test::tourWindows(forms, [&](QWidget* window, const QString& name) {
+        // The names in the record by now: the owner's, the bars' and the lists'.
+        const tavo::Game& game = forms.mainForm->game();
+        names << fromFixed(game.state.ownerName);
+        for (const tavo::BarRecord& bar : game.state.bars)
+            names << fromFixed(bar.barName);
+        for (int i = 0; i < game.bars.count(); ++i)
+            names << fromFixed(game.bars.at(i)->name);
+        for (int i = 0; i < game.drinks.count(); ++i)
+            names << fromFixed(game.drinks.at(i)->name);
+        names.removeDuplicates();
+        std::sort(names.begin(), names.end(),
+                  [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        return render(window, name);
+    });
+    // What the game said in its message boxes on the way, titles too.
+    if (pseudo)
+        for (const test::ShownDialog& shown : dialogs.shown)
+            for (const QString& text : {shown.text, shown.title})
+                if (!text.isEmpty() && !marked(text)) {
+                    std::printf("FAULT message: \"%s\" is not translated\n", qPrintable(text));
+                    ok = false;
+                }
     return ok ? 0 : 1;
 }

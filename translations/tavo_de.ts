@@ -1,0 +1,2756 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>tavo</name>
+    <message>
+        <source>The game could not save itself in %1.</source>
+        <translation>Das Spiel konnte sich nicht in %1 speichern.</translation>
+    </message>
+    <message>
+        <source>An error happen when I try to write on the disk
+The setup file is unwritable.</source>
+        <translation>Beim Schreiben auf die Platte ging was schief
+Die Setup-Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Disk error</source>
+        <translation>Plattenfehler</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid integer value</source>
+        <translation>%1 ist keine gültige Ganzzahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid floating point value</source>
+        <translation>%1 ist keine gültige Kommazahl</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have engough money to buy this insurances.</source>
+        <translation>Du hast nicht genug Geld für diese Versicherungen.</translation>
+    </message>
+    <message>
+        <source>Oups!</source>
+        <translation>Oups!</translation>
+    </message>
+    <message>
+        <source>Do you want to leave the fire insurance?</source>
+        <translation>Willst du aus der Feuerversicherung raus?</translation>
+    </message>
+    <message>
+        <source>Leave an insurance</source>
+        <translation>Versicherung kündigen</translation>
+    </message>
+    <message>
+        <source>Do you want to leave the stole insurance?</source>
+        <translation>Willst du aus der Klau-Versicherung raus?</translation>
+    </message>
+    <message>
+        <source>5 years investment at 10% per year</source>
+        <translation>5 Jahre Anlage zu 10% pro Jahr</translation>
+    </message>
+    <message>
+        <source>10 years investment at 25% per year</source>
+        <translation>10 Jahre Anlage zu 25% pro Jahr</translation>
+    </message>
+    <message>
+        <source>have your money back, the charge is 30% of</source>
+        <translation>willst dein Geld zurück, kostet das 30% vom</translation>
+    </message>
+    <message>
+        <source>15 years investment at 30% per year</source>
+        <translation>15 Jahre Anlage zu 30% pro Jahr</translation>
+    </message>
+    <message>
+        <source>25 years investment at 35% per year</source>
+        <translation>25 Jahre Anlage zu 35% pro Jahr</translation>
+    </message>
+    <message>
+        <source>have your money back, the charge is 60% of</source>
+        <translation>willst dein Geld zurück, kostet das 60% vom</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have engough money to invest</source>
+        <translation>Du hast nicht genug Geld zum Anlegen</translation>
+    </message>
+    <message>
+        <source>You already have an investment here.</source>
+        <translation>Du hast hier schon eine Anlage.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have engouth money</source>
+        <translation>Du hast nicht genug Geld</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have finish all your investment years.
+Do you want your money back?</source>
+        <translation>Du hast deine Anlagejahre noch nicht fertig.
+Willst du dein Geld trotzdem zurück?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>Do you want your money back now?</source>
+        <translation>Willst du dein Geld jetzt zurück?</translation>
+    </message>
+    <message>
+        <source>Get the money back</source>
+        <translation>Geld zurückholen</translation>
+    </message>
+    <message>
+        <source>One of your investments is finish. Your admin have take care of this.</source>
+        <translation>Eine deiner Anlagen ist fertig. Dein Admin hat sich drum gekümmert.</translation>
+    </message>
+    <message>
+        <source>25% per year.</source>
+        <translation>25% pro Jahr.</translation>
+    </message>
+    <message>
+        <source>Sorry! You can&apos;t borrow more than 15 000$!
+Or you reach your loan limit.</source>
+        <translation>Sorry! Mehr als 15 000$ gibt&apos;s nicht!
+Oder dein Kreditlimit ist erreicht.</translation>
+    </message>
+    <message>
+        <source>30% per year.</source>
+        <translation>30% pro Jahr.</translation>
+    </message>
+    <message>
+        <source>Sorry! You can&apos;t borrow more than 25 000$!
+Or you reach your loan limit.</source>
+        <translation>Sorry! Mehr als 25 000$ gibt&apos;s nicht!
+Oder dein Kreditlimit ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Error #52... unexpected owner...</source>
+        <translation>Fehler #52... unerwarteter Besitzer...</translation>
+    </message>
+    <message>
+        <source>Sorry! But we don&apos;t borrow money to gamblers!</source>
+        <translation>Sorry! Aber Zockern leihen wir kein Geld!</translation>
+    </message>
+    <message>
+        <source>Loan denied</source>
+        <translation>Kredit abgelehnt</translation>
+    </message>
+    <message>
+        <source>You must ask for at least 1$.</source>
+        <translation>Du musst um mindestens 1$ bitten.</translation>
+    </message>
+    <message>
+        <source>Your loan have been accepted.</source>
+        <translation>Dein Kredit wurde genehmigt.</translation>
+    </message>
+    <message>
+        <source>Loan accepted</source>
+        <translation>Kredit genehmigt</translation>
+    </message>
+    <message>
+        <source>You must refund at least 1$.</source>
+        <translation>Du musst mindestens 1$ zurückzahlen.</translation>
+    </message>
+    <message>
+        <source>Oups!!</source>
+        <translation>Oups!!</translation>
+    </message>
+    <message>
+        <source>You refund too much...</source>
+        <translation>Du zahlst zu viel zurück...</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to refund.</source>
+        <translation>Du hast nicht genug Geld zum Zurückzahlen.</translation>
+    </message>
+    <message>
+        <source>Bailiff: Invest Bank wants is money back! So I took your money.</source>
+        <translation>Gerichtsvollzieher: Invest Bank will ihr Geld zurück! Also hab ich dein Geld genommen.</translation>
+    </message>
+    <message>
+        <source>Bailiff: China Cash wants is money back! So I took your money.</source>
+        <translation>Gerichtsvollzieher: China Cash will ihr Geld zurück! Also hab ich dein Geld genommen.</translation>
+    </message>
+    <message>
+        <source>One of your admin repay a part of your loan.</source>
+        <translation>Einer deiner Admins hat einen Teil deines Kredits zurückgezahlt.</translation>
+    </message>
+    <message>
+        <source>One of your admin finish to repay one of your loan.</source>
+        <translation>Einer deiner Admins hat einen deiner Kredite fertig abbezahlt.</translation>
+    </message>
+    <message>
+        <source>Under Construction</source>
+        <translation>Baustelle</translation>
+    </message>
+    <message>
+        <source>Do you want to become a member?
+It&apos;s only 1000$</source>
+        <translation>Willst du Mitglied werden?
+Kostet nur 1000$</translation>
+    </message>
+    <message>
+        <source>Do you want to become a member?
+It&apos;s only 3500$</source>
+        <translation>Willst du Mitglied werden?
+Kostet nur 3500$</translation>
+    </message>
+    <message>
+        <source>Do you want to become a member?
+It&apos;s 8000$</source>
+        <translation>Willst du Mitglied werden?
+Kostet 8000$</translation>
+    </message>
+    <message>
+        <source>Become a member</source>
+        <translation>Mitglied werden</translation>
+    </message>
+    <message>
+        <source>The price you set to enter your bar is too high!</source>
+        <translation>Dein Eintrittspreis für die Bar ist zu hoch!</translation>
+    </message>
+    <message>
+        <source>You already run %1 bars, the most an owner can.
+You can&apos;t buy another one.</source>
+        <translation>Du hast schon %1 Bars, mehr darf keiner haben.
+Du kannst keine weitere kaufen.</translation>
+    </message>
+    <message>
+        <source>Oups...</source>
+        <translation>Oups...</translation>
+    </message>
+    <message>
+        <source>Under reconstruction ;-)</source>
+        <translation>Wird umgebaut ;-)</translation>
+    </message>
+    <message>
+        <source>Choose the bar to buy on the map first.</source>
+        <translation>Such dir erst auf der Karte eine Bar aus.</translation>
+    </message>
+    <message>
+        <source>You must choose a name for your bar.</source>
+        <translation>Du musst deiner Bar einen Namen geben.</translation>
+    </message>
+    <message>
+        <source>You must choose at least one type of music.</source>
+        <translation>Du musst mindestens eine Musikrichtung wählen.</translation>
+    </message>
+    <message>
+        <source>You must choose a type of bar.</source>
+        <translation>Du musst eine Bar-Art wählen.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to buy this bar.</source>
+        <translation>Du hast nicht genug Geld für diese Bar.</translation>
+    </message>
+    <message>
+        <source>The bar you just buy isn&apos;t open yet. Open it to make business.</source>
+        <translation>Deine neue Bar ist noch nicht offen. Mach sie auf, um Geschäfte zu machen.</translation>
+    </message>
+    <message>
+        <source>You must use the US version of the drinks list.
+We&apos;ve updated your config file.
+Save your game and restart Tavo.
+You can also choose another drinks list in the setup menu.</source>
+        <translation>Du musst die US-Version der Getränkeliste nehmen.
+Deine Config-Datei ist aktualisiert.
+Speicher dein Spiel, starte Tavo neu.
+Oder wähl im Setup-Menü eine andere Getränkeliste.</translation>
+    </message>
+    <message>
+        <source>You must fill all the forms.</source>
+        <translation>Du musst alle Felder ausfüllen.</translation>
+    </message>
+    <message>
+        <source>The price of this drink is too high!
+You must lower it!</source>
+        <translation>Dieses Getränk ist viel zu teuer!
+Mach den Preis runter!</translation>
+    </message>
+    <message>
+        <source>The price of this drink is too high.
+Do you want to set a lower price?</source>
+        <translation>Dieses Getränk ist zu teuer.
+Willst du den Preis senken?</translation>
+    </message>
+    <message>
+        <source>Set a lower price?</source>
+        <translation>Preis senken?</translation>
+    </message>
+    <message>
+        <source>You must enter a valid price and a valid qty to order.</source>
+        <translation>Gib einen gültigen Preis und eine gültige Menge ein.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to order!</source>
+        <translation>Du hast nicht genug Geld zum Bestellen!</translation>
+    </message>
+    <message>
+        <source>A bar sells 15 different drinks at most:
+this one has no room left for another drink.</source>
+        <translation>Eine Bar hat höchstens 15 verschiedene Drinks:
+in dieser ist kein Platz mehr für noch einen.</translation>
+    </message>
+    <message>
+        <source>You have no bar to order these drinks for.</source>
+        <translation>Du hast keine Bar für diese Getränke.</translation>
+    </message>
+    <message>
+        <source>Your order have been made.</source>
+        <translation>Deine Bestellung ist raus.</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <translation>Sehr gut</translation>
+    </message>
+    <message>
+        <source>You must enter a owner name.</source>
+        <translation>Du musst einen Besitzernamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Your bar&apos;s pub is now on newspaper.</source>
+        <translation>Deine Bar-Werbung ist jetzt in der Zeitung.</translation>
+    </message>
+    <message>
+        <source>Your bar&apos;s pub is now on radio station.</source>
+        <translation>Deine Bar-Werbung läuft jetzt im Radio.</translation>
+    </message>
+    <message>
+        <source>Your bar&apos;s pub is now on tv station.</source>
+        <translation>Deine Bar-Werbung läuft jetzt im Fernsehen.</translation>
+    </message>
+    <message>
+        <source>Your bar can&apos;t handle more clients
+or you don&apos;t have enough money.</source>
+        <translation>Deine Bar schafft nicht mehr Kunden
+oder du hast nicht genug Geld.</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Happy new year!</source>
+        <translation>Frohes neues Jahr!</translation>
+    </message>
+    <message>
+        <source>Damn... let&apos;s hope the game can handle Y2K ;-)</source>
+        <translation>Mist... hoffen wir, dass das Spiel Y2K packt ;-)</translation>
+    </message>
+    <message>
+        <source>The path of your bars list file is too long (%1 bytes, at most %2):
+%3</source>
+        <translation>Der Pfad deiner Bar-Liste ist zu lang (%1 Bytes, höchstens %2):
+%3</translation>
+    </message>
+    <message>
+        <source>This file can&apos;t be used as your bars list:
+%1
+Choose a bars list file of the game.</source>
+        <translation>Diese Datei taugt nicht als deine Bar-Liste:
+%1
+Wähl eine Bar-Liste des Spiels.</translation>
+    </message>
+    <message>
+        <source>The path of your drinks list file is too long (%1 bytes, at most %2):
+%3</source>
+        <translation>Der Pfad deiner Getränkeliste ist zu lang (%1 Bytes, höchstens %2):
+%3</translation>
+    </message>
+    <message>
+        <source>This file can&apos;t be used as your drinks list:
+%1
+Choose a drinks list file of the game.</source>
+        <translation>Diese Datei taugt nicht als deine Getränkeliste:
+%1
+Wähl eine Getränkeliste des Spiels.</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>You must choose a bars list file.</source>
+        <translation>Du musst eine Bar-Liste wählen.</translation>
+    </message>
+    <message>
+        <source>You must choose a drinks list file.</source>
+        <translation>Du musst eine Getränkeliste wählen.</translation>
+    </message>
+    <message>
+        <source>Your save game wasn&apos;t saved...</source>
+        <translation>Dein Spielstand wurde nicht gespeichert...</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the Tavo web site.
+Check that you are on the internet and try again.</source>
+        <translation>Keine Verbindung zur Tavo-Webseite.
+Schau, ob du online bist, und versuch&apos;s nochmal.</translation>
+    </message>
+    <message>
+        <source>The Tavo web site took too long to answer.
+Try again later.</source>
+        <translation>Die Tavo-Webseite hat zu lange gebraucht.
+Versuch es später nochmal.</translation>
+    </message>
+    <message>
+        <source>The Tavo web site could not send this page (error %1).
+Try again later.</source>
+        <translation>Die Tavo-Webseite konnte nicht liefern (Fehler %1).
+Versuch es später nochmal.</translation>
+    </message>
+    <message>
+        <source>The page sent by the Tavo web site is too long to be shown.</source>
+        <translation>Die Seite von der Tavo-Webseite ist zu lang zum Anzeigen.</translation>
+    </message>
+    <message>
+        <source>The Tavo web site sent the game to another site.
+The page was not fetched.</source>
+        <translation>Die Tavo-Webseite leitet auf eine andere Seite um.
+Die Seite wurde nicht geholt.</translation>
+    </message>
+    <message>
+        <source>The Tavo web site sent the game from address to address too many times.
+The page was not fetched.</source>
+        <translation>Die Tavo-Webseite hat das Spiel zu oft weitergeleitet.
+Die Seite wurde nicht geholt.</translation>
+    </message>
+    <message>
+        <source>The page could not be fetched.</source>
+        <translation>Die Seite konnte nicht geholt werden.</translation>
+    </message>
+    <message>
+        <source>You must be on the internet to enter here.
+Are you on internet?</source>
+        <translation>Hier kommst du nur mit Internet rein.
+Bist du im Internet?</translation>
+    </message>
+    <message>
+        <source>Are you connected?</source>
+        <translation>Bist du online?</translation>
+    </message>
+    <message>
+        <source>Internet Center</source>
+        <translation>Internet-Center</translation>
+    </message>
+    <message>
+        <source>Your version is
+----
+Version: 0.4.1
+Build: 36
+Date: August 7th, 1999
+</source>
+        <translation>Deine Version ist
+----
+Version: 0.4.1
+Build: 36
+Datum: 7. August 1999
+</translation>
+    </message>
+    <message>
+        <source>You must enter a number on each box!</source>
+        <translation>Du musst in jedes Feld eine Zahl eingeben!</translation>
+    </message>
+    <message>
+        <source>Check if you&apos;ve enter a number between 6 and 49.
+You can&apos;t use the same number too.</source>
+        <translation>Prüf, ob deine Zahlen zwischen 6 und 49 liegen.
+Und keine Zahl darf doppelt sein.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got 3 numbers on 6!</source>
+        <translation>Du hast 3 Richtige von 6!</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got 4 numbers on 6!</source>
+        <translation>Du hast 4 Richtige von 6!</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got 5 numbers on 6!</source>
+        <translation>Du hast 5 Richtige von 6!</translation>
+    </message>
+    <message>
+        <source>Oh my god you win the Lotto 6/49!!!</source>
+        <translation>Oh mein Gott, du hast den Lotto 6/49 geknackt!!!</translation>
+    </message>
+    <message>
+        <source>Oh my god... the car # %1 is crash!</source>
+        <translation>Oh mein Gott... Auto # %1 ist gecrasht!</translation>
+    </message>
+    <message>
+        <source>Watch out! %1 have been reech by %2</source>
+        <translation>Achtung! %1 wurde von %2 eingeholt</translation>
+    </message>
+    <message>
+        <source>%1 is taking the lead!!</source>
+        <translation>%1 übernimmt die Führung!!</translation>
+    </message>
+    <message>
+        <source>%1 is taking the lead!! Let&apos;s hope he will not crash!</source>
+        <translation>%1 übernimmt die Führung!! Hoffentlich crasht er nicht!</translation>
+    </message>
+    <message>
+        <source>%1 is taking a good lead!! Check this out!! Is going for the big one!</source>
+        <translation>%1 baut die Führung aus!! Schaut euch das an!! Geht aufs Ganze!</translation>
+    </message>
+    <message>
+        <source>Well this race is very close!! Action at is best!</source>
+        <translation>Na, das Rennen ist echt knapp!! Action vom Feinsten!</translation>
+    </message>
+    <message>
+        <source>This race was HOT!!! What an ending!!</source>
+        <translation>Das Rennen war HEISS!!! Was für ein Finish!!</translation>
+    </message>
+    <message>
+        <source>Ouff!! That was close!! Good race guys!!</source>
+        <translation>Uff!! Das war knapp!! Gutes Rennen, Leute!!</translation>
+    </message>
+    <message>
+        <source>This race have been close, but the winner have work hard to win!</source>
+        <translation>Das Rennen war knapp, aber der Sieger hat hart für den Sieg geackert!</translation>
+    </message>
+    <message>
+        <source>This race is a complet domination by %1</source>
+        <translation>Dieses Rennen wurde komplett dominiert von %1</translation>
+    </message>
+    <message>
+        <source>The car # %1</source>
+        <translation>Auto # %1</translation>
+    </message>
+    <message>
+        <source>You have to bet on one car!</source>
+        <translation>Du musst auf ein Auto wetten!</translation>
+    </message>
+    <message>
+        <source>You have to bet some money to play!</source>
+        <translation>Du musst Geld setzen, um zu spielen!</translation>
+    </message>
+    <message>
+        <source>You must bet!</source>
+        <translation>Du musst wetten!</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to bet this!</source>
+        <translation>Du hast nicht genug Geld für diesen Einsatz!</translation>
+    </message>
+    <message>
+        <source>You car win is the winner!</source>
+        <translation>Dein Auto ist der Gewinner!</translation>
+    </message>
+    <message>
+        <source>Welcome! This is a live coverage of today&apos;s race</source>
+        <translation>Willkommen! Hier ist die Live-Übertragung vom heutigen Rennen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>All cars are curently racing</source>
+        <translation>Alle Autos sind gerade im Rennen</translation>
+    </message>
+    <message>
+        <source>You must enter a valid bet.</source>
+        <translation>Du musst einen gültigen Einsatz eingeben.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enought money to play</source>
+        <translation>Du hast nicht genug Geld zum Spielen</translation>
+    </message>
+    <message>
+        <source>Sorry but an other admin buy beers for you.
+I can&apos;t do this job while he do this.</source>
+        <translation>Sorry, ein anderer Admin kauft schon dein Bier.
+Solange er das macht, kann ich das nicht.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t refund less than 1$...</source>
+        <translation>Weniger als 1$ kann ich nicht zurückzahlen...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t refund more than you have...</source>
+        <translation>Du kannst nicht mehr zurückzahlen, als du hast...</translation>
+    </message>
+    <message>
+        <source>Unexpected error #82... contact me:
+%1</source>
+        <translation>Unerwarteter Fehler #82... schreib mir:
+%1</translation>
+    </message>
+    <message>
+        <source>Unexpected error #12
+Contact me plz: %1</source>
+        <translation>Unerwarteter Fehler #12
+Schreib mir plz: %1</translation>
+    </message>
+    <message>
+        <source>Sorry but I can&apos;t buy all this tickets for a week...</source>
+        <translation>Sorry, aber so viele Lose kann ich in einer Woche nicht kaufen...</translation>
+    </message>
+    <message>
+        <source>Do you want to fire this employe?</source>
+        <translation>Willst du diesen Angestellten feuern?</translation>
+    </message>
+    <message>
+        <source>Fire this employe?</source>
+        <translation>Angestellten feuern?</translation>
+    </message>
+    <message>
+        <source>Hi, I&apos;m ned! I&apos;ve always been a lucky man...
+So I can manage your lottery tickets for you.
+-----
+Staff ID: #001</source>
+        <translation>Hi, ich bin Ned! Ich hatte schon immer Glück...
+Drum kümmere ich mich um deine Lottoscheine.
+-----
+Personal-ID: #001</translation>
+    </message>
+    <message>
+        <source>Hi there, here&apos;s what I can do for you
+
+- Manage your beers stock
+- Manage your lottery tickets
+-----
+Staff ID: #002</source>
+        <translation>Hallo, das kann ich für dich tun
+
+- Deinen Biervorrat verwalten
+- Deine Lottoscheine verwalten
+-----
+Personal-ID: #002</translation>
+    </message>
+    <message>
+        <source>Hi! You don&apos;t have time to manage your
+beers stock? I can help with that!
+-----
+Staff ID: #003</source>
+        <translation>Hi! Du hast keine Zeit für deinen
+Biervorrat? Da kann ich helfen!
+-----
+Personal-ID: #003</translation>
+    </message>
+    <message>
+        <source>Hi! You don&apos;t have time to manage your
+loans and investments? I can help you!
+-----
+Staff ID: #004</source>
+        <translation>Hi! Du hast keine Zeit für deine
+Kredite und Anlagen? Ich helf dir!
+-----
+Personal-ID: #004</translation>
+    </message>
+    <message>
+        <source>Error #7
+
+Unexpected value... huh? Please contact me:
+%1</source>
+        <translation>Fehler #7
+
+Unerwarteter Wert... hä? Bitte schreib mir:
+%1</translation>
+    </message>
+    <message>
+        <source>You can&apos;t hire this person now.</source>
+        <translation>Du kannst diese Person jetzt nicht einstellen.</translation>
+    </message>
+    <message>
+        <source>Welcome to -=Invest Bank=-</source>
+        <translation>Willkommen bei -=Invest Bank=-</translation>
+    </message>
+    <message>
+        <source>Become a new member for 1000$</source>
+        <translation>Werde Mitglied für 1000$</translation>
+    </message>
+    <message>
+        <source>Number of years so far done:</source>
+        <translation>Bisher geschaffte Jahre:</translation>
+    </message>
+    <message>
+        <source>Interest Rate infos</source>
+        <translation>Zinssatz-Infos</translation>
+    </message>
+    <message>
+        <source>Long term investment</source>
+        <translation>Langfristige Anlage</translation>
+    </message>
+    <message>
+        <source>5 years investment: 10% per year</source>
+        <translation>5 Jahre Anlage: 10% pro Jahr</translation>
+    </message>
+    <message>
+        <source>10 years investment: 25% per year</source>
+        <translation>10 Jahre Anlage: 25% pro Jahr</translation>
+    </message>
+    <message>
+        <source>Loan interest</source>
+        <translation>Kreditzinsen</translation>
+    </message>
+    <message>
+        <source>25% interest per year</source>
+        <translation>25% Zinsen pro Jahr</translation>
+    </message>
+    <message>
+        <source>German Bank - The Power of your economy</source>
+        <translation>German Bank - Die Power deiner Wirtschaft</translation>
+    </message>
+    <message>
+        <source>Become a new member for 3500$</source>
+        <translation>Werde Mitglied für 3500$</translation>
+    </message>
+    <message>
+        <source>Number of years completed:</source>
+        <translation>Abgeschlossene Jahre:</translation>
+    </message>
+    <message>
+        <source>Service Information</source>
+        <translation>Service-Infos</translation>
+    </message>
+    <message>
+        <source>15 years investment: 30% per year</source>
+        <translation>15 Jahre Anlage: 30% pro Jahr</translation>
+    </message>
+    <message>
+        <source>25 years investment: 35% per year</source>
+        <translation>25 Jahre Anlage: 35% pro Jahr</translation>
+    </message>
+    <message>
+        <source>Insurance Informations</source>
+        <translation>Versicherungs-Infos</translation>
+    </message>
+    <message>
+        <source>Fire insurance: 1000$ / years</source>
+        <translation>Feuerversicherung: 1000$ / Jahre</translation>
+    </message>
+    <message>
+        <source>Stole insurance: 800$ / years</source>
+        <translation>Klau-Versicherung: 800$ / Jahre</translation>
+    </message>
+    <message>
+        <source>China Cash - The easy way to get money</source>
+        <translation>China Cash - Der einfache Weg zu Geld</translation>
+    </message>
+    <message>
+        <source>Become a new member for 8000$</source>
+        <translation>Werde Mitglied für 8000$</translation>
+    </message>
+    <message>
+        <source>Services Informations</source>
+        <translation>Service-Infos</translation>
+    </message>
+    <message>
+        <source>30% interest per year</source>
+        <translation>30% Zinsen pro Jahr</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The address is:
+</source>
+        <translation>Kein Webbrowser ließ sich starten. Die Adresse ist:
+</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Save game error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>Save your game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Save Files (*.sav)|*.sav|All Files (*.txt)|*.*</source>
+        <translation>Spielstände (*.sav)|*.sav|Alle Dateien (*.txt)|*.*</translation>
+    </message>
+    <message>
+        <source>Load a game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <source>Save Game (*.sav)|*.sav|All File (*.*)|*.*</source>
+        <translation>Spielstand (*.sav)|*.sav|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The version of your save game is older... restart a new game.</source>
+        <translation>Dein Spielstand ist von einer älteren Version... fang ein neues Spiel an.</translation>
+    </message>
+    <message>
+        <source>%1 years old</source>
+        <translation>%1 Jahre alt</translation>
+    </message>
+    <message>
+        <source>%1$/month</source>
+        <translation>%1$/Monat</translation>
+    </message>
+    <message>
+        <source>- Racing Money (You can bet on cars 
+  races to win money)
+
+- You recieve messages in your 
+  messages box 
+
+- Now you can close or open your bar
+
+- In info form you can have your bars 
+  stats (Visitors and Profit earn)
+
+- Bailiff repay the bank if your loan is too 
+  big
+
+- Major code rewrite for many thing. 
+  (Buy bars, buy drinks, etc...)
+
+- Some new forms interface (Drinks 
+  form, Info form, Main Form)
+
+- Update center replace by Internet 
+  Center
+
+- Few bugs fix!
+
+- Few improvements</source>
+        <translation>- Racing Money (Du kannst auf Auto-
+  rennen wetten und Geld gewinnen)
+
+- Du kriegst Nachrichten in deine 
+  Nachrichtenbox 
+
+- Du kannst deine Bar öffnen/schließen
+
+- Im Info-Fenster siehst du die Stats 
+  deiner Bars (Besucher und Gewinn)
+
+- Der Gerichtsvollzieher zahlt die Bank, 
+  wenn dein Kredit zu groß ist
+
+- Großer Code-Umbau für viele Sachen. 
+  (Bar kaufen, Drinks kaufen, usw...)
+
+- Paar neue Fenster-Oberflächen (Drinks-
+  Fenster, Info-Fenster, Hauptfenster)
+
+- Update-Center ersetzt durch Internet-
+  Center
+
+- Paar Bugs gefixt!
+
+- Paar Verbesserungen</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::BankForm</name>
+    <message>
+        <source>You&apos;re not a member</source>
+        <translation>Du bist kein Mitglied</translation>
+    </message>
+    <message>
+        <source>Your status:</source>
+        <translation>Dein Status:</translation>
+    </message>
+    <message>
+        <source>Become a member</source>
+        <translation>Mitglied werden</translation>
+    </message>
+    <message>
+        <source>Make an Investment</source>
+        <translation>Geld anlegen</translation>
+    </message>
+    <message>
+        <source>Investment refund</source>
+        <translation>Anlage auszahlen</translation>
+    </message>
+    <message>
+        <source>Borrow money</source>
+        <translation>Geld leihen</translation>
+    </message>
+    <message>
+        <source>Refund the loan</source>
+        <translation>Kredit zurückzahlen</translation>
+    </message>
+    <message>
+        <source>Buy Insurance</source>
+        <translation>Versicherung kaufen</translation>
+    </message>
+    <message>
+        <source>Sell insurance</source>
+        <translation>Versicherung kündigen</translation>
+    </message>
+    <message>
+        <source>Acount</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>You&apos;re not a member here</source>
+        <translation>Du bist hier kein Mitglied</translation>
+    </message>
+    <message>
+        <source>Current investment infos</source>
+        <translation>Infos zur aktuellen Anlage</translation>
+    </message>
+    <message>
+        <source>Number of years left:</source>
+        <translation>Restliche Jahre:</translation>
+    </message>
+    <message>
+        <source>Value of your money now:</source>
+        <translation>Jetziger Wert deines Geldes:</translation>
+    </message>
+    <message>
+        <source>Current loan infos</source>
+        <translation>Infos zum aktuellen Kredit</translation>
+    </message>
+    <message>
+        <source>Money loan:</source>
+        <translation>Geliehenes Geld:</translation>
+    </message>
+    <message>
+        <source>Number of years so far done:</source>
+        <translation>Bisher geschaffte Jahre:</translation>
+    </message>
+    <message>
+        <source>Money left to refund:</source>
+        <translation>Noch zurückzuzahlen:</translation>
+    </message>
+    <message>
+        <source>Insurance infos</source>
+        <translation>Versicherungs-Infos</translation>
+    </message>
+    <message>
+        <source>Fire Insurance</source>
+        <translation>Feuerversicherung</translation>
+    </message>
+    <message>
+        <source>Theft Insurance</source>
+        <translation>Diebstahlversicherung</translation>
+    </message>
+    <message>
+        <source> cost</source>
+        <translation> (Kosten)</translation>
+    </message>
+    <message>
+        <source>Acount Info</source>
+        <translation>Konto-Infos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Leave the bank</source>
+        <translation>Bank verlassen</translation>
+    </message>
+    <message>
+        <source>You&apos;re a member</source>
+        <translation>Du bist Mitglied</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::InvestForm</name>
+    <message>
+        <source>Investment form</source>
+        <translation>Anlageformular</translation>
+    </message>
+    <message>
+        <source>Welcome. If you want to make an investment
+here, you must know our rules. You can&apos;t
+touch your money before the end of your
+investment. If you can&apos;t wait and you must
+</source>
+        <translation>Willkommen. Wenn du bei uns Geld anlegen
+willst, musst du unsere Regeln kennen. Du
+kommst vor dem Ende deiner Anlage nicht
+an dein Geld. Kannst du nicht warten und
+</translation>
+    </message>
+    <message>
+        <source>
+the value your investment.</source>
+        <translation>
+Wert deiner Anlage.</translation>
+    </message>
+    <message>
+        <source>investment. If you can&apos;t wait and you must</source>
+        <translation>an dein Geld. Kannst du nicht warten und</translation>
+    </message>
+    <message>
+        <source>Fill this form:</source>
+        <translation>Füll das Formular aus:</translation>
+    </message>
+    <message>
+        <source>Number of years</source>
+        <translation>Anzahl Jahre</translation>
+    </message>
+    <message>
+        <source>Money informations</source>
+        <translation>Geld-Infos</translation>
+    </message>
+    <message>
+        <source>The max you can invest is:</source>
+        <translation>Du kannst höchstens anlegen:</translation>
+    </message>
+    <message>
+        <source>How much you want invest:</source>
+        <translation>Wie viel willst du anlegen:</translation>
+    </message>
+    <message>
+        <source>Total after the investment:</source>
+        <translation>Summe nach der Anlage:</translation>
+    </message>
+    <message>
+        <source>Invest the money</source>
+        <translation>Geld anlegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::LoanRefundForm</name>
+    <message>
+        <source>Refund the loan</source>
+        <translation>Kredit zurückzahlen</translation>
+    </message>
+    <message>
+        <source>How much do you want to refund?</source>
+        <translation>Wie viel willst du zurückzahlen?</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Abzahlen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::LoanRequestForm</name>
+    <message>
+        <source>Make a loan</source>
+        <translation>Kredit aufnehmen</translation>
+    </message>
+    <message>
+        <source>Your current loan is:</source>
+        <translation>Dein aktueller Kredit:</translation>
+    </message>
+    <message>
+        <source>Your loan limit is:</source>
+        <translation>Dein Kreditlimit:</translation>
+    </message>
+    <message>
+        <source>How much money do you need?</source>
+        <translation>Wie viel Geld brauchst du?</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Anfragen</translation>
+    </message>
+    <message>
+        <source>You can pay back the loan every
+time you want. Our interest rate is
+</source>
+        <translation>Du kannst den Kredit jederzeit
+zurückzahlen. Unser Zinssatz beträgt
+</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Tavo</source>
+        <translation>Tavo</translation>
+    </message>
+    <message>
+        <source>Version 0.4.1 alpha</source>
+        <translation>Version 0.4.1 alpha</translation>
+    </message>
+    <message>
+        <source>Written, drawn and tested by the Tavo team.</source>
+        <translation>Geschrieben, gezeichnet und getestet vom Tavo-Team.</translation>
+    </message>
+    <message>
+        <source>E-mail me at:</source>
+        <translation>Schreib mir an:</translation>
+    </message>
+    <message>
+        <source>Thanks to every player who sent an idea or a bug.</source>
+        <translation>Danke an alle Spieler, die eine Idee oder einen Bug geschickt haben.</translation>
+    </message>
+    <message>
+        <source>Visit the official web site:</source>
+        <translation>Besuch die offizielle Webseite:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TAdminViewForm</name>
+    <message>
+        <source>Setting for your employe</source>
+        <translation>Einstellungen für deinen Angestellten</translation>
+    </message>
+    <message>
+        <source>Set your administrator</source>
+        <translation>Deinen Admin einrichten</translation>
+    </message>
+    <message>
+        <source>I can buy you</source>
+        <translation>Ich besorge dir</translation>
+    </message>
+    <message>
+        <source>tickets per week for</source>
+        <translation>Lose pro Woche für</translation>
+    </message>
+    <message>
+        <source>How many tickets/week do you want?</source>
+        <translation>Wie viele Lose/Woche willst du?</translation>
+    </message>
+    <message>
+        <source>I will buy drinks each time your stock is low.</source>
+        <translation>Ich kaufe Getränke, wenn dein Vorrat knapp wird.</translation>
+    </message>
+    <message>
+        <source>How many drinks you want me to buy?</source>
+        <translation>Wie viele Getränke soll ich kaufen?</translation>
+    </message>
+    <message>
+        <source>I will refund your loan if you have enough money.</source>
+        <translation>Ich zahle deinen Kredit ab, wenn du genug Geld hast.</translation>
+    </message>
+    <message>
+        <source>I&apos;ll refund when you have more than this</source>
+        <translation>Ich zahle ab, wenn du mehr als das hast</translation>
+    </message>
+    <message>
+        <source>When you have enough money, i&apos;ll refund this</source>
+        <translation>Wenn du genug Geld hast, zahl ich so viel ab</translation>
+    </message>
+    <message>
+        <source>Refund when I have more than</source>
+        <translation>Abzahlen, wenn ich mehr habe als</translation>
+    </message>
+    <message>
+        <source>How much I refund?</source>
+        <translation>Wie viel zahl ich ab?</translation>
+    </message>
+    <message>
+        <source>&amp;Close &amp;&amp; Save</source>
+        <translation>&amp;Schließen &amp;&amp; Speichern</translation>
+    </message>
+    <message>
+        <source>Save the setting</source>
+        <translation>Einstellung speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Fire</source>
+        <translation>&amp;Feuern</translation>
+    </message>
+    <message>
+        <source>Fire this employe</source>
+        <translation>Diesen Angestellten feuern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TBanksForm</name>
+    <message>
+        <source>Choose a bank</source>
+        <translation>Wähl eine Bank</translation>
+    </message>
+    <message>
+        <source>Canadian banks</source>
+        <translation>Kanadische Banken</translation>
+    </message>
+    <message>
+        <source>Invest Bank</source>
+        <translation>Invest Bank</translation>
+    </message>
+    <message>
+        <source>Inter Bank</source>
+        <translation>Inter Bank</translation>
+    </message>
+    <message>
+        <source>Europen banks</source>
+        <translation>Europäische Banken</translation>
+    </message>
+    <message>
+        <source>German Bank</source>
+        <translation>German Bank</translation>
+    </message>
+    <message>
+        <source>China Cash</source>
+        <translation>China Cash</translation>
+    </message>
+    <message>
+        <source>Enter the bank</source>
+        <translation>Bank betreten</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TBarSetupForm</name>
+    <message>
+        <source>Setup of the new bar</source>
+        <translation>Einrichtung der neuen Bar</translation>
+    </message>
+    <message>
+        <source>Name of the bar:</source>
+        <translation>Name der Bar:</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Techno/Rave</source>
+        <translation>Techno/Rave</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Metal/Black Metal/Death</source>
+        <translation>Metal/Black Metal/Death</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Type of bar</source>
+        <translation>Art der Bar</translation>
+    </message>
+    <message>
+        <source>Low Class</source>
+        <translation>Billig-Klasse</translation>
+    </message>
+    <message>
+        <source>High Class</source>
+        <translation>Nobel-Klasse</translation>
+    </message>
+    <message>
+        <source>Dark Class</source>
+        <translation>Dark-Klasse</translation>
+    </message>
+    <message>
+        <source>Rave Class</source>
+        <translation>Rave-Klasse</translation>
+    </message>
+    <message>
+        <source>This bar is located in a small street of the city, your clients are poor.</source>
+        <translation>Diese Bar liegt in einer kleinen Gasse der Stadt, deine Kunden sind arm.</translation>
+    </message>
+    <message>
+        <source>Entry price?</source>
+        <translation>Eintrittspreis?</translation>
+    </message>
+    <message>
+        <source>Money before the sale:</source>
+        <translation>Geld vor dem Kauf:</translation>
+    </message>
+    <message>
+        <source>Money after the sale:</source>
+        <translation>Geld nach dem Kauf:</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter the name of your bar</source>
+        <translation>Gib den Namen deiner Bar ein</translation>
+    </message>
+    <message>
+        <source>Low Class Bar</source>
+        <translation>Billig-Bar</translation>
+    </message>
+    <message>
+        <source>High Class Bar</source>
+        <translation>Nobel-Bar</translation>
+    </message>
+    <message>
+        <source>Dark Class Bar</source>
+        <translation>Dark-Bar</translation>
+    </message>
+    <message>
+        <source>Rave Class Bar</source>
+        <translation>Rave-Bar</translation>
+    </message>
+    <message>
+        <source>You must choose at lease one type of music</source>
+        <translation>Du musst mindestens eine Musikrichtung wählen</translation>
+    </message>
+    <message>
+        <source>This bar is located in a famous street of the city, your clients are rich and affluent.</source>
+        <translation>Diese Bar liegt in einer berühmten Straße der Stadt, deine Kunden sind reich und wohlhabend.</translation>
+    </message>
+    <message>
+        <source>This bar is located in a dark part of the city, your clients are strange, mysterious and weird people.</source>
+        <translation>Diese Bar liegt in einem düsteren Viertel der Stadt, deine Kunden sind seltsame, mysteriöse und schräge Leute.</translation>
+    </message>
+    <message>
+        <source>This bar is located in an old building, there is a lot of empty space to dance.</source>
+        <translation>Diese Bar liegt in einem alten Gebäude, da ist jede Menge Platz zum Tanzen.</translation>
+    </message>
+    <message>
+        <source>The type of music you play goes with the location of the bar and the clients of your bar,
+ if you put the wrong type of music with the bar,
+ people won&apos;t come.</source>
+        <translation>Die Musik, die du spielst, passt zur Lage der Bar und zu den Kunden deiner Bar,
+ wenn du die falsche Musik zur Bar spielst,
+ kommen die Leute nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TDisasFireForm</name>
+    <message>
+        <source>Fire!</source>
+        <translation>Feuer!</translation>
+    </message>
+    <message>
+        <source>You wasn&apos;t insured</source>
+        <translation>Du warst nicht versichert</translation>
+    </message>
+    <message>
+        <source>You was insured </source>
+        <translation>Du warst versichert </translation>
+    </message>
+    <message>
+        <source>You must pay: </source>
+        <translation>Du musst zahlen: </translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TDrinkForm</name>
+    <message>
+        <source>Order drinks for your bars</source>
+        <translation>Getränke für deine Bars bestellen</translation>
+    </message>
+    <message>
+        <source>Choose the bar you want to order drinks:</source>
+        <translation>Wähl die Bar, für die du bestellen willst:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Clients /  Day:</source>
+        <translation>Kunden /  Tag:</translation>
+    </message>
+    <message>
+        <source>Choose the drink you want to order:</source>
+        <translation>Wähl das Getränk, das du bestellen willst:</translation>
+    </message>
+    <message>
+        <source>Drink Informations</source>
+        <translation>Getränke-Infos</translation>
+    </message>
+    <message>
+        <source>Retail Price:</source>
+        <translation>Ladenpreis:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewicht:</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
+        <source>Your order</source>
+        <translation>Deine Bestellung</translation>
+    </message>
+    <message>
+        <source>I use this drink in this bar</source>
+        <translation>Ich führe dieses Getränk in der Bar</translation>
+    </message>
+    <message>
+        <source>Qty left in this bar</source>
+        <translation>Restmenge in der Bar</translation>
+    </message>
+    <message>
+        <source>Qty you want to buy</source>
+        <translation>Menge zum Kaufen</translation>
+    </message>
+    <message>
+        <source>Your Price</source>
+        <translation>Dein Preis</translation>
+    </message>
+    <message>
+        <source>Profit</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Summe:</translation>
+    </message>
+    <message>
+        <source>&amp;Order</source>
+        <translation>&amp;Bestellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Add a drink</source>
+        <translation>Getränk &amp;dazu</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>All your bars</source>
+        <translation>Alle deine Bars</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <source>Beer Information</source>
+        <translation>Bier-Infos</translation>
+    </message>
+    <message>
+        <source>Shooter Information</source>
+        <translation>Shooter-Infos</translation>
+    </message>
+    <message>
+        <source>In the next release!</source>
+        <translation>In der nächsten Version!</translation>
+    </message>
+    <message>
+        <source>How to buy drinks?
+1- Choose the bar you want to order drinks
+2- Choose the drink you want to order
+3- Enter a price and a qty and order.</source>
+        <translation>Wie kauft man Getränke?
+1- Wähle die Bar, für die du bestellst
+2- Wähle das Getränk, das du bestellst
+3- Gib Preis und Menge ein und bestelle.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TFinanceForm</name>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzen</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <translation>&amp;Geld</translation>
+    </message>
+    <message>
+        <source>&amp;Profit of each bar</source>
+        <translation>Ge&amp;winn je Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Visitors of each bar</source>
+        <translation>&amp;Besucher je Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Money ($)</source>
+        <translation>Geld ($)</translation>
+    </message>
+    <message>
+        <source>No month has ended yet in this game: the charts fill in at each month&apos;s end.</source>
+        <translation>In diesem Spiel ist noch kein Monat vorbei: die Diagramme füllen sich an jedem Monatsende.</translation>
+    </message>
+    <message>
+        <source>Month by month from %1 to %2: the money at each month&apos;s end, and each bar&apos;s profit and visitors.</source>
+        <translation>Monat für Monat von %1 bis %2: das Geld an jedem Monatsende, und Gewinn und Besucher jeder Bar.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TGameForm</name>
+    <message>
+        <source>Tavo Alpha</source>
+        <translation>Tavo Alpha</translation>
+    </message>
+    <message>
+        <source>Bar stock info.</source>
+        <translation>Vorrat der Bar</translation>
+    </message>
+    <message>
+        <source>Stay on this bar</source>
+        <translation>Bei dieser Bar bleiben</translation>
+    </message>
+    <message>
+        <source>See the next bar now</source>
+        <translation>Jetzt die nächste Bar zeigen</translation>
+    </message>
+    <message>
+        <source>Misc info.</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Lottery tickets buy:</source>
+        <translation>Gekaufte Lose:</translation>
+    </message>
+    <message>
+        <source>Number of lottery tickets bought by your admin.</source>
+        <translation>Anzahl der Lose, die dein Admin gekauft hat.</translation>
+    </message>
+    <message>
+        <source>Clients in your bar:</source>
+        <translation>Kunden in deiner Bar:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Your messages box:</source>
+        <translation>Deine Nachrichtenbox:</translation>
+    </message>
+    <message>
+        <source>&amp;Visit the website</source>
+        <translation>&amp;Webseite besuchen</translation>
+    </message>
+    <message>
+        <source>Debug Menu</source>
+        <translation>Debug-Menü</translation>
+    </message>
+    <message>
+        <source>Set Clock speed</source>
+        <translation>Uhrtempo setzen</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Set one of your bar in fire</source>
+        <translation>Eine deiner Bars anzünden</translation>
+    </message>
+    <message>
+        <source>Add money</source>
+        <translation>Geld dazu</translation>
+    </message>
+    <message>
+        <source>Clock speed</source>
+        <translation>Uhrtempo</translation>
+    </message>
+    <message>
+        <source>Money to add</source>
+        <translation>Geld zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Week day:</source>
+        <translation>Wochentag:</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Langsam</translation>
+    </message>
+    <message>
+        <source>S&amp;low</source>
+        <translation>L&amp;angsam</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Se&amp;tup</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+        <source>V&amp;iew your info</source>
+        <translation>Deine &amp;Infos ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Buy drinks</source>
+        <translation>&amp;Getränke kaufen</translation>
+    </message>
+    <message>
+        <source>B&amp;uy a bar</source>
+        <translation>&amp;Bar kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Promote your bar</source>
+        <translation>Bar be&amp;werben</translation>
+    </message>
+    <message>
+        <source>&amp;Finances</source>
+        <translation>&amp;Finanzen</translation>
+    </message>
+    <message>
+        <source>&amp;Visit the bank</source>
+        <translation>B&amp;ank besuchen</translation>
+    </message>
+    <message>
+        <source>I&amp;nvest Bank</source>
+        <translation>I&amp;nvest Bank</translation>
+    </message>
+    <message>
+        <source>&amp;German Bank</source>
+        <translation>&amp;German Bank</translation>
+    </message>
+    <message>
+        <source>Chin&amp;a Bank</source>
+        <translation>Chin&amp;a Bank</translation>
+    </message>
+    <message>
+        <source>&amp;Manage staff</source>
+        <translation>&amp;Personal verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Hire staff</source>
+        <translation>Personal &amp;einstellen</translation>
+    </message>
+    <message>
+        <source>Vi&amp;ew your staff</source>
+        <translation>Personal an&amp;sehen</translation>
+    </message>
+    <message>
+        <source>&amp;Lottery Center</source>
+        <translation>&amp;Lotto-Center</translation>
+    </message>
+    <message>
+        <source>Lotto &amp;6/49</source>
+        <translation>Lotto &amp;6/49</translation>
+    </message>
+    <message>
+        <source>Spin &amp;Cash</source>
+        <translation>Spin &amp;Cash</translation>
+    </message>
+    <message>
+        <source>&amp;Racing Money</source>
+        <translation>&amp;Racing Money</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Internet Center</source>
+        <translation>&amp;Internet-Center</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>C&amp;lear this message</source>
+        <translation>Diese Nachricht &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all messages</source>
+        <translation>&amp;Alle Nachrichten löschen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Save your game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Open a save game</source>
+        <translation>Spielstand öffnen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit the game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Set the speed of the game</source>
+        <translation>Spieltempo einstellen</translation>
+    </message>
+    <message>
+        <source>View your informations</source>
+        <translation>Deine Infos ansehen</translation>
+    </message>
+    <message>
+        <source>Buy drinks</source>
+        <translation>Getränke kaufen</translation>
+    </message>
+    <message>
+        <source>Buy a bar</source>
+        <translation>Bar kaufen</translation>
+    </message>
+    <message>
+        <source>Promote your bar</source>
+        <translation>Bar bewerben</translation>
+    </message>
+    <message>
+        <source>Finances month by month</source>
+        <translation>Finanzen Monat für Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Invest Bank</source>
+        <translation>&amp;Invest Bank</translation>
+    </message>
+    <message>
+        <source>&amp;China Cash</source>
+        <translation>&amp;China Cash</translation>
+    </message>
+    <message>
+        <source>Visit the bank</source>
+        <translation>Bank besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Hire Staff</source>
+        <translation>Personal &amp;einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;View Staff</source>
+        <translation>Personal &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>Manage your staff</source>
+        <translation>Personal verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Lotto 6/49</source>
+        <translation>&amp;Lotto 6/49</translation>
+    </message>
+    <message>
+        <source>&amp;Spin Cash</source>
+        <translation>&amp;Spin Cash</translation>
+    </message>
+    <message>
+        <source>Lottery Center</source>
+        <translation>Lotto-Center</translation>
+    </message>
+    <message>
+        <source>Visit the Internet Center</source>
+        <translation>Internet-Center besuchen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Error #3
+Error!</source>
+        <translation>Fehler #3
+Fehler!</translation>
+    </message>
+    <message>
+        <source>Error #3
+Error opening file!</source>
+        <translation>Fehler #3
+Datei geht nicht auf!</translation>
+    </message>
+    <message>
+        <source>You really want to quit ?</source>
+        <translation>Willst du echt aufhören ?</translation>
+    </message>
+    <message>
+        <source>Do you want to save the game before leaving?</source>
+        <translation>Willst du das Spiel vor dem Gehen speichern?</translation>
+    </message>
+    <message>
+        <source>Save your game?</source>
+        <translation>Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to start a new game?</source>
+        <translation>Willst du ein neues Spiel starten?</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Neues Spiel starten?</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TGermInsuForm</name>
+    <message>
+        <source>Buy an insurance</source>
+        <translation>Versicherung kaufen</translation>
+    </message>
+    <message>
+        <source>Read our contract before sign up</source>
+        <translation>Lies unseren Vertrag vor dem Unterschreiben</translation>
+    </message>
+    <message>
+        <source>The fire insurance covers all of
+your bar. If a fire destroys your bar,
+you&apos;ll  receive the value of the bar
+plus 15 000$. If the bar is burned
+down and the investigation of the
+police tells us that you are affiliated
+with some mafia gang, your
+contract is null and you&apos;ll lose
+everything. The cost of the
+insurance is 1000$ per month.</source>
+        <translation>Die Feuerversicherung deckt deine
+ganze Bar. Wenn ein Feuer deine Bar
+zerstört, kriegst du den Wert der Bar
+plus 15 000$. Brennt die Bar ab und
+die Ermittlungen der Polizei ergeben,
+dass du mit irgendeiner Mafia-Bande
+unter einer Decke steckst, ist dein
+Vertrag nichtig und du verlierst
+alles. Die Kosten der
+Versicherung: 1000$ pro Monat.</translation>
+    </message>
+    <message>
+        <source>The theft insurance covers all of
+your bar. If a burglary happens in
+one of your bars, you&apos;ll recieve
+90% of the value stolen. If the
+investigation of the police tells us
+that you are affiliated with some
+mafia gang, your contract is null
+and you&apos;ll lose everything. The
+cost of the insurance is 800$ per
+month.</source>
+        <translation>Die Diebstahlversicherung deckt deine
+ganze Bar. Wenn in einer deiner Bars
+eingebrochen wird, kriegst du
+90% vom geklauten Wert. Wenn die
+Ermittlungen der Polizei ergeben,
+dass du mit der Mafia unter einer
+Decke steckst, ist dein Vertrag
+nichtig und du verlierst alles. Die
+Versicherung kostet 800$ pro
+Monat.</translation>
+    </message>
+    <message>
+        <source>Fire insurace</source>
+        <translation>Feuerversicherung</translation>
+    </message>
+    <message>
+        <source>Theft insurace</source>
+        <translation>Diebstahlversicherung</translation>
+    </message>
+    <message>
+        <source>Check the box if you want:</source>
+        <translation>Kreuz an, was du willst:</translation>
+    </message>
+    <message>
+        <source> contract</source>
+        <translation> (Vertrag)</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Unterschreiben</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Summe:</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::THireStaffForm</name>
+    <message>
+        <source>Hire Staff for you bars</source>
+        <translation>Personal für deine Bars einstellen</translation>
+    </message>
+    <message>
+        <source>Hire staff for your bars</source>
+        <translation>Personal für deine Bars einstellen</translation>
+    </message>
+    <message>
+        <source>lottery tickets and take care of your investments and loans.</source>
+        <translation>Lottoscheine kaufen und sich um deine Anlagen und Kredite kümmern.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <source>Salary</source>
+        <translation>Gehalt</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Administrators</source>
+        <translation>Administratoren</translation>
+    </message>
+    <message>
+        <source>&amp;Hire</source>
+        <translation>&amp;Einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>An administrator can do many things for you! He can buy beers,</source>
+        <translation>Ein Verwalter kann viel für dich tun! Er kann Bier kaufen,</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TInfoForm</name>
+    <message>
+        <source>Informations</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <source>The Owner&apos;s Name</source>
+        <translation>Name des Besitzers</translation>
+    </message>
+    <message>
+        <source>Business man</source>
+        <translation>Geschäftsmann</translation>
+    </message>
+    <message>
+        <source>Cool Dude</source>
+        <translation>Cooler Typ</translation>
+    </message>
+    <message>
+        <source>The Woman</source>
+        <translation>Die Frau</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Money left to refund:</source>
+        <translation>Noch zurückzuzahlen:</translation>
+    </message>
+    <message>
+        <source>Payments/month:</source>
+        <translation>Raten/Monat:</translation>
+    </message>
+    <message>
+        <source>Taxes/month:</source>
+        <translation>Steuern/Monat:</translation>
+    </message>
+    <message>
+        <source>The Bar&apos;s Name</source>
+        <translation>Name der Bar</translation>
+    </message>
+    <message>
+        <source>Low Class</source>
+        <translation>Billig-Klasse</translation>
+    </message>
+    <message>
+        <source>High Class</source>
+        <translation>Nobel-Klasse</translation>
+    </message>
+    <message>
+        <source>Dark Class</source>
+        <translation>Dark-Klasse</translation>
+    </message>
+    <message>
+        <source>Rave Class</source>
+        <translation>Rave-Klasse</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Techno/Rave</source>
+        <translation>Techno/Rave</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Metal/Black Metal/Death</source>
+        <translation>Metal/Black Metal/Death</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Max clients:</source>
+        <translation>Max. Kunden:</translation>
+    </message>
+    <message>
+        <source>Peak clients:</source>
+        <translation>Kunden-Rekord:</translation>
+    </message>
+    <message>
+        <source>Status of you bar</source>
+        <translation>Status deiner Bar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation>&amp;Festlegen</translation>
+    </message>
+    <message>
+        <source>Entry Price:</source>
+        <translation>Eintrittspreis:</translation>
+    </message>
+    <message>
+        <source>Profit this month:</source>
+        <translation>Gewinn diesen Monat:</translation>
+    </message>
+    <message>
+        <source>Visitors this month:</source>
+        <translation>Besucher diesen Monat:</translation>
+    </message>
+    <message>
+        <source>Profit last month:</source>
+        <translation>Gewinn letzten Monat:</translation>
+    </message>
+    <message>
+        <source>Visitors last month:</source>
+        <translation>Besucher letzten Monat:</translation>
+    </message>
+    <message>
+        <source>Lottery profit:</source>
+        <translation>Lotto-Gewinn:</translation>
+    </message>
+    <message>
+        <source>Beers Stock</source>
+        <translation>Biervorrat</translation>
+    </message>
+    <message>
+        <source>Your bars:</source>
+        <translation>Deine Bars:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TInternetCenterForm</name>
+    <message>
+        <source>Internet Center</source>
+        <translation>Internet-Center</translation>
+    </message>
+    <message>
+        <source>The latest version of Tavo</source>
+        <translation>Die neueste Version von Tavo</translation>
+    </message>
+    <message>
+        <source>The news of Tavo</source>
+        <translation>Die News von Tavo</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TLotoSixForm</name>
+    <message>
+        <source>Lotto 6/49</source>
+        <translation>Lotto 6/49</translation>
+    </message>
+    <message>
+        <source>Each weeks you can win big with Lotto 6/49</source>
+        <translation>Jede Woche kannst du mit Lotto 6/49 groß abräumen</translation>
+    </message>
+    <message>
+        <source>Ticket&apos;s price: 250$</source>
+        <translation>Preis pro Los: 250$</translation>
+    </message>
+    <message>
+        <source>Current jackpot:</source>
+        <translation>Aktueller Jackpot:</translation>
+    </message>
+    <message>
+        <source>Your ticket numbers </source>
+        <translation>Deine Losnummern </translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Zahl %1</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Buy this ticket</source>
+        <translation>Dieses Los kaufen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TMainForm</name>
+    <message>
+        <source>Start a new game</source>
+        <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>Load a saved game</source>
+        <translation>Gespeichertes Spiel laden</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Error #02
+Unable to complet LoadTheFile.</source>
+        <translation>Fehler #02
+LoadTheFile ging schief.</translation>
+    </message>
+    <message>
+        <source>Oups...</source>
+        <translation>Oups...</translation>
+    </message>
+    <message>
+        <source>Error #3
+Error!</source>
+        <translation>Fehler #3
+Fehler!</translation>
+    </message>
+    <message>
+        <source>Error #02
+You must re-install the game.
+The bars list file is not found!</source>
+        <translation>Fehler #02
+Du musst das Spiel neu installieren.
+Die Bar-Liste wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Error #03
+You must re-install the game.
+The drinks list file is not found</source>
+        <translation>Fehler #03
+Du musst das Spiel neu installieren.
+Die Getränke-Liste wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TMapForm</name>
+    <message>
+        <source>Choose a bar to buy</source>
+        <translation>Wähl eine Bar zum Kaufen</translation>
+    </message>
+    <message>
+        <source>Town map</source>
+        <translation>Stadtplan</translation>
+    </message>
+    <message>
+        <source>Each pin is a bar of the list beside it</source>
+        <translation>Jede Nadel ist eine Bar aus der Liste daneben</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>Preis:</translation>
+    </message>
+    <message>
+        <source>Average clients/day:</source>
+        <translation>Kunden im Schnitt/Tag:</translation>
+    </message>
+    <message>
+        <source>Maximum clients in bar:</source>
+        <translation>Max. Kunden in der Bar:</translation>
+    </message>
+    <message>
+        <source>Cost per month:</source>
+        <translation>Kosten pro Monat:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Besitzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy the bar</source>
+        <translation>Bar &amp;kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell the bar</source>
+        <translation>Bar &amp;verkaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Visit the bank</source>
+        <translation>Zur &amp;Bank</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>This bar is not owned</source>
+        <translation>Diese Bar gehört niemandem</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TNewCarForm</name>
+    <message>
+        <source>Create a new character</source>
+        <translation>Neuen Charakter erstellen</translation>
+    </message>
+    <message>
+        <source>Owner&apos;s name:</source>
+        <translation>Name des Besitzers:</translation>
+    </message>
+    <message>
+        <source>Who are you?</source>
+        <translation>Wer bist du?</translation>
+    </message>
+    <message>
+        <source>Business man</source>
+        <translation>Geschäftsmann</translation>
+    </message>
+    <message>
+        <source>Cool Dude</source>
+        <translation>Cooler Typ</translation>
+    </message>
+    <message>
+        <source>The Woman</source>
+        <translation>Die Frau</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Your profile</source>
+        <translation>Dein Profil</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>If you need more info</source>
+        <translation>Falls du mehr Infos brauchst</translation>
+    </message>
+    <message>
+        <source>Credibility:</source>
+        <translation>Glaubwürdigkeit:</translation>
+    </message>
+    <message>
+        <source>Knowledge:</source>
+        <translation>Wissen:</translation>
+    </message>
+    <message>
+        <source>Money:</source>
+        <translation>Geld:</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter the owner&apos;s name</source>
+        <translation>Gib den Namen des Besitzers ein</translation>
+    </message>
+    <message>
+        <source>The business man</source>
+        <translation>Der Geschäftsmann</translation>
+    </message>
+    <message>
+        <source>The cool dude</source>
+        <translation>Der coole Typ</translation>
+    </message>
+    <message>
+        <source>The woman</source>
+        <translation>Die Frau</translation>
+    </message>
+    <message>
+        <source>The business man is a powerful person and he has many contacts in the financial industry.
+ He doesn&apos;t know very much about bars.</source>
+        <translation>Der Geschäftsmann ist ein mächtiger Typ und hat viele Kontakte in der Finanzwelt.
+ Von Bars versteht er nicht viel.</translation>
+    </message>
+    <message>
+        <source>The cool dude knows everything to know about bars,
+but he doesn&apos;t have much credibility with the bank managers.</source>
+        <translation>Der coole Typ weiß alles, was man über Bars wissen muss,
+aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
+    </message>
+    <message>
+        <source>The higher your knowledge, the higher the number of clients that will visit your bar(s).</source>
+        <translation>Je mehr du weißt, desto mehr Kunden besuchen deine Bar(s).</translation>
+    </message>
+    <message>
+        <source>The woman isn&apos;t the best in the bar industry,
+ but she can do great things.</source>
+        <translation>Die Frau ist nicht die Beste im Bargeschäft,
+ aber sie kann Großes leisten.</translation>
+    </message>
+    <message>
+        <source>The higher your credibility becomes, the more you can borrow from your different banks.</source>
+        <translation>Je glaubwürdiger du wirst, desto mehr kannst du bei deinen Banken leihen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TPassForm</name>
+    <message>
+        <source>Password Check</source>
+        <translation>Passwort-Check</translation>
+    </message>
+    <message>
+        <source>Debug Center</source>
+        <translation>Debug-Center</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Gib dein Passwort ein</translation>
+    </message>
+    <message>
+        <source>Acces Status</source>
+        <translation>Zugangsstatus</translation>
+    </message>
+    <message>
+        <source>Valid</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Erlaubt</translation>
+    </message>
+    <message>
+        <source>Denied</source>
+        <translation>Verweigert</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TPopupForm</name>
+    <message>
+        <source>What&apos;s new?</source>
+        <translation>Was ist neu?</translation>
+    </message>
+    <message>
+        <source>What&apos;s new on this version:</source>
+        <translation>Was ist neu in dieser Version:</translation>
+    </message>
+    <message>
+        <source>seconds left</source>
+        <translation>Sekunden übrig</translation>
+    </message>
+    <message>
+        <source>Show this at startup</source>
+        <translation>Beim Start anzeigen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>An error happen when I try to write on the disk</source>
+        <translation>Beim Schreiben auf die Platte ging was schief</translation>
+    </message>
+    <message>
+        <source>Disk error</source>
+        <translation>Plattenfehler</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TPromoteForm</name>
+    <message>
+        <source>Promote your bar</source>
+        <translation>Werbung für deine Bar</translation>
+    </message>
+    <message>
+        <source>You&apos;re looking for more clients in your bar?</source>
+        <translation>Du suchst mehr Kunden für deine Bar?</translation>
+    </message>
+    <message>
+        <source>Choose the bar to be promoted</source>
+        <translation>Wähl die Bar für die Werbung</translation>
+    </message>
+    <message>
+        <source>Where do you want to be promoted:</source>
+        <translation>Wo willst du Werbung machen:</translation>
+    </message>
+    <message>
+        <source>Newspaper pub           [  5 000$]</source>
+        <translation>Zeitungswerbung       [  5 000$]</translation>
+    </message>
+    <message>
+        <source>Radio pub                    [15 000$]</source>
+        <translation>Radiowerbung             [15 000$]</translation>
+    </message>
+    <message>
+        <source>Tv pub                         [25 000$]</source>
+        <translation>TV-Werbung                 [25 000$]</translation>
+    </message>
+    <message>
+        <source>&amp;Promote</source>
+        <translation>&amp;Werben</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TRacingMonForm</name>
+    <message>
+        <source>Racing Money - The fastest way to win money</source>
+        <translation>Racing Money - Der schnellste Weg zu Geld</translation>
+    </message>
+    <message>
+        <source>Choose the car you bet on</source>
+        <translation>Wähl das Auto, auf das du wettest</translation>
+    </message>
+    <message>
+        <source>Car 1 (Blue)</source>
+        <translation>Auto 1 (Blau)</translation>
+    </message>
+    <message>
+        <source>Car 2 (Purple)</source>
+        <translation>Auto 2 (Lila)</translation>
+    </message>
+    <message>
+        <source>Car 3 (Yellow)</source>
+        <translation>Auto 3 (Gelb)</translation>
+    </message>
+    <message>
+        <source>Car 4 (Green)</source>
+        <translation>Auto 4 (Grün)</translation>
+    </message>
+    <message>
+        <source>How much do you bet?</source>
+        <translation>Wie viel setzt du?</translation>
+    </message>
+    <message>
+        <source>Bet some money. If you bet 100$, you&apos;ll win 200$</source>
+        <translation>Setz etwas Geld. Setzt du 100$, gewinnst du 200$</translation>
+    </message>
+    <message>
+        <source>You&apos;ll win X2 your bet!</source>
+        <translation>Du gewinnst deinen Einsatz X2!</translation>
+    </message>
+    <message>
+        <source>Live coverage of this race</source>
+        <translation>Live-Übertragung dieses Rennens</translation>
+    </message>
+    <message>
+        <source>The race winner:</source>
+        <translation>Sieger des Rennens:</translation>
+    </message>
+    <message>
+        <source>The current race leader:</source>
+        <translation>Aktuell in Führung:</translation>
+    </message>
+    <message>
+        <source>&amp;Start The Race</source>
+        <translation>&amp;Rennen starten</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1 % of the race run</source>
+        <translation>%1 % des Rennens gefahren</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TSetupForm</name>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>View what&apos;s new at startup</source>
+        <translation>Neuigkeiten beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Pause the game while you buy beers</source>
+        <translation>Spiel pausieren, während du Bier kaufst</translation>
+    </message>
+    <message>
+        <source>Close the form after you buy beers</source>
+        <translation>Fenster schließen, nachdem du Bier kaufst</translation>
+    </message>
+    <message>
+        <source>Save the game by itself at each month change</source>
+        <translation>Spiel bei jedem Monatswechsel selbst speichern</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Your bars list file:</source>
+        <translation>Deine Bar-Liste:</translation>
+    </message>
+    <message>
+        <source>Your drinks list file:</source>
+        <translation>Deine Getränkeliste:</translation>
+    </message>
+    <message>
+        <source>Path of your bars list file</source>
+        <translation>Pfad deiner Bar-Liste</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select the bars list file</source>
+        <translation>Wähl die Bar-Liste</translation>
+    </message>
+    <message>
+        <source>Bars list file (*.bar)|*.bar</source>
+        <translation>Bar-Liste (*.bar)|*.bar</translation>
+    </message>
+    <message>
+        <source>Select the drinks list file</source>
+        <translation>Wähl die Getränkeliste</translation>
+    </message>
+    <message>
+        <source>Drinks List File (*.drk)|*.drk</source>
+        <translation>Getränkeliste (*.drk)|*.drk</translation>
+    </message>
+    <message>
+        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
+        <translation>Behält die drei neuesten jedes Spiels im Ordner saves, autosave-OWNER-1.sav bis -3.sav nach seinem Besitzer</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here from its next start</source>
+        <translation>Das Spiel spricht die hier gewählte Sprache ab seinem nächsten Start</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TSpinCashForm</name>
+    <message>
+        <source>Spin Cash</source>
+        <translation>Spin Cash</translation>
+    </message>
+    <message>
+        <source>Reel %1</source>
+        <translation>Walze %1</translation>
+    </message>
+    <message>
+        <source>&amp;Spin</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>Your bet:</source>
+        <translation>Dein Einsatz:</translation>
+    </message>
+    <message>
+        <source>1 - 2 - 3 = Your bet X 7</source>
+        <translation>1 - 2 - 3 = Dein Einsatz X 7</translation>
+    </message>
+    <message>
+        <source>2 - 2 - 2 = Your bet X 5</source>
+        <translation>2 - 2 - 2 = Dein Einsatz X 5</translation>
+    </message>
+    <message>
+        <source>3 - 3 - 3 = Your bet X 3</source>
+        <translation>3 - 3 - 3 = Dein Einsatz X 3</translation>
+    </message>
+    <message>
+        <source>1 - 1 - 1 = Your bet X 2</source>
+        <translation>1 - 1 - 1 = Dein Einsatz X 2</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>You win:</source>
+        <translation>Gewonnen:</translation>
+    </message>
+    <message>
+        <source>You lost:</source>
+        <translation>Verloren:</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::ui::TViewStaffForm</name>
+    <message>
+        <source>View Staff Informations</source>
+        <translation>Personal-Infos ansehen</translation>
+    </message>
+    <message>
+        <source>View informations</source>
+        <translation>Infos ansehen</translation>
+    </message>
+    <message>
+        <source>Administrators</source>
+        <translation>Administratoren</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>
