@@ -1,0 +1,98 @@
+// The game in the player's language, seen through the pseudo-language that
+// marks every translated text: the engine's phrases come out translated
+// with their places filled (names and figures as they are), the voice
+// speaks the translation, and Setup keeps the chosen language.
+
+#include "SampleGame.h"
+#include "UiTestMain.h"
+
+#include "banks/LoanDesk.h"
+#include "core/Autosave.h"
+#include "leisure/Race.h"
+#include "ui/DialogsVoice.h"
+#include "ui/GameSettings.h"
+#include "ui/Translation.h"
+
+#include <QComboBox>
+
+using namespace tavo;
+using namespace tavo::ui;
+
+namespace {
+
+// The text between the pseudo-language's marks.
+QString mark(const QString& text) {
+    return QChar(0x27E6) + text + QChar(0x27E7);
+}
+
+Phrase conversionPhrase(const char* typed) {
+    try {
+        toInteger(typed);
+    } catch (const ConversionError& error) {
+        return error.phrase;
+    }
+    return {};
+}
+
+} // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(installTranslations(*qApp, QStringLiteral("pseudo"), TAVO_TRANSLATIONS_DIR));
+    }
+
+    void phrasesAreTranslatedWithTheirPlaces() {
+        const struct {
+            Phrase phrase;
+            QString shown;
+        } cases[] = {
+            {raceCarName(3), mark(QStringLiteral("The car # 3"))},
+            // A place's own phrase is translated in its turn.
+            {{"Watch out! %1 have been reech by %2", {raceCarName(2), raceCarName(4)}},
+             mark(QStringLiteral("Watch out! ") + mark(QStringLiteral("The car # 2")) +
+                  QStringLiteral(" have been reech by ") + mark(QStringLiteral("The car # 4")))},
+            // A path is shown as it is, even one holding a place's name.
+            {autosaveFailure("/home/jo/%2saves"),
+             mark(QStringLiteral("The game could not save itself in /home/jo/%2saves."))},
+            {conversionPhrase("12a"), mark(QStringLiteral("'12a' is not a valid integer value"))},
+            // A text the translators never had stays as the game wrote it.
+            {asIs("Jo's Corner"), QStringLiteral("Jo's Corner")},
+        };
+        for (const auto& c : cases)
+            QCOMPARE(translated(c.phrase), c.shown);
+    }
+
+    void theVoiceSpeaksTheTranslation() {
+        test::Program program;
+        program.game.state.gamblingBalance = -500000; // a gambler: refused
+        DialogsVoice voice(program.dialogs);
+        QVERIFY(!requestLoan(program.game.state, kInvestBank, "100", "50000", voice));
+        QCOMPARE(program.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(program.dialogs.shown[0].text,
+                 mark(QStringLiteral("Sorry! But we don't borrow money to gamblers!")));
+        QCOMPARE(program.dialogs.shown[0].title, mark(QStringLiteral("Loan denied")));
+    }
+
+    // The choice is kept in settings.ini, shown again, and the system's
+    // language is the first choice.
+    void setupKeepsTheLanguage() {
+        test::Program program;
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        QCOMPARE(setup.Language->currentData().toString(), QString());
+        QCOMPARE(setup.Language->count(), 4);
+        setup.Language->setCurrentIndex(setup.Language->findData(QStringLiteral("de")));
+        setup.OkClick();
+        QVERIFY(setup.isHidden());
+        QCOMPARE(chosenLanguage(), QStringLiteral("de"));
+        QCOMPARE(effectiveLanguage(chosenLanguage()), QStringLiteral("de"));
+        setup.show();
+        QCOMPARE(setup.Language->currentText(), QStringLiteral("Deutsch"));
+    }
+};
+
+TAVO_UI_TEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"
