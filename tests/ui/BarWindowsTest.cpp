@@ -180,27 +180,23 @@ private slots:
         QVERIFY(program.gameForm.speedMenu[0]->isChecked());
     }
 
-    void infoStockPagesAndRedProfits() {
+    // The information window: its stock pages turn as the game window's
+    // panel's, a month's loss is red, the entry price is set or refused, and
+    // a bar bought while it is open joins its list at the next refresh.
+    void infoWindow() {
         Program program(test::sampleGame());
+        program.game.numberFormat.decimalSeparator = '.';
         program.game.state.bars[0].profitThisMonth = -1;
         program.game.state.bars[0].profitLastMonth = 0;
         TInfoForm& info = *program.forms.infoForm;
         info.show(); // the first refresh turns the page at once
         QCOMPARE(info.BarOwnList->currentRow(), 0); // the bar shown is the one picked
         QCOMPARE(info.Beer[0]->text(), QString("Blonde Ale"));
-        info.TimerTimer(); // the pages turn as in the game window's stock panel
+        info.TimerTimer();
         QCOMPARE(info.Beer[0]->text() + "/" + info.Beer[2]->text(), QString("Vodka Shot/-"));
         QCOMPARE(info.ProfitMBox->palette().color(QPalette::Text), QColor(200, 0, 0));
         QVERIFY(info.ProfitLBox->palette().color(QPalette::Text) != QColor(200, 0, 0));
-        info.hide();
-        QVERIFY(!info.Timer->enabled());
-    }
 
-    void infoEntryPriceAndStatus() {
-        Program program(test::sampleGame());
-        program.game.numberFormat.decimalSeparator = '.';
-        TInfoForm& info = *program.forms.infoForm;
-        info.show();
         QCOMPARE(info.PriceEnter->text(), QString("2"));
         info.PriceEnter->setText("10");
         info.SetPriceClick();
@@ -208,23 +204,18 @@ private slots:
         info.PriceEnter->setText("10.01");
         info.CloseButClick(); // refused: the window stays
         QVERIFY(info.isVisible() && program.game.state.bars[0].entryPrice == 10);
-        info.PriceEnter->clear();
-        info.CloseButClick(); // empty reads as 0
-        QVERIFY(!info.isVisible());
-        QCOMPARE(program.game.state.bars[0].entryPrice, 0.0);
 
-        info.show();
-        const bool open = program.game.state.bars[0].isOpen;
-        info.ChangeStatusClick();
-        info.ChangeStatusClick();
-        QCOMPARE(program.game.state.bars[0].isOpen != 0, open);
-        // A bar bought while the window is open joins its list at the next refresh.
         QCOMPARE(info.BarOwnList->count(), 3);
         program.game.state.barCount = 4;
         setFixedText(program.game.state.bars[3].barName, "Fourth");
         info.TimerTimer();
         QCOMPARE(info.BarOwnList->count(), 4);
         QCOMPARE(info.BarOwnList->item(3)->text(), QString("Fourth"));
+
+        info.PriceEnter->clear();
+        info.CloseButClick(); // empty reads as 0
+        QVERIFY(!info.isVisible() && !info.Timer->enabled());
+        QCOMPARE(program.game.state.bars[0].entryPrice, 0.0);
     }
 
     void promotionMessages() {
