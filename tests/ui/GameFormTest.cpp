@@ -386,86 +386,74 @@ private slots:
                  program.folder.path("town.bar") + "|drinks.drk");
     }
 
-    // Ok with a path that names no list or would not fit (browsed: never cut
-    // to fit) is refused and the window stays; an empty path, or a current
-    // folder that has been removed (which takes no new file, whoever the
-    // player is), is said. Either way config.kpl stays as it was, and no path
-    // the next start would not find is taken.
-    void setupKeepsWhatTheNextStartNeeds() {
+    void setupWithAnEmptyPathKeepsTheFile() {
+        Program program;
+        ConfigRecord before = defaultConfig();
+        before.DrinkClose = 1;
+        QVERIFY(writeConfig("config.kpl", before));
+        const QByteArray original = fileBytes(program.folder.path("config.kpl"));
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        setup.BarsListPath->clear();
+        setup.PauseBeer->setChecked(true);
+        setup.OkClick();
+        QCOMPARE(program.dialogs.texts(), QStringList({"You must choose a bars list file.",
+                                                       "Your save game wasn't saved..."}));
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::Information);
+        QCOMPARE(fileBytes(program.folder.path("config.kpl")), original);
+        // The choices are in force for this run; the empty path is not taken.
+        QVERIFY(program.game.config.PauseBeer &&
+                fixedText(program.game.config.barsListPath) == "def.bar");
+    }
+
+    void setupRefusesAPathThatWouldBreakTheNextStart() {
         const QString tooLong = QString(94, 'x') + QStringLiteral("\u00e9.bar"); // 100 bytes
-        const QString gone = "gone";
         const struct {
-            QString bars, drinks;
-            QStringList said; // how each text shown starts
-            DialogIcon icon;
-            bool stays, choicesTaken;
+            QString bars, drinks, said;
         } cases[] = {
-            {"",
-             "drinks.drk",
-             {"You must choose a bars list file.", "Your save game wasn't saved..."},
-             DialogIcon::Information,
-             false,
-             true},
-            {"nope.bar",
-             "drinks.drk",
-             {"This file can't be used as your bars list:\nnope.bar"},
-             DialogIcon::Stop,
-             true,
-             false},
-            {"def.bar",
-             "def.bar",
-             {"This file can't be used as your drinks list:\ndef.bar"},
-             DialogIcon::Stop,
-             true,
-             false},
-            {tooLong,
-             "drinks.drk",
-             {"The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong},
-             DialogIcon::Stop,
-             true,
-             false},
-            {QString(125, 'y'),
-             "drinks.drk",
-             {"The path of your bars list file is too long (125 bytes, at most 99):\n" +
-              QString(125, 'y')},
-             DialogIcon::Stop,
-             true,
-             false},
-            {gone,
-             gone,
-             {"An error happen when I try to write on the disk\nThe setup file is unwritable."},
-             DialogIcon::Stop,
-             false,
-             false},
+            {"nope.bar", "drinks.drk", "This file can't be used as your bars list:\nnope.bar"},
+            {"def.bar", "def.bar", "This file can't be used as your drinks list:\ndef.bar"},
+            {tooLong, "drinks.drk",
+             "The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong},
+            {QString(125, 'y'), "drinks.drk", // browsed: never cut to fit
+             "The path of your bars list file is too long (125 bytes, at most 99):\n" +
+                 QString(125, 'y')},
         };
         for (const auto& c : cases) {
             Program program;
-            ConfigRecord before = defaultConfig();
-            before.DrinkClose = 1;
-            QVERIFY(writeConfig("config.kpl", before));
-            const QByteArray original = fileBytes(program.folder.path("config.kpl"));
             TSetupForm& setup = *program.forms.setupForm;
             setup.show();
             setup.PauseBeer->setChecked(true);
-            if (c.bars == gone) {
-                QVERIFY(QDir().mkdir(program.folder.path(gone)));
-                QDir::setCurrent(program.folder.path(gone));
-                QVERIFY(QDir(program.folder.path("")).rmdir(gone));
-            } else {
-                setup.BarsListPath->setText(c.bars);
-                setup.DrinksListPath->setText(c.drinks);
-            }
+            setup.BarsListPath->setText(c.bars);
+            setup.DrinksListPath->setText(c.drinks);
             setup.OkClick();
-            const QStringList said = program.dialogs.texts();
-            QCOMPARE(said.size(), c.said.size());
-            for (int i = 0; i < said.size(); ++i)
-                QVERIFY2(said[i].startsWith(c.said[i]), qPrintable(said[i]));
-            QVERIFY(program.dialogs.shown[0].icon == c.icon);
-            QCOMPARE(setup.isVisible(), c.stays); // to choose again
-            QCOMPARE(fileBytes(program.folder.path("config.kpl")), original);
-            QCOMPARE(program.game.config.PauseBeer != 0, c.choicesTaken);
-            QCOMPARE(fixedText(program.game.config.barsListPath), std::string("def.bar"));
+            QCOMPARE(program.dialogs.shown.size(), size_t{1});
+            QVERIFY2(program.dialogs.shown[0].text.startsWith(c.said),
+                     qPrintable(program.dialogs.shown[0].text));
+            QVERIFY(program.dialogs.shown[0].icon == DialogIcon::Stop);
+            QVERIFY(setup.isVisible()); // to choose again
+            QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
+            QVERIFY(!program.game.config.PauseBeer &&
+                    fixedText(program.game.config.barsListPath) == "def.bar");
         }
+    }
+
+    void setupOnAnUnwritableFolder() {
+        Program program;
+        // A current folder that has been removed takes no new file, whoever
+        // the player is.
+        QVERIFY(QDir().mkdir(program.folder.path("gone")));
+        QDir::setCurrent(program.folder.path("gone"));
+        QVERIFY(QDir(program.folder.path("")).rmdir("gone"));
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        setup.PauseBeer->setChecked(true);
+        setup.OkClick();
+        QCOMPARE(
+            program.dialogs.texts(),
+            QStringList{
+                "An error happen when I try to write on the disk\nThe setup file is unwritable."});
+        QCOMPARE(program.game.config.PauseBeer, std::uint8_t{0});
     }
 
     void password() {
