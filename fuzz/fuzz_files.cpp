@@ -24,7 +24,7 @@ using namespace tavo;
 
 class CountingSink final : public MessageSink {
 public:
-    void post(const Phrase& text) override { total += text.size(); }
+    void post(const Phrase& text) override { total += text.text().size(); }
     std::size_t total = 0;
 };
 
