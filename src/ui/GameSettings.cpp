@@ -27,17 +27,25 @@ bool settingsFileUsable() {
     return S_ISREG(info.st_mode);
 }
 
+QVariant gameSetting(const QString& key, const QVariant& fallback) {
+    if (!settingsFileUsable()) return fallback;
+    return QSettings(settingsFilePath(), QSettings::IniFormat).value(key, fallback);
+}
+
+bool setGameSetting(const QString& key, const QVariant& value) {
+    if (!settingsFileUsable()) return false;
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 bool autosaveEnabled() {
-    if (!settingsFileUsable()) return true;
-    return QSettings(settingsFilePath(), QSettings::IniFormat).value(kAutosaveKey, true).toBool();
+    return gameSetting(kAutosaveKey, true).toBool();
 }
 
 bool setAutosaveEnabled(bool on) {
-    if (!settingsFileUsable()) return false;
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    settings.setValue(kAutosaveKey, on);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return setGameSetting(kAutosaveKey, on);
 }
 
 } // namespace tavo::ui

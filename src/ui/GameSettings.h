@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 namespace tavo::ui {
 
@@ -20,6 +21,12 @@ QString settingsFilePath();
 // Whether settingsFilePath() may be opened now (checked without opening it);
 // a QSettings on it is made only when this holds.
 bool settingsFileUsable();
+
+// A setting of the game, or `fallback` when it has none or the file is not
+// usable.
+QVariant gameSetting(const QString& key, const QVariant& fallback = {});
+// False when the settings file could not be written.
+bool setGameSetting(const QString& key, const QVariant& value);
 
 // Whether the running game saves itself at each month change (on unless
 // the player turned it off).

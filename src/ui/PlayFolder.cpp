@@ -24,15 +24,19 @@ bool holdsGameFiles(const QDir& folder) {
 }
 
 QString installedListsFolder() {
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath())
-                                      .filePath(QStringLiteral(TAVO_DATA_FROM_PROGRAM));
+    const QString besideProgram = installedDataFolder();
     if (QFileInfo::exists(QDir(besideProgram).filePath(QLatin1String(kDefaultBarsList))))
-        return QDir::cleanPath(besideProgram);
+        return besideProgram;
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tavo"),
                                   QStandardPaths::LocateDirectory);
 }
 
 } // namespace
+
+QString installedDataFolder() {
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral(TAVO_DATA_FROM_PROGRAM)));
+}
 
 PlayFolder choosePlayFolder(const QString& current, const QString& userFolder,
                             const QString& installedLists) {

@@ -25,6 +25,10 @@ struct PlayFolder {
 PlayFolder choosePlayFolder(const QString& current, const QString& userFolder,
                             const QString& installedLists);
 
+// Where the installed game keeps its data (share/tavo), found from the
+// program's own folder; it may not exist.
+QString installedDataFolder();
+
 // The game's own choice: the current folder, the per-user data folder and
 // the lists installed beside the program, then the folder made current.
 PlayFolder settleInPlayFolder();

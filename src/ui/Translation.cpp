@@ -1,44 +1,19 @@
 #include "ui/Translation.h"
 
 #include "ui/GameSettings.h"
+#include "ui/PlayFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
-
-#ifndef TAVO_DATA_FROM_PROGRAM
-#define TAVO_DATA_FROM_PROGRAM "../share/tavo"
-#endif
 
 namespace tavo::ui {
 namespace {
 
 const QString kLanguageKey = QStringLiteral("game/language");
-
-// The places %1 to %9 filled in one pass, as the engine fills them: a
-// place's text that holds "%2" is never filled again.
-QString fill(const QString& pattern, const QStringList& texts) {
-    QString out;
-    out.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == QLatin1Char('%') && i + 1 < pattern.size()) {
-            const int place = pattern[i + 1].digitValue() - 1;
-            if (place >= 0 && place < 9 && place < texts.size()) {
-                out += texts[place];
-                ++i;
-                continue;
-            }
-        }
-        out += c;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -54,10 +29,11 @@ QString translated(const Phrase& phrase) {
     if (phrase.exact) return QString::fromStdString(phrase.pattern);
     const QString pattern = translated(phrase.pattern);
     if (phrase.args.empty()) return pattern;
-    QStringList texts;
+    // Filled as the engine fills its English: in one pass.
+    std::vector<std::string> texts;
     for (const Phrase& arg : phrase.args)
-        texts << translated(arg);
-    return fill(pattern, texts);
+        texts.push_back(translated(arg).toStdString());
+    return QString::fromStdString(fillPlaces(pattern.toStdString(), texts));
 }
 
 QStringList languageCodes() {
@@ -72,18 +48,12 @@ QString languageName(const QString& code) {
 }
 
 QString chosenLanguage() {
-    if (!settingsFileUsable()) return {};
-    const QString code =
-        QSettings(settingsFilePath(), QSettings::IniFormat).value(kLanguageKey).toString();
+    const QString code = gameSetting(kLanguageKey).toString();
     return languageCodes().contains(code) ? code : QString();
 }
 
 bool setChosenLanguage(const QString& code) {
-    if (!settingsFileUsable()) return false;
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    settings.setValue(kLanguageKey, code);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return setGameSetting(kLanguageKey, code);
 }
 
 QString effectiveLanguage(const QString& choice) {
@@ -96,10 +66,8 @@ QString effectiveLanguage(const QString& choice) {
 }
 
 QString translationsFolder() {
-    const QString besideProgram =
-        QDir(QCoreApplication::applicationDirPath())
-            .filePath(QStringLiteral(TAVO_DATA_FROM_PROGRAM "/translations"));
-    if (QFileInfo(besideProgram).isDir()) return QDir::cleanPath(besideProgram);
+    const QString besideProgram = installedDataFolder() + QStringLiteral("/translations");
+    if (QFileInfo(besideProgram).isDir()) return besideProgram;
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                   QStringLiteral("tavo/translations"),
                                   QStandardPaths::LocateDirectory);
