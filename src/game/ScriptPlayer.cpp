@@ -108,14 +108,17 @@ void ScriptPrinter::line(const char* lead, const std::string& text) {
 }
 
 void ScriptPrinter::post(const Phrase& text) {
+    if (heard) heard(text, "");
     line("", text.text());
 }
 
 void ScriptPrinter::say(const Words& words) {
+    if (heard) heard(words.phrase, words.title);
     line("> ", words.text);
 }
 
 bool ScriptPrinter::ask(const Words& words) {
+    if (heard) heard(words.phrase, words.title);
     line("? ", words.text);
     if (answers.empty()) return true;
     const bool yes = answers.front();
@@ -123,8 +126,9 @@ bool ScriptPrinter::ask(const Words& words) {
     return yes;
 }
 
-void ScriptPrinter::sayError(const std::string& text) {
-    line("> ", text);
+void ScriptPrinter::sayError(const Phrase& text) {
+    if (heard) heard(text, kAppTitle);
+    line("> ", text.text());
 }
 
 ScriptPlayer::ScriptPlayer(Game& game, const TimeSource& clock, std::ostream& out,
@@ -136,7 +140,7 @@ void ScriptPlayer::handler(Handler&& run) {
     try {
         run();
     } catch (const ConversionError& error) {
-        printer_.sayError(error.what());
+        printer_.sayError(error.phrase);
     }
 }
 

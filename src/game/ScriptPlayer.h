@@ -30,9 +30,12 @@ public:
     void say(const Words& words) override;
     bool ask(const Words& words) override;
     // A conversion error's message, shown as a message box.
-    void sayError(const std::string& text);
+    void sayError(const Phrase& text);
 
     std::deque<bool> answers;
+    // Hears each phrase as it is printed, with its title ("" for a posted
+    // text): what a translation of the game must hold.
+    std::function<void(const Phrase& text, const std::string& title)> heard;
 
 private:
     void line(const char* lead, const std::string& text);
@@ -51,6 +54,7 @@ public:
     // run; what was printed before stands.
     void play(const std::vector<ScriptCommand>& commands);
     void play(const ScriptCommand& command);
+    ScriptPrinter& printer() { return printer_; }
 
 private:
     void run(const ScriptCommand& command);

@@ -1,19 +1,25 @@
 // The game in the player's language, seen through the pseudo-language that
 // marks every translated text: the engine's phrases come out translated
 // with their places filled (names and figures as they are), the voice
-// speaks the translation, and Setup keeps the chosen language.
+// speaks the translation, every phrase the engine says while the fuzz
+// targets' seed scripts play is in the translation, and Setup keeps the
+// chosen language.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
 
+#include "Inputs.h"
 #include "banks/LoanDesk.h"
 #include "core/Autosave.h"
+#include "game/ScriptPlayer.h"
 #include "leisure/Race.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameSettings.h"
 #include "ui/Translation.h"
 
 #include <QComboBox>
+
+#include <sstream>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -74,6 +80,58 @@ private slots:
         QCOMPARE(program.dialogs.shown[0].text,
                  mark(QStringLiteral("Sorry! But we don't borrow money to gamblers!")));
         QCOMPARE(program.dialogs.shown[0].title, mark(QStringLiteral("Loan denied")));
+    }
+
+    // Refusals, questions, confirmations, conversion errors and the message
+    // box's texts, with their titles: each pattern, and each phrase filling
+    // a place, comes back marked.
+    void everyPhraseTheScriptsSayIsTranslated() {
+        QStringList missing;
+        int heard = 0;
+        std::function<void(const Phrase&)> check = [&](const Phrase& phrase) {
+            if (phrase.exact) return;
+            if (translated(phrase.pattern) == QString::fromStdString(phrase.pattern))
+                missing << QString::fromStdString(phrase.pattern);
+            for (const Phrase& arg : phrase.args)
+                check(arg);
+        };
+        // The fuzz targets' seed scripts (a header, then the script) and a
+        // run into the refusals.
+        const QDir seeds(TAVO_SCRIPT_SEEDS);
+        QStringList scripts{QStringLiteral(TAVO_UI_TEST_DIR "/every-refusal.txt")};
+        for (const QString& name : seeds.entryList(QDir::Files))
+            scripts << seeds.filePath(name);
+        for (const QString& path : scripts) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QByteArray text = file.readAll();
+            if (path.startsWith(seeds.path())) {
+                fuzz::ScriptHeader header;
+                QVERIFY(static_cast<std::size_t>(text.size()) >= sizeof header);
+                std::memcpy(&header, text.constData(), sizeof header);
+                text.remove(0, qsizetype(sizeof header + header.patches * sizeof(fuzz::Patch)));
+            }
+            test::Program program(test::GameFolder::ShippedLists);
+            program.game.state = test::sampleGame();
+            std::ostringstream out;
+            ScriptPlayer player(program.game, program.clock, out, [](const std::string&) {});
+            player.printer().heard = [&](const Phrase& said, const std::string& title) {
+                ++heard;
+                check(said);
+                if (!title.empty() && title != kAppTitle) check(Phrase(title));
+            };
+            forEachCommand(text.toStdString(), [&](const ScriptCommand& command) {
+                try {
+                    player.play(command);
+                } catch (const ScriptError&) {
+                    // a click this game's window does not offer: the next line
+                }
+            });
+        }
+        missing.removeDuplicates();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+        qInfo("%d phrases heard", heard);
+        QVERIFY(heard > 0);
     }
 
     // The choice is kept in settings.ini, shown again, and the system's
