@@ -7,7 +7,8 @@
 // --screenshots it draws the store's screenshots instead, always alike
 // (see kUsage). With --language it renders them in a translation; in the
 // pseudo-language every translated text is marked, and a text that reached
-// a window without the translator is a fault.
+// a window without the translator is a fault. With --texts it writes what
+// each window shows, text by text, for the tour's transcript.
 
 #include "WindowTour.h"
 
@@ -17,6 +18,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QLineSeries>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QListWidget>
@@ -47,6 +49,8 @@ QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5].
                    alone: the same pixels on every machine
   --language CODE  in the game's translation CODE (fr, de); "pseudo" marks
                    every translated text and names each text left unmarked
+  --texts FILE     also write to FILE every text, figure, tick and disabled
+                   control each window shows, and the message boxes said
 )";
 
 // The marks the pseudo-language puts around every translated text.
@@ -145,6 +149,42 @@ QStringList shownTexts(QWidget* window) {
     return texts;
 }
 
+// What a shown window holds for the player, a line a control: its kind,
+// text, figure, tick, picked row, and "(off)" when disabled; a chart's
+// points, on every tab. Menus, tooltips and accessible names are left to the
+// other checks.
+QStringList transcript;
+
+void transcribe(QWidget* window, const QString& name) {
+    transcript << QStringLiteral("== %1 \"%2\"").arg(name, window->windowTitle());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) && !qobject_cast<QChartView*>(widget)) continue;
+        QStringList shown;
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label && label->pixmap().isNull()) shown << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown << (button->isCheckable() ? (button->isChecked() ? "[x] " : "[ ] ") : "") +
+                         button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) shown << group->title();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) shown << edit->text();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) shown << memo->toPlainText();
+        if (auto* rich = qobject_cast<QTextEdit*>(widget)) shown << rich->toPlainText();
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) shown << tabs->tabText(tabs->currentIndex());
+        if (auto* list = qobject_cast<QListWidget*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                shown << (i == list->currentRow() ? "* " : "") + list->item(i)->text();
+        if (auto* view = qobject_cast<QChartView*>(widget))
+            for (QAbstractSeries* series : view->chart()->series())
+                if (auto* line = qobject_cast<QLineSeries*>(series))
+                    for (const QPointF& point : line->points())
+                        shown << line->name() + QStringLiteral(" %1").arg(point.y(), 0, 'g', 12);
+        if (shown.isEmpty()) continue;
+        const QString kind = QString::fromLatin1(widget->metaObject()->className()).section("::", -1);
+        transcript << kind + QLatin1Char(' ') + shown.join(QStringLiteral(" | ")).replace('\n', "\\n") +
+                          (widget->isEnabled() ? "" : " (off)");
+    }
+}
+
 // The faults a player would see in a shown window.
 QStringList faults(QWidget* window) {
     QStringList found;
@@ -195,6 +235,7 @@ bool render(QWidget* window, const QString& name) {
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
     const QStringList found = faults(window);
+    transcribe(window, name);
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
     QString file =
@@ -221,6 +262,7 @@ bool render(QWidget* window, const QString& name) {
 int main(int argc, char** argv) {
     const char* output = nullptr;
     const char* language = nullptr;
+    const char* texts = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--help") == 0) {
@@ -231,6 +273,8 @@ int main(int argc, char** argv) {
             screenshots = true;
         } else if (std::strcmp(argument, "--language") == 0 && i + 1 < argc) {
             language = argv[++i];
+        } else if (std::strcmp(argument, "--texts") == 0 && i + 1 < argc) {
+            texts = argv[++i];
         } else if (argument[0] == '-' || output != nullptr) {
             std::fprintf(stderr, "tavo-render-windows: unexpected argument %s\n%s", argument,
                          kUsage);
@@ -297,5 +341,16 @@ int main(int argc, char** argv) {
                     std::printf("FAULT message: \"%s\" is not translated\n", qPrintable(text));
                     ok = false;
                 }
+    if (texts != nullptr) {
+        for (const test::ShownDialog& shown : dialogs.shown)
+            transcript << QStringLiteral("== message \"%1\" %2")
+                              .arg(shown.title, QString(shown.text).replace('\n', "\\n"));
+        QFile file(QString::fromLocal8Bit(texts));
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write((transcript.join('\n') + '\n').toUtf8()) < 0) {
+            std::fprintf(stderr, "tavo-render-windows: cannot write %s\n", texts);
+            return 1;
+        }
+    }
     return ok ? 0 : 1;
 }
