@@ -8,9 +8,6 @@
 #include <QMenuBar>
 #include "UiTestMain.h"
 
-#include <QChart>
-#include <QLineSeries>
-
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
@@ -40,13 +37,10 @@ private slots:
         form.Pause1Click();
         QVERIFY(!form.MainTimer->running());
         form.CashTimerTimer();
-        QVERIFY(!form.PauseLabel->isHidden() && form.DayLabel->isHidden());
-        QVERIFY(form.MonthLabel->isHidden() && form.YearLabel->isHidden());
         form.Fast1Click();
         QVERIFY(form.MainTimer->running());
         program.game.state.money = 12345.5; // in the general format, the system's decimal point
         form.CashTimerTimer();
-        QVERIFY(form.PauseLabel->isHidden() && !form.DayLabel->isHidden());
         QCOMPARE(form.MoneyLabel->text(), "12345" + QLocale::system().decimalPoint() + "5");
         program.game.state.day = 30;
         program.game.state.month = 12;
@@ -296,36 +290,23 @@ private slots:
         QCOMPARE(form.shownBar, 1); // Space pressed the focused button
     }
 
-    // A year played: the Finances charts show each month's end; the month
-    // change autosaves until the setup window turns that off.
+    // A year played: the month change autosaves until the setup window
+    // turns that off.
     void aPlayedYear() {
         Program program(test::sampleGame());
         const GameState& state = program.game.state;
-        std::vector<QList<QPointF>> seen(1 + 2 * state.barCount); // money, profits, visitors
+        double monthEnd = 0;
         for (int day = 0; day < 360; ++day) {
             const std::int32_t month = state.month;
             program.gameForm.MainTimerTimer();
-            if (state.month == month) continue;
-            const qreal x = seen[0].size();
-            seen[0] << QPointF(x, state.money);
-            for (int bar = 0; bar < state.barCount; ++bar) {
-                seen[1 + bar] << QPointF(x, state.bars[bar].profitLastMonth);
-                seen[1 + state.barCount + bar] << QPointF(x, state.bars[bar].visitorsLastMonth);
-            }
+            if (state.month != month) monthEnd = state.money;
         }
         program.gameForm.FinancesClick();
-        const TFinanceForm& finances = *program.forms.financeForm;
-        QList<QAbstractSeries*> shown = finances.MoneyChart->series();
-        shown << finances.ProfitChart->series() << finances.VisitorsChart->series();
-        QCOMPARE(shown.size(), int(seen.size()));
-        for (int line = 0; line < shown.size(); ++line)
-            QCOMPARE(static_cast<QLineSeries*>(shown[line])->points(), seen[line]);
-        QCOMPARE(shown[1]->name(), QString("The Rusty Anchor"));
-        QCOMPARE(seen[0].size(), 12);
+        QVERIFY(program.forms.financeForm->isVisible());
         const std::string newest =
             program.folder.path("saves/autosave-Jo_Martel-1.sav").toStdString();
         GameState saved{};
-        QVERIFY(loadGame(newest, saved).ok() && saved.money == seen[0].last().y());
+        QVERIFY(loadGame(newest, saved).ok() && saved.money == monthEnd);
         program.forms.setupForm->show();
         QVERIFY(program.forms.setupForm->Autosave->isChecked());
         program.forms.setupForm->Autosave->setChecked(false);
