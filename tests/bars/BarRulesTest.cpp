@@ -348,29 +348,31 @@ TEST(Promotion, RoomAndMoneyAreStrict) {
         std::int32_t clients, maxClients;
         double money;
         Advert advert;
-        std::string said; // "" when promoted
+        std::string said;
+        std::int32_t extraClients, price; // when promoted
     };
+    const std::string news = "Your bar's pub is now on newspaper.";
     const Case cases[] = {
-        {"newspaper fits", 80, 90, 1e6, Advert::Newspaper, "Your bar's pub is now on newspaper."},
-        {"radio fills the bar", 80, 90, 1e6, Advert::Radio, refused},
-        {"money equal to the price", 10, 90, 5000, Advert::Newspaper, refused},
-        {"a cent more", 10, 90, 5000.01, Advert::Newspaper, "Your bar's pub is now on newspaper."},
-        {"radio", 10, 90, 20000, Advert::Radio, "Your bar's pub is now on radio station."},
-        {"tv", 10, 90, 30000, Advert::Tv, "Your bar's pub is now on tv station."},
+        {"newspaper fits", 80, 90, 1e6, Advert::Newspaper, news, 5, 5000},
+        {"radio fills the bar", 80, 90, 1e6, Advert::Radio, refused, 0, 0},
+        {"money equal to the price", 10, 90, 5000, Advert::Newspaper, refused, 0, 0},
+        {"a cent more", 10, 90, 5000.01, Advert::Newspaper, news, 5, 5000},
+        {"radio", 10, 90, 20000, Advert::Radio, "Your bar's pub is now on radio station.", 10,
+         15000},
+        {"tv", 10, 90, 30000, Advert::Tv, "Your bar's pub is now on tv station.", 15, 25000},
     };
     for (const Case& c : cases) {
         GameState state = test::startedGame(c.money);
         BarRecord& bar = test::addBar(state, c.clients, 1);
         bar.maxClients = c.maxClients;
         RecordingVoice voice;
-        const AdvertTerms terms = advertTerms(c.advert);
         const bool promoted = c.said != refused;
         EXPECT_EQ(promoteBar(state, 0, c.advert, voice), promoted) << c.what;
         EXPECT_EQ(voice.texts(), Texts{c.said}) << c.what;
         EXPECT_EQ(voice.said[0].words.title, promoted ? "Tavo 0.4" : "Oups!") << c.what;
-        EXPECT_EQ(bar.clientsPerDay, c.clients + (promoted ? terms.extraClients : 0)) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, c.money - (promoted ? terms.price : 0)) << c.what;
-        EXPECT_EQ(bar.profitThisMonth, promoted ? -terms.price : 0) << c.what;
+        EXPECT_EQ(bar.clientsPerDay, c.clients + c.extraClients) << c.what;
+        EXPECT_DOUBLE_EQ(state.money, c.money - c.price) << c.what;
+        EXPECT_EQ(bar.profitThisMonth, -c.price) << c.what;
     }
     GameState state = test::startedGame(1e6);
     RecordingVoice voice;

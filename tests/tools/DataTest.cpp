@@ -79,13 +79,6 @@ TEST(ShippedData, DrinksListsReadWhereTheyShould) {
     EXPECT_THROW(retailPriceOf(*us.at(0), NumberFormat{','}), ConversionError);
 }
 
-TEST(DataText, DumpBuildsBackTheSameFile) {
-    const auto bars = data::parseBars(readText(shipped("bars.txt")));
-    EXPECT_EQ(bytesOf(data::parseBars(data::formatBars(bars))), bytesOf(bars));
-    const auto drinks = data::parseDrinks(readText(shipped("drinksUS.txt")));
-    EXPECT_EQ(bytesOf(data::parseDrinks(data::formatDrinks(drinks))), bytesOf(drinks));
-}
-
 TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
     const struct {
         bool drinks;
