@@ -108,88 +108,83 @@ bool marked(const QString& shown) {
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}{2}")));
 }
 
-void menuTexts(const QList<QAction*>& actions, QStringList& texts) {
+void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& lines,
+               QStringList& texts) {
     for (QAction* action : actions) {
-        if (!action->text().isEmpty()) texts << action->text();
-        if (!action->toolTip().isEmpty() && action->toolTip() != action->text())
-            texts << action->toolTip();
-        if (action->menu()) menuTexts(action->menu()->actions(), texts);
+        QStringList shown{action->text()};
+        if (action->toolTip() != QString(action->text()).remove('&')) shown << action->toolTip();
+        shown.removeAll(QString());
+        texts << shown;
+        if (!shown.isEmpty())
+            lines << in + (action->isCheckable() ? (action->isChecked() ? "[x] " : "[ ] ") : "") +
+                         shown.join(QStringLiteral(" | ")) + (action->isEnabled() ? "" : " (off)");
+        if (action->menu()) menuLines(action->menu()->actions(), in + "  ", lines, texts);
     }
 }
 
-// Every text a player reads in a shown window or hears from a screen reader.
-QStringList shownTexts(QWidget* window) {
-    QStringList texts{window->windowTitle()};
+// Every text a player reads in a shown window or hears from a screen reader
+// (into `texts`), and the window as lines for its transcript: a line a
+// control, its kind, texts, figures, list rows and a chart's points on every
+// tab, with "[x]" for a tick, "* " for the picked row and "(off)" when
+// disabled. A box the player types in, and the pages fetched from the web,
+// are in the lines alone.
+QStringList shownLines(QWidget* window, QStringList& texts) {
+    QStringList lines{QStringLiteral("\"%1\"").arg(window->windowTitle())};
+    texts << window->windowTitle();
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(window)) continue;
-        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
-        if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
-        if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->isReadOnly())
-            texts << edit->text();
-        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) texts << memo->toPlainText();
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
-            for (int i = 0; i < tabs->count(); ++i)
-                texts << tabs->tabText(i);
-        if (auto* list = qobject_cast<QListWidget*>(widget))
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->item(i)->text();
-        if (auto* combo = qobject_cast<QComboBox*>(widget))
-            for (int i = 0; i < combo->count(); ++i)
-                texts << combo->itemText(i);
-        if (auto* bar = qobject_cast<QMenuBar*>(widget)) menuTexts(bar->actions(), texts);
-        if (auto* view = qobject_cast<QChartView*>(widget)) {
-            texts << view->chart()->title();
-            for (QAbstractSeries* series : view->chart()->series())
-                texts << series->name();
-        }
-    }
-    texts.removeAll(QString());
-    return texts;
-}
-
-// What a shown window holds for the player, a line a control: its kind,
-// text, figure, tick, picked row, and "(off)" when disabled; a chart's
-// points, on every tab. Menus, tooltips and accessible names are left to the
-// other checks.
-QStringList transcript;
-
-void transcribe(QWidget* window, const QString& name) {
-    transcript << QStringLiteral("== %1 \"%2\"").arg(name, window->windowTitle());
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(window) && !qobject_cast<QChartView*>(widget)) continue;
-        QStringList shown;
+        auto* view = qobject_cast<QChartView*>(widget);
+        if (!widget->isVisibleTo(window) && !view) continue;
+        QStringList shown{widget->toolTip(), widget->accessibleName(),
+                          widget->accessibleDescription()};
         auto* label = qobject_cast<QLabel*>(widget);
         if (label && label->pixmap().isNull()) shown << label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            shown << (button->isCheckable() ? (button->isChecked() ? "[x] " : "[ ] ") : "") +
-                         button->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown << button->text();
         if (auto* group = qobject_cast<QGroupBox*>(widget)) shown << group->title();
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) shown << edit->text();
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (edit && edit->isReadOnly()) shown << edit->text();
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) shown << memo->toPlainText();
-        if (auto* rich = qobject_cast<QTextEdit*>(widget)) shown << rich->toPlainText();
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) shown << tabs->tabText(tabs->currentIndex());
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                shown << (i == tabs->currentIndex() ? "* " : "") + tabs->tabText(i);
         if (auto* list = qobject_cast<QListWidget*>(widget))
             for (int i = 0; i < list->count(); ++i)
                 shown << (i == list->currentRow() ? "* " : "") + list->item(i)->text();
-        if (auto* view = qobject_cast<QChartView*>(widget))
-            for (QAbstractSeries* series : view->chart()->series())
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                shown << (i == combo->currentIndex() ? "* " : "") + combo->itemText(i);
+        if (auto* bar = qobject_cast<QMenuBar*>(widget))
+            menuLines(bar->actions(), QStringLiteral("menu "), lines, texts);
+        if (view) {
+            shown << view->chart()->title();
+            for (QAbstractSeries* series : view->chart()->series()) {
+                shown << series->name();
                 if (auto* line = qobject_cast<QLineSeries*>(series))
                     for (const QPointF& point : line->points())
-                        shown << line->name() + QStringLiteral(" %1").arg(point.y(), 0, 'g', 12);
+                        shown << QString::number(point.y(), 'g', 12);
+            }
+        }
+        shown.removeAll(QString());
+        for (const QString& text : shown)
+            texts << QString(text).remove(QRegularExpression(QStringLiteral("^\\* ")));
+        if (edit && !edit->isReadOnly()) shown << edit->text();
+        if (auto* rich = qobject_cast<QTextEdit*>(widget)) shown << rich->toPlainText(); // fetched
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+            shown.prepend(button->isChecked() ? "[x]" : "[ ]");
         if (shown.isEmpty()) continue;
-        const QString kind = QString::fromLatin1(widget->metaObject()->className()).section("::", -1);
-        transcript << kind + QLatin1Char(' ') + shown.join(QStringLiteral(" | ")).replace('\n', "\\n") +
-                          (widget->isEnabled() ? "" : " (off)");
+        lines << QString::fromLatin1(widget->metaObject()->className()).section("::", -1) + ' ' +
+                     shown.join(QStringLiteral(" | ")).replace('\n', "\\n") +
+                     (widget->isEnabled() ? "" : " (off)");
     }
+    return lines;
 }
 
+QStringList transcript; // every window of the tour, and the message boxes after
+
 // The faults a player would see in a shown window.
-QStringList faults(QWidget* window) {
+QStringList faults(QWidget* window, const QStringList& texts) {
     QStringList found;
     if (pseudo)
-        for (const QString& text : shownTexts(window))
+        for (const QString& text : texts)
             if (!marked(text)) found << QStringLiteral("\"%1\" is not translated").arg(text);
     const QRect free = window->screen()->availableGeometry();
     const bool framed = !(window->windowFlags() & Qt::FramelessWindowHint);
@@ -234,8 +229,9 @@ bool render(QWidget* window, const QString& name) {
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
-    const QStringList found = faults(window);
-    transcribe(window, name);
+    QStringList texts;
+    transcript << "== " + name + ' ' + shownLines(window, texts).join('\n');
+    const QStringList found = faults(window, texts);
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
     QString file =
