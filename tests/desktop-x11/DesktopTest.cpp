@@ -1,8 +1,8 @@
 // The game's windows on a real X server under a window manager, which the
 // offscreen platform cannot show: where the window manager puts and frames
 // them, which window is on top with the keyboard, which title-bar buttons
-// it offers, and which key does what. Run by run-desktop-test.sh under Xvfb
-// and openbox; every wait is on an event or a state, bounded.
+// it offers. Run by run-desktop-test.sh under Xvfb and openbox; every wait
+// is on an event or a state, bounded.
 
 #include "WindowTour.h"
 
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -28,13 +27,6 @@ using namespace tavo::ui;
 namespace {
 
 constexpr int kWait = 5000; // ms: far more than a window manager takes
-
-QStringList ambiguities;
-
-void keepAmbiguities(QtMsgType, const QMessageLogContext&, const QString& text) {
-    if (text.contains(QLatin1String("Ambiguous shortcut"))) ambiguities << text;
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 // A property of the root window (an empty id) or of a window, as xprop
 // prints it after its '=' or ':'.
@@ -262,7 +254,6 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
         QVERIFY2(!xProperty(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).isEmpty(),
                  "no window manager");
-        qInstallMessageHandler(keepAmbiguities);
     }
 
     // Every window in every state wholly on the screen, its title bar too;
@@ -328,47 +319,6 @@ private slots:
                  QStringList({"The version of your save game is older... restart a new game.",
                               "'lots' is not a valid floating point value",
                               "Under reconstruction ;-)"}));
-    }
-
-    // Every key of the game window with the keyboard anywhere in it, the menu
-    // bar after Alt+T and Escape included: no key has two owners.
-    void oneKeyOneAction() {
-        test::Program program(test::sampleGame());
-        TGameForm& form = program.gameForm;
-        program.forms.mainForm->Timer->setEnabled(false); // no popup over the game
-        form.startClock();
-        QVERIFY(showFramed(&form).isEmpty());
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form, kWait));
-        QList<QKeySequence> keys;
-        for (const QAction* action : form.findChildren<QAction*>())
-            if (!action->shortcut().isEmpty()) keys << action->shortcut();
-        QVERIFY(keys.size() >= 9);
-        const QList<QWidget*> places = {&form, form.MoreMoney, form.NextBarBut, form.menuBar()};
-        for (QWidget* place : places) {
-            for (const QKeySequence& key : keys) {
-                program.forms.setupForm->hide();
-                form.activateWindow();
-                QVERIFY2(QTest::qWaitForWindowActive(&form, kWait),
-                         qPrintable(QStringLiteral("the game window is not active before ") +
-                                    key.toString() + QStringLiteral(", ") +
-                                    (QApplication::activeWindow()
-                                         ? QApplication::activeWindow()->objectName()
-                                         : QStringLiteral("none"))));
-                if (place == form.menuBar()) { // Alt+T opens Tools, Escape closes it
-                    QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
-                    QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget(); },
-                                            kWait));
-                    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-                } else {
-                    place->setFocus();
-                }
-                QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                               : static_cast<QWidget*>(&form),
-                                   key);
-            }
-        }
-        QCOMPARE(ambiguities, QStringList());
     }
 
     // Each window asks for exactly the title-bar buttons it has: none for

@@ -258,7 +258,8 @@ private slots:
     // keyboard is (the menu bar after Alt+T and Escape included, where two
     // owners of a key would leave it doing nothing); in a field they are text.
     // The menu, the pop-up menu and the toolbar tick the speed chosen alone.
-    void speedKeys() {
+    // No key of the window has two owners, wherever the keyboard is.
+    void keys() {
         Program program(test::sampleGame());
         TGameForm& form = program.gameForm;
         QVERIFY(form.MainTimer->interval() == 3000 && form.speedMenu[1]->isChecked());
@@ -288,6 +289,19 @@ private slots:
         }
         QCOMPARE(form.MoreMoney->text(), QString("2 "));
         QCOMPARE(form.shownBar, 1); // Space pressed the focused button
+
+        static QStringList ambiguous; // a key with two owners does nothing and says so
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            if (text.contains(QLatin1String("Ambiguous shortcut"))) ambiguous << text;
+        });
+        for (QWidget* place : QList<QWidget*>{&form, form.MoreMoney, form.NextBarBut, form.menuBar()})
+            for (const QAction* action : form.findChildren<QAction*>()) {
+                program.forms.setupForm->hide(); // opened by its key
+                place->setFocus();
+                QTest::keySequence(place, action->shortcut());
+            }
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(ambiguous, QStringList());
     }
 
     // A year played: the month change autosaves until the setup window
