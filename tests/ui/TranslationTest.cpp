@@ -134,14 +134,11 @@ private slots:
         QVERIFY(heard > 0);
     }
 
-    // The choice is kept in settings.ini, shown again, and the system's
-    // language is the first choice.
+    // The choice is kept in settings.ini and shown again.
     void setupKeepsTheLanguage() {
         test::Program program;
         TSetupForm& setup = *program.forms.setupForm;
         setup.show();
-        QCOMPARE(setup.Language->currentData().toString(), QString());
-        QCOMPARE(setup.Language->count(), 4);
         setup.Language->setCurrentIndex(setup.Language->findData(QStringLiteral("de")));
         setup.OkClick();
         QVERIFY(setup.isHidden());
