@@ -24,20 +24,15 @@ TEST(Insurance, PremiumsEachNewYearAfterSigning) {
         chargeInsurancePremiums(state, german);
         EXPECT_DOUBLE_EQ(state.money, money) << year;
     }
-}
-
-TEST(Insurance, NoPremiumWithoutContractOrInsuredFlag) {
-    GameState state = test::startedGame(10000);
-    state.year = 1990;
-    BankAccount& german = state.bankAccounts[kGermanBank];
-    german.insured = 1;
-    german.fireInsCost = 1000; // contract given up: fireInsured 0
+    // A contract given up, then the account no longer insured: no premium.
+    german.fireInsured = 0;
+    state.year = 1988;
     chargeInsurancePremiums(state, german);
+    EXPECT_DOUBLE_EQ(state.money, 2800 - 800);
     german.insured = 0;
-    german.theftInsured = 1;
-    german.theftInsCost = 800;
+    state.year = 1989;
     chargeInsurancePremiums(state, german);
-    EXPECT_DOUBLE_EQ(state.money, 10000);
+    EXPECT_DOUBLE_EQ(state.money, 2000);
 }
 
 // The fire reseeds from the clock and its one draw picks the bar (18625 is

@@ -57,7 +57,8 @@ TEST(AdminDuties, TwoDrinkAdministratorsBothRestockALowSlot) {
     EXPECT_TRUE(messages.messages.empty()) << "restocking posts nothing";
 }
 
-// The week's end adds each ticket buyer's allowance to what he still has to buy.
+// The week's end adds each ticket buyer's allowance to what he still has to
+// buy; a loan's days are counted on the six other days.
 TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
     Game game;
     game.state = startedGame(100000);
@@ -67,6 +68,7 @@ TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
     admin.ticketsPerWeek = 2;
     AdminRecord& noDuty = addAdmin(game.state, false, true, false);
     noDuty.ticketsPerWeek = 3;
+    const BankAccount& loan = openLoan(game.state, kInvestBank, 0, 100);
     VectorSink messages;
     int boughtOn[8] = {};
     for (int day = 2; day <= 7; ++day) { // week days 2..7 follow week day 1
@@ -80,7 +82,8 @@ TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
                          game.state.gamblingBalance, game.state.lottoDrawPending),
               std::tuple(3, 0, 1, -300, 1));
     runGameDay(game, messages);
-    EXPECT_EQ(std::tuple(admin.ticketsPending, noDuty.ticketsPending), std::tuple(1 + 2, 0));
+    EXPECT_EQ(std::tuple(admin.ticketsPending, noDuty.ticketsPending, loan.loanDayCount),
+              std::tuple(1 + 2, 0, 6));
 }
 
 // Each ticket bought counts in "Lottery tickets buy:", held at the top.

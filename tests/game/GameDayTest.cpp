@@ -62,16 +62,6 @@ TEST(GameDay, WeekDutiesRunBeforeTheMonthChange) {
               Texts{"Bailiff: China Cash wants is money back! So I took your money."});
 }
 
-TEST(GameDay, LoanDaysAreCountedOnSixDaysOfSeven) {
-    Game game;
-    game.state = test::startedGame();
-    openLoan(game.state, kInvestBank, 0, 100);
-    VectorSink messages;
-    for (int i = 0; i < 14; ++i)
-        runGameDay(game, messages);
-    EXPECT_EQ(game.state.bankAccounts[kInvestBank].loanDayCount, 12);
-}
-
 TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
     Game game;
     game.state = test::startedGame(100000);
