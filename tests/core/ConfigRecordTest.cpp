@@ -12,16 +12,14 @@ TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
         std::uint8_t pauseBeer;
         const char* barsPath;
     };
-    std::vector<unsigned char> full(304, 0);
-    full[1] = 1;
-    std::memcpy(full.data() + 4, "my.bar", 6);
-    std::vector<unsigned char> longer = full;
+    std::vector<unsigned char> longer(304, 0);
+    longer[1] = 1;
+    std::memcpy(longer.data() + 4, "my.bar", 6);
     longer.resize(400, 0xFF);
     const Case cases[] = {
         {{}, 1, 0, "def.bar"},
         {{0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"}, // five bytes: the rest default
-        {full, 0, 1, "my.bar"},
-        {longer, 0, 1, "my.bar"}, // only the first 304 bytes count
+        {longer, 0, 1, "my.bar"},             // only the first 304 bytes count
     };
     for (const Case& c : cases) {
         TempDir dir;

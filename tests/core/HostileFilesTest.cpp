@@ -85,7 +85,6 @@ TEST(HostileFiles, SaveKeepsPermissionsAndWritesThroughLinks) {
     ASSERT_EQ(::symlink("games/later.sav", dir.file("later.sav").c_str()), 0);
     ASSERT_TRUE(saveGame(dir.file("later.sav"), state));
     EXPECT_TRUE(saved(dir.file("games/later.sav")));
-    EXPECT_EQ(test::listFolder(dir.path()).size(), 5u) << "a temporary file was left";
 }
 
 // What a folder holds, every entry's kind and a regular file's bytes.
