@@ -294,7 +294,8 @@ private slots:
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
             if (text.contains(QLatin1String("Ambiguous shortcut"))) ambiguous << text;
         });
-        for (QWidget* place : QList<QWidget*>{&form, form.MoreMoney, form.NextBarBut, form.menuBar()})
+        for (QWidget* place :
+             QList<QWidget*>{&form, form.MoreMoney, form.NextBarBut, form.menuBar()})
             for (const QAction* action : form.findChildren<QAction*>()) {
                 program.forms.setupForm->hide(); // opened by its key
                 place->setFocus();

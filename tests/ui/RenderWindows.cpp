@@ -109,6 +109,16 @@ bool marked(const QString& shown) {
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}{2}")));
 }
 
+// How a control's state reads in the transcript: "[x] " or "[ ] " before a
+// tickable one's texts, " (off)" after a disabled one's.
+QString tick(bool checkable, bool checked) {
+    return checkable ? QString::fromLatin1(checked ? "[x] " : "[ ] ") : QString();
+}
+
+QString off(bool enabled) {
+    return enabled ? QString() : QStringLiteral(" (off)");
+}
+
 void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& lines,
                QStringList& texts) {
     for (QAction* action : actions) {
@@ -118,8 +128,8 @@ void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& l
         shown.removeAll(QString());
         texts << shown;
         if (!shown.isEmpty())
-            lines << in + (action->isCheckable() ? (action->isChecked() ? "[x] " : "[ ] ") : "") +
-                         shown.join(QStringLiteral(" | ")) + (action->isEnabled() ? "" : " (off)");
+            lines << in + tick(action->isCheckable(), action->isChecked()) +
+                         shown.join(QStringLiteral(" | ")) + off(action->isEnabled());
         if (action->menu()) menuLines(action->menu()->actions(), in + "  ", lines, texts);
     }
 }
@@ -173,11 +183,11 @@ QStringList shownLines(QWidget* window, QStringList& texts) {
         if (edit && !edit->isReadOnly()) shown << edit->text();
         if (auto* rich = qobject_cast<QTextEdit*>(widget)) shown << rich->toPlainText(); // fetched
         if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
-            shown.prepend(button->isChecked() ? "[x]" : "[ ]");
+            shown.prepend(tick(true, button->isChecked()).trimmed());
         if (shown.isEmpty()) continue;
         lines << QString::fromLatin1(widget->metaObject()->className()).section("::", -1) + ' ' +
                      shown.join(QStringLiteral(" | ")).replace('\n', "\\n") +
-                     (widget->isEnabled() ? "" : " (off)");
+                     off(widget->isEnabled());
     }
     return lines;
 }
