@@ -19,7 +19,8 @@ constexpr std::int64_t kStartTime = 315532800; // 1 January 1980
 void play(Game& game, const std::string& script, int bars) {
     std::ostringstream out;
     const FixedTimeSource clock(kStartTime);
-    ScriptPlayer(game, clock, out, [](const std::string&) {}).play(readScript(script));
+    Session session(game, clock);
+    ScriptPlayer(session, out).play(readScript(script));
     int open = 0;
     for (int b = 0; b < game.state.barCount; ++b)
         open += game.state.bars[b].isOpen ? 1 : 0;

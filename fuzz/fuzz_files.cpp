@@ -10,8 +10,8 @@
 #include "core/FinanceHistory.h"
 #include "core/FixedText.h"
 #include "core/SaveFile.h"
-#include "game/Days.h"
 #include "game/Game.h"
+#include "game/Session.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,9 +22,9 @@ namespace {
 
 using namespace tavo;
 
-class CountingSink final : public MessageSink {
+class CountingSink final : public SessionListener {
 public:
-    void post(const Phrase& text) override { total += text.text().size(); }
+    void messagePosted(const Phrase& text) override { total += text.text().size(); }
     std::size_t total = 0;
 };
 
@@ -72,14 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.history = historyFromBytes(Bytes(history, history + historySize), game.state);
     CountingSink messages;
     const FixedTimeSource clock(header.now);
+    Session session(game, clock);
+    session.listen(&messages);
     std::int64_t budget = fuzz::kClientBudget;
     for (int day = 0; day < 1 + header.days % fuzz::kMostDays && budget > 0; ++day) {
         // The first day always runs, whatever its crowd; the later ones
         // while the budget lasts.
         budget -= fuzz::clientsOfADay(game.state);
-        const std::int32_t month = game.state.month;
-        runDays(game, 1, clock, messages, [](const std::string&) {});
-        if (game.state.month != month) recordMonth(game.history, game.state);
+        session.days(1);
         if (formatGeneral(game.state.money, game.numberFormat).empty()) std::abort();
         if (!findCountFault(game.state).empty()) std::abort(); // the rules keep every count
     }

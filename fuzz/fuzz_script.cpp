@@ -89,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         std::vector<ScriptCommand> commands = readScript(text);
         limitDays(commands, header.patches > 0 ? fuzz::kDamagedScriptDays : fuzz::kScriptDays);
-        ScriptPlayer(game, clock, out, [](const std::string&) {}).play(commands);
+        Session session(game, clock);
+        ScriptPlayer(session, out).play(commands);
     } catch (const ScriptError&) {
         // A line that is not a command, or a click the window does not offer.
     }

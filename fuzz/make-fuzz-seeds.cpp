@@ -76,7 +76,8 @@ void checkPlays(const fuzz::SeedGame& seed, const std::string& name, const std::
     std::ostringstream out;
     const FixedTimeSource clock(315532800);
     try {
-        ScriptPlayer(game, clock, out, [](const std::string&) {}).play(readScript(script));
+        Session session(game, clock);
+        ScriptPlayer(session, out).play(readScript(script));
     } catch (const ScriptError& error) {
         throw std::runtime_error("the seed script " + name + " stops at line " +
                                  std::to_string(error.line) + ": " + error.what() + "\n" +

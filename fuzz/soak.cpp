@@ -7,7 +7,6 @@
 
 #include "SeedGames.h"
 #include "core/SaveFile.h"
-#include "game/Days.h"
 #include "game/ScriptPlayer.h"
 
 #include <algorithm>
@@ -21,11 +20,6 @@
 namespace {
 
 using namespace tavo;
-
-class NoMessages final : public MessageSink {
-public:
-    void post(const Phrase&) override {}
-};
 
 // What must hold of any game at a month change; empty when it all does.
 std::string brokenRule(const GameState& state, const GameState& monthBefore) {
@@ -108,11 +102,10 @@ std::string randomActions(std::mt19937& random, const Game& game) {
 bool soak(const std::string& name, Game game, int years, std::mt19937* player) {
     static const bool verbose = std::getenv("TAVO_SOAK_VERBOSE") != nullptr;
     const auto start = std::chrono::steady_clock::now();
-    NoMessages messages;
     const FixedTimeSource clock(315532800);
     std::ostringstream said;
-    ScriptPlayer actions(game, clock, said, [](const std::string&) {});
-    const auto note = [](const std::string&) {};
+    Session session(game, clock);
+    ScriptPlayer actions(session, said);
     for (int month = 0; month < years * 12; ++month) {
         if (player) {
             const std::string text = randomActions(*player, game);
@@ -130,7 +123,7 @@ bool soak(const std::string& name, Game game, int years, std::mt19937* player) {
         }
         const GameState before = game.state;
         while (game.state.month == before.month && game.state.year == before.year)
-            runDays(game, 1, clock, messages, note);
+            session.days(1);
         if (const std::string broken = brokenRule(game.state, before); !broken.empty()) {
             std::fprintf(stderr, "tavo-soak: %s, month %d of year %d: %s\n", name.c_str(),
                          game.state.month, game.state.year, broken.c_str());

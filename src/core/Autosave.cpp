@@ -25,7 +25,8 @@ Phrase autosaveFailure(const std::string& folder) {
     return {N_("The game could not save itself in %1."), {asIs(folder)}};
 }
 
-bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history) {
+bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history,
+              std::string_view journal) {
     namespace fs = std::filesystem;
     const std::string owner = fixedText(state.ownerName);
     // Hidden, so that no load dialog offers a half-made turn, and a name of
@@ -36,16 +37,20 @@ bool autosave(const std::string& folder, const GameState& state, const FinanceHi
         std::remove(next.c_str());
         return false;
     }
-    saveHistory(next, history, state); // a game without its history still loads
+    saveHistory(next, history, state); // a game without its history or journal still loads
+    writeFileAtomically(journalPath(next), journal.data(), journal.size());
     std::error_code ignored;
     for (int n = kAutosavesKept - 1; n >= 1; --n) {
         fs::rename(autosavePath(folder, owner, n), autosavePath(folder, owner, n + 1), ignored);
         fs::rename(historyPath(autosavePath(folder, owner, n)),
                    historyPath(autosavePath(folder, owner, n + 1)), ignored);
+        fs::rename(journalPath(autosavePath(folder, owner, n)),
+                   journalPath(autosavePath(folder, owner, n + 1)), ignored);
     }
     std::error_code failed;
     fs::rename(next, autosavePath(folder, owner, 1), failed);
     fs::rename(historyPath(next), historyPath(autosavePath(folder, owner, 1)), ignored);
+    fs::rename(journalPath(next), journalPath(autosavePath(folder, owner, 1)), ignored);
     return !failed;
 }
 

@@ -20,12 +20,12 @@ inline constexpr int kAutosavesKept = 3;
 // made '_' (a name of the game's own, one byte a character, never a path).
 std::string autosavePath(const std::string& folder, std::string_view ownerName, int n);
 
-// Writes the game and its history in full beside the autosaves before any
-// of them moves, then turns the older ones down one place (each with its
-// history) and puts it first. False when the game could not be written:
-// the autosaves are then as they were.
-bool autosave(const std::string& folder, const GameState& state,
-              const FinanceHistory& history = {});
+// Writes the game, its history and its journal in full beside the autosaves
+// before any of them moves, then turns the older ones down one place (each
+// with its history and journal) and puts it first. False when the game could
+// not be written: the autosaves are then as they were.
+bool autosave(const std::string& folder, const GameState& state, const FinanceHistory& history = {},
+              std::string_view journal = {});
 
 // What the message box says when the game could not save itself in `folder`.
 Phrase autosaveFailure(const std::string& folder);

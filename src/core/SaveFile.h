@@ -49,4 +49,9 @@ inline constexpr std::int32_t kMostClientsPerDay = 1'000'000;
 // then says why); the previous file is then untouched.
 bool saveGame(const std::string& path, const GameState& state, std::string* reason = nullptr);
 
+// "NAME.sav.journal" beside "NAME.sav": the commands that made the game.
+inline std::string journalPath(const std::string& savePath) {
+    return savePath + ".journal";
+}
+
 } // namespace tavo

@@ -99,6 +99,8 @@ public:
     virtual void say(const Words& words) = 0;
     // A Yes/No question; true when the player answers Yes.
     virtual bool ask(const Words& words) = 0;
+    // A number that does not convert: its message in an error box.
+    virtual void sayError(const Phrase& text) { say(Words(text, kAppTitle, VoiceIcon::Stop)); }
 };
 
 } // namespace tavo

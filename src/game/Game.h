@@ -1,6 +1,6 @@
 // Everything of one run of the program that the rules work on: the saved
 // record, the configuration, the two lists, the one random generator, the
-// slot machine and the race's commentary.
+// slot machine, the race and its commentary.
 #pragma once
 
 #include "bars/BarList.h"
@@ -24,6 +24,7 @@ struct Game {
     Random random;                 // seed 1 at start
     NumberFormat numberFormat;     // the running system's decimal separator
     SpinCash spinCash;             // the slot machine's reels, kept from spin to spin
+    Race race;                     // the race window's race
     RaceCommentary raceCommentary; // carries over from race to race
     FinanceHistory history;        // the running game's months, kept beside its saves
 };

@@ -1,5 +1,7 @@
 #include "game/Script.h"
 
+#include "game/Commands.h"
+
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -9,171 +11,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-bool isWhole(std::string_view word) {
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// What one argument of a command must be.
-enum class Arg {
-    Whole,   // a whole decimal number
-    Text,    // typed into a box as it is
-    BarLine, // `all` or a whole number
-    Class,   // 0..4
-    Music,   // letters a t d m r, or -
-    Kind,    // news, radio or tv
-    Bank,    // 0, 2 or 3: a bank with a window
-    Plan,    // 1 or 2
-    Tick,    // 0 or 1
-    Staff,   // a staff ID, 1..4
-    Random,  // the word random
-    Car,     // 0 (none) or a car, 1..4
-};
-
-struct Form {
-    const char* name;
-    std::vector<Arg> args;
-    const char* optional; // a keyword that may follow the arguments, or nullptr
-    const char* usage;
-    bool optionalText = false; // one more word may follow, typed as it is
-};
-
-constexpr const char* kTicketUsage = "ticket N1 N2 N3 N4 N5 N6 | ticket random";
-
-const std::vector<Form>& forms() {
-    static const std::vector<Form> table = {
-        {"days", {Arg::Whole}, nullptr, "days N"},
-        {"buy-bar",
-         {Arg::Whole, Arg::Text, Arg::Class, Arg::Music, Arg::Text},
-         nullptr,
-         "buy-bar LIST NAME CLASS MUSIC PRICE"},
-        {"order",
-         {Arg::BarLine, Arg::Whole, Arg::Text, Arg::Text},
-         "unused",
-         "order BAR DRINK QTY PRICE [unused]"},
-        {"toggle", {Arg::Whole}, nullptr, "toggle BAR"},
-        {"entry-price", {Arg::Whole, Arg::Text}, nullptr, "entry-price BAR PRICE"},
-        {"promote", {Arg::Whole, Arg::Kind}, nullptr, "promote BAR KIND"},
-        {"member", {Arg::Bank}, nullptr, "member BANK"},
-        {"borrow", {Arg::Bank, Arg::Text}, nullptr, "borrow BANK AMOUNT"},
-        {"refund", {Arg::Bank}, nullptr, "refund BANK [AMOUNT]", true},
-        {"invest", {Arg::Bank, Arg::Plan, Arg::Text}, nullptr, "invest BANK PLAN AMOUNT"},
-        {"withdraw", {Arg::Bank}, nullptr, "withdraw BANK"},
-        {"insure", {Arg::Tick, Arg::Tick}, nullptr, "insure FIRE THEFT"},
-        {"leave-insurance", {}, nullptr, "leave-insurance"},
-        {"hire", {Arg::Staff}, nullptr, "hire STAFF"},
-        {"admin",
-         {Arg::Whole, Arg::Text, Arg::Text, Arg::Text, Arg::Text},
-         nullptr,
-         "admin INDEX TICKETS DRINKS REFWHEN REFAMOUNT"},
-        {"fire-admin", {Arg::Whole}, nullptr, "fire-admin INDEX"},
-        // Two forms: the first that fits is taken.
-        {"ticket", {Arg::Random}, nullptr, kTicketUsage},
-        {"ticket",
-         {Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text, Arg::Text},
-         nullptr,
-         kTicketUsage},
-        {"spin", {Arg::Text}, nullptr, "spin BET"},
-        {"race", {Arg::Car, Arg::Text}, nullptr, "race CAR BET"},
-    };
-    return table;
-}
-
-// Why a word is not what the argument expects, or "" when it is.
-std::string argFault(Arg arg, const ScriptWord& word) {
-    const std::string quoted = "'" + printable(word.text) + "'";
-    switch (arg) {
-    case Arg::Whole:
-        return isWhole(word.text) ? "" : quoted + " is not a whole number";
-    case Arg::Text:
-        return "";
-    case Arg::BarLine:
-        return word.text == "all" || isWhole(word.text) ? ""
-                                                        : quoted + " is not a bar number or all";
-    case Arg::Class:
-        return word.text.size() == 1 && word.text[0] >= '0' && word.text[0] <= '4'
-                   ? ""
-                   : quoted + " is not a class (0 none, 1 Low, 2 High, 3 Dark, 4 Rave)";
-    case Arg::Music:
-        if (word.text == "-") return "";
-        return !word.text.empty() && word.text.find_first_not_of("atdmr") == std::string::npos
-                   ? ""
-                   : quoted + " is not music (letters a t d m r, or - for none)";
-    case Arg::Kind:
-        return word.text == "news" || word.text == "radio" || word.text == "tv"
-                   ? ""
-                   : quoted + " is not an advert (news, radio or tv)";
-    case Arg::Bank:
-        return word.text == "0" || word.text == "2" || word.text == "3"
-                   ? ""
-                   : quoted + " is not a bank (0 Invest Bank, 2 German Bank, 3 China Cash)";
-    case Arg::Plan:
-        return word.text == "1" || word.text == "2" ? "" : quoted + " is not a plan (1 or 2)";
-    case Arg::Tick:
-        return word.text == "0" || word.text == "1" ? "" : quoted + " is not 0 or 1";
-    case Arg::Staff:
-        return word.text.size() == 1 && word.text[0] >= '1' && word.text[0] <= '4'
-                   ? ""
-                   : quoted + " is not a staff ID (1 to 4)";
-    case Arg::Random:
-        return !word.quoted && word.text == "random" ? "" : quoted + " is not random";
-    case Arg::Car:
-        return word.text.size() == 1 && word.text[0] >= '0' && word.text[0] <= '4'
-                   ? ""
-                   : quoted + " is not a car (1 to 4, or 0 for none)";
-    }
-    return "";
-}
-
-// The command's words read by one of its forms.
-ScriptCommand readForm(ScriptCommand command, const Form& form,
-                       const std::vector<ScriptWord>& words) {
-    const int line = command.line;
-    const std::string usage = std::string("usage: ") + form.usage;
-    std::size_t next = 1;
-    if (words.size() - 1 < form.args.size()) throw ScriptError(line, "too few words; " + usage);
-    for (Arg arg : form.args) {
-        if (std::string fault = argFault(arg, words[next]); !fault.empty())
-            throw ScriptError(line, fault + "; " + usage);
-        command.args.push_back(words[next++]);
-    }
-    if (form.optional && next < words.size() && !words[next].quoted &&
-        words[next].text == form.optional)
-        command.args.push_back(words[next++]);
-    if (form.optionalText && next < words.size()) command.args.push_back(words[next++]);
-    for (; next < words.size(); ++next) {
-        const ScriptWord& word = words[next];
-        if (word.quoted || (word.text != "yes" && word.text != "no"))
-            throw ScriptError(line, "unexpected word '" + printable(word.text) + "'; " + usage +
-                                        " [yes|no ...]");
-        command.answers.push_back(word.text == "yes");
-    }
-    return command;
-}
-
-ScriptCommand checkForm(int line, const std::vector<ScriptWord>& words) {
-    ScriptCommand command;
-    command.line = line;
-    command.name = words.front().text;
-    const std::string unknown = "unknown command '" + printable(command.name) + "'";
-    if (words.front().quoted) throw ScriptError(line, unknown);
-    // A command of several forms takes the first that fits; when none does,
-    // the last one's fault is reported.
-    const Form* last = nullptr;
-    for (const Form& form : forms()) {
-        if (command.name != form.name) continue;
-        if (last != nullptr) {
-            try {
-                return readForm(command, *last, words);
-            } catch (const ScriptError&) {
-            }
-        }
-        last = &form;
-    }
-    if (last == nullptr) throw ScriptError(line, unknown);
-    return readForm(command, *last, words);
 }
 
 } // namespace
@@ -187,11 +24,20 @@ std::vector<ScriptWord> splitWords(std::string_view line) {
         if (i == line.size()) return words;
         ScriptWord word;
         if (line[i] == '"') {
-            const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos) throw ScriptError(0, "a quote is not closed");
-            word.text = std::string(line.substr(i + 1, close - i - 1));
+            // Inside quotes a doubled quote stands for one.
             word.quoted = true;
-            i = close + 1;
+            for (++i;; ++i) {
+                if (i == line.size()) throw ScriptError(0, "a quote is not closed");
+                if (line[i] != '"') {
+                    word.text += line[i];
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    word.text += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            i += 1;
             if (i < line.size() && !isBlank(line[i]))
                 throw ScriptError(0, "a closing quote must end its word");
         } else {
@@ -226,7 +72,7 @@ void forEachCommand(std::string_view text, const std::function<void(const Script
         } catch (const ScriptError& error) {
             throw ScriptError(line, error.what());
         }
-        each(checkForm(line, words));
+        each(readCommand(line, words));
     }
 }
 
@@ -261,6 +107,41 @@ long long wholeNumber(std::string_view digits) {
         value = value * 10 + digit;
     }
     return value;
+}
+
+char32_t nextCharacter(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || i + length > text.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    char32_t value = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        value = (value << 6) | (byte(i + k) & 0x3F);
+    }
+    i += length;
+    return value;
+}
+
+std::string typedName(std::string_view utf8, std::size_t maxLength) {
+    std::string latin1;
+    std::size_t units = 0; // a box counts UTF-16 units
+    for (std::size_t i = 0; i < utf8.size() && units < maxLength;) {
+        const char32_t c = nextCharacter(utf8, i);
+        units += c > 0xFFFF ? 2 : 1;
+        latin1 += c <= 0xFF ? static_cast<char>(c) : '?';
+    }
+    return latin1;
 }
 
 } // namespace tavo

@@ -31,7 +31,8 @@ public:
 };
 
 // Splits a line into words: blanks separate them, a word in double quotes
-// may hold blanks, "" is the empty word, and there are no escapes. Throws
+// may hold blanks, "" is the empty word, and inside quotes a doubled quote
+// stands for one (the only escape). Throws
 // ScriptError (with line 0) for an unclosed quote or a quote inside a word.
 std::vector<ScriptWord> splitWords(std::string_view line);
 
@@ -59,5 +60,20 @@ std::string printable(std::string_view word);
 // A word checked as a whole decimal number; beyond the range it saturates
 // (nothing the game offers is that far down a list).
 long long wholeNumber(std::string_view digits);
+
+// The next character of a UTF-8 text, `i` moved past it; an invalid byte
+// reads as U+FFFD.
+char32_t nextCharacter(std::string_view text, std::size_t& i);
+
+// A text typed into a box of at most maxLength characters, as the record
+// keeps it: the UTF-8 cut as the box cuts it, one byte a character, '?' for
+// a character one byte cannot hold.
+std::string typedName(std::string_view utf8, std::size_t maxLength);
+
+// A journal that cannot be played with these files (exit status 1).
+class ReplayRefused : public std::runtime_error {
+public:
+    explicit ReplayRefused(const std::string& reason) : std::runtime_error(reason) {}
+};
 
 } // namespace tavo

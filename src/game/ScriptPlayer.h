@@ -1,16 +1,14 @@
 // tavo-sim --script: plays the commands of an action script, each one a
-// whole visit to one window, through the same actions as the windows. The
-// printer is the voice and the message box: every text goes to one output.
+// whole visit to one window, through the session, as the windows give them.
+// The printer is the voice and hears the message box: every text goes to
+// one output.
 #pragma once
 
 #include "core/MessageSink.h"
-#include "core/StockPages.h"
-#include "core/TimeSource.h"
 #include "core/Voice.h"
-#include "game/Game.h"
 #include "game/Script.h"
+#include "game/Session.h"
 
-#include <cstddef>
 #include <deque>
 #include <functional>
 #include <iosfwd>
@@ -30,7 +28,7 @@ public:
     void say(const Words& words) override;
     bool ask(const Words& words) override;
     // A conversion error's message, shown as a message box.
-    void sayError(const Phrase& text);
+    void sayError(const Phrase& text) override;
 
     std::deque<bool> answers;
     // Hears each phrase as it is printed, with its title ("" for a posted
@@ -42,12 +40,12 @@ private:
     std::ostream& out_;
 };
 
-class ScriptPlayer {
+class ScriptPlayer final : public SessionListener {
 public:
-    // `note` hears what tavo-sim reports on standard error (fires, stopped
-    // days).
-    ScriptPlayer(Game& game, const TimeSource& clock, std::ostream& out,
-                 std::function<void(const std::string&)> note);
+    ScriptPlayer(Session& session, std::ostream& out);
+    ~ScriptPlayer() override;
+    ScriptPlayer(const ScriptPlayer&) = delete;
+    ScriptPlayer& operator=(const ScriptPlayer&) = delete;
 
     // Plays the commands in order. Throws ScriptError at a click the window
     // does not offer, or when answer words are left over once a command has
@@ -56,57 +54,11 @@ public:
     void play(const ScriptCommand& command);
     ScriptPrinter& printer() { return printer_; }
 
+    void messagePosted(const Phrase& text) override { printer_.post(text); }
+
 private:
-    void run(const ScriptCommand& command);
-    void days(const ScriptCommand& command);
-    void buyBar(const ScriptCommand& command);
-    void order(const ScriptCommand& command);
-    void toggle(const ScriptCommand& command);
-    void entryPrice(const ScriptCommand& command);
-    void promote(const ScriptCommand& command);
-    void member(const ScriptCommand& command);
-    void borrow(const ScriptCommand& command);
-    void refund(const ScriptCommand& command);
-    void invest(const ScriptCommand& command);
-    void withdraw(const ScriptCommand& command);
-    void insure(const ScriptCommand& command);
-    void leaveInsurance(const ScriptCommand& command);
-
-    // The bank window shown and refreshed once: the bank, after checking
-    // that its window offers the button and that the refresh left it enabled.
-    int pressBankButton(const ScriptCommand& command, int bank, const char* caption);
-    void hire(const ScriptCommand& command);
-    void admin(const ScriptCommand& command);
-    void fireAdmin(const ScriptCommand& command);
-    void ticket(const ScriptCommand& command);
-    void spin(const ScriptCommand& command);
-    void race(const ScriptCommand& command);
-
-    // The staff list shown, row INDEX picked and View pressed: the settings
-    // window shows that administrator, whose index is returned.
-    int showAdminSettings(const ScriptCommand& command);
-    // The settings window left: the staff list it brings back is filled.
-    void leaveAdminSettings();
-
-    // The information window shown and bar BAR picked in its list.
-    int showInfoAndPick(const ScriptCommand& command, const ScriptWord& bar);
-    void refreshInfo();
-    // A bar picked by number in a window's list of owned bars.
-    int ownedBar(const ScriptCommand& command, const ScriptWord& bar) const;
-    // Runs one handler: a conversion error ends it and is shown.
-    template <typename Handler>
-    void handler(Handler&& run);
-
-    Game& game_;
-    const TimeSource& clock_;
+    Session& session_;
     ScriptPrinter printer_;
-    std::function<void(const std::string&)> note_;
-    StockPages infoPages_; // the information window's counter lives for the whole run
 };
-
-// A text typed into a box of at most maxLength characters, as the record
-// keeps it: the script's UTF-8 cut as the box cuts it, one byte a
-// character, '?' for a character one byte cannot hold.
-std::string typedName(std::string_view utf8, std::size_t maxLength);
 
 } // namespace tavo

@@ -5,11 +5,12 @@
 #include "core/ConfigRecord.h"
 #include "core/FixedText.h"
 #include "core/SaveFile.h"
+#include "core/Sha256.h"
 #include "core/TimeSource.h"
-#include "game/Days.h"
 #include "game/Game.h"
 #include "game/Script.h"
 #include "game/ScriptPlayer.h"
+#include "game/Session.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,6 +34,7 @@ constexpr int kExitUsage = 2;
 constexpr const char* kHelp =
     R"(Usage: tavo-sim --load IN.sav --days N [options]
        tavo-sim --load IN.sav --script FILE [options]
+       tavo-sim --replay NAME.sav.journal --save OUT.sav [--load START.sav] [options]
 
 Plays a saved game of Tavo without windows and optionally writes the result.
 With --days it runs N game days exactly as the game window's clock does (the
@@ -50,8 +52,14 @@ Options:
   --days N        how many game days to run, N >= 0; 0 loads and saves
                   unchanged
   --script FILE   the action script to play ('-' for standard input);
-                  exactly one of --days and --script is given
-  --save OUT.sav  write the resulting game here (atomically)
+                  exactly one of --days, --script and --replay is given
+  --replay FILE   a game's journal (NAME.sav.journal, written beside every
+                  save): plays the game again from its start, a new game or
+                  START.sav (--load, which must be the very save the journal
+                  names by its SHA-256), and --save writes the same bytes
+  --save OUT.sav  write the resulting game here (atomically), with the
+                  months played beside it in OUT.sav.history and the
+                  journal in OUT.sav.journal
   --seed S        seed of the random generator, 0..4294967295 (default 1, as
                   at program start)
   --time T        the current time in whole seconds since 1970 that every
@@ -161,6 +169,7 @@ struct Options {
     std::string load;
     std::optional<long long> days;
     std::optional<std::string> script;
+    std::optional<std::string> replay;
     std::optional<std::string> save;
     std::uint32_t seed = tavo::Random::kStartSeed;
     std::optional<std::int64_t> time;
@@ -202,9 +211,9 @@ Options parseOptions(int argc, char** argv) {
             value = arg.substr(equals + 1);
             arg = arg.substr(0, equals);
         } else {
-            static const std::string_view kWithValue[] = {"--load", "--days",   "--script",
-                                                          "--save", "--seed",   "--time",
-                                                          "--bars", "--drinks", "--decimal"};
+            static const std::string_view kWithValue[] = {
+                "--load", "--days", "--script", "--replay", "--save",
+                "--seed", "--time", "--bars",   "--drinks", "--decimal"};
             bool takesValue = false;
             for (auto name : kWithValue)
                 takesValue = takesValue || arg == name;
@@ -219,6 +228,8 @@ Options parseOptions(int argc, char** argv) {
             options.days = parseWhole<long long>(arg, value, 0, 1'000'000'000'000LL);
         } else if (arg == "--script") {
             options.script = value;
+        } else if (arg == "--replay") {
+            options.replay = value;
         } else if (arg == "--save") {
             options.save = value;
         } else if (arg == "--seed") {
@@ -236,9 +247,12 @@ Options parseOptions(int argc, char** argv) {
             throw UsageError("unknown option '" + tavo::printable(arg) + "'");
         }
     }
-    if (!haveLoad) throw UsageError("--load IN.sav is required");
-    if (options.days.has_value() == options.script.has_value())
-        throw UsageError("exactly one of --days N and --script FILE is required");
+    const int modes =
+        options.days.has_value() + options.script.has_value() + options.replay.has_value();
+    if (modes != 1)
+        throw UsageError("exactly one of --days N, --script FILE and --replay FILE is required");
+    if (!haveLoad && !options.replay) throw UsageError("--load IN.sav is required");
+    if (options.replay && !options.save) throw UsageError("--replay needs --save OUT.sav");
     return options;
 }
 
@@ -267,6 +281,11 @@ bool loadList(List& list, const std::optional<std::string>& given, const std::st
     }
     std::cerr << "; running without it\n";
     return true;
+}
+
+std::unique_ptr<tavo::TimeSource> clockOf(const Options& options) {
+    if (options.time) return std::make_unique<tavo::FixedTimeSource>(*options.time);
+    return std::make_unique<tavo::SystemTimeSource>();
 }
 
 void note(const std::string& text) {
@@ -323,12 +342,77 @@ void playScript(const tavo::Bytes& bytes, tavo::ScriptPlayer& player) {
     tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) { player.play(command); });
 }
 
+// What a journal read from outside the game, on the lines after its opening.
+bool opensJournal(const std::string& name) {
+    return name == "seed" || name == "decimal" || name == "lists" || name == "reels" ||
+           name == "commentary";
+}
+
+// Plays a journal: its opening lines first, then the save it starts from,
+// then the game. A journal that starts from a save needs that very save.
+int replay(const tavo::Bytes& bytes, const Options& options, tavo::Session& session,
+           tavo::ScriptPlayer& player) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::vector<tavo::ScriptCommand> opening;
+    bool reading = true;
+    tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) {
+        if (opening.empty() && command.name != "journal")
+            throw tavo::ScriptError(command.line, "a journal opens with 'journal new' or "
+                                                  "'journal load SHA256'");
+        if (reading && (opening.empty() || opensJournal(command.name)))
+            opening.push_back(command);
+        else
+            reading = false;
+    });
+    if (opening.empty()) throw tavo::ScriptError(1, "the journal is empty");
+    const tavo::ScriptCommand& first = opening.front();
+    const bool fromSave = first.args.front().text == "load";
+    if (fromSave && options.load.empty()) {
+        std::cerr << "tavo-sim: the journal starts from a save: give it with --load START.sav\n";
+        return kExitUsage;
+    }
+    if (!fromSave && !options.load.empty()) {
+        std::cerr << "tavo-sim: the journal starts a new game: --load is not used\n";
+        return kExitUsage;
+    }
+    for (std::size_t i = 1; i < opening.size(); ++i)
+        player.play(opening[i]);
+    if (fromSave) {
+        const tavo::LoadResult loaded = session.load(options.load);
+        if (!loaded.ok()) {
+            std::cerr << "tavo-sim: " << options.load << " refused: " << loaded.reason << "\n";
+            return kExitFile;
+        }
+        const tavo::GameState& state = session.game().state;
+        const std::string sha = tavo::sha256Hex(&state, sizeof state);
+        if (sha != first.args[1].text) {
+            std::cerr << "tavo-sim: " << options.load
+                      << " is not the save the journal starts from (its SHA-256 is " << sha
+                      << ", the journal's " << first.args[1].text << ")\n";
+            return kExitFile;
+        }
+    }
+    std::size_t skipped = 0;
+    tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) {
+        if (skipped < opening.size()) {
+            ++skipped;
+            return;
+        }
+        player.play(command);
+    });
+    return kExitOk;
+}
+
 int run(const Options& options) {
-    tavo::Game game;
-    tavo::LoadResult loaded = tavo::loadGame(options.load, game.state);
-    if (!loaded.ok()) {
-        std::cerr << "tavo-sim: " << options.load << " refused: " << loaded.reason << "\n";
-        return kExitFile;
+    const std::unique_ptr<tavo::TimeSource> clock = clockOf(options);
+    tavo::Session session(*clock);
+    tavo::Game& game = session.game();
+    if (!options.replay) {
+        tavo::LoadResult loaded = session.load(options.load);
+        if (!loaded.ok()) {
+            std::cerr << "tavo-sim: " << options.load << " refused: " << loaded.reason << "\n";
+            return kExitFile;
+        }
     }
     std::string configProblem;
     game.config = tavo::readConfig(tavo::kConfigFileName, &configProblem);
@@ -341,32 +425,40 @@ int run(const Options& options) {
     game.numberFormat.decimalSeparator =
         options.decimal ? *options.decimal : systemDecimalSeparator();
     game.random.setSeed(options.seed);
+    session.onNote(note);
+    if (!options.replay) { // the journal opens with what the run starts from
+        const tavo::GameState& state = session.game().state;
+        session.beginJournal("journal load " + tavo::sha256Hex(&state, sizeof state));
+    }
 
-    std::unique_ptr<tavo::TimeSource> clock;
-    if (options.time)
-        clock = std::make_unique<tavo::FixedTimeSource>(*options.time);
-    else
-        clock = std::make_unique<tavo::SystemTimeSource>();
-
-    if (options.script) {
-        const auto text = readScriptText(*options.script);
+    tavo::ScriptPlayer player(session, std::cout);
+    const std::optional<std::string>& file = options.script ? options.script : options.replay;
+    if (file) {
+        const auto text = readScriptText(*file);
         if (!text) return kExitFile;
         try {
-            tavo::ScriptPlayer player(game, *clock, std::cout, note);
-            playScript(*text, player);
+            if (options.replay) {
+                if (const int status = replay(*text, options, session, player); status != kExitOk)
+                    return status;
+            } else {
+                playScript(*text, player);
+            }
         } catch (const tavo::ScriptError& error) {
             std::cout.flush();
-            std::cerr << tavo::printable(*options.script) << ":" << error.line << ": "
-                      << error.what() << "\n";
+            std::cerr << tavo::printable(*file) << ":" << error.line << ": " << error.what()
+                      << "\n";
             return kExitUsage;
+        } catch (const tavo::ReplayRefused& refused) {
+            std::cout.flush();
+            std::cerr << "tavo-sim: " << refused.what() << "\n";
+            return kExitFile;
         }
     } else {
-        tavo::ScriptPrinter messages(std::cout);
-        tavo::runDays(game, *options.days, *clock, messages, note);
+        player.play(tavo::command("days", {tavo::word(std::to_string(*options.days))}));
     }
     std::cout.flush();
     std::string unsaved;
-    if (options.save && !tavo::saveGame(*options.save, game.state, &unsaved)) {
+    if (options.save && !session.save(*options.save, &unsaved)) {
         std::cerr << "tavo-sim: " << unsaved << "\n";
         return kExitFile;
     }
@@ -374,7 +466,6 @@ int run(const Options& options) {
 }
 
 } // namespace
-
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     Options options;

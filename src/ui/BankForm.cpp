@@ -50,8 +50,9 @@ QLineEdit* statusRow(QFormLayout* rows, const QString& caption, bool dollars) {
 
 } // namespace
 
-BankForm::BankForm(Game& game, Dialogs& dialogs, const Look& look)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(look.bank) {
+BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs),
+      bank_(look.bank) {
     setWindowTitle(translated(look.title));
     setModal(false);
     // No close box: "Leave the bank" is the way out.
@@ -245,7 +246,8 @@ void BankForm::UpdateTimerTimer() {
 }
 
 void BankForm::MemberSetupClick() {
-    if (becomeMember(game_.state, bank_, voice_)) UpdateTimerTimer();
+    session_.run(command("member", {word(std::to_string(bank_))}), voice_);
+    UpdateTimerTimer();
 }
 
 void BankForm::LeaveBankClick() {
@@ -264,7 +266,8 @@ void BankForm::InvestmentSetupClick() {
 }
 
 void BankForm::InvestRefundClick() {
-    if (withdrawInvestment(game_.state, bank_, voice_)) UpdateTimerTimer();
+    session_.run(command("withdraw", {word(std::to_string(bank_))}), voice_);
+    UpdateTimerTimer();
 }
 
 void BankForm::LoanSetupClick() {
@@ -280,12 +283,12 @@ void BankForm::InsuranceSetupClick() {
 }
 
 void BankForm::LeaveInsClick() {
-    leaveInsurance(game_.state, voice_);
+    session_.run(command("leave-insurance"), voice_);
     UpdateTimerTimer();
 }
 
-TInvestBankForm::TInvestBankForm(Game& game, Dialogs& dialogs)
-    : BankForm(game, dialogs,
+TInvestBankForm::TInvestBankForm(Session& session, Dialogs& dialogs)
+    : BankForm(session, dialogs,
                {kInvestBank,
                 QT_TRANSLATE_NOOP("tavo", "Welcome to -=Invest Bank=-"),
                 "bank-invest",
@@ -299,8 +302,8 @@ TInvestBankForm::TInvestBankForm(Game& game, Dialogs& dialogs)
                  {QT_TRANSLATE_NOOP("tavo", "Loan interest"),
                   {QT_TRANSLATE_NOOP("tavo", "25% interest per year")}}}}) {}
 
-TGermBankForm::TGermBankForm(Game& game, Dialogs& dialogs)
-    : BankForm(game, dialogs,
+TGermBankForm::TGermBankForm(Session& session, Dialogs& dialogs)
+    : BankForm(session, dialogs,
                {kGermanBank,
                 QT_TRANSLATE_NOOP("tavo", "German Bank - The Power of your economy"),
                 "bank-german",
@@ -315,8 +318,8 @@ TGermBankForm::TGermBankForm(Game& game, Dialogs& dialogs)
                   {QT_TRANSLATE_NOOP("tavo", "Fire insurance: 1000$ / years"),
                    QT_TRANSLATE_NOOP("tavo", "Stole insurance: 800$ / years")}}}}) {}
 
-TChinaCashForm::TChinaCashForm(Game& game, Dialogs& dialogs)
-    : BankForm(game, dialogs,
+TChinaCashForm::TChinaCashForm(Session& session, Dialogs& dialogs)
+    : BankForm(session, dialogs,
                {kChinaCash,
                 QT_TRANSLATE_NOOP("tavo", "China Cash - The easy way to get money"),
                 "bank-china",
@@ -326,5 +329,9 @@ TChinaCashForm::TChinaCashForm(Game& game, Dialogs& dialogs)
                 QT_TRANSLATE_NOOP("tavo", "Services Informations"),
                 {{QT_TRANSLATE_NOOP("tavo", "Loan interest"),
                   {QT_TRANSLATE_NOOP("tavo", "30% interest per year")}}}}) {}
+
+void BankForm::gameReplaced() {
+    if (!session_.inGame()) LeaveBankClick();
+}
 
 } // namespace tavo::ui

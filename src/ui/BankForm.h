@@ -5,7 +5,7 @@
 // sets every control from the account as it stands.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
@@ -29,7 +29,7 @@ class LoanRefundForm;
 class LoanRequestForm;
 class TGermInsuForm;
 
-class BankForm : public QDialog {
+class BankForm : public QDialog, public SessionListener {
     Q_OBJECT
 public:
     // The forms a bank's services open (those the bank offers).
@@ -100,7 +100,8 @@ protected:
         // The terms page: groups of lines.
         std::vector<std::pair<const char*, std::vector<const char*>>> terms;
     };
-    BankForm(Game& game, Dialogs& dialogs, const Look& look);
+    BankForm(Session& session, Dialogs& dialogs, const Look& look);
+    void gameReplaced() override;
 
     void showEvent(QShowEvent* event) override;
     void reject() override;
@@ -110,26 +111,28 @@ private:
     QWidget* statusPage(const Look& look);
     QWidget* termsPage(const Look& look);
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     int bank_;
     Services services_;
 };
 
 class TInvestBankForm final : public BankForm {
 public:
-    TInvestBankForm(Game& game, Dialogs& dialogs);
+    TInvestBankForm(Session& session, Dialogs& dialogs);
 };
 
 class TGermBankForm final : public BankForm {
 public:
-    TGermBankForm(Game& game, Dialogs& dialogs);
+    TGermBankForm(Session& session, Dialogs& dialogs);
 };
 
 class TChinaCashForm final : public BankForm {
 public:
-    TChinaCashForm(Game& game, Dialogs& dialogs);
+    TChinaCashForm(Session& session, Dialogs& dialogs);
 };
 
 } // namespace tavo::ui

@@ -4,10 +4,14 @@
 
 namespace tavo::ui {
 
-BankServiceForm::BankServiceForm(Game& game, Dialogs& dialogs, int bank, const QString& title)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), bank_(bank) {
+BankServiceForm::BankServiceForm(Session& session, Dialogs& dialogs, int bank, const QString& title)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs), bank_(bank) {
     setWindowTitle(title);
     setModal(false);
+}
+
+void BankServiceForm::gameReplaced() {
+    hide(); // it holds figures of the game it was opened in
 }
 
 void BankServiceForm::doneWithAccount() {

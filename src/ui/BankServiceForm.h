@@ -3,7 +3,7 @@
 // as soon as a form has changed it.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -13,19 +13,22 @@ namespace tavo::ui {
 class BankForm;
 class Dialogs;
 
-class BankServiceForm : public QDialog {
+class BankServiceForm : public QDialog, public SessionListener {
     Q_OBJECT
 public:
     BankForm* bankWindow = nullptr;
 
 protected:
-    BankServiceForm(Game& game, Dialogs& dialogs, int bank, const QString& title);
+    BankServiceForm(Session& session, Dialogs& dialogs, int bank, const QString& title);
+    void gameReplaced() override;
     // The account changed: the bank window shows it at once, and this form closes.
     void doneWithAccount();
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     int bank_;
 };
 

@@ -10,54 +10,53 @@
 
 namespace tavo::ui {
 
-BankWindowSet::BankWindowSet(Game& game, Dialogs& dialogs, Forms& forms) {
-    banks_ = std::make_unique<TBanksForm>(dialogs, forms);
-    chinaCash_ = std::make_unique<TChinaCashForm>(game, dialogs);
-    loanChina1Set_ = std::make_unique<TLoanChina1Set>(game, dialogs);
-    germBank_ = std::make_unique<TGermBankForm>(game, dialogs);
-    germInsu_ = std::make_unique<TGermInsuForm>(game, dialogs);
-    investGerm_ = std::make_unique<TInvestGermForm>(game, dialogs);
-    investInvBank_ = std::make_unique<TInvestInvBankForm>(game, dialogs);
-    investBank_ = std::make_unique<TInvestBankForm>(game, dialogs);
-    loanChinRef1_ = std::make_unique<TLoanChinRef1>(game, dialogs);
-    loanInvSetup_ = std::make_unique<TLoanInvSetup>(game, dialogs);
-    loanInvRef_ = std::make_unique<TLoanInvRef>(game, dialogs);
+std::vector<std::unique_ptr<QWidget>> makeBankWindows(Session& session, Dialogs& dialogs,
+                                                      Forms& forms) {
+    auto banks = std::make_unique<TBanksForm>(dialogs, forms);
+    auto chinaCash = std::make_unique<TChinaCashForm>(session, dialogs);
+    auto loanChina1Set = std::make_unique<TLoanChina1Set>(session, dialogs);
+    auto germBank = std::make_unique<TGermBankForm>(session, dialogs);
+    auto germInsu = std::make_unique<TGermInsuForm>(session, dialogs);
+    auto investGerm = std::make_unique<TInvestGermForm>(session, dialogs);
+    auto investInvBank = std::make_unique<TInvestInvBankForm>(session, dialogs);
+    auto investBank = std::make_unique<TInvestBankForm>(session, dialogs);
+    auto loanChinRef1 = std::make_unique<TLoanChinRef1>(session, dialogs);
+    auto loanInvSetup = std::make_unique<TLoanInvSetup>(session, dialogs);
+    auto loanInvRef = std::make_unique<TLoanInvRef>(session, dialogs);
 
-    investBank_->setServices(
-        {investInvBank_.get(), loanInvSetup_.get(), loanInvRef_.get(), nullptr});
-    germBank_->setServices({investGerm_.get(), nullptr, nullptr, germInsu_.get()});
-    chinaCash_->setServices({nullptr, loanChina1Set_.get(), loanChinRef1_.get(), nullptr});
-    investInvBank_->bankWindow = loanInvSetup_->bankWindow = loanInvRef_->bankWindow =
-        investBank_.get();
-    investGerm_->bankWindow = germInsu_->bankWindow = germBank_.get();
-    loanChina1Set_->bankWindow = loanChinRef1_->bankWindow = chinaCash_.get();
+    investBank->setServices({investInvBank.get(), loanInvSetup.get(), loanInvRef.get(), nullptr});
+    germBank->setServices({investGerm.get(), nullptr, nullptr, germInsu.get()});
+    chinaCash->setServices({nullptr, loanChina1Set.get(), loanChinRef1.get(), nullptr});
+    investInvBank->bankWindow = loanInvSetup->bankWindow = loanInvRef->bankWindow =
+        investBank.get();
+    investGerm->bankWindow = germInsu->bankWindow = germBank.get();
+    loanChina1Set->bankWindow = loanChinRef1->bankWindow = chinaCash.get();
 
-    forms.banksForm.set(banks_.get());
-    forms.investBankForm.set(investBank_.get());
-    forms.germBankForm.set(germBank_.get());
-    forms.chinaCashForm.set(chinaCash_.get());
-    forms.loanInvSetup.set(loanInvSetup_.get());
-    forms.loanChina1Set.set(loanChina1Set_.get());
-    forms.loanInvRef.set(loanInvRef_.get());
-    forms.loanChinRef1.set(loanChinRef1_.get());
-    forms.investInvBankForm.set(investInvBank_.get());
-    forms.investGermForm.set(investGerm_.get());
-    forms.germInsuForm.set(germInsu_.get());
-}
+    forms.banksForm.set(banks.get());
+    forms.investBankForm.set(investBank.get());
+    forms.germBankForm.set(germBank.get());
+    forms.chinaCashForm.set(chinaCash.get());
+    forms.loanInvSetup.set(loanInvSetup.get());
+    forms.loanChina1Set.set(loanChina1Set.get());
+    forms.loanInvRef.set(loanInvRef.get());
+    forms.loanChinRef1.set(loanChinRef1.get());
+    forms.investInvBankForm.set(investInvBank.get());
+    forms.investGermForm.set(investGerm.get());
+    forms.germInsuForm.set(germInsu.get());
 
-BankWindowSet::~BankWindowSet() {
-    hideAll();
-}
-
-std::vector<QWidget*> BankWindowSet::windows() const {
-    return {banks_.get(),         investBank_.get(),    germBank_.get(),   chinaCash_.get(),
-            loanInvSetup_.get(),  loanChina1Set_.get(), loanInvRef_.get(), loanChinRef1_.get(),
-            investInvBank_.get(), investGerm_.get(),    germInsu_.get()};
-}
-
-void BankWindowSet::hideAll() {
-    for (QWidget* window : windows())
-        window->hide();
+    std::vector<std::unique_ptr<QWidget>> made;
+    made.push_back(std::move(banks));
+    made.push_back(std::move(investBank));
+    made.push_back(std::move(germBank));
+    made.push_back(std::move(chinaCash));
+    made.push_back(std::move(loanInvSetup));
+    made.push_back(std::move(loanChina1Set));
+    made.push_back(std::move(loanInvRef));
+    made.push_back(std::move(loanChinRef1));
+    made.push_back(std::move(investInvBank));
+    made.push_back(std::move(investGerm));
+    made.push_back(std::move(germInsu));
+    return made;
 }
 
 BankForm* bankWindow(Forms& forms, int bank) {
@@ -71,20 +70,6 @@ BankForm* bankWindow(Forms& forms, int bank) {
     default:
         return nullptr;
     }
-}
-
-void closeBankServiceForms(Forms& forms) {
-    for (QWidget* form : std::initializer_list<QWidget*>{
-             forms.loanInvSetup, forms.loanChina1Set, forms.loanInvRef, forms.loanChinRef1,
-             forms.investInvBankForm, forms.investGermForm, forms.germInsuForm})
-        form->hide();
-}
-
-void closeBankWindows(Forms& forms) {
-    forms.banksForm->hide();
-    for (int bank : {kInvestBank, kGermanBank, kChinaCash})
-        bankWindow(forms, bank)->LeaveBankClick();
-    closeBankServiceForms(forms);
 }
 
 } // namespace tavo::ui

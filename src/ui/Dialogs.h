@@ -6,8 +6,10 @@
 #include "core/Voice.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
+#include <QWidget>
 
 #include <optional>
 
@@ -55,6 +57,25 @@ public:
     // handler; false when no program could be started for it.
     virtual bool openUrl(const QUrl& url) = 0;
 
+    // The window a dialog shown now belongs to, while one speaks (a
+    // window's voice); otherwise none, and the window in front is taken.
+    QWidget* speaker() const { return speaker_; }
+
+    // While it lives, the dialogs shown belong to `window`.
+    class Speaking {
+    public:
+        Speaking(Dialogs& dialogs, QWidget* window) : dialogs_(dialogs), before_(dialogs.speaker_) {
+            if (window != nullptr) dialogs_.speaker_ = window;
+        }
+        ~Speaking() { dialogs_.speaker_ = before_; }
+        Speaking(const Speaking&) = delete;
+        Speaking& operator=(const Speaking&) = delete;
+
+    private:
+        Dialogs& dialogs_;
+        QPointer<QWidget> before_;
+    };
+
     // Opens an address; when nothing can open it the player is told, with
     // the address to copy.
     void openAddress(const QUrl& url) {
@@ -64,6 +85,9 @@ public:
                            url.toString(),
                        kAppTitleText, DialogButtons::Ok, DialogIcon::Information);
     }
+
+private:
+    QPointer<QWidget> speaker_;
 };
 
 } // namespace tavo::ui

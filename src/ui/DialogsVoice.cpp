@@ -1,5 +1,7 @@
 #include "ui/DialogsVoice.h"
 
+#include "ui/Dialogs.h"
+
 #include "ui/Translation.h"
 
 namespace tavo::ui {
@@ -22,6 +24,7 @@ DialogIcon toDialogIcon(VoiceIcon icon) {
 } // namespace
 
 void DialogsVoice::say(const Words& words) {
+    const Dialogs::Speaking speaking(dialogs_, window_);
     const QString text = translated(words);
     if (words.plain())
         dialogs_.message(text);
@@ -33,8 +36,18 @@ void DialogsVoice::say(const Words& words) {
 }
 
 bool DialogsVoice::ask(const Words& words) {
+    const Dialogs::Speaking speaking(dialogs_, window_);
     return dialogs_.messageBox(translated(words), translated(words.title), DialogButtons::YesNo,
                                toDialogIcon(words.icon)) == DialogAnswer::Yes;
+}
+
+void DialogsVoice::sayError(const Phrase& text) {
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    const Dialogs::Speaking speaking(dialogs_, window_);
+    dialogs_.errorBox(translated(text));
+    showing = false;
 }
 
 } // namespace tavo::ui

@@ -1,7 +1,9 @@
 #include "ui/Forms.h"
 
+#include "core/ConfigRecord.h"
 #include "ui/BankWindows.h"
 #include "ui/DesktopWindow.h"
+#include "ui/GameSettings.h"
 #include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
 #include "ui/TBarSetupForm.h"
@@ -24,71 +26,71 @@
 #include "ui/TSpinCashForm.h"
 #include "ui/TViewStaffForm.h"
 
+#include <QDir>
+
 namespace tavo::ui {
 
 template <class T, class Make>
-void FormSet::later(FormRef<T>& ref, std::unique_ptr<T>& owner, Make make) {
-    ref.makeWith([this, &ref, &owner, make] {
-        owner = make();
-        ref.set(owner.get());
-        settle(owner.get());
+void FormSet::later(FormRef<T>& ref, Make make) {
+    ref.makeWith([this, &ref, make] {
+        std::unique_ptr<T> window = make();
+        ref.set(window.get());
+        adopt(std::move(window));
     });
 }
 
-void FormSet::settle(QWidget* window) {
+void FormSet::adopt(std::unique_ptr<QWidget> window) {
     // Each window's place is kept under its class's name.
     window->setObjectName(
         QString::fromLatin1(window->metaObject()->className()).section(QLatin1Char(':'), -1));
-    const bool ownWindow =
-        window == mainForm_.get() || window == popupForm_.get() || window == gameForm_.get();
-    makeDesktopWindow(window, ownWindow ? nullptr : static_cast<QWidget*>(forms_.gameForm));
+    QWidget* const own = window.get();
+    const bool ownWindow = own == forms_.mainForm.get() ||
+                           (forms_.popupForm.made() && own == forms_.popupForm.get()) ||
+                           (forms_.gameForm.made() && own == forms_.gameForm.get());
+    QWidget* owner = ownWindow ? nullptr : static_cast<QWidget*>(forms_.gameForm);
+    makeDesktopWindow(own, owner);
+    kept_.push_back({std::move(window), owner});
 }
 
-FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
-    mainForm_ = std::make_unique<TMainForm>(forms_, dialogs, clock);
-    forms_.mainForm.set(mainForm_.get());
-    Game& game = mainForm_->game();
-    later(forms_.aboutForm, aboutForm_, [&] { return std::make_unique<TAboutForm>(dialogs); });
-    later(forms_.barSetupForm, barSetupForm_,
-          [&] { return std::make_unique<TBarSetupForm>(game, dialogs, forms_); });
-    later(forms_.fireForm, fireForm_,
-          [&] { return std::make_unique<TDisasFireForm>(game, dialogs, clock); });
-    later(forms_.drinkForm, drinkForm_,
-          [&] { return std::make_unique<TDrinkForm>(game, dialogs, forms_); });
-    later(forms_.gameForm, gameForm_,
-          [&] { return std::make_unique<TGameForm>(game, dialogs, forms_); });
-    later(forms_.infoForm, infoForm_, [&] { return std::make_unique<TInfoForm>(game, dialogs); });
-    later(forms_.lotoSixForm, lotoSixForm_,
-          [&] { return std::make_unique<TLotoSixForm>(game, dialogs, forms_); });
-    later(forms_.spinCashForm, spinCashForm_,
-          [&] { return std::make_unique<TSpinCashForm>(game, dialogs, clock); });
-    later(forms_.racingMonForm, racingMonForm_,
-          [&] { return std::make_unique<TRacingMonForm>(game, dialogs); });
-    later(forms_.mapForm, mapForm_,
-          [&] { return std::make_unique<TMapForm>(game, dialogs, forms_); });
-    later(forms_.newCarForm, newCarForm_,
-          [&] { return std::make_unique<TNewCarForm>(game, dialogs, forms_); });
-    later(forms_.passForm, passForm_, [&] { return std::make_unique<TPassForm>(forms_); });
-    later(forms_.popupForm, popupForm_,
-          [&] { return std::make_unique<TPopupForm>(game, dialogs); });
-    later(forms_.setupForm, setupForm_,
-          [&] { return std::make_unique<TSetupForm>(game, dialogs); });
-    later(forms_.hireStaffForm, hireStaffForm_,
-          [&] { return std::make_unique<THireStaffForm>(game, dialogs); });
-    later(forms_.viewStaffForm, viewStaffForm_,
-          [&] { return std::make_unique<TViewStaffForm>(game, dialogs, forms_); });
-    later(forms_.adminViewForm, adminViewForm_,
-          [&] { return std::make_unique<TAdminViewForm>(game, dialogs, forms_); });
-    later(forms_.promoteForm, promoteForm_,
-          [&] { return std::make_unique<TPromoteForm>(game, dialogs); });
-    later(forms_.financeForm, financeForm_, [&] { return std::make_unique<TFinanceForm>(game); });
-    later(forms_.internetCenterForm, internetCenterForm_,
+FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock)
+    : session_(clock), config_(std::make_unique<ConfigFile>(kConfigFileName)) {
+    session_.keepConfigIn(config_.get());
+    session_.autosaveInto([]() -> std::optional<std::string> {
+        if (!autosaveEnabled()) return std::nullopt;
+        return QDir::current().filePath(QLatin1String(kSavesFolderName)).toStdString();
+    });
+    auto main = std::make_unique<TMainForm>(session_, forms_, dialogs);
+    forms_.mainForm.set(main.get());
+    Session& session = session_;
+    later(forms_.aboutForm, [&] { return std::make_unique<TAboutForm>(dialogs); });
+    later(forms_.barSetupForm,
+          [&] { return std::make_unique<TBarSetupForm>(session, dialogs, forms_); });
+    later(forms_.fireForm, [&] { return std::make_unique<TDisasFireForm>(session, dialogs); });
+    later(forms_.drinkForm, [&] { return std::make_unique<TDrinkForm>(session, dialogs, forms_); });
+    later(forms_.gameForm, [&] { return std::make_unique<TGameForm>(session, dialogs, forms_); });
+    later(forms_.infoForm, [&] { return std::make_unique<TInfoForm>(session, dialogs); });
+    later(forms_.lotoSixForm, [&] { return std::make_unique<TLotoSixForm>(session, dialogs); });
+    later(forms_.spinCashForm, [&] { return std::make_unique<TSpinCashForm>(session, dialogs); });
+    later(forms_.racingMonForm, [&] { return std::make_unique<TRacingMonForm>(session, dialogs); });
+    later(forms_.mapForm, [&] { return std::make_unique<TMapForm>(session, dialogs, forms_); });
+    later(forms_.newCarForm,
+          [&] { return std::make_unique<TNewCarForm>(session, dialogs, forms_); });
+    later(forms_.passForm, [&] { return std::make_unique<TPassForm>(forms_); });
+    later(forms_.popupForm, [&] { return std::make_unique<TPopupForm>(session, dialogs); });
+    later(forms_.setupForm, [&] { return std::make_unique<TSetupForm>(session, dialogs); });
+    later(forms_.hireStaffForm, [&] { return std::make_unique<THireStaffForm>(session, dialogs); });
+    later(forms_.viewStaffForm,
+          [&] { return std::make_unique<TViewStaffForm>(session, dialogs, forms_); });
+    later(forms_.adminViewForm,
+          [&] { return std::make_unique<TAdminViewForm>(session, dialogs, forms_); });
+    later(forms_.promoteForm, [&] { return std::make_unique<TPromoteForm>(session, dialogs); });
+    later(forms_.financeForm, [&] { return std::make_unique<TFinanceForm>(session); });
+    later(forms_.internetCenterForm,
           [&] { return std::make_unique<TInternetCenterForm>(dialogs); });
     // The bank windows are wired to each other: the first reached makes all.
-    const auto makeBanks = [this, &game, &dialogs] {
-        bankWindows_ = std::make_unique<BankWindowSet>(game, dialogs, forms_);
-        for (QWidget* bank : bankWindows_->windows())
-            settle(bank);
+    const auto makeBanks = [this, &dialogs] {
+        for (std::unique_ptr<QWidget>& bank : makeBankWindows(session_, dialogs, forms_))
+            adopt(std::move(bank));
     };
     forms_.banksForm.makeWith(makeBanks);
     forms_.investBankForm.makeWith(makeBanks);
@@ -101,57 +103,26 @@ FormSet::FormSet(Dialogs& dialogs, const TimeSource& clock) {
     forms_.investInvBankForm.makeWith(makeBanks);
     forms_.investGermForm.makeWith(makeBanks);
     forms_.germInsuForm.makeWith(makeBanks);
-    settle(mainForm_.get());
+    adopt(std::move(main));
 }
 
 std::vector<QWidget*> FormSet::windows() const {
+    // The main menu is kept first, so the newest window comes first.
     std::vector<QWidget*> made;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{financeForm_.get(),   internetCenterForm_.get(),
-                                         racingMonForm_.get(), spinCashForm_.get(),
-                                         adminViewForm_.get(), viewStaffForm_.get(),
-                                         hireStaffForm_.get(), lotoSixForm_.get(),
-                                         promoteForm_.get(),   setupForm_.get(),
-                                         popupForm_.get(),     passForm_.get(),
-                                         newCarForm_.get(),    mapForm_.get(),
-                                         infoForm_.get(),      gameForm_.get(),
-                                         drinkForm_.get(),     fireForm_.get(),
-                                         barSetupForm_.get(),  aboutForm_.get(),
-                                         mainForm_.get()})
-        if (window != nullptr) made.push_back(window);
+    for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept)
+        made.push_back(kept->window.get());
     return made;
 }
 
 FormSet::~FormSet() {
     // Every window is hidden while all still exist: hiding one may reach
-    // another (the drinks window gives the game window its clock back).
-    if (adminViewForm_) adminViewForm_->dismiss(); // without bringing the staff list back
-    if (bankWindows_) bankWindows_->hideAll();
-    for (QWidget* window : windows())
-        window->hide();
+    // another.
+    if (forms_.adminViewForm.made()) forms_.adminViewForm->dismiss();
+    for (Kept& kept : kept_)
+        kept.window->hide();
     forms_ = Forms{};
-    internetCenterForm_.reset();
-    bankWindows_.reset();
-    financeForm_.reset();
-    adminViewForm_.reset();
-    viewStaffForm_.reset();
-    hireStaffForm_.reset();
-    spinCashForm_.reset();
-    lotoSixForm_.reset();
-    racingMonForm_.reset();
-    promoteForm_.reset();
-    setupForm_.reset();
-    popupForm_.reset();
-    passForm_.reset();
-    newCarForm_.reset();
-    mapForm_.reset();
-    infoForm_.reset();
-    gameForm_.reset();
-    drinkForm_.reset();
-    fireForm_.reset();
-    barSetupForm_.reset();
-    aboutForm_.reset();
-    mainForm_.reset();
+    while (!kept_.empty())
+        kept_.pop_back();
 }
 
 } // namespace tavo::ui

@@ -1,6 +1,8 @@
 // The game's windows, each created at its first use and kept for the whole
-// run; each window reaches the others through here.
+// run; a window reaches another through here to show it.
 #pragma once
+
+#include "game/Session.h"
 
 #include <functional>
 #include <memory>
@@ -10,8 +12,10 @@
 class QWidget;
 
 namespace tavo {
+class ConfigStore;
+class Session;
 class TimeSource;
-}
+} // namespace tavo
 
 namespace tavo::ui {
 
@@ -29,7 +33,6 @@ class TPassForm;
 class TPopupForm;
 class TSetupForm;
 class TPromoteForm;
-class BankWindowSet;
 class TBanksForm;
 class TInvestBankForm;
 class TGermBankForm;
@@ -89,7 +92,7 @@ struct Forms {
     FormRef<TSetupForm> setupForm;
     FormRef<TPromoteForm> promoteForm;
     FormRef<TFinanceForm> financeForm;
-    // The banks (made together by BankWindowSet).
+    // The banks (made together).
     FormRef<TBanksForm> banksForm;
     FormRef<TInvestBankForm> investBankForm;
     FormRef<TGermBankForm> germBankForm;
@@ -111,10 +114,12 @@ struct Forms {
     FormRef<TInternetCenterForm> internetCenterForm;
 };
 
-// Owns the windows. The main menu is created first (it reads config.kpl and
-// loads the two lists) and owns the game; each other window is created
-// when first reached (the bank windows together), and all are destroyed
-// before it.
+// Owns the session and the windows, in one list: each window with the
+// window it belongs to (the game window for the windows of a game, none for
+// the main menu, the popup and the game window). The main menu is made
+// first (it reads config.kpl and loads the two lists); each other window is
+// made when first reached (the bank windows together), and all go before
+// the session.
 class FormSet {
 public:
     FormSet(Dialogs& dialogs, const TimeSource& clock);
@@ -123,39 +128,25 @@ public:
     FormSet& operator=(const FormSet&) = delete;
 
     Forms& forms() { return forms_; }
+    Session& session() { return session_; }
     // Every window made so far, the main menu last.
     std::vector<QWidget*> windows() const;
 
 private:
     // Enters a window in `forms_` to be made by `make` when first reached.
     template <class T, class Make>
-    void later(FormRef<T>& ref, std::unique_ptr<T>& owner, Make make);
-    // Names a new window and makes it a desktop window.
-    void settle(QWidget* window);
+    void later(FormRef<T>& ref, Make make);
+    // Names a new window, makes it a desktop window and keeps it.
+    void adopt(std::unique_ptr<QWidget> window);
 
+    struct Kept {
+        std::unique_ptr<QWidget> window;
+        QWidget* owner; // the window it stays in front of, or none
+    };
+    Session session_;
+    std::unique_ptr<ConfigStore> config_;
     Forms forms_;
-    std::unique_ptr<TMainForm> mainForm_;
-    std::unique_ptr<TAboutForm> aboutForm_;
-    std::unique_ptr<TBarSetupForm> barSetupForm_;
-    std::unique_ptr<TDisasFireForm> fireForm_;
-    std::unique_ptr<TDrinkForm> drinkForm_;
-    std::unique_ptr<TGameForm> gameForm_;
-    std::unique_ptr<TInfoForm> infoForm_;
-    std::unique_ptr<TMapForm> mapForm_;
-    std::unique_ptr<TNewCarForm> newCarForm_;
-    std::unique_ptr<TPassForm> passForm_;
-    std::unique_ptr<TPopupForm> popupForm_;
-    std::unique_ptr<TSetupForm> setupForm_;
-    std::unique_ptr<TPromoteForm> promoteForm_;
-    std::unique_ptr<TFinanceForm> financeForm_;
-    std::unique_ptr<BankWindowSet> bankWindows_;
-    std::unique_ptr<TLotoSixForm> lotoSixForm_;
-    std::unique_ptr<TRacingMonForm> racingMonForm_;
-    std::unique_ptr<THireStaffForm> hireStaffForm_;
-    std::unique_ptr<TViewStaffForm> viewStaffForm_;
-    std::unique_ptr<TAdminViewForm> adminViewForm_;
-    std::unique_ptr<TSpinCashForm> spinCashForm_;
-    std::unique_ptr<TInternetCenterForm> internetCenterForm_;
+    std::vector<Kept> kept_; // in the order made
 };
 
 } // namespace tavo::ui

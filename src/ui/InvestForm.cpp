@@ -18,8 +18,8 @@
 
 namespace tavo::ui {
 
-InvestForm::InvestForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, tr("Investment form")) {
+InvestForm::InvestForm(Session& session, Dialogs& dialogs, int bank)
+    : BankServiceForm(session, dialogs, bank, tr("Investment form")) {
     const InvestTerms& terms = *investTerms(bank);
     auto* layout = new QVBoxLayout(this);
     RulesMemo = new QPlainTextEdit;
@@ -84,6 +84,7 @@ void InvestForm::offer(std::int32_t maximum) {
 
 void InvestForm::choosePlan(int plan) {
     const InvestPlan& chosen = investTerms(bank_)->plans[plan];
+    chosenPlan_ = plan;
     chosenYears = chosen.years;
     chosenRate = chosen.rate;
     plans[plan]->setChecked(true);
@@ -101,8 +102,12 @@ void InvestForm::UpdateTotal() {
 }
 
 void InvestForm::InvestButClick() {
-    if (startInvestment(game_.state, bank_, toStd(InvestBox->text()), maximum_,
-                        {chosenYears, chosenRate, nullptr}, voice_))
+    if (session_
+            .run(command("invest-money",
+                         {word(std::to_string(bank_)), word(std::to_string(chosenPlan_ + 1)),
+                          typed(toStd(InvestBox->text())), word(std::to_string(maximum_))}),
+                 voice_)
+            .value)
         doneWithAccount();
 }
 
@@ -110,10 +115,10 @@ void InvestForm::CancelClick() {
     hide();
 }
 
-TInvestInvBankForm::TInvestInvBankForm(Game& game, Dialogs& dialogs)
-    : InvestForm(game, dialogs, kInvestBank), FiveYears(plans[0]), TenYears(plans[1]) {}
+TInvestInvBankForm::TInvestInvBankForm(Session& session, Dialogs& dialogs)
+    : InvestForm(session, dialogs, kInvestBank), FiveYears(plans[0]), TenYears(plans[1]) {}
 
-TInvestGermForm::TInvestGermForm(Game& game, Dialogs& dialogs)
-    : InvestForm(game, dialogs, kGermanBank), TenYears(plans[0]), ThirtyYears(plans[1]) {}
+TInvestGermForm::TInvestGermForm(Session& session, Dialogs& dialogs)
+    : InvestForm(session, dialogs, kGermanBank), TenYears(plans[0]), ThirtyYears(plans[1]) {}
 
 } // namespace tavo::ui

@@ -40,15 +40,16 @@ public:
     float chosenRate = 0;
 
 protected:
-    InvestForm(Game& game, Dialogs& dialogs, int bank);
+    InvestForm(Session& session, Dialogs& dialogs, int bank);
 
 private:
     std::int32_t maximum_ = 0;
+    int chosenPlan_ = 0; // the plan chosen: 0 the shorter, 1 the longer
 };
 
 class TInvestInvBankForm final : public InvestForm {
 public:
-    TInvestInvBankForm(Game& game, Dialogs& dialogs);
+    TInvestInvBankForm(Session& session, Dialogs& dialogs);
     void FiveYearsClick() { choosePlan(0); }
     void TenYearsClick() { choosePlan(1); }
     QRadioButton* FiveYears;
@@ -57,7 +58,7 @@ public:
 
 class TInvestGermForm final : public InvestForm {
 public:
-    TInvestGermForm(Game& game, Dialogs& dialogs);
+    TInvestGermForm(Session& session, Dialogs& dialogs);
     // The game's names: TenYears holds the 15-year plan, ThirtyYears the 25-year one.
     void TenYearsClick() { choosePlan(0); }
     void ThirtyYearsClick() { choosePlan(1); }

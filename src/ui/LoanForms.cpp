@@ -17,8 +17,8 @@
 
 namespace tavo::ui {
 
-LoanRequestForm::LoanRequestForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, tr("Make a loan")) {
+LoanRequestForm::LoanRequestForm(Session& session, Dialogs& dialogs, int bank)
+    : BankServiceForm(session, dialogs, bank, tr("Make a loan")) {
     auto* layout = new QVBoxLayout(this);
     RatesText = new QLabel(tr("You can pay back the loan every\n"
                               "time you want. Our interest rate is\n") +
@@ -65,18 +65,22 @@ void LoanRequestForm::FormShow() {
 }
 
 void LoanRequestForm::AskMoneyClick() {
-    if (requestLoan(game_.state, bank_, toStd(MoneyAsk->text()), toStd(limit->text()), voice_))
+    if (session_
+            .run(command("ask-loan", {word(std::to_string(bank_)), typed(toStd(MoneyAsk->text())),
+                                      typed(toStd(limit->text()))}),
+                 voice_)
+            .value)
         doneWithAccount();
 }
 
-TLoanInvSetup::TLoanInvSetup(Game& game, Dialogs& dialogs)
-    : LoanRequestForm(game, dialogs, kInvestBank) {}
+TLoanInvSetup::TLoanInvSetup(Session& session, Dialogs& dialogs)
+    : LoanRequestForm(session, dialogs, kInvestBank) {}
 
-TLoanChina1Set::TLoanChina1Set(Game& game, Dialogs& dialogs)
-    : LoanRequestForm(game, dialogs, kChinaCash) {}
+TLoanChina1Set::TLoanChina1Set(Session& session, Dialogs& dialogs)
+    : LoanRequestForm(session, dialogs, kChinaCash) {}
 
-LoanRefundForm::LoanRefundForm(Game& game, Dialogs& dialogs, int bank)
-    : BankServiceForm(game, dialogs, bank, tr("Refund the loan")) {
+LoanRefundForm::LoanRefundForm(Session& session, Dialogs& dialogs, int bank)
+    : BankServiceForm(session, dialogs, bank, tr("Refund the loan")) {
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 52);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("How much do you want to refund?")));
@@ -103,7 +107,11 @@ void LoanRefundForm::FormShow() {
 }
 
 void LoanRefundForm::RefundButClick() {
-    switch (refundLoan(game_.state, bank_, toStd(RefundBox->text()), voice_)) {
+    const CommandResult paid = session_.run(
+        command("pay-loan", {word(std::to_string(bank_)), typed(toStd(RefundBox->text()))}),
+        voice_);
+    if (!paid.ran) return;
+    switch (static_cast<RefundOutcome>(paid.value)) {
     case RefundOutcome::Refused:
         return;
     case RefundOutcome::TooMuch:
@@ -115,10 +123,10 @@ void LoanRefundForm::RefundButClick() {
     }
 }
 
-TLoanInvRef::TLoanInvRef(Game& game, Dialogs& dialogs)
-    : LoanRefundForm(game, dialogs, kInvestBank) {}
+TLoanInvRef::TLoanInvRef(Session& session, Dialogs& dialogs)
+    : LoanRefundForm(session, dialogs, kInvestBank) {}
 
-TLoanChinRef1::TLoanChinRef1(Game& game, Dialogs& dialogs)
-    : LoanRefundForm(game, dialogs, kChinaCash) {}
+TLoanChinRef1::TLoanChinRef1(Session& session, Dialogs& dialogs)
+    : LoanRefundForm(session, dialogs, kChinaCash) {}
 
 } // namespace tavo::ui

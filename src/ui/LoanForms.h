@@ -23,18 +23,18 @@ public:
     QPushButton* AskMoney;
 
 protected:
-    LoanRequestForm(Game& game, Dialogs& dialogs, int bank);
+    LoanRequestForm(Session& session, Dialogs& dialogs, int bank);
     void showEvent(QShowEvent* event) override;
 };
 
 class TLoanInvSetup final : public LoanRequestForm {
 public:
-    TLoanInvSetup(Game& game, Dialogs& dialogs);
+    TLoanInvSetup(Session& session, Dialogs& dialogs);
 };
 
 class TLoanChina1Set final : public LoanRequestForm {
 public:
-    TLoanChina1Set(Game& game, Dialogs& dialogs);
+    TLoanChina1Set(Session& session, Dialogs& dialogs);
 };
 
 class LoanRefundForm : public BankServiceForm {
@@ -48,19 +48,19 @@ public:
     QPushButton* RefundBut;
 
 protected:
-    LoanRefundForm(Game& game, Dialogs& dialogs, int bank);
+    LoanRefundForm(Session& session, Dialogs& dialogs, int bank);
     void showEvent(QShowEvent* event) override;
 };
 
 class TLoanInvRef final : public LoanRefundForm {
 public:
-    TLoanInvRef(Game& game, Dialogs& dialogs);
+    TLoanInvRef(Session& session, Dialogs& dialogs);
     void UpdateRefund() { FormShow(); }
 };
 
 class TLoanChinRef1 final : public LoanRefundForm {
 public:
-    TLoanChinRef1(Game& game, Dialogs& dialogs);
+    TLoanChinRef1(Session& session, Dialogs& dialogs);
 };
 
 } // namespace tavo::ui

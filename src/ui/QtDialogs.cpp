@@ -66,6 +66,7 @@ QtDialogs::~QtDialogs() {
 
 QWidget* QtDialogs::asker() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* window = speaker(); window && window->isVisible()) return window->window();
     if (QWidget* active = QApplication::activeWindow()) return active;
     if (lastAsker_ && lastAsker_->isVisible()) return lastAsker_;
     for (QWidget* window : QApplication::topLevelWidgets())

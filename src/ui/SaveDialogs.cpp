@@ -4,12 +4,10 @@
 
 namespace tavo::ui {
 
-LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& history,
-                           const QString& cannotOpen) {
+LoadAnswer loadWithDialogs(Dialogs& dialogs, Session& session, const QString& cannotOpen) {
     const std::optional<QString> path = dialogs.openFile(loadGameDialog());
     if (!path) return LoadAnswer::Cancelled;
-    GameState scratch{};
-    const LoadResult result = loadGame(path->toStdString(), scratch);
+    const LoadResult result = session.load(path->toStdString());
     if (result.status == LoadStatus::CannotOpen) {
         dialogs.message(cannotOpen);
         return LoadAnswer::CannotOpen;
@@ -19,8 +17,6 @@ LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& h
                            DialogButtons::Ok, DialogIcon::Stop);
         return LoadAnswer::Refused;
     }
-    state = scratch;
-    history = loadHistory(path->toStdString(), state);
     return LoadAnswer::Loaded;
 }
 

@@ -1,8 +1,7 @@
 // The save and load dialogs as the game describes them.
 #pragma once
 
-#include "core/FinanceHistory.h"
-#include "core/GameState.h"
+#include "game/Session.h"
 #include "ui/Dialogs.h"
 
 #include <QCoreApplication>
@@ -28,11 +27,9 @@ inline QString versionRefusal() {
 
 enum class LoadAnswer { Cancelled, CannotOpen, Refused, Loaded };
 
-// The load dialog, then the file read into `state` when it is a game of
-// this version. A file that cannot be opened shows `cannotOpen`; a refused
-// one the version message. `state` and `history` (the save's own, or none)
-// change only when the game is loaded.
-LoadAnswer loadWithDialogs(Dialogs& dialogs, GameState& state, FinanceHistory& history,
-                           const QString& cannotOpen);
+// The load dialog, then the file loaded into the session when it is a game
+// of this version. A file that cannot be opened shows `cannotOpen`; a
+// refused one the version message. The game changes only when it is loaded.
+LoadAnswer loadWithDialogs(Dialogs& dialogs, Session& session, const QString& cannotOpen);
 
 } // namespace tavo::ui

@@ -29,8 +29,9 @@ QLineEdit* numberBox() {
 
 } // namespace
 
-TAdminViewForm::TAdminViewForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
+TAdminViewForm::TAdminViewForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), forms_(forms),
+      voice_(dialogs, this) {
     setWindowTitle(tr("Setting for your employe"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -162,16 +163,26 @@ void TAdminViewForm::CloseSaveClick() {
     const std::string drinks = toStd(BuyBeers->text());
     const std::string when = toStd(RefWhen->text());
     const std::string amount = toStd(RefAmount->text());
-    if (closeAndSave(game_.state, selectedAdmin(), {tickets, drinks, when, amount}, voice_))
+    const std::string index = std::to_string(selectedAdmin());
+    if (session_
+            .run(command("save-admin",
+                         {word(index), typed(tickets), typed(drinks), typed(when), typed(amount)}),
+                 voice_)
+            .value)
         close();
 }
 
 void TAdminViewForm::FireClick() {
-    if (fireAdmin(game_.state, selectedAdmin(), voice_)) close();
+    const std::string index = std::to_string(selectedAdmin());
+    if (session_.run(command("dismiss-admin", {word(index)}), voice_).value) close();
 }
 
 void TAdminViewForm::CancelClick() {
     close();
+}
+
+void TAdminViewForm::gameReplaced() {
+    dismiss(); // no administrator of the game before stays
 }
 
 } // namespace tavo::ui

@@ -3,7 +3,7 @@
 // the staff list back whenever it closes.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -18,10 +18,11 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TAdminViewForm final : public QDialog {
+class TAdminViewForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TAdminViewForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TAdminViewForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     // Shows the settings of the staff list's selected administrator, shown
     // again when the window is already open for another.
@@ -57,7 +58,9 @@ protected:
 private:
     int selectedAdmin() const;
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Forms& forms_;
     DialogsVoice voice_;
     bool dismissing_ = false;

@@ -2,7 +2,7 @@
 // groups that act as one, and "Enter the bank".
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -46,7 +46,7 @@ private:
     void choose(std::int16_t bank, std::initializer_list<QRadioButton*> otherGroup);
 
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
 };
 

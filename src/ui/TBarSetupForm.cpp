@@ -25,8 +25,8 @@
 
 namespace tavo::ui {
 
-TBarSetupForm::TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+TBarSetupForm::TBarSetupForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(tr("Setup of the new bar"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -155,28 +155,33 @@ void TBarSetupForm::ClearScreen() {
         button->setChecked(false);
     classes_->setExclusive(true);
     musicCount = 0;
-    clearBarChoices(game_.state);
+    session_.run(command("bar-setup"), voice_);
 }
 
 void TBarSetupForm::BarNameChange() {
     Create->setEnabled(true);
 }
 
+void TBarSetupForm::chooseClass(int barClass) {
+    session_.run(command("bar-class", {word(std::to_string(barClass))}), voice_);
+}
+
 void TBarSetupForm::LowClassClick() {
-    chooseBarClass(game_.state, kLowClass);
+    chooseClass(kLowClass);
 }
 void TBarSetupForm::HighClassClick() {
-    chooseBarClass(game_.state, kHighClass);
+    chooseClass(kHighClass);
 }
 void TBarSetupForm::DarkClassClick() {
-    chooseBarClass(game_.state, kDarkClass);
+    chooseClass(kDarkClass);
 }
 void TBarSetupForm::RaveClassClick() {
-    chooseBarClass(game_.state, kRaveClass);
+    chooseClass(kRaveClass);
 }
 
 void TBarSetupForm::musicClicked(QCheckBox* box, int music) {
-    chooseMusic(game_.state, static_cast<Music>(music), box->isChecked());
+    const std::string letter(1, kMusicLetters[static_cast<std::size_t>(music)]);
+    session_.run(command("bar-music", {word(letter), word(box->isChecked() ? "1" : "0")}), voice_);
     musicCount += box->isChecked() ? 1 : -1;
 }
 
@@ -197,13 +202,15 @@ void TBarSetupForm::RockClick() {
 }
 
 void TBarSetupForm::CreateClick() {
-    const std::string name = toLatin1(BarName->text());
-    const std::string price = toStd(PriceEnter->text());
-    const PurchaseOutcome outcome =
-        createBar(game_.state, game_.bars, {selectedBar, name, price, musicCount},
-                  game_.numberFormat, voice_, *forms_.gameForm);
-    if (!outcome.bought) return;
-    if (outcome.firstBar) forms_.gameForm->resetBarDisplay();
+    const int outcome =
+        session_
+            .run(command("create-bar",
+                         {word(std::to_string(selectedBar)), typed(toStd(BarName->text())),
+                          typed(toStd(PriceEnter->text())), word(std::to_string(musicCount))}),
+                 voice_)
+            .value;
+    if (outcome == 0) return;                             // not bought
+    if (outcome == 2) forms_.gameForm->resetBarDisplay(); // the first bar
     forms_.gameForm->startClock();
     forms_.gameForm->show();
     hide();
@@ -216,6 +223,10 @@ void TBarSetupForm::CancelClick() {
 
 void TBarSetupForm::reject() {
     CancelClick();
+}
+
+void TBarSetupForm::gameReplaced() {
+    if (!session_.inGame()) hide();
 }
 
 } // namespace tavo::ui

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bars/BarPurchase.h"
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -22,10 +22,11 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TBarSetupForm final : public QDialog {
+class TBarSetupForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TBarSetupForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TBarSetupForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     // Set by the map before the window shows.
     void applyClassMask(std::int32_t classMask);
@@ -71,10 +72,13 @@ protected:
 
 private:
     void musicClicked(QCheckBox* box, int music);
+    void chooseClass(int barClass);
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
     QButtonGroup* classes_;
 };

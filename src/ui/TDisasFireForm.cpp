@@ -15,8 +15,8 @@
 
 namespace tavo::ui {
 
-TDisasFireForm::TDisasFireForm(Game& game, Dialogs&, const TimeSource& clock)
-    : QDialog(nullptr), game_(game), clock_(clock) {
+TDisasFireForm::TDisasFireForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), voice_(dialogs, this) {
     setWindowTitle(tr("Fire!"));
     setModal(false);
     makeWhite(this);
@@ -64,8 +64,7 @@ void TDisasFireForm::hideEvent(QHideEvent* event) {
 }
 
 void TDisasFireForm::FormShow() {
-    const std::optional<FireOutcome> fire =
-        applyFire(game_.state, game_.random, clock_.nowSeconds());
+    const std::optional<FireOutcome> fire = session_.run(command("fire"), voice_).fire;
     if (!fire) { // no bar to burn: no fire
         QTimer::singleShot(0, this, &QDialog::hide);
         return;
@@ -78,6 +77,10 @@ void TDisasFireForm::FormClose() {
     Msg1->hide();
     Msg2->hide();
     MoneyPay->setText(QStringLiteral("0"));
+}
+
+void TDisasFireForm::gameReplaced() {
+    if (!session_.inGame()) hide();
 }
 
 } // namespace tavo::ui

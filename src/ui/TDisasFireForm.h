@@ -2,7 +2,8 @@
 // picks the bar that burns and charges the damage as it appears.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
+#include "ui/DialogsVoice.h"
 
 #include <QDialog>
 
@@ -16,10 +17,11 @@ namespace tavo::ui {
 
 class Dialogs;
 
-class TDisasFireForm final : public QDialog {
+class TDisasFireForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TDisasFireForm(Game& game, Dialogs& dialogs, const TimeSource& clock);
+    TDisasFireForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void FormClose();
@@ -33,8 +35,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    Session& session_;
     Game& game_;
-    const TimeSource& clock_;
+    Listening listening_{session_, this};
+    DialogsVoice voice_;
 };
 
 } // namespace tavo::ui

@@ -35,8 +35,8 @@ QLineEdit* numberBox(bool readOnly) {
 
 } // namespace
 
-TDrinkForm::TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+TDrinkForm::TDrinkForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(tr("Order drinks for your bars"));
     setModal(false);
     auto* layout = new QGridLayout(this);
@@ -161,8 +161,8 @@ void TDrinkForm::BarOwnListClick() {
         return;
     }
     const int bar = line - 1; // the lines after "All your bars" are bars 0, 1, ...
+    if (!session_.run(command("pick-bar", {word(std::to_string(bar))}), voice_).ran) return;
     orderBar = bar;
-    game_.state.currentBar = bar;
     const BarRecord& record = game_.state.bars[bar];
     Status->setText(record.isOpen ? tr("Open") : tr("Close"));
     AverageClients->setText(QString::number(record.clientsPerDay));
@@ -221,21 +221,20 @@ void TDrinkForm::PriceSellBoxChange() {
 void TDrinkForm::OrderClick() {
     const std::string quantity = toStd(QtyBuy->text());
     const std::string price = toStd(PriceSellBox->text());
-    const OrderForm form{Status->text() != kPlaceholder,
-                         orderBar,
-                         selectedDrink,
-                         quantity,
-                         price,
-                         UsedBar->isChecked()};
-    ConfigFile store(kConfigFileName);
-    const AfterOrder after = placeOrder(game_.state, game_.config, store, game_.drinks, form,
-                                        game_.numberFormat, voice_);
+    const bool picked = Status->text() != kPlaceholder;
+    const CommandResult ordered = session_.run(
+        command("place-order",
+                {word(picked ? "1" : "0"),
+                 word(orderBar == kAllBars ? "all" : std::to_string(orderBar)),
+                 word(selectedDrink < 0 ? "-" : std::to_string(selectedDrink)), typed(quantity),
+                 typed(price), word(UsedBar->isChecked() ? "1" : "0")}),
+        voice_);
     showStockLeft();
-    if (after == AfterOrder::Close) hide();
+    if (ordered.value == 1) hide(); // the window closes after an order
 }
 
 void TDrinkForm::FormClose() {
-    forms_.gameForm->restoreClockAfterDrinks();
+    session_.drinksClosed();
     Status->setText(kPlaceholder);
     AverageClients->setText(kPlaceholder);
     RetailPrice->setText(kPlaceholder);
@@ -262,6 +261,13 @@ void TDrinkForm::HelpClick() {
 
 void TDrinkForm::AddDrinksClick() {
     dialogs_.message(tr("In the next release!"));
+}
+
+void TDrinkForm::gameReplaced() {
+    if (!session_.inGame())
+        hide();
+    else if (isVisible())
+        FormShow(); // the loaded game's bars
 }
 
 } // namespace tavo::ui

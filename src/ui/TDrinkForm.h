@@ -2,7 +2,7 @@
 // drink, a quantity and a sale price, with running totals, then the order.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -19,10 +19,11 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TDrinkForm final : public QDialog {
+class TDrinkForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TDrinkForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TDrinkForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     void FormShow();
     void BarOwnListClick();
@@ -64,9 +65,11 @@ private:
     void refreshTotals();
     void showStockLeft();
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
 };
 

@@ -80,9 +80,9 @@ void draw(QChart* chart, const std::vector<FinanceMonth>& months,
 
 } // namespace
 
-TFinanceForm::TFinanceForm(Game& game)
+TFinanceForm::TFinanceForm(Session& session)
     : QDialog(nullptr, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-      game_(game) {
+      session_(session), game_(session.game()) {
     setWindowTitle(tr("Finances"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -143,6 +143,17 @@ void TFinanceForm::FormShow() {
 
 void TFinanceForm::CloseButClick() {
     hide();
+}
+
+void TFinanceForm::gameReplaced() {
+    if (!session_.inGame())
+        hide();
+    else if (isVisible())
+        FormShow(); // the loaded months
+}
+
+void TFinanceForm::monthEnded() {
+    if (isVisible()) FormShow();
 }
 
 } // namespace tavo::ui

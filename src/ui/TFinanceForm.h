@@ -3,7 +3,7 @@
 // shown again, or at a month change while open, it draws the months anew.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 
 #include <QDialog>
 
@@ -14,10 +14,12 @@ class QTabWidget;
 
 namespace tavo::ui {
 
-class TFinanceForm final : public QDialog {
+class TFinanceForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    explicit TFinanceForm(Game& game);
+    explicit TFinanceForm(Session& session);
+    void gameReplaced() override;
+    void monthEnded() override;
 
     void FormShow();
     void CloseButClick();
@@ -33,7 +35,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
 };
 
 } // namespace tavo::ui

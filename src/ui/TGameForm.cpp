@@ -17,6 +17,7 @@
 #include "ui/Style.h"
 #include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
+#include "ui/TBanksForm.h"
 #include "ui/TBarSetupForm.h"
 #include "ui/TDisasFireForm.h"
 #include "ui/TDrinkForm.h"
@@ -59,9 +60,6 @@
 namespace tavo::ui {
 namespace {
 
-// Speeds in the order of the menus: Slow, Normal, Fast, Pause.
-constexpr int kSpeedIntervals[4] = {4000, 2000, 700, 0};
-constexpr int kNormal = 1;
 // The keys of the speeds, in the same order.
 constexpr Qt::Key kSpeedKeys[4] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Space};
 
@@ -73,8 +71,9 @@ QLineEdit* readOnlyBox(const QString& text) {
 
 } // namespace
 
-TGameForm::TGameForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QMainWindow(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+TGameForm::TGameForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QMainWindow(nullptr), session_(session), game_(session.game()), dialogs_(dialogs),
+      forms_(forms) {
     setWindowTitle(tr("Tavo Alpha"));
     MainTimer = new GameTimer(
         3000, false, [this] { MainTimerTimer(); }, this);
@@ -84,7 +83,7 @@ TGameForm::TGameForm(Game& game, Dialogs& dialogs, Forms& forms)
         1000, true, [this] { BeerStockTimer(); }, this);
     setCentralWidget(buildCentre());
     buildMenus();
-    setSpeed(MainTimer->interval(), kNormal); // "Normal" is ticked while the clock runs at 3000
+    clockChanged(); // "Normal" is ticked while the clock runs at 3000
     CashTimerTimer();
 }
 
@@ -361,15 +360,33 @@ void TGameForm::buildMenus() {
     setMinimumWidth(bar->sizeHint().width() + 16);
 }
 
-void TGameForm::post(const Phrase& text) {
+void TGameForm::messagePosted(const Phrase& text) {
     MsgBox->addItem(translated(text));
 }
 
+void TGameForm::clockChanged() {
+    const GameClock& clock = session_.clock();
+    MainTimer->setInterval(clock.interval());
+    MainTimer->setEnabled(clock.running());
+    for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
+        for (int i = 0; i < 4; ++i)
+            (*items)[i]->setChecked(i == clock.speed());
+    // The displays run while a game is on: a return to the main menu stops them.
+    if (clock.running()) {
+        CashTimer->setEnabled(true);
+        BeerStock->setEnabled(true);
+    }
+}
+
+void TGameForm::gameReplaced() {
+    if (session_.inGame()) return;
+    CashTimer->setEnabled(false);
+    BeerStock->setEnabled(false);
+    hide();
+}
+
 void TGameForm::startClock() {
-    MainTimer->setEnabled(true);
-    // The displays run again too: a return to the main menu stopped them.
-    CashTimer->setEnabled(true);
-    BeerStock->setEnabled(true);
+    session_.startClock();
 }
 
 void TGameForm::resetBarDisplay() {
@@ -390,29 +407,10 @@ void TGameForm::showEvent(QShowEvent* event) {
 }
 
 void TGameForm::MainTimerTimer() {
-    const std::int32_t month = game_.state.month;
-    DayOutcome day;
-    try {
-        day = runGameDay(game_, *this);
-    } catch (...) {
-        // A day stopped by a bad number has changed the month all the same.
-        monthChanged(month);
-        throw;
-    }
-    monthChanged(month);
+    const DayOutcome day = session_.day(voice_);
     showDate();
     if (day.clientsShown) ClientsBox->setText(QString::number(*day.clientsShown));
     if (day.fireStrikes) forms_.fireForm->show();
-}
-
-void TGameForm::monthChanged(std::int32_t monthBefore) {
-    if (game_.state.month == monthBefore) return;
-    recordMonth(game_.history, game_.state);
-    if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow();
-    if (!autosaveEnabled()) return;
-    const QString folder = QDir::current().filePath(QLatin1String(kSavesFolderName));
-    if (!QDir().mkpath(folder) || !autosave(folder.toStdString(), game_.state, game_.history))
-        post(autosaveFailure(folder.toStdString()));
 }
 
 void TGameForm::showDate() {
@@ -480,65 +478,39 @@ void TGameForm::NextBarButClick() {
         shownBar = 0;
 }
 
-void TGameForm::setSpeed(int interval, int item) {
-    MainTimer->setInterval(interval);
-    speedItem_ = item;
-    if (item != kPauseItem) resumeItem_ = item;
-    for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
-        for (int i = 0; i < 4; ++i)
-            (*items)[i]->setChecked(i == item);
-}
-
 void TGameForm::PauseKeyPress() {
     // Space still presses the button that has the keyboard.
     if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
         button->click();
         return;
     }
-    if (MainTimer->interval() > 0)
-        Pause1Click();
-    else
-        chooseSpeed(speedItem_ == kPauseItem ? resumeItem_ : speedItem_);
-}
-
-void TGameForm::chooseSpeed(int item) {
-    drinksPause_.reset(); // the player's choice wins over the drinks window's pause
-    setSpeed(kSpeedIntervals[item], item);
+    session_.togglePause();
 }
 
 void TGameForm::Slow1Click() {
-    chooseSpeed(0);
+    session_.chooseSpeed(GameClock::Slow);
 }
 void TGameForm::Normal1Click() {
-    chooseSpeed(1);
+    session_.chooseSpeed(GameClock::Normal);
 }
 void TGameForm::Fast1Click() {
-    chooseSpeed(2);
+    session_.chooseSpeed(GameClock::Fast);
 }
 void TGameForm::Pause1Click() {
-    chooseSpeed(3);
+    session_.chooseSpeed(GameClock::Pause);
 }
 
 bool TGameForm::Save1Click() {
     const std::optional<QString> path = dialogs_.saveFile(saveGameDialog());
     if (!path) return false;
-    if (saveGame(path->toStdString(), game_.state)) {
-        saveHistory(path->toStdString(), game_.history, game_.state); // the save stands without it
-        return true;
-    }
+    if (session_.save(path->toStdString())) return true;
     dialogs_.message(tr("Error #3\nError!"));
     return false;
 }
 
 void TGameForm::Load1Click() {
     const LoadAnswer answer =
-        loadWithDialogs(dialogs_, game_.state, game_.history, tr("Error #3\nError opening file!"));
-    if (answer == LoadAnswer::Loaded) {
-        closeBankServiceForms(forms_);
-        closeStaffWindows();
-        leaveGambling();
-        if (forms_.financeForm->isVisible()) forms_.financeForm->FormShow(); // the loaded months
-    }
+        loadWithDialogs(dialogs_, session_, tr("Error #3\nError opening file!"));
     if (answer == LoadAnswer::Refused) close(); // which asks whether to quit
 }
 
@@ -572,29 +544,13 @@ void TGameForm::New1Click() {
     if (dialogs_.messageBox(tr("Do you want to start a new game?"), tr("Start a new game?"),
                             DialogButtons::YesNo, DialogIcon::Question) != DialogAnswer::Yes)
         return;
-    std::memset(&game_.state, 0, sizeof game_.state);
-    game_.history = {};
-    forms_.financeForm->hide();
-    drinksPause_.reset();
-    MainTimer->setEnabled(false);
-    CashTimer->setEnabled(false);
-    BeerStock->setEnabled(false);
-    hide();
-    forms_.drinkForm->hide();
-    forms_.infoForm->hide();
-    forms_.promoteForm->hide();
-    forms_.fireForm->hide();
+    session_.leaveGame(); // every window of the game closes itself
+    // and so do those that hold nothing of a game.
     forms_.passForm->hide();
     forms_.internetCenterForm->hide(); // its fetch is dropped with it
-    forms_.mapForm->hide();
-    forms_.barSetupForm->hide();
-    forms_.setupForm->hide();
-    forms_.lotoSixForm->hide();
     forms_.aboutForm->hide();
-    closeBankWindows(forms_);
-    closeStaffWindows();
-    leaveGambling();
-    game_.state.currentBar = 0;
+    forms_.setupForm->hide();
+    forms_.banksForm->hide();
     forms_.mainForm->show();
 }
 
@@ -622,18 +578,8 @@ void TGameForm::BuyDrinksClick() {
         forms_.drinkForm->activateWindow();
         return;
     }
-    if (game_.config.PauseBeer && MainTimer->interval() > 0) {
-        drinksPause_ = SpeedChoice{MainTimer->interval(), speedItem_};
-        setSpeed(0, kPauseItem);
-    }
+    session_.drinksOpened();
     forms_.drinkForm->show();
-}
-
-void TGameForm::restoreClockAfterDrinks() {
-    // Only a pause the drinks window made is undone, to the speed it stopped.
-    if (!drinksPause_) return;
-    setSpeed(drinksPause_->interval, drinksPause_->item);
-    drinksPause_.reset();
 }
 
 void TGameForm::BuyBarClick() {
@@ -668,34 +614,15 @@ void TGameForm::ViewStaffClick() {
     forms_.viewStaffForm->show();
 }
 
-void TGameForm::closeStaffWindows() {
-    forms_.adminViewForm->dismiss();
-    forms_.viewStaffForm->hide();
-    forms_.hireStaffForm->hide();
-}
-
-// A spin or a race bet in the game being left ends unpaid: its prize must
-// not land in the next game.
-void TGameForm::leaveGambling() {
-    forms_.spinCashForm->leaveGame();
-    forms_.racingMonForm->leaveGame();
-}
-
 void TGameForm::LottoClick() {
     if (forms_.lotoSixForm->isVisible()) return;
-    lottoInterval = MainTimer->interval();
-    MainTimer->setInterval(0);
+    session_.lottoOpened();
     forms_.lotoSixForm->show();
 }
 
 void TGameForm::RacingMoneyClick() {
     TRacingMonForm* form = forms_.racingMonForm;
     showOrRefill(form, [form] { form->FormShow(); });
-}
-
-void TGameForm::restoreClockAfterLotto() {
-    if (lottoInterval) MainTimer->setInterval(*lottoInterval);
-    lottoInterval.reset();
 }
 
 void TGameForm::SpinCashClick() {
@@ -710,9 +637,11 @@ void TGameForm::DebugOpenClick() {
 }
 
 void TGameForm::ClockSpeedButClick() {
-    const std::int32_t interval = toInteger(toStd(ClockSpeedBox->text()));
-    drinksPause_.reset();
-    MainTimer->setInterval(interval);
+    try {
+        session_.setClockInterval(toInteger(toStd(ClockSpeedBox->text())));
+    } catch (const ConversionError& error) {
+        voice_.sayError(error.phrase);
+    }
 }
 
 void TGameForm::FireButClick() {
@@ -721,7 +650,7 @@ void TGameForm::FireButClick() {
 }
 
 void TGameForm::MoneyAddClick() {
-    game_.state.money += toDecimal(toStd(MoreMoney->text()), game_.numberFormat);
+    session_.run(command("add-money", {typed(toStd(MoreMoney->text()))}), voice_);
 }
 
 void TGameForm::Clearthismessage1Click() {

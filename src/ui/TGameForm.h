@@ -3,9 +3,8 @@
 // every other window of a game.
 #pragma once
 
-#include "core/MessageSink.h"
 #include "core/StockPages.h"
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
@@ -27,13 +26,15 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TGameForm final : public QMainWindow, public MessageSink {
+class TGameForm final : public QMainWindow, public SessionListener {
     Q_OBJECT
 public:
-    TGameForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TGameForm(Session& session, Dialogs& dialogs, Forms& forms);
 
     // The message box (AddMessage).
-    void post(const Phrase& text) override;
+    void messagePosted(const Phrase& text) override;
+    void clockChanged() override;
+    void gameReplaced() override;
 
     // Loading from the main menu: the clock and the displays start.
     void startClock();
@@ -75,10 +76,7 @@ public:
     // Lotto: the window is modal and the clock stops until it closes.
     void LottoClick();
     void RacingMoneyClick();
-    void restoreClockAfterLotto();
     void SpinCashClick();
-    // The drinks window gives the clock back its interval when it closes.
-    void restoreClockAfterDrinks();
     void DebugOpenClick();
     void ClockSpeedButClick();
     void FireButClick();
@@ -130,7 +128,6 @@ public:
     int shownBar = 0;
     StockPages drinkPage; // which four slots show, and its counter (pageTicks)
     bool stayOnBar = false;
-    std::optional<int> lottoInterval; // the clock's interval while the Lotto window is open
     int barTicks = 0;
 
 protected:
@@ -141,31 +138,14 @@ protected:
 private:
     void buildMenus();
     QWidget* buildCentre();
-    void setSpeed(int interval, int item);
-    void chooseSpeed(int item);
-
-    // The speed before the drinks window paused the clock, while it does.
-    struct SpeedChoice {
-        int interval;
-        int item;
-    };
-    static constexpr int kPauseItem = 3;
-    std::optional<SpeedChoice> drinksPause_;
-    int speedItem_ = 1;
-    int resumeItem_ = 1; // the last speed that ran the clock
     void showDate();
-    // When the day just run changed the month: the month that ended goes
-    // into the history, and the game saves itself.
-    void monthChanged(std::int32_t monthBefore);
-    // A load or the return to the main menu: no staff window keeps an
-    // administrator of the game before.
-    void closeStaffWindows();
-    void leaveGambling();
 
+    Session& session_;
     Game& game_;
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
+    Listening listening_{session_, this};
 };
 
 } // namespace tavo::ui

@@ -33,8 +33,8 @@ QPlainTextEdit* contract(const QString& words) {
 
 } // namespace
 
-TGermInsuForm::TGermInsuForm(Game& game, Dialogs& dialogs)
-    : BankServiceForm(game, dialogs, kGermanBank, tr("Buy an insurance")) {
+TGermInsuForm::TGermInsuForm(Session& session, Dialogs& dialogs)
+    : BankServiceForm(session, dialogs, kGermanBank, tr("Buy an insurance")) {
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(tr("Read our contract before sign up"));
     QFont bold = heading->font();
@@ -117,7 +117,11 @@ void TGermInsuForm::StoleCheckClick() {
 }
 
 void TGermInsuForm::BuyInsClick() {
-    if (signUpInsurance(game_.state, FireCheck->isChecked(), StoleCheck->isChecked(), voice_))
+    if (session_
+            .run(command("sign-up", {word(FireCheck->isChecked() ? "1" : "0"),
+                                     word(StoleCheck->isChecked() ? "1" : "0")}),
+                 voice_)
+            .value)
         doneWithAccount();
 }
 

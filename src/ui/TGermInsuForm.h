@@ -14,7 +14,7 @@ namespace tavo::ui {
 class TGermInsuForm final : public BankServiceForm {
     Q_OBJECT
 public:
-    TGermInsuForm(Game& game, Dialogs& dialogs);
+    TGermInsuForm(Session& session, Dialogs& dialogs);
 
     void FormShow();
     void FireCheckClick();

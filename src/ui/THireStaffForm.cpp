@@ -37,8 +37,8 @@ QString candidateCaption(const Candidate& candidate) {
         .arg(QCoreApplication::translate("tavo", "%1$/month").arg(candidate.salary));
 }
 
-THireStaffForm::THireStaffForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr), game_(game), voice_(dialogs) {
+THireStaffForm::THireStaffForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), voice_(dialogs, this) {
     setWindowTitle(tr("Hire Staff for you bars"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -155,13 +155,18 @@ void THireStaffForm::HireClick() {
     for (int id = 1; id <= 4; ++id) {
         QRadioButton* choice = choices()[id - 1];
         if (!choice->isChecked()) continue;
-        if (hireAdmin(game_.state, id, voice_)) choice->setEnabled(false);
+        if (session_.run(command("hire-admin", {word(std::to_string(id))}), voice_).value)
+            choice->setEnabled(false);
         break;
     }
     clearSelection();
 }
 
 void THireStaffForm::CloseButClick() {
+    hide();
+}
+
+void THireStaffForm::gameReplaced() {
     hide();
 }
 

@@ -2,7 +2,7 @@
 // self-introductions, and Hire.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "staff/Roster.h"
 #include "ui/DialogsVoice.h"
 
@@ -21,10 +21,11 @@ class Dialogs;
 // too: name, age and salary in columns.
 QString candidateCaption(const Candidate& candidate);
 
-class THireStaffForm final : public QDialog {
+class THireStaffForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    THireStaffForm(Game& game, Dialogs& dialogs);
+    THireStaffForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void FormClose();
@@ -56,7 +57,9 @@ protected:
 private:
     void clearSelection();
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     DialogsVoice voice_;
 };
 

@@ -38,8 +38,8 @@ void showAmount(QLineEdit* box, std::int64_t value) {
 
 } // namespace
 
-TInfoForm::TInfoForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
+TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs) {
     setWindowTitle(tr("Informations"));
     setModal(false);
     // Two columns, each packed on its own, so the window stays short
@@ -292,7 +292,8 @@ void TInfoForm::refresh() {
 void TInfoForm::BarOwnListClick() {
     const int line = BarOwnList->currentRow();
     if (line < 0) return;
-    game_.state.currentBar = line; // line i is bar i
+    // Line i is bar i.
+    session_.run(command("pick-bar", {word(std::to_string(line))}), voice_);
     refresh();
     if (const BarRecord* bar = shownBar())
         PriceEnter->setText(generalText(bar->entryPrice, game_.numberFormat));
@@ -300,14 +301,17 @@ void TInfoForm::BarOwnListClick() {
 
 void TInfoForm::ChangeStatusClick() {
     if (!shownBar()) return;
-    const bool open = toggleOpen(game_.state, game_.state.currentBar);
-    StatusBar->setText(open ? tr("Open") : tr("Close"));
+    const CommandResult toggled =
+        session_.run(command("toggle", {word(std::to_string(game_.state.currentBar))}), voice_);
+    StatusBar->setText(toggled.value ? tr("Open") : tr("Close"));
 }
 
 bool TInfoForm::acceptPrice() {
     if (PriceEnter->text().isEmpty()) PriceEnter->setText(QStringLiteral("0"));
-    const int bar = shownBar() ? game_.state.currentBar : -1;
-    return setEntryPrice(game_.state, bar, toStd(PriceEnter->text()), game_.numberFormat, voice_);
+    const std::string price = toStd(PriceEnter->text());
+    if (!shownBar()) return session_.run(command("read-price", {typed(price)}), voice_).value;
+    const std::string bar = std::to_string(game_.state.currentBar);
+    return session_.run(command("entry-price", {word(bar), typed(price)}), voice_).value;
 }
 
 void TInfoForm::SetPriceClick() {
@@ -320,6 +324,15 @@ void TInfoForm::CloseButClick() {
 
 void TInfoForm::FormClose() {
     Timer->setEnabled(false);
+}
+
+void TInfoForm::gameReplaced() {
+    if (!session_.inGame()) {
+        hide();
+        return;
+    }
+    listedBarCount_ = -1; // the loaded game's bars
+    if (isVisible()) FormShow();
 }
 
 } // namespace tavo::ui

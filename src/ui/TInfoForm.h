@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/StockPages.h"
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
@@ -23,10 +23,11 @@ namespace tavo::ui {
 
 class Dialogs;
 
-class TInfoForm final : public QDialog {
+class TInfoForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TInfoForm(Game& game, Dialogs& dialogs);
+    TInfoForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     // Owner creation writes the owner's name and type here.
     void prepareOwner();
@@ -85,9 +86,11 @@ private:
     bool acceptPrice();
     const BarRecord* shownBar() const;
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     int listedBarCount_ = 0;
 };
 

@@ -56,7 +56,7 @@ private:
     std::optional<Document> asked_;    // while a fetch runs
     PictureButton* pressed_ = nullptr; // with the keyboard, while a fetch runs
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
 };
 
 } // namespace tavo::ui

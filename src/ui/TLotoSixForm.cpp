@@ -19,8 +19,8 @@
 
 namespace tavo::ui {
 
-TLotoSixForm::TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
+TLotoSixForm::TLotoSixForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), voice_(dialogs, this) {
     setWindowTitle(tr("Lotto 6/49"));
     setWindowModality(Qt::ApplicationModal);
     Timer = new GameTimer(
@@ -107,7 +107,7 @@ void TLotoSixForm::FormShow() {
 void TLotoSixForm::FormClose() {
     Timer->setEnabled(false);
     unsetCursor();
-    forms_.gameForm->restoreClockAfterLotto();
+    session_.lottoClosed();
 }
 
 void TLotoSixForm::clearNumbers() {
@@ -119,11 +119,14 @@ void TLotoSixForm::BuyClick() {
     std::array<std::string, 6> texts;
     for (int box = 0; box < 6; ++box)
         texts[box] = toStd(numbers()[box]->text());
-    const std::array<std::string_view, 6> typed = {texts[0], texts[1], texts[2],
-                                                   texts[3], texts[4], texts[5]};
     // A number that does not convert ends the handler here: the boxes
     // keep their texts.
-    if (buyLottoTicket(game_.state, typed, voice_)) {
+    std::vector<ScriptWord> words;
+    for (const std::string& text : texts)
+        words.push_back(typed(text));
+    const CommandResult bought = session_.run(command("ticket", words), voice_);
+    if (bought.stopped) return; // the boxes keep what was typed
+    if (bought.value) {
         const GameState& state = game_.state;
         const bool full = lottoTicketsFull(state);
         CurTick->setText(QString::number(full ? kMaxLottoTickets : state.lottoTicketCount));
@@ -141,13 +144,16 @@ void TLotoSixForm::RadomClick() {
 
 void TLotoSixForm::TimerTimer() {
     setCursor(Qt::BusyCursor);
-    std::int32_t picked[6];
-    fillSixNumbers(game_.random, picked);
+    const CommandResult picked = session_.run(command("lotto-pick"), voice_);
     for (int box = 0; box < 6; ++box)
-        numbers()[box]->setText(QString::number(picked[box]));
+        numbers()[box]->setText(QString::number(picked.numbers[box]));
     unsetCursor();
     Radom->setEnabled(true);
     Timer->setEnabled(false);
+}
+
+void TLotoSixForm::gameReplaced() {
+    if (!session_.inGame()) hide();
 }
 
 } // namespace tavo::ui

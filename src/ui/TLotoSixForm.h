@@ -3,7 +3,7 @@
 // stops its clock while it is open.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
@@ -18,12 +18,12 @@ class QPushButton;
 namespace tavo::ui {
 
 class Dialogs;
-struct Forms;
 
-class TLotoSixForm final : public QDialog {
+class TLotoSixForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TLotoSixForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TLotoSixForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void FormClose();
@@ -52,8 +52,9 @@ protected:
 private:
     void clearNumbers();
 
+    Session& session_;
     Game& game_;
-    Forms& forms_;
+    Listening listening_{session_, this};
     DialogsVoice voice_;
 };
 

@@ -1,9 +1,7 @@
 #include "ui/TMainForm.h"
 
 #include "core/FixedText.h"
-#include "core/NewGame.h"
 #include "core/SaveFile.h"
-#include "core/TimeSource.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/PictureButton.h"
@@ -34,9 +32,10 @@ char systemDecimalSeparator() {
 
 } // namespace
 
-TMainForm::TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), forms_(forms),
-      dialogs_(dialogs), clock_(clock), background_(picture(QStringLiteral("menu-background"))) {
+TMainForm::TMainForm(Session& session, Forms& forms, Dialogs& dialogs)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), session_(session),
+      game_(session.game()), forms_(forms), dialogs_(dialogs),
+      background_(picture(QStringLiteral("menu-background"))) {
     setWindowTitle(kAppTitleText);
     setMouseTracking(true);
     setFixedSize(background_.deviceIndependentSize().toSize());
@@ -168,16 +167,13 @@ void TMainForm::paintEvent(QPaintEvent*) {
 }
 
 void TMainForm::NewGameOmbreButClick() {
-    beginNewGame(game_.state, game_.random, clock_.nowSeconds());
-    game_.history = {};
+    session_.run(command("new-game"), voice_);
     forms_.newCarForm->show();
     hide();
 }
 
 void TMainForm::LoadGameClick() {
-    if (loadWithDialogs(dialogs_, game_.state, game_.history, tr("Error #3\nError!")) !=
-        LoadAnswer::Loaded)
-        return;
+    if (loadWithDialogs(dialogs_, session_, tr("Error #3\nError!")) != LoadAnswer::Loaded) return;
     forms_.gameForm->startClock();
     forms_.gameForm->show();
     hide();

@@ -1,9 +1,9 @@
 // The main menu: a picture with four picture buttons (New game, Load, About,
-// Exit). It owns the game for the whole run, reads config.kpl and loads the
-// two lists when it is created.
+// Exit). It reads config.kpl and loads the two lists when it is created.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
+#include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
 
 #include <QWidget>
@@ -21,9 +21,9 @@ struct Forms;
 class TMainForm final : public QWidget {
     Q_OBJECT
 public:
-    TMainForm(Forms& forms, Dialogs& dialogs, const TimeSource& clock);
+    TMainForm(Session& session, Forms& forms, Dialogs& dialogs);
 
-    Game& game() { return game_; }
+    Game& game() { return session_.game(); }
 
     // Handlers.
     void NewGameOmbreMouseMove();
@@ -55,10 +55,11 @@ protected:
 private:
     void loadLists();
 
-    Game game_;
+    Session& session_;
+    Game& game_;
     Forms& forms_;
     Dialogs& dialogs_;
-    const TimeSource& clock_;
+    DialogsVoice voice_{dialogs_, this};
     QPixmap background_;
 };
 

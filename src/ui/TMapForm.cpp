@@ -24,8 +24,8 @@
 
 namespace tavo::ui {
 
-TMapForm::TMapForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+TMapForm::TMapForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(tr("Choose a bar to buy"));
     setModal(false);
     // The town and the bars side by side, the buttons under both: narrow
@@ -196,6 +196,10 @@ void TMapForm::FormClose() {
     const QSignalBlocker quiet(BarListBox);
     BarListBox->clear();
     Cancel->hide();
+}
+
+void TMapForm::gameReplaced() {
+    if (!session_.inGame()) hide();
 }
 
 } // namespace tavo::ui

@@ -2,7 +2,7 @@
 // figures and owner, leading to the bar setup window.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -18,10 +18,11 @@ class Dialogs;
 class TownPicture;
 struct Forms;
 
-class TMapForm final : public QDialog {
+class TMapForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TMapForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TMapForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     // The two ways in: a new game (Cancel returns to the main menu) and
     // the game window's "Buy a bar" (Cancel1 only closes the map).
@@ -62,9 +63,11 @@ protected:
 private:
     void showCancel();
     bool newGame_ = true;
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
 };
 

@@ -33,8 +33,8 @@ QLineEdit* readOnly() {
 
 } // namespace
 
-TNewCarForm::TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs), forms_(forms) {
+TNewCarForm::TNewCarForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs), forms_(forms) {
     setWindowTitle(tr("Create a new character"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -128,7 +128,7 @@ void TNewCarForm::ClearForm() {
 }
 
 void TNewCarForm::applyArchetype(int ownerType) {
-    chooseArchetype(game_.state, ownerType);
+    session_.run(command("owner-kind", {word(std::to_string(ownerType))}), voice_);
     Credibility->setText(translated(ratingWord(game_.state.credibility)));
     Knowelge->setText(translated(ratingWord(game_.state.knowledge)));
     Money->setText(QString::number(static_cast<qint64>(game_.state.money)));
@@ -146,7 +146,7 @@ void TNewCarForm::TheWomenClick() {
 }
 
 void TNewCarForm::CreateClick() {
-    if (!createOwner(game_.state, toLatin1(OwnerName->text()), voice_)) return;
+    if (!session_.run(command("owner", {typed(toStd(OwnerName->text()))}), voice_).value) return;
     forms_.infoForm->prepareOwner();
     forms_.mapForm->showForNewGame();
     hide();
@@ -184,6 +184,10 @@ void TNewCarForm::CredButClick() {
 void TNewCarForm::KnowButClick() {
     dialogs_.message(tr("The higher your knowledge, the higher the number of clients "
                         "that will visit your bar(s)."));
+}
+
+void TNewCarForm::gameReplaced() {
+    if (!session_.inGame()) hide();
 }
 
 } // namespace tavo::ui

@@ -2,7 +2,7 @@
 // three archetypes with their ratings and starting money.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -17,10 +17,11 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TNewCarForm final : public QDialog {
+class TNewCarForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TNewCarForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TNewCarForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     void BuisnessClick();
     void CoolDudeClick();
@@ -55,9 +56,11 @@ protected:
 private:
     void applyArchetype(int ownerType);
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
 };
 

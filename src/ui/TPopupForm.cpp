@@ -48,13 +48,13 @@ const char* const kNews =
 
 } // namespace
 
-TPopupForm::TPopupForm(Game& game, Dialogs& dialogs)
+TPopupForm::TPopupForm(Session& session, Dialogs& dialogs)
     // A window of its own rather than a dialog: a dialog that belongs to no
     // shown window would be kept above every window of the game, the
     // message boxes included.
     : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
-      game_(game), dialogs_(dialogs) {
+      session_(session), game_(session.game()), dialogs_(dialogs) {
     setWindowTitle(tr("What's new?"));
     setModal(false);
     makeWhite(this);

@@ -2,7 +2,7 @@
 // seconds, and its check box decides whether it shows at the next start.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/GameTimer.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ class Dialogs;
 class TPopupForm final : public QDialog {
     Q_OBJECT
 public:
-    TPopupForm(Game& game, Dialogs& dialogs);
+    TPopupForm(Session& session, Dialogs& dialogs);
 
     void TimerTimer();
     void CloseButClick();
@@ -38,6 +38,7 @@ protected:
     void reject() override;
 
 private:
+    Session& session_;
     Game& game_;
     Dialogs& dialogs_;
 };

@@ -17,8 +17,8 @@
 
 namespace tavo::ui {
 
-TPromoteForm::TPromoteForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr), game_(game), dialogs_(dialogs) {
+TPromoteForm::TPromoteForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), dialogs_(dialogs) {
     setWindowTitle(tr("Promote your bar"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -79,18 +79,22 @@ void TPromoteForm::BarOwnListClick() {
 }
 
 void TPromoteForm::PromoteClick() {
-    std::optional<Advert> advert;
-    if (NewsPaper->isChecked())
-        advert = Advert::Newspaper;
-    else if (RadioPub->isChecked())
-        advert = Advert::Radio;
-    else if (TvPub->isChecked())
-        advert = Advert::Tv;
-    tavo::promoteBar(game_.state, promoteBar, advert, voice_);
+    const char* kind = NewsPaper->isChecked()  ? "news"
+                       : RadioPub->isChecked() ? "radio"
+                       : TvPub->isChecked()    ? "tv"
+                                               : "none";
+    session_.run(command("promote-bar", {word(std::to_string(promoteBar)), word(kind)}), voice_);
 }
 
 void TPromoteForm::CloseButClick() {
     hide();
+}
+
+void TPromoteForm::gameReplaced() {
+    if (!session_.inGame())
+        hide();
+    else if (isVisible())
+        FormShow(); // the loaded game's bars
 }
 
 } // namespace tavo::ui

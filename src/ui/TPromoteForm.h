@@ -2,7 +2,7 @@
 // advertising for one owned bar.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -16,10 +16,11 @@ namespace tavo::ui {
 
 class Dialogs;
 
-class TPromoteForm final : public QDialog {
+class TPromoteForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TPromoteForm(Game& game, Dialogs& dialogs);
+    TPromoteForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void BarOwnListClick();
@@ -43,9 +44,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
 };
 
 } // namespace tavo::ui

@@ -53,8 +53,9 @@ QLabel* pictureLabel(const QString& name, QWidget* parent) {
 
 } // namespace
 
-TRacingMonForm::TRacingMonForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr), game_(game), voice_(dialogs) {
+TRacingMonForm::TRacingMonForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), race(session.game().race),
+      voice_(dialogs, this) {
     setWindowTitle(tr("Racing Money - The fastest way to win money"));
     setModal(false);
     RaceTimer = new GameTimer(
@@ -176,7 +177,9 @@ void TRacingMonForm::StartRaceClick() {
     for (int car = 0; car < kRaceCars; ++car)
         if (betChoices()[car]->isChecked()) chosen = car + 1;
     // A bet that does not convert ends the handler here, nothing charged.
-    startRace(game_.state, game_.random, race, chosen, toStd(BetCash->text()), voice_);
+    session_.run(
+        command("race-start", {word(std::to_string(chosen)), typed(toStd(BetCash->text()))}),
+        voice_);
     showRace();
 }
 
@@ -184,8 +187,8 @@ void TRacingMonForm::CloseButClick() {
     hide(); // a race goes on to its end
 }
 
-void TRacingMonForm::leaveGame() {
-    abandonRace(race);
+void TRacingMonForm::gameReplaced() {
+    // The game's race was left unpaid with it.
     hide();
     showRace();
 }
@@ -196,7 +199,7 @@ void TRacingMonForm::RaceTimerTimer() {
     if (stepping_) return;
     const QScopedValueRollback<bool> stepping(stepping_, true);
     ShownFirst voice(voice_, [this] { showRace(); });
-    raceTick(game_.state, game_.random, race, game_.raceCommentary, voice);
+    session_.run(command("race-step"), voice);
     showRace();
 }
 

@@ -3,7 +3,7 @@
 // modeless; a race goes on to its end, and is paid, while it is hidden.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "leisure/Race.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
@@ -22,17 +22,16 @@ namespace tavo::ui {
 
 class Dialogs;
 
-class TRacingMonForm final : public QDialog {
+class TRacingMonForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TRacingMonForm(Game& game, Dialogs& dialogs);
+    TRacingMonForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void StartRaceClick();
     void CloseButClick();
     void RaceTimerTimer();
-    // The game is left: a running race stops unpaid and the window closes.
-    void leaveGame();
 
     QGroupBox* BetBox;
     QRadioButton* Car1Bet;
@@ -54,7 +53,7 @@ public:
         return {Car1Bet, Car2Bet, Car3Bet, Car4Bet};
     }
 
-    Race race; // the race shown, kept for the whole run
+    const Race& race; // the game's race, shown
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,7 +62,9 @@ private:
     // Every control set from the race as it stands.
     void showRace();
 
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     DialogsVoice voice_;
     bool stepping_ = false; // a step runs, its win message perhaps open
 };

@@ -24,9 +24,9 @@
 
 namespace tavo::ui {
 
-TSetupForm::TSetupForm(Game& game, Dialogs& dialogs)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game),
-      dialogs_(dialogs) {
+TSetupForm::TSetupForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session), game_(session.game()), dialogs_(dialogs) {
     setWindowTitle(tr("Setup"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);

@@ -2,7 +2,7 @@
 // config.kpl. It is left only by Ok or Cancel.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ class Dialogs;
 class TSetupForm final : public QDialog {
     Q_OBJECT
 public:
-    TSetupForm(Game& game, Dialogs& dialogs);
+    TSetupForm(Session& session, Dialogs& dialogs);
 
     void FormShow();
     void Browse1Click();
@@ -45,9 +45,10 @@ protected:
     void reject() override;
 
 private:
+    Session& session_;
     Game& game_;
     Dialogs& dialogs_;
-    DialogsVoice voice_{dialogs_};
+    DialogsVoice voice_{dialogs_, this};
 };
 
 } // namespace tavo::ui

@@ -44,8 +44,8 @@ QHBoxLayout* amountRow(const QString& caption, QLineEdit* box) {
 
 } // namespace
 
-TSpinCashForm::TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clock)
-    : QDialog(nullptr), game_(game), clock_(clock), voice_(dialogs) {
+TSpinCashForm::TSpinCashForm(Session& session, Dialogs& dialogs)
+    : QDialog(nullptr), session_(session), game_(session.game()), voice_(dialogs, this) {
     setWindowTitle(tr("Spin Cash"));
     setModal(false);
     Timer = new GameTimer(
@@ -130,20 +130,19 @@ void TSpinCashForm::showStats() {
 
 void TSpinCashForm::SpinClick() {
     // A bet that does not convert ends the handler here.
-    startSpin(game_.state, game_.spinCash, toStd(Bet->text()), voice_);
+    session_.run(command("spin-bet", {typed(toStd(Bet->text()))}), voice_);
     mirrorMachine();
 }
 
-void TSpinCashForm::leaveGame() {
-    abandonSpin(game_.spinCash);
+void TSpinCashForm::gameReplaced() {
+    // The game's spin was left unpaid with it.
     hide();
     mirrorMachine();
 }
 
 void TSpinCashForm::TimerTimer() {
     if (!game_.spinCash.spinning) return mirrorMachine();
-    const std::optional<SpinResult> result =
-        spinStep(game_.state, game_.spinCash, game_.random, clock_.nowSeconds());
+    const std::optional<SpinResult> result = session_.run(command("spin-step"), voice_).spin;
     const std::array<int, 3>& values = game_.spinCash.reels;
     for (int reel = 0; reel < 3; ++reel)
         reels()[reel]->setText(QString::number(values[reel]));

@@ -3,7 +3,7 @@
 // modeless; a spin goes on to its end while the window is closed.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "leisure/SpinCash.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
@@ -23,17 +23,16 @@ namespace tavo::ui {
 
 class Dialogs;
 
-class TSpinCashForm final : public QDialog {
+class TSpinCashForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TSpinCashForm(Game& game, Dialogs& dialogs, const TimeSource& clock);
+    TSpinCashForm(Session& session, Dialogs& dialogs);
+    void gameReplaced() override;
 
     void FormShow();
     void FormClose();
     void SpinClick();
     void TimerTimer();
-    // The game is left: a running spin stops unpaid and the window closes.
-    void leaveGame();
 
     QLineEdit* Num1;
     QLineEdit* Num2;
@@ -55,8 +54,9 @@ private:
     void mirrorMachine();
     void showStats();
 
+    Session& session_;
     Game& game_;
-    const TimeSource& clock_;
+    Listening listening_{session_, this};
     DialogsVoice voice_;
     SpinStats stats_; // since the window was opened
 };

@@ -15,8 +15,9 @@
 
 namespace tavo::ui {
 
-TViewStaffForm::TViewStaffForm(Game& game, Dialogs& dialogs, Forms& forms)
-    : QDialog(nullptr), game_(game), forms_(forms), voice_(dialogs) {
+TViewStaffForm::TViewStaffForm(Session& session, Dialogs& dialogs, Forms& forms)
+    : QDialog(nullptr), session_(session), game_(session.game()), forms_(forms),
+      voice_(dialogs, this) {
     setWindowTitle(tr("View Staff Informations"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -75,6 +76,10 @@ void TViewStaffForm::ViewAdminClick() {
 }
 
 void TViewStaffForm::CloseButClick() {
+    hide();
+}
+
+void TViewStaffForm::gameReplaced() {
     hide();
 }
 

@@ -2,7 +2,7 @@
 // use, and View, which opens one's settings and closes the list.
 #pragma once
 
-#include "game/Game.h"
+#include "game/Session.h"
 #include "ui/DialogsVoice.h"
 
 #include <QDialog>
@@ -15,10 +15,11 @@ namespace tavo::ui {
 class Dialogs;
 struct Forms;
 
-class TViewStaffForm final : public QDialog {
+class TViewStaffForm final : public QDialog, public SessionListener {
     Q_OBJECT
 public:
-    TViewStaffForm(Game& game, Dialogs& dialogs, Forms& forms);
+    TViewStaffForm(Session& session, Dialogs& dialogs, Forms& forms);
+    void gameReplaced() override;
 
     // Shows the list, filled again when it is already open (the settings
     // window brings it back when it closes).
@@ -41,7 +42,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    Session& session_;
     Game& game_;
+    Listening listening_{session_, this};
     Forms& forms_;
     DialogsVoice voice_;
 };

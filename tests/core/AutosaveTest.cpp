@@ -1,4 +1,5 @@
-// Autosaves: each owner's three newest kept in order with their history; a failed write moves none.
+// Autosaves: each owner's three newest kept in order with their history and journal; a failed
+// write moves none.
 
 #include "core/Autosave.h"
 #include "support/EngineTest.h"
@@ -9,13 +10,15 @@
 namespace tavo {
 
 // Each game keeps its own three newest, named after its owner (every
-// character but an ASCII letter, digit, '-' and '_' made '_'), with history.
+// character but an ASCII letter, digit, '-' and '_' made '_'), with its
+// history and journal.
 TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     const test::TempDir dir;
     // The money of each autosave, newest first, Jo's then Zoe's: 0 when
-    // missing, -1 without its history.
-    const auto kept = [&dir] {
+    // missing, -1 without its history or its own journal.
+    const auto journalOf = [](double money) { return "journal of " + std::to_string(money); };
+    const auto kept = [&] {
         std::vector<double> money;
         for (const char* owner : {"Jo_Martel", "Zo__d_Arc_2"})
             for (int n = 1; n <= kAutosavesKept + 1; ++n) {
@@ -24,8 +27,9 @@ TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
                 GameState state{};
                 const bool loaded = loadGame(path, state).ok();
                 const auto months = loadHistory(path, state).months;
-                money.push_back(months.size() == 1 && months[0].money == state.money ? state.money
-                                                                                     : -loaded);
+                const bool whole = months.size() == 1 && months[0].money == state.money &&
+                                   test::readText(journalPath(path)) == journalOf(state.money);
+                money.push_back(whole ? state.money : -loaded);
             }
         return money;
     };
@@ -54,11 +58,12 @@ TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
         rlimit full = limit;
         full.rlim_cur = row.blocked ? 100 : limit.rlim_cur;
         ::setrlimit(RLIMIT_FSIZE, &full);
-        EXPECT_EQ(autosave(dir.path(), game, {{{1983, 2, row.money, {}}}}), !row.blocked);
+        EXPECT_EQ(autosave(dir.path(), game, {{{1983, 2, row.money, {}}}}, journalOf(row.money)),
+                  !row.blocked);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         EXPECT_EQ(kept(), row.after) << row.money;
     }
-    EXPECT_EQ(test::listFolder(dir.path()).size(), 10u); // no temporary file left
+    EXPECT_EQ(test::listFolder(dir.path()).size(), 15u); // no temporary file left
 }
 
 } // namespace tavo

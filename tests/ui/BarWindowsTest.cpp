@@ -189,7 +189,7 @@ private slots:
         program.game.state.bars[0].profitThisMonth = -1;
         program.game.state.bars[0].profitLastMonth = 0;
         TInfoForm& info = *program.forms.infoForm;
-        info.show(); // the first refresh turns the page at once
+        info.show();                                // the first refresh turns the page at once
         QCOMPARE(info.BarOwnList->currentRow(), 0); // the bar shown is the one picked
         QCOMPARE(info.Beer[0]->text(), QString("Blonde Ale"));
         info.TimerTimer();

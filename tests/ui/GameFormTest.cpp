@@ -5,8 +5,8 @@
 
 #include "SampleGame.h"
 
-#include <QMenuBar>
 #include "UiTestMain.h"
+#include <QMenuBar>
 
 #include <cstring>
 #include <memory>
@@ -109,9 +109,9 @@ private slots:
         Program program;
         TGameForm& form = program.gameForm;
         form.Clearthismessage1Click(); // empty: nothing to do
-        form.post("Happy new year!");
-        form.post("Happy new year!");
-        form.post("You've got 3 numbers on 6!");
+        form.messagePosted("Happy new year!");
+        form.messagePosted("Happy new year!");
+        form.messagePosted("You've got 3 numbers on 6!");
         form.Clearthismessage1Click(); // nothing selected
         QCOMPARE(form.MsgBox->count(), 3);
         form.MsgBox->item(1)->setSelected(true);
@@ -158,7 +158,7 @@ private slots:
         form.New1Click();
         QVERIFY(form.isVisible() && program.dialogs.shown[0].title == "Start a new game?");
 
-        form.post("kept");
+        form.messagePosted("kept");
         form.FireButClick();
         form.DebugOpenClick();
         program.dialogs.yes = {true, true}; // connected; a new game

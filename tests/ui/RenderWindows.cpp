@@ -18,9 +18,9 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QLineSeries>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>

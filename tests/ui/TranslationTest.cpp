@@ -114,7 +114,9 @@ private slots:
             test::Program program(test::GameFolder::ShippedLists);
             program.game.state = test::sampleGame();
             std::ostringstream out;
-            ScriptPlayer player(program.game, program.clock, out, [](const std::string&) {});
+            Session session(program.clock);
+            session.game() = program.game;
+            ScriptPlayer player(session, out);
             player.printer().heard = [&](const Phrase& said, const std::string& title) {
                 ++heard;
                 check(said);

@@ -15,7 +15,7 @@ bool tourWindows(Forms& forms, const std::function<bool(QWidget*, const QString&
     for (const char* text :
          {"Happy new year!", "The bar you just buy isn't open yet. Open it to make business.",
           "You've got 3 numbers on 6!"})
-        gameForm->post(text);
+        gameForm->messagePosted(text);
     gameForm->CashTimerTimer();
     gameForm->BeerStockTimer();
     ok &= visit(gameForm, QStringLiteral("game"));
@@ -115,8 +115,7 @@ bool tourWindows(Forms& forms, const std::function<bool(QWidget*, const QString&
     ok &= visit(forms.viewStaffForm, QStringLiteral("staff-list"));
     for (int admin : {0, 1}) {
         forms.viewStaffForm->selectedAdmin = admin;
-        ok &=
-            visit(forms.adminViewForm, QStringLiteral("staff-settings-%1").arg(admin + 1));
+        ok &= visit(forms.adminViewForm, QStringLiteral("staff-settings-%1").arg(admin + 1));
     }
     forms.viewStaffForm->hide();
     game.state.lottoTicketCount = 3;
