@@ -30,7 +30,9 @@ public:
     void add(const ScriptCommand& command) { add(commandLine(command)); }
     // One game day run by the clock with no fire: kept as "days N" with the
     // days around it.
-    void addDay() { ++pendingDays_; }
+    void addDay() {
+        if (started()) ++pendingDays_;
+    }
     // The clock read `seconds` for the command about to be written.
     void readClock(std::int64_t seconds);
 

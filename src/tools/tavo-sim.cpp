@@ -8,6 +8,7 @@
 #include "core/Sha256.h"
 #include "core/TimeSource.h"
 #include "game/Game.h"
+#include "game/Replay.h"
 #include "game/Script.h"
 #include "game/ScriptPlayer.h"
 #include "game/Session.h"
@@ -342,67 +343,6 @@ void playScript(const tavo::Bytes& bytes, tavo::ScriptPlayer& player) {
     tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) { player.play(command); });
 }
 
-// What a journal read from outside the game, on the lines after its opening.
-bool opensJournal(const std::string& name) {
-    return name == "seed" || name == "decimal" || name == "lists" || name == "reels" ||
-           name == "commentary";
-}
-
-// Plays a journal: its opening lines first, then the save it starts from,
-// then the game. A journal that starts from a save needs that very save.
-int replay(const tavo::Bytes& bytes, const Options& options, tavo::Session& session,
-           tavo::ScriptPlayer& player) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    std::vector<tavo::ScriptCommand> opening;
-    bool reading = true;
-    tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) {
-        if (opening.empty() && command.name != "journal")
-            throw tavo::ScriptError(command.line, "a journal opens with 'journal new' or "
-                                                  "'journal load SHA256'");
-        if (reading && (opening.empty() || opensJournal(command.name)))
-            opening.push_back(command);
-        else
-            reading = false;
-    });
-    if (opening.empty()) throw tavo::ScriptError(1, "the journal is empty");
-    const tavo::ScriptCommand& first = opening.front();
-    const bool fromSave = first.args.front().text == "load";
-    if (fromSave && options.load.empty()) {
-        std::cerr << "tavo-sim: the journal starts from a save: give it with --load START.sav\n";
-        return kExitUsage;
-    }
-    if (!fromSave && !options.load.empty()) {
-        std::cerr << "tavo-sim: the journal starts a new game: --load is not used\n";
-        return kExitUsage;
-    }
-    for (std::size_t i = 1; i < opening.size(); ++i)
-        player.play(opening[i]);
-    if (fromSave) {
-        const tavo::LoadResult loaded = session.load(options.load);
-        if (!loaded.ok()) {
-            std::cerr << "tavo-sim: " << options.load << " refused: " << loaded.reason << "\n";
-            return kExitFile;
-        }
-        const tavo::GameState& state = session.game().state;
-        const std::string sha = tavo::sha256Hex(&state, sizeof state);
-        if (sha != first.args[1].text) {
-            std::cerr << "tavo-sim: " << options.load
-                      << " is not the save the journal starts from (its SHA-256 is " << sha
-                      << ", the journal's " << first.args[1].text << ")\n";
-            return kExitFile;
-        }
-    }
-    std::size_t skipped = 0;
-    tavo::forEachCommand(text, [&](const tavo::ScriptCommand& command) {
-        if (skipped < opening.size()) {
-            ++skipped;
-            return;
-        }
-        player.play(command);
-    });
-    return kExitOk;
-}
-
 int run(const Options& options) {
     const std::unique_ptr<tavo::TimeSource> clock = clockOf(options);
     tavo::Session session(*clock);
@@ -438,8 +378,11 @@ int run(const Options& options) {
         if (!text) return kExitFile;
         try {
             if (options.replay) {
-                if (const int status = replay(*text, options, session, player); status != kExitOk)
-                    return status;
+                const std::string_view journal(reinterpret_cast<const char*>(text->data()),
+                                               text->size());
+                replayJournal(journal, session, player,
+                              options.load.empty() ? std::nullopt
+                                                   : std::optional<std::string>(options.load));
             } else {
                 playScript(*text, player);
             }

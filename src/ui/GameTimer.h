@@ -22,6 +22,8 @@ public:
     void setInterval(int interval);
     // Whether the underlying clock is running (enabled and interval > 0).
     bool running() const { return timer_.isActive(); }
+    // One tick, as the clock gives it (for the tests and the monkey).
+    void tick() { onTimer_(); }
 
 private:
     void update();

@@ -93,8 +93,13 @@ void InvestForm::choosePlan(int plan) {
 }
 
 void InvestForm::UpdateTotal() {
-    const InvestTotal total =
-        investmentTotal(toStd(InvestBox->text()), {chosenYears, chosenRate, nullptr});
+    InvestTotal total;
+    try {
+        total = investmentTotal(toStd(InvestBox->text()), {chosenYears, chosenRate, nullptr});
+    } catch (const ConversionError& error) {
+        voice_.sayError(error.phrase); // the total stays as it was
+        return;
+    }
     if (total.emptyBox)
         InvestBox->clear();
     else if (total.total)

@@ -54,7 +54,7 @@ QLabel* pictureLabel(const QString& name, QWidget* parent) {
 } // namespace
 
 TRacingMonForm::TRacingMonForm(Session& session, Dialogs& dialogs)
-    : QDialog(nullptr), session_(session), game_(session.game()), race(session.game().race),
+    : QDialog(nullptr), race(session.game().race), session_(session), game_(session.game()),
       voice_(dialogs, this) {
     setWindowTitle(tr("Racing Money - The fastest way to win money"));
     setModal(false);
