@@ -10,32 +10,32 @@
     <message>
         <source>An error happen when I try to write on the disk
 The setup file is unwritable.</source>
-        <translation>Beim Schreiben auf die Platte ging was schief
-Die Setup-Datei ist schreibgeschützt.</translation>
+        <translation>Beim Schreiben auf die Festplatte ist ein Fehler aufgetreten
+Die Konfigurationsdatei lässt sich nicht schreiben.</translation>
     </message>
     <message>
         <source>Disk error</source>
-        <translation>Plattenfehler</translation>
+        <translation>Festplattenfehler</translation>
     </message>
     <message>
         <source>%1 is not a valid integer value</source>
-        <translation>%1 ist keine gültige Ganzzahl</translation>
+        <translation>%1 ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>%1 is not a valid floating point value</source>
-        <translation>%1 ist keine gültige Kommazahl</translation>
+        <translation>%1 ist keine gültige Dezimalzahl</translation>
     </message>
     <message>
         <source>You don&apos;t have engough money to buy this insurances.</source>
-        <translation>Du hast nicht genug Geld für diese Versicherungen.</translation>
+        <translation>Du hast nicht genug Geld für diese Versicherung.</translation>
     </message>
     <message>
         <source>Oups!</source>
-        <translation>Oups!</translation>
+        <translation>Hoppla!</translation>
     </message>
     <message>
         <source>Do you want to leave the fire insurance?</source>
-        <translation>Willst du aus der Feuerversicherung raus?</translation>
+        <translation>Willst du die Feuerversicherung kündigen?</translation>
     </message>
     <message>
         <source>Leave an insurance</source>
@@ -43,35 +43,35 @@ Die Setup-Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Do you want to leave the stole insurance?</source>
-        <translation>Willst du aus der Klau-Versicherung raus?</translation>
+        <translation>Willst du die Diebstahlversicherung kündigen?</translation>
     </message>
     <message>
         <source>5 years investment at 10% per year</source>
-        <translation>5 Jahre Anlage zu 10% pro Jahr</translation>
+        <translation>Anlage über 5 Jahre zu 10&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>10 years investment at 25% per year</source>
-        <translation>10 Jahre Anlage zu 25% pro Jahr</translation>
+        <translation>Anlage über 10 Jahre zu 25&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>have your money back, the charge is 30% of</source>
-        <translation>willst dein Geld zurück, kostet das 30% vom</translation>
+        <translation>kostet dich die Auszahlung 30&#xa0;% vom</translation>
     </message>
     <message>
         <source>15 years investment at 30% per year</source>
-        <translation>15 Jahre Anlage zu 30% pro Jahr</translation>
+        <translation>Anlage über 15 Jahre zu 30&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>25 years investment at 35% per year</source>
-        <translation>25 Jahre Anlage zu 35% pro Jahr</translation>
+        <translation>Anlage über 25 Jahre zu 35&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>have your money back, the charge is 60% of</source>
-        <translation>willst dein Geld zurück, kostet das 60% vom</translation>
+        <translation>kostet dich die Auszahlung 60&#xa0;% vom</translation>
     </message>
     <message>
         <source>You don&apos;t have engough money to invest</source>
-        <translation>Du hast nicht genug Geld zum Anlegen</translation>
+        <translation>Du hast nicht genug Geld, um etwas anzulegen</translation>
     </message>
     <message>
         <source>You already have an investment here.</source>
@@ -84,7 +84,7 @@ Die Setup-Datei ist schreibgeschützt.</translation>
     <message>
         <source>You don&apos;t have finish all your investment years.
 Do you want your money back?</source>
-        <translation>Du hast deine Anlagejahre noch nicht fertig.
+        <translation>Die Laufzeit deiner Anlage ist noch nicht um.
 Willst du dein Geld trotzdem zurück?</translation>
     </message>
     <message>
@@ -101,27 +101,27 @@ Willst du dein Geld trotzdem zurück?</translation>
     </message>
     <message>
         <source>One of your investments is finish. Your admin have take care of this.</source>
-        <translation>Eine deiner Anlagen ist fertig. Dein Admin hat sich drum gekümmert.</translation>
+        <translation>Eine deiner Anlagen ist fällig geworden. Dein Verwalter hat sich darum gekümmert.</translation>
     </message>
     <message>
         <source>25% per year.</source>
-        <translation>25% pro Jahr.</translation>
+        <translation>25&#xa0;% pro Jahr.</translation>
     </message>
     <message>
         <source>Sorry! You can&apos;t borrow more than 15 000$!
 Or you reach your loan limit.</source>
-        <translation>Sorry! Mehr als 15 000$ gibt&apos;s nicht!
-Oder dein Kreditlimit ist erreicht.</translation>
+        <translation>Tut uns leid! Du kannst dir nicht mehr als 15.000&#xa0;$ leihen!
+Oder du hast dein Kreditlimit erreicht.</translation>
     </message>
     <message>
         <source>30% per year.</source>
-        <translation>30% pro Jahr.</translation>
+        <translation>30&#xa0;% pro Jahr.</translation>
     </message>
     <message>
         <source>Sorry! You can&apos;t borrow more than 25 000$!
 Or you reach your loan limit.</source>
-        <translation>Sorry! Mehr als 25 000$ gibt&apos;s nicht!
-Oder dein Kreditlimit ist erreicht.</translation>
+        <translation>Tut uns leid! Du kannst dir nicht mehr als 25.000&#xa0;$ leihen!
+Oder du hast dein Kreditlimit erreicht.</translation>
     </message>
     <message>
         <source>Error #52... unexpected owner...</source>
@@ -129,7 +129,7 @@ Oder dein Kreditlimit ist erreicht.</translation>
     </message>
     <message>
         <source>Sorry! But we don&apos;t borrow money to gamblers!</source>
-        <translation>Sorry! Aber Zockern leihen wir kein Geld!</translation>
+        <translation>Tut uns leid! Aber Zockern leihen wir kein Geld!</translation>
     </message>
     <message>
         <source>Loan denied</source>
@@ -137,23 +137,23 @@ Oder dein Kreditlimit ist erreicht.</translation>
     </message>
     <message>
         <source>You must ask for at least 1$.</source>
-        <translation>Du musst um mindestens 1$ bitten.</translation>
+        <translation>Du musst mindestens 1&#xa0;$ beantragen.</translation>
     </message>
     <message>
         <source>Your loan have been accepted.</source>
-        <translation>Dein Kredit wurde genehmigt.</translation>
+        <translation>Dein Kredit wurde bewilligt.</translation>
     </message>
     <message>
         <source>Loan accepted</source>
-        <translation>Kredit genehmigt</translation>
+        <translation>Kredit bewilligt</translation>
     </message>
     <message>
         <source>You must refund at least 1$.</source>
-        <translation>Du musst mindestens 1$ zurückzahlen.</translation>
+        <translation>Du musst mindestens 1&#xa0;$ zurückzahlen.</translation>
     </message>
     <message>
         <source>Oups!!</source>
-        <translation>Oups!!</translation>
+        <translation>Hoppla!!</translation>
     </message>
     <message>
         <source>You refund too much...</source>
@@ -165,41 +165,41 @@ Oder dein Kreditlimit ist erreicht.</translation>
     </message>
     <message>
         <source>Bailiff: Invest Bank wants is money back! So I took your money.</source>
-        <translation>Gerichtsvollzieher: Invest Bank will ihr Geld zurück! Also hab ich dein Geld genommen.</translation>
+        <translation>Gerichtsvollzieher: Die Invest Bank will ihr Geld zurück! Also habe ich deins genommen.</translation>
     </message>
     <message>
         <source>Bailiff: China Cash wants is money back! So I took your money.</source>
-        <translation>Gerichtsvollzieher: China Cash will ihr Geld zurück! Also hab ich dein Geld genommen.</translation>
+        <translation>Gerichtsvollzieher: Die China Cash will ihr Geld zurück! Also habe ich deins genommen.</translation>
     </message>
     <message>
         <source>One of your admin repay a part of your loan.</source>
-        <translation>Einer deiner Admins hat einen Teil deines Kredits zurückgezahlt.</translation>
+        <translation>Einer deiner Verwalter hat einen Teil deines Kredits zurückgezahlt.</translation>
     </message>
     <message>
         <source>One of your admin finish to repay one of your loan.</source>
-        <translation>Einer deiner Admins hat einen deiner Kredite fertig abbezahlt.</translation>
+        <translation>Einer deiner Verwalter hat einen deiner Kredite ganz zurückgezahlt.</translation>
     </message>
     <message>
         <source>Under Construction</source>
-        <translation>Baustelle</translation>
+        <translation>Im Aufbau</translation>
     </message>
     <message>
         <source>Do you want to become a member?
 It&apos;s only 1000$</source>
         <translation>Willst du Mitglied werden?
-Kostet nur 1000$</translation>
+Es kostet nur 1000&#xa0;$</translation>
     </message>
     <message>
         <source>Do you want to become a member?
 It&apos;s only 3500$</source>
         <translation>Willst du Mitglied werden?
-Kostet nur 3500$</translation>
+Es kostet nur 3500&#xa0;$</translation>
     </message>
     <message>
         <source>Do you want to become a member?
 It&apos;s 8000$</source>
         <translation>Willst du Mitglied werden?
-Kostet 8000$</translation>
+Es kostet 8000&#xa0;$</translation>
     </message>
     <message>
         <source>Become a member</source>
@@ -207,25 +207,25 @@ Kostet 8000$</translation>
     </message>
     <message>
         <source>The price you set to enter your bar is too high!</source>
-        <translation>Dein Eintrittspreis für die Bar ist zu hoch!</translation>
+        <translation>Der Eintrittspreis für deine Bar ist zu hoch!</translation>
     </message>
     <message>
         <source>You already run %1 bars, the most an owner can.
 You can&apos;t buy another one.</source>
-        <translation>Du hast schon %1 Bars, mehr darf keiner haben.
+        <translation>Du führst schon %1 Bars, mehr darf ein Besitzer nicht haben.
 Du kannst keine weitere kaufen.</translation>
     </message>
     <message>
         <source>Oups...</source>
-        <translation>Oups...</translation>
+        <translation>Hoppla...</translation>
     </message>
     <message>
         <source>Under reconstruction ;-)</source>
-        <translation>Wird umgebaut ;-)</translation>
+        <translation>Wird gerade umgebaut ;-)</translation>
     </message>
     <message>
         <source>Choose the bar to buy on the map first.</source>
-        <translation>Such dir erst auf der Karte eine Bar aus.</translation>
+        <translation>Such dir zuerst auf dem Stadtplan die Bar aus, die du kaufen willst.</translation>
     </message>
     <message>
         <source>You must choose a name for your bar.</source>
@@ -237,25 +237,25 @@ Du kannst keine weitere kaufen.</translation>
     </message>
     <message>
         <source>You must choose a type of bar.</source>
-        <translation>Du musst eine Bar-Art wählen.</translation>
+        <translation>Du musst eine Art von Bar wählen.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to buy this bar.</source>
-        <translation>Du hast nicht genug Geld für diese Bar.</translation>
+        <translation>Du hast nicht genug Geld, um diese Bar zu kaufen.</translation>
     </message>
     <message>
         <source>The bar you just buy isn&apos;t open yet. Open it to make business.</source>
-        <translation>Deine neue Bar ist noch nicht offen. Mach sie auf, um Geschäfte zu machen.</translation>
+        <translation>Die Bar, die du gerade gekauft hast, ist noch nicht geöffnet. Öffne sie, um Geschäfte zu machen.</translation>
     </message>
     <message>
         <source>You must use the US version of the drinks list.
 We&apos;ve updated your config file.
 Save your game and restart Tavo.
 You can also choose another drinks list in the setup menu.</source>
-        <translation>Du musst die US-Version der Getränkeliste nehmen.
-Deine Config-Datei ist aktualisiert.
-Speicher dein Spiel, starte Tavo neu.
-Oder wähl im Setup-Menü eine andere Getränkeliste.</translation>
+        <translation>Du musst die US-Version der Getränkeliste verwenden.
+Wir haben deine Konfigurationsdatei angepasst.
+Speichere dein Spiel und starte Tavo neu.
+Du kannst auch in den Einstellungen eine andere Getränkeliste wählen.</translation>
     </message>
     <message>
         <source>You must fill all the forms.</source>
@@ -264,14 +264,14 @@ Oder wähl im Setup-Menü eine andere Getränkeliste.</translation>
     <message>
         <source>The price of this drink is too high!
 You must lower it!</source>
-        <translation>Dieses Getränk ist viel zu teuer!
-Mach den Preis runter!</translation>
+        <translation>Der Preis für dieses Getränk ist zu hoch!
+Du musst ihn senken!</translation>
     </message>
     <message>
         <source>The price of this drink is too high.
 Do you want to set a lower price?</source>
-        <translation>Dieses Getränk ist zu teuer.
-Willst du den Preis senken?</translation>
+        <translation>Der Preis für dieses Getränk ist zu hoch.
+Willst du einen niedrigeren Preis festlegen?</translation>
     </message>
     <message>
         <source>Set a lower price?</source>
@@ -279,25 +279,25 @@ Willst du den Preis senken?</translation>
     </message>
     <message>
         <source>You must enter a valid price and a valid qty to order.</source>
-        <translation>Gib einen gültigen Preis und eine gültige Menge ein.</translation>
+        <translation>Du musst einen gültigen Preis und eine gültige Menge eingeben, um zu bestellen.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to order!</source>
-        <translation>Du hast nicht genug Geld zum Bestellen!</translation>
+        <translation>Du hast nicht genug Geld für diese Bestellung!</translation>
     </message>
     <message>
         <source>A bar sells 15 different drinks at most:
 this one has no room left for another drink.</source>
-        <translation>Eine Bar hat höchstens 15 verschiedene Drinks:
-in dieser ist kein Platz mehr für noch einen.</translation>
+        <translation>Eine Bar verkauft höchstens 15 verschiedene Getränke:
+In dieser ist kein Platz mehr für ein weiteres Getränk.</translation>
     </message>
     <message>
         <source>You have no bar to order these drinks for.</source>
-        <translation>Du hast keine Bar für diese Getränke.</translation>
+        <translation>Du hast keine Bar, für die du diese Getränke bestellen könntest.</translation>
     </message>
     <message>
         <source>Your order have been made.</source>
-        <translation>Deine Bestellung ist raus.</translation>
+        <translation>Deine Bestellung ist aufgegeben.</translation>
     </message>
     <message>
         <source>Poor</source>
@@ -313,24 +313,24 @@ in dieser ist kein Platz mehr für noch einen.</translation>
     </message>
     <message>
         <source>You must enter a owner name.</source>
-        <translation>Du musst einen Besitzernamen eingeben.</translation>
+        <translation>Du musst einen Namen für den Besitzer eingeben.</translation>
     </message>
     <message>
         <source>Your bar&apos;s pub is now on newspaper.</source>
-        <translation>Deine Bar-Werbung ist jetzt in der Zeitung.</translation>
+        <translation>Die Werbung für deine Bar erscheint jetzt in der Zeitung.</translation>
     </message>
     <message>
         <source>Your bar&apos;s pub is now on radio station.</source>
-        <translation>Deine Bar-Werbung läuft jetzt im Radio.</translation>
+        <translation>Die Werbung für deine Bar läuft jetzt im Radio.</translation>
     </message>
     <message>
         <source>Your bar&apos;s pub is now on tv station.</source>
-        <translation>Deine Bar-Werbung läuft jetzt im Fernsehen.</translation>
+        <translation>Die Werbung für deine Bar läuft jetzt im Fernsehen.</translation>
     </message>
     <message>
         <source>Your bar can&apos;t handle more clients
 or you don&apos;t have enough money.</source>
-        <translation>Deine Bar schafft nicht mehr Kunden
+        <translation>Deine Bar schafft nicht mehr Gäste
 oder du hast nicht genug Geld.</translation>
     </message>
     <message>
@@ -387,21 +387,21 @@ oder du hast nicht genug Geld.</translation>
     </message>
     <message>
         <source>Damn... let&apos;s hope the game can handle Y2K ;-)</source>
-        <translation>Mist... hoffen wir, dass das Spiel Y2K packt ;-)</translation>
+        <translation>Mist... hoffen wir, dass das Spiel das Jahr 2000 übersteht ;-)</translation>
     </message>
     <message>
         <source>The path of your bars list file is too long (%1 bytes, at most %2):
 %3</source>
-        <translation>Der Pfad deiner Bar-Liste ist zu lang (%1 Bytes, höchstens %2):
+        <translation>Der Pfad deiner Barliste ist zu lang (%1 Bytes, höchstens %2):
 %3</translation>
     </message>
     <message>
         <source>This file can&apos;t be used as your bars list:
 %1
 Choose a bars list file of the game.</source>
-        <translation>Diese Datei taugt nicht als deine Bar-Liste:
+        <translation>Diese Datei taugt nicht als Barliste:
 %1
-Wähl eine Bar-Liste des Spiels.</translation>
+Wähl eine Barliste des Spiels.</translation>
     </message>
     <message>
         <source>The path of your drinks list file is too long (%1 bytes, at most %2):
@@ -413,7 +413,7 @@ Wähl eine Bar-Liste des Spiels.</translation>
         <source>This file can&apos;t be used as your drinks list:
 %1
 Choose a drinks list file of the game.</source>
-        <translation>Diese Datei taugt nicht als deine Getränkeliste:
+        <translation>Diese Datei taugt nicht als Getränkeliste:
 %1
 Wähl eine Getränkeliste des Spiels.</translation>
     </message>
@@ -423,7 +423,7 @@ Wähl eine Getränkeliste des Spiels.</translation>
     </message>
     <message>
         <source>You must choose a bars list file.</source>
-        <translation>Du musst eine Bar-Liste wählen.</translation>
+        <translation>Du musst eine Barliste wählen.</translation>
     </message>
     <message>
         <source>You must choose a drinks list file.</source>
@@ -436,46 +436,46 @@ Wähl eine Getränkeliste des Spiels.</translation>
     <message>
         <source>Unable to connect to the Tavo web site.
 Check that you are on the internet and try again.</source>
-        <translation>Keine Verbindung zur Tavo-Webseite.
-Schau, ob du online bist, und versuch&apos;s nochmal.</translation>
+        <translation>Keine Verbindung zur Tavo-Website.
+Prüf, ob du online bist, und versuch es noch einmal.</translation>
     </message>
     <message>
         <source>The Tavo web site took too long to answer.
 Try again later.</source>
-        <translation>Die Tavo-Webseite hat zu lange gebraucht.
-Versuch es später nochmal.</translation>
+        <translation>Die Tavo-Website hat zu lange nicht geantwortet.
+Versuch es später noch einmal.</translation>
     </message>
     <message>
         <source>The Tavo web site could not send this page (error %1).
 Try again later.</source>
-        <translation>Die Tavo-Webseite konnte nicht liefern (Fehler %1).
-Versuch es später nochmal.</translation>
+        <translation>Die Tavo-Website konnte diese Seite nicht senden (Fehler %1).
+Versuch es später noch einmal.</translation>
     </message>
     <message>
         <source>The page sent by the Tavo web site is too long to be shown.</source>
-        <translation>Die Seite von der Tavo-Webseite ist zu lang zum Anzeigen.</translation>
+        <translation>Die Seite, die die Tavo-Website geschickt hat, ist zu lang zum Anzeigen.</translation>
     </message>
     <message>
         <source>The Tavo web site sent the game to another site.
 The page was not fetched.</source>
-        <translation>Die Tavo-Webseite leitet auf eine andere Seite um.
-Die Seite wurde nicht geholt.</translation>
+        <translation>Die Tavo-Website hat das Spiel auf eine andere Website umgeleitet.
+Die Seite wurde nicht abgerufen.</translation>
     </message>
     <message>
         <source>The Tavo web site sent the game from address to address too many times.
 The page was not fetched.</source>
-        <translation>Die Tavo-Webseite hat das Spiel zu oft weitergeleitet.
-Die Seite wurde nicht geholt.</translation>
+        <translation>Die Tavo-Website hat das Spiel zu oft von Adresse zu Adresse umgeleitet.
+Die Seite wurde nicht abgerufen.</translation>
     </message>
     <message>
         <source>The page could not be fetched.</source>
-        <translation>Die Seite konnte nicht geholt werden.</translation>
+        <translation>Die Seite konnte nicht abgerufen werden.</translation>
     </message>
     <message>
         <source>You must be on the internet to enter here.
 Are you on internet?</source>
-        <translation>Hier kommst du nur mit Internet rein.
-Bist du im Internet?</translation>
+        <translation>Hier kommst du nur mit Internet hinein.
+Bist du online?</translation>
     </message>
     <message>
         <source>Are you connected?</source>
@@ -492,7 +492,7 @@ Version: 0.4.1
 Build: 36
 Date: August 7th, 1999
 </source>
-        <translation>Deine Version ist
+        <translation>Deine Version:
 ----
 Version: 0.4.1
 Build: 36
@@ -507,7 +507,7 @@ Datum: 7. August 1999
         <source>Check if you&apos;ve enter a number between 6 and 49.
 You can&apos;t use the same number too.</source>
         <translation>Prüf, ob deine Zahlen zwischen 6 und 49 liegen.
-Und keine Zahl darf doppelt sein.</translation>
+Außerdem darfst du keine Zahl zweimal verwenden.</translation>
     </message>
     <message>
         <source>You&apos;ve got 3 numbers on 6!</source>
@@ -523,11 +523,11 @@ Und keine Zahl darf doppelt sein.</translation>
     </message>
     <message>
         <source>Oh my god you win the Lotto 6/49!!!</source>
-        <translation>Oh mein Gott, du hast den Lotto 6/49 geknackt!!!</translation>
+        <translation>Oh mein Gott, du hast im Lotto 6/49 gewonnen!!!</translation>
     </message>
     <message>
         <source>Oh my god... the car # %1 is crash!</source>
-        <translation>Oh mein Gott... Auto # %1 ist gecrasht!</translation>
+        <translation>Oh mein Gott... Auto Nr.&#xa0;%1 ist verunglückt!</translation>
     </message>
     <message>
         <source>Watch out! %1 have been reech by %2</source>
@@ -539,15 +539,15 @@ Und keine Zahl darf doppelt sein.</translation>
     </message>
     <message>
         <source>%1 is taking the lead!! Let&apos;s hope he will not crash!</source>
-        <translation>%1 übernimmt die Führung!! Hoffentlich crasht er nicht!</translation>
+        <translation>%1 übernimmt die Führung!! Hoffentlich verunglückt es nicht!</translation>
     </message>
     <message>
         <source>%1 is taking a good lead!! Check this out!! Is going for the big one!</source>
-        <translation>%1 baut die Führung aus!! Schaut euch das an!! Geht aufs Ganze!</translation>
+        <translation>%1 baut die Führung aus!! Schau dir das an!! Es greift nach dem Sieg!</translation>
     </message>
     <message>
         <source>Well this race is very close!! Action at is best!</source>
-        <translation>Na, das Rennen ist echt knapp!! Action vom Feinsten!</translation>
+        <translation>Das Rennen ist wirklich knapp!! Action pur!</translation>
     </message>
     <message>
         <source>This race was HOT!!! What an ending!!</source>
@@ -555,23 +555,23 @@ Und keine Zahl darf doppelt sein.</translation>
     </message>
     <message>
         <source>Ouff!! That was close!! Good race guys!!</source>
-        <translation>Uff!! Das war knapp!! Gutes Rennen, Leute!!</translation>
+        <translation>Puh!! Das war knapp!! Gutes Rennen, Jungs!!</translation>
     </message>
     <message>
         <source>This race have been close, but the winner have work hard to win!</source>
-        <translation>Das Rennen war knapp, aber der Sieger hat hart für den Sieg geackert!</translation>
+        <translation>Das Rennen war knapp, aber der Sieger hat hart für den Sieg gekämpft!</translation>
     </message>
     <message>
         <source>This race is a complet domination by %1</source>
-        <translation>Dieses Rennen wurde komplett dominiert von %1</translation>
+        <translation>%1 hat dieses Rennen von Anfang bis Ende beherrscht</translation>
     </message>
     <message>
         <source>The car # %1</source>
-        <translation>Auto # %1</translation>
+        <translation>Auto Nr.&#xa0;%1</translation>
     </message>
     <message>
         <source>You have to bet on one car!</source>
-        <translation>Du musst auf ein Auto wetten!</translation>
+        <translation>Du musst auf ein Auto setzen!</translation>
     </message>
     <message>
         <source>You have to bet some money to play!</source>
@@ -579,7 +579,7 @@ Und keine Zahl darf doppelt sein.</translation>
     </message>
     <message>
         <source>You must bet!</source>
-        <translation>Du musst wetten!</translation>
+        <translation>Du musst setzen!</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to bet this!</source>
@@ -587,19 +587,19 @@ Und keine Zahl darf doppelt sein.</translation>
     </message>
     <message>
         <source>You car win is the winner!</source>
-        <translation>Dein Auto ist der Gewinner!</translation>
+        <translation>Dein Auto hat gewonnen!</translation>
     </message>
     <message>
         <source>Welcome! This is a live coverage of today&apos;s race</source>
-        <translation>Willkommen! Hier ist die Live-Übertragung vom heutigen Rennen</translation>
+        <translation>Willkommen! Hier ist die Live-Übertragung des heutigen Rennens</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>keiner</translation>
+        <translation>niemand</translation>
     </message>
     <message>
         <source>All cars are curently racing</source>
-        <translation>Alle Autos sind gerade im Rennen</translation>
+        <translation>Alle Autos fahren gerade</translation>
     </message>
     <message>
         <source>You must enter a valid bet.</source>
@@ -612,12 +612,12 @@ Und keine Zahl darf doppelt sein.</translation>
     <message>
         <source>Sorry but an other admin buy beers for you.
 I can&apos;t do this job while he do this.</source>
-        <translation>Sorry, ein anderer Admin kauft schon dein Bier.
-Solange er das macht, kann ich das nicht.</translation>
+        <translation>Tut mir leid, aber ein anderer Verwalter kauft schon dein Bier.
+Solange er das macht, kann ich das nicht übernehmen.</translation>
     </message>
     <message>
         <source>I can&apos;t refund less than 1$...</source>
-        <translation>Weniger als 1$ kann ich nicht zurückzahlen...</translation>
+        <translation>Weniger als 1&#xa0;$ kann ich nicht zurückzahlen...</translation>
     </message>
     <message>
         <source>You can&apos;t refund more than you have...</source>
@@ -633,29 +633,29 @@ Solange er das macht, kann ich das nicht.</translation>
         <source>Unexpected error #12
 Contact me plz: %1</source>
         <translation>Unerwarteter Fehler #12
-Schreib mir plz: %1</translation>
+Bitte schreib mir: %1</translation>
     </message>
     <message>
         <source>Sorry but I can&apos;t buy all this tickets for a week...</source>
-        <translation>Sorry, aber so viele Lose kann ich in einer Woche nicht kaufen...</translation>
+        <translation>Tut mir leid, aber so viele Lottoscheine kann ich in einer Woche nicht kaufen...</translation>
     </message>
     <message>
         <source>Do you want to fire this employe?</source>
-        <translation>Willst du diesen Angestellten feuern?</translation>
+        <translation>Willst du diesen Mitarbeiter entlassen?</translation>
     </message>
     <message>
         <source>Fire this employe?</source>
-        <translation>Angestellten feuern?</translation>
+        <translation>Mitarbeiter entlassen?</translation>
     </message>
     <message>
         <source>Hi, I&apos;m ned! I&apos;ve always been a lucky man...
 So I can manage your lottery tickets for you.
 -----
 Staff ID: #001</source>
-        <translation>Hi, ich bin Ned! Ich hatte schon immer Glück...
-Drum kümmere ich mich um deine Lottoscheine.
+        <translation>Hallo, ich bin Ned! Ich hatte schon immer Glück...
+Darum kann ich mich um deine Lottoscheine kümmern.
 -----
-Personal-ID: #001</translation>
+Personalnummer: #001</translation>
     </message>
     <message>
         <source>Hi there, here&apos;s what I can do for you
@@ -664,32 +664,32 @@ Personal-ID: #001</translation>
 - Manage your lottery tickets
 -----
 Staff ID: #002</source>
-        <translation>Hallo, das kann ich für dich tun
+        <translation>Hallo, das kann ich für dich tun:
 
 - Deinen Biervorrat verwalten
 - Deine Lottoscheine verwalten
 -----
-Personal-ID: #002</translation>
+Personalnummer: #002</translation>
     </message>
     <message>
         <source>Hi! You don&apos;t have time to manage your
 beers stock? I can help with that!
 -----
 Staff ID: #003</source>
-        <translation>Hi! Du hast keine Zeit für deinen
-Biervorrat? Da kann ich helfen!
+        <translation>Hallo! Du hast keine Zeit, deinen
+Biervorrat zu verwalten? Da kann ich helfen!
 -----
-Personal-ID: #003</translation>
+Personalnummer: #003</translation>
     </message>
     <message>
         <source>Hi! You don&apos;t have time to manage your
 loans and investments? I can help you!
 -----
 Staff ID: #004</source>
-        <translation>Hi! Du hast keine Zeit für deine
-Kredite und Anlagen? Ich helf dir!
+        <translation>Hallo! Du hast keine Zeit, deine
+Kredite und Anlagen zu verwalten? Ich helfe dir!
 -----
-Personal-ID: #004</translation>
+Personalnummer: #004</translation>
     </message>
     <message>
         <source>Error #7
@@ -707,19 +707,19 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Welcome to -=Invest Bank=-</source>
-        <translation>Willkommen bei -=Invest Bank=-</translation>
+        <translation>Willkommen bei der -=Invest Bank=-</translation>
     </message>
     <message>
         <source>Become a new member for 1000$</source>
-        <translation>Werde Mitglied für 1000$</translation>
+        <translation>Werde Mitglied für 1000&#xa0;$</translation>
     </message>
     <message>
         <source>Number of years so far done:</source>
-        <translation>Bisher geschaffte Jahre:</translation>
+        <translation>Vergangene Jahre:</translation>
     </message>
     <message>
         <source>Interest Rate infos</source>
-        <translation>Zinssatz-Infos</translation>
+        <translation>Zinssätze</translation>
     </message>
     <message>
         <source>Long term investment</source>
@@ -727,11 +727,11 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>5 years investment: 10% per year</source>
-        <translation>5 Jahre Anlage: 10% pro Jahr</translation>
+        <translation>Anlage über 5 Jahre: 10&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>10 years investment: 25% per year</source>
-        <translation>10 Jahre Anlage: 25% pro Jahr</translation>
+        <translation>Anlage über 10 Jahre: 25&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>Loan interest</source>
@@ -739,15 +739,15 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>25% interest per year</source>
-        <translation>25% Zinsen pro Jahr</translation>
+        <translation>25&#xa0;% Zinsen pro Jahr</translation>
     </message>
     <message>
         <source>German Bank - The Power of your economy</source>
-        <translation>German Bank - Die Power deiner Wirtschaft</translation>
+        <translation>German Bank - Die Kraft deiner Wirtschaft</translation>
     </message>
     <message>
         <source>Become a new member for 3500$</source>
-        <translation>Werde Mitglied für 3500$</translation>
+        <translation>Werde Mitglied für 3500&#xa0;$</translation>
     </message>
     <message>
         <source>Number of years completed:</source>
@@ -755,48 +755,48 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Service Information</source>
-        <translation>Service-Infos</translation>
+        <translation>Unsere Leistungen</translation>
     </message>
     <message>
         <source>15 years investment: 30% per year</source>
-        <translation>15 Jahre Anlage: 30% pro Jahr</translation>
+        <translation>Anlage über 15 Jahre: 30&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>25 years investment: 35% per year</source>
-        <translation>25 Jahre Anlage: 35% pro Jahr</translation>
+        <translation>Anlage über 25 Jahre: 35&#xa0;% pro Jahr</translation>
     </message>
     <message>
         <source>Insurance Informations</source>
-        <translation>Versicherungs-Infos</translation>
+        <translation>Unsere Versicherungen</translation>
     </message>
     <message>
         <source>Fire insurance: 1000$ / years</source>
-        <translation>Feuerversicherung: 1000$ / Jahre</translation>
+        <translation>Feuerversicherung: 1000&#xa0;$ pro Jahr</translation>
     </message>
     <message>
         <source>Stole insurance: 800$ / years</source>
-        <translation>Klau-Versicherung: 800$ / Jahre</translation>
+        <translation>Diebstahlversicherung: 800&#xa0;$ pro Jahr</translation>
     </message>
     <message>
         <source>China Cash - The easy way to get money</source>
-        <translation>China Cash - Der einfache Weg zu Geld</translation>
+        <translation>China Cash - So einfach kommst du an Geld</translation>
     </message>
     <message>
         <source>Become a new member for 8000$</source>
-        <translation>Werde Mitglied für 8000$</translation>
+        <translation>Werde Mitglied für 8000&#xa0;$</translation>
     </message>
     <message>
         <source>Services Informations</source>
-        <translation>Service-Infos</translation>
+        <translation>Unsere Leistungen</translation>
     </message>
     <message>
         <source>30% interest per year</source>
-        <translation>30% Zinsen pro Jahr</translation>
+        <translation>30&#xa0;% Zinsen pro Jahr</translation>
     </message>
     <message>
         <source>No web browser could be started. The address is:
 </source>
-        <translation>Kein Webbrowser ließ sich starten. Die Adresse ist:
+        <translation>Es ließ sich kein Webbrowser starten. Die Adresse lautet:
 </translation>
     </message>
     <message>
@@ -813,7 +813,7 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Save Files (*.sav)|*.sav|All Files (*.txt)|*.*</source>
-        <translation>Spielstände (*.sav)|*.sav|Alle Dateien (*.txt)|*.*</translation>
+        <translation>Spielstände (*.sav)|*.sav|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>Load a game</source>
@@ -821,19 +821,19 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Save Game (*.sav)|*.sav|All File (*.*)|*.*</source>
-        <translation>Spielstand (*.sav)|*.sav|Alle Dateien (*.*)|*.*</translation>
+        <translation>Spielstände (*.sav)|*.sav|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>The version of your save game is older... restart a new game.</source>
-        <translation>Dein Spielstand ist von einer älteren Version... fang ein neues Spiel an.</translation>
+        <translation>Dein Spielstand stammt aus einer älteren Version... fang ein neues Spiel an.</translation>
     </message>
     <message>
         <source>%1 years old</source>
-        <translation>%1 Jahre alt</translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>%1$/month</source>
-        <translation>%1$/Monat</translation>
+        <translation>%1&#xa0;$/Monat</translation>
     </message>
     <message>
         <source>- Racing Money (You can bet on cars 
@@ -862,36 +862,37 @@ Unerwarteter Wert... hä? Bitte schreib mir:
 - Few bugs fix!
 
 - Few improvements</source>
-        <translation>- Racing Money (Du kannst auf Auto-
-  rennen wetten und Geld gewinnen)
+        <translation>- Racing Money (wette auf Autorennen
+  und gewinne Geld)
 
-- Du kriegst Nachrichten in deine 
-  Nachrichtenbox 
+- Du bekommst Nachrichten in deinen
+  Posteingang
 
-- Du kannst deine Bar öffnen/schließen
+- Jetzt kannst du deine Bar öffnen und
+  schließen
 
-- Im Info-Fenster siehst du die Stats 
-  deiner Bars (Besucher und Gewinn)
+- Im Fenster Informationen siehst du die
+  Statistik deiner Bars (Besucher, Gewinn)
 
-- Der Gerichtsvollzieher zahlt die Bank, 
-  wenn dein Kredit zu groß ist
+- Ist dein Kredit zu hoch, holt der
+  Gerichtsvollzieher das Geld für die Bank
 
-- Großer Code-Umbau für viele Sachen. 
-  (Bar kaufen, Drinks kaufen, usw...)
+- Großer Umbau am Code (Bars kaufen,
+  Getränke kaufen usw.)
 
-- Paar neue Fenster-Oberflächen (Drinks-
-  Fenster, Info-Fenster, Hauptfenster)
+- Neue Oberflächen für einige Fenster
+  (Getränke, Informationen, Spiel)
 
-- Update-Center ersetzt durch Internet-
-  Center
+- Aus dem Update-Center wird das
+  Internet-Center
 
-- Paar Bugs gefixt!
+- Einige Fehler behoben!
 
-- Paar Verbesserungen</translation>
+- Einige Verbesserungen</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation>Sprache des Systems</translation>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
@@ -914,7 +915,7 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Investment refund</source>
-        <translation>Anlage auszahlen</translation>
+        <translation>Anlage auflösen</translation>
     </message>
     <message>
         <source>Borrow money</source>
@@ -926,7 +927,7 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Buy Insurance</source>
-        <translation>Versicherung kaufen</translation>
+        <translation>Versicherung abschließen</translation>
     </message>
     <message>
         <source>Sell insurance</source>
@@ -942,27 +943,27 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Current investment infos</source>
-        <translation>Infos zur aktuellen Anlage</translation>
+        <translation>Deine laufende Anlage</translation>
     </message>
     <message>
         <source>Number of years left:</source>
-        <translation>Restliche Jahre:</translation>
+        <translation>Verbleibende Jahre:</translation>
     </message>
     <message>
         <source>Value of your money now:</source>
-        <translation>Jetziger Wert deines Geldes:</translation>
+        <translation>Aktueller Wert deines Geldes:</translation>
     </message>
     <message>
         <source>Current loan infos</source>
-        <translation>Infos zum aktuellen Kredit</translation>
+        <translation>Dein laufender Kredit</translation>
     </message>
     <message>
         <source>Money loan:</source>
-        <translation>Geliehenes Geld:</translation>
+        <translation>Kreditbetrag:</translation>
     </message>
     <message>
         <source>Number of years so far done:</source>
-        <translation>Bisher geschaffte Jahre:</translation>
+        <translation>Vergangene Jahre:</translation>
     </message>
     <message>
         <source>Money left to refund:</source>
@@ -970,7 +971,7 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source>Insurance infos</source>
-        <translation>Versicherungs-Infos</translation>
+        <translation>Deine Versicherungen</translation>
     </message>
     <message>
         <source>Fire Insurance</source>
@@ -982,11 +983,11 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
     <message>
         <source> cost</source>
-        <translation> (Kosten)</translation>
+        <translation>: Kosten</translation>
     </message>
     <message>
         <source>Acount Info</source>
-        <translation>Konto-Infos</translation>
+        <translation>Kontoinfos</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1014,9 +1015,9 @@ touch your money before the end of your
 investment. If you can&apos;t wait and you must
 </source>
         <translation>Willkommen. Wenn du bei uns Geld anlegen
-willst, musst du unsere Regeln kennen. Du
-kommst vor dem Ende deiner Anlage nicht
-an dein Geld. Kannst du nicht warten und
+willst, musst du unsere Regeln kennen:
+Vor dem Ende der Anlage kommst du nicht
+an dein Geld. Kannst du nicht warten,
 </translation>
     </message>
     <message>
@@ -1027,19 +1028,19 @@ Wert deiner Anlage.</translation>
     </message>
     <message>
         <source>investment. If you can&apos;t wait and you must</source>
-        <translation>an dein Geld. Kannst du nicht warten und</translation>
+        <translation>Willkommen. Wenn du bei uns Geld anlegen</translation>
     </message>
     <message>
         <source>Fill this form:</source>
-        <translation>Füll das Formular aus:</translation>
+        <translation>Füll dieses Formular aus:</translation>
     </message>
     <message>
         <source>Number of years</source>
-        <translation>Anzahl Jahre</translation>
+        <translation>Anzahl der Jahre</translation>
     </message>
     <message>
         <source>Money informations</source>
-        <translation>Geld-Infos</translation>
+        <translation>Beträge</translation>
     </message>
     <message>
         <source>The max you can invest is:</source>
@@ -1051,7 +1052,7 @@ Wert deiner Anlage.</translation>
     </message>
     <message>
         <source>Total after the investment:</source>
-        <translation>Summe nach der Anlage:</translation>
+        <translation>Summe am Ende der Anlage:</translation>
     </message>
     <message>
         <source>Invest the money</source>
@@ -1074,7 +1075,7 @@ Wert deiner Anlage.</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation>Abzahlen</translation>
+        <translation>Zurückzahlen</translation>
     </message>
 </context>
 <context>
@@ -1097,7 +1098,7 @@ Wert deiner Anlage.</translation>
     </message>
     <message>
         <source>Ask</source>
-        <translation>Anfragen</translation>
+        <translation>Beantragen</translation>
     </message>
     <message>
         <source>You can pay back the loan every
@@ -1112,7 +1113,7 @@ zurückzahlen. Unser Zinssatz beträgt
     <name>tavo::ui::TAboutForm</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Tavo</translation>
     </message>
     <message>
         <source>Tavo</source>
@@ -1128,15 +1129,15 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>E-mail me at:</source>
-        <translation>Schreib mir an:</translation>
+        <translation>Schreib mir eine E-Mail:</translation>
     </message>
     <message>
         <source>Thanks to every player who sent an idea or a bug.</source>
-        <translation>Danke an alle Spieler, die eine Idee oder einen Bug geschickt haben.</translation>
+        <translation>Danke an alle Spieler, die eine Idee geschickt oder einen Fehler gemeldet haben.</translation>
     </message>
     <message>
         <source>Visit the official web site:</source>
-        <translation>Besuch die offizielle Webseite:</translation>
+        <translation>Besuch die offizielle Website:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1147,27 +1148,27 @@ zurückzahlen. Unser Zinssatz beträgt
     <name>tavo::ui::TAdminViewForm</name>
     <message>
         <source>Setting for your employe</source>
-        <translation>Einstellungen für deinen Angestellten</translation>
+        <translation>Einstellungen für deinen Mitarbeiter</translation>
     </message>
     <message>
         <source>Set your administrator</source>
-        <translation>Deinen Admin einrichten</translation>
+        <translation>Aufgaben deines Verwalters</translation>
     </message>
     <message>
         <source>I can buy you</source>
-        <translation>Ich besorge dir</translation>
+        <translation>Ich kaufe dir</translation>
     </message>
     <message>
         <source>tickets per week for</source>
-        <translation>Lose pro Woche für</translation>
+        <translation>Lottoscheine pro Woche zu je</translation>
     </message>
     <message>
         <source>How many tickets/week do you want?</source>
-        <translation>Wie viele Lose/Woche willst du?</translation>
+        <translation>Wie viele Lottoscheine pro Woche willst du?</translation>
     </message>
     <message>
         <source>I will buy drinks each time your stock is low.</source>
-        <translation>Ich kaufe Getränke, wenn dein Vorrat knapp wird.</translation>
+        <translation>Ich kaufe Getränke nach, sobald dein Vorrat knapp wird.</translation>
     </message>
     <message>
         <source>How many drinks you want me to buy?</source>
@@ -1175,39 +1176,39 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>I will refund your loan if you have enough money.</source>
-        <translation>Ich zahle deinen Kredit ab, wenn du genug Geld hast.</translation>
+        <translation>Ich zahle deinen Kredit zurück, wenn du genug Geld hast.</translation>
     </message>
     <message>
         <source>I&apos;ll refund when you have more than this</source>
-        <translation>Ich zahle ab, wenn du mehr als das hast</translation>
+        <translation>Ich zahle zurück, wenn du mehr als diesen Betrag hast</translation>
     </message>
     <message>
         <source>When you have enough money, i&apos;ll refund this</source>
-        <translation>Wenn du genug Geld hast, zahl ich so viel ab</translation>
+        <translation>Wenn du genug Geld hast, zahle ich diesen Betrag zurück</translation>
     </message>
     <message>
         <source>Refund when I have more than</source>
-        <translation>Abzahlen, wenn ich mehr habe als</translation>
+        <translation>Zurückzahlen, wenn ich mehr habe als</translation>
     </message>
     <message>
         <source>How much I refund?</source>
-        <translation>Wie viel zahl ich ab?</translation>
+        <translation>Wie viel soll ich zurückzahlen?</translation>
     </message>
     <message>
         <source>&amp;Close &amp;&amp; Save</source>
-        <translation>&amp;Schließen &amp;&amp; Speichern</translation>
+        <translation>&amp;Speichern und schließen</translation>
     </message>
     <message>
         <source>Save the setting</source>
-        <translation>Einstellung speichern</translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>&amp;Fire</source>
-        <translation>&amp;Feuern</translation>
+        <translation>&amp;Entlassen</translation>
     </message>
     <message>
         <source>Fire this employe</source>
-        <translation>Diesen Angestellten feuern</translation>
+        <translation>Diesen Mitarbeiter entlassen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1285,7 +1286,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>More</source>
-        <translation>Mehr</translation>
+        <translation>Mehr Infos</translation>
     </message>
     <message>
         <source>Type of bar</source>
@@ -1293,23 +1294,23 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Low Class</source>
-        <translation>Billig-Klasse</translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>High Class</source>
-        <translation>Nobel-Klasse</translation>
+        <translation>Gehoben</translation>
     </message>
     <message>
         <source>Dark Class</source>
-        <translation>Dark-Klasse</translation>
+        <translation>Düster</translation>
     </message>
     <message>
         <source>Rave Class</source>
-        <translation>Rave-Klasse</translation>
+        <translation>Rave</translation>
     </message>
     <message>
         <source>This bar is located in a small street of the city, your clients are poor.</source>
-        <translation>Diese Bar liegt in einer kleinen Gasse der Stadt, deine Kunden sind arm.</translation>
+        <translation>Diese Bar liegt in einer kleinen Seitenstraße der Stadt, deine Gäste sind arm.</translation>
     </message>
     <message>
         <source>Entry price?</source>
@@ -1337,15 +1338,15 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Low Class Bar</source>
-        <translation>Billig-Bar</translation>
+        <translation>Einfache Bar</translation>
     </message>
     <message>
         <source>High Class Bar</source>
-        <translation>Nobel-Bar</translation>
+        <translation>Gehobene Bar</translation>
     </message>
     <message>
         <source>Dark Class Bar</source>
-        <translation>Dark-Bar</translation>
+        <translation>Düstere Bar</translation>
     </message>
     <message>
         <source>Rave Class Bar</source>
@@ -1357,22 +1358,22 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>This bar is located in a famous street of the city, your clients are rich and affluent.</source>
-        <translation>Diese Bar liegt in einer berühmten Straße der Stadt, deine Kunden sind reich und wohlhabend.</translation>
+        <translation>Diese Bar liegt in einer berühmten Straße der Stadt, deine Gäste sind reich und wohlhabend.</translation>
     </message>
     <message>
         <source>This bar is located in a dark part of the city, your clients are strange, mysterious and weird people.</source>
-        <translation>Diese Bar liegt in einem düsteren Viertel der Stadt, deine Kunden sind seltsame, mysteriöse und schräge Leute.</translation>
+        <translation>Diese Bar liegt in einem düsteren Viertel der Stadt, deine Gäste sind seltsame, geheimnisvolle und schräge Leute.</translation>
     </message>
     <message>
         <source>This bar is located in an old building, there is a lot of empty space to dance.</source>
-        <translation>Diese Bar liegt in einem alten Gebäude, da ist jede Menge Platz zum Tanzen.</translation>
+        <translation>Diese Bar liegt in einem alten Gebäude, es gibt viel freien Platz zum Tanzen.</translation>
     </message>
     <message>
         <source>The type of music you play goes with the location of the bar and the clients of your bar,
  if you put the wrong type of music with the bar,
  people won&apos;t come.</source>
-        <translation>Die Musik, die du spielst, passt zur Lage der Bar und zu den Kunden deiner Bar,
- wenn du die falsche Musik zur Bar spielst,
+        <translation>Die Musik, die du spielst, muss zur Lage der Bar und zu ihren Gästen passen:
+ Spielst du in der Bar die falsche Musik,
  kommen die Leute nicht.</translation>
     </message>
 </context>
@@ -1407,7 +1408,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Choose the bar you want to order drinks:</source>
-        <translation>Wähl die Bar, für die du bestellen willst:</translation>
+        <translation>Wähl die Bar, für die du Getränke bestellen willst:</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -1415,7 +1416,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Clients /  Day:</source>
-        <translation>Kunden /  Tag:</translation>
+        <translation>Gäste pro Tag:</translation>
     </message>
     <message>
         <source>Choose the drink you want to order:</source>
@@ -1423,7 +1424,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Drink Informations</source>
-        <translation>Getränke-Infos</translation>
+        <translation>Getränkeinfos</translation>
     </message>
     <message>
         <source>Retail Price:</source>
@@ -1443,11 +1444,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>I use this drink in this bar</source>
-        <translation>Ich führe dieses Getränk in der Bar</translation>
+        <translation>Ich schenke dieses Getränk in dieser Bar aus</translation>
     </message>
     <message>
         <source>Qty left in this bar</source>
-        <translation>Restmenge in der Bar</translation>
+        <translation>Restmenge in dieser Bar</translation>
     </message>
     <message>
         <source>Qty you want to buy</source>
@@ -1463,7 +1464,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Total:</source>
-        <translation>Summe:</translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>&amp;Order</source>
@@ -1475,7 +1476,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>&amp;Add a drink</source>
-        <translation>Getränk &amp;dazu</translation>
+        <translation>Getränk hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1487,7 +1488,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Open</source>
-        <translation>Offen</translation>
+        <translation>Geöffnet</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1495,11 +1496,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Beer Information</source>
-        <translation>Bier-Infos</translation>
+        <translation>Bierinfos</translation>
     </message>
     <message>
         <source>Shooter Information</source>
-        <translation>Shooter-Infos</translation>
+        <translation>Infos zum Shot</translation>
     </message>
     <message>
         <source>In the next release!</source>
@@ -1511,9 +1512,9 @@ zurückzahlen. Unser Zinssatz beträgt
 2- Choose the drink you want to order
 3- Enter a price and a qty and order.</source>
         <translation>Wie kauft man Getränke?
-1- Wähle die Bar, für die du bestellst
-2- Wähle das Getränk, das du bestellst
-3- Gib Preis und Menge ein und bestelle.</translation>
+1- Wähl die Bar, für die du bestellen willst
+2- Wähl das Getränk, das du bestellen willst
+3- Gib einen Preis und eine Menge ein und bestelle.</translation>
     </message>
 </context>
 <context>
@@ -1528,11 +1529,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>&amp;Profit of each bar</source>
-        <translation>Ge&amp;winn je Bar</translation>
+        <translation>Ge&amp;winn jeder Bar</translation>
     </message>
     <message>
         <source>&amp;Visitors of each bar</source>
-        <translation>&amp;Besucher je Bar</translation>
+        <translation>&amp;Besucher jeder Bar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1544,11 +1545,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>No month has ended yet in this game: the charts fill in at each month&apos;s end.</source>
-        <translation>In diesem Spiel ist noch kein Monat vorbei: die Diagramme füllen sich an jedem Monatsende.</translation>
+        <translation>In diesem Spiel ist noch kein Monat zu Ende gegangen: Die Diagramme füllen sich an jedem Monatsende.</translation>
     </message>
     <message>
         <source>Month by month from %1 to %2: the money at each month&apos;s end, and each bar&apos;s profit and visitors.</source>
-        <translation>Monat für Monat von %1 bis %2: das Geld an jedem Monatsende, und Gewinn und Besucher jeder Bar.</translation>
+        <translation>Monat für Monat von %1 bis %2: das Geld an jedem Monatsende sowie Gewinn und Besucher jeder Bar.</translation>
     </message>
 </context>
 <context>
@@ -1575,15 +1576,15 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Lottery tickets buy:</source>
-        <translation>Gekaufte Lose:</translation>
+        <translation>Gekaufte Lottoscheine:</translation>
     </message>
     <message>
         <source>Number of lottery tickets bought by your admin.</source>
-        <translation>Anzahl der Lose, die dein Admin gekauft hat.</translation>
+        <translation>Anzahl der Lottoscheine, die dein Verwalter gekauft hat.</translation>
     </message>
     <message>
         <source>Clients in your bar:</source>
-        <translation>Kunden in deiner Bar:</translation>
+        <translation>Gäste in deiner Bar:</translation>
     </message>
     <message>
         <source>Money</source>
@@ -1599,11 +1600,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Your messages box:</source>
-        <translation>Deine Nachrichtenbox:</translation>
+        <translation>Deine Nachrichten:</translation>
     </message>
     <message>
         <source>&amp;Visit the website</source>
-        <translation>&amp;Webseite besuchen</translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>Debug Menu</source>
@@ -1611,7 +1612,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Set Clock speed</source>
-        <translation>Uhrtempo setzen</translation>
+        <translation>Tempo einstellen</translation>
     </message>
     <message>
         <source>Fire</source>
@@ -1623,11 +1624,11 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Add money</source>
-        <translation>Geld dazu</translation>
+        <translation>Geld hinzufügen</translation>
     </message>
     <message>
         <source>Clock speed</source>
-        <translation>Uhrtempo</translation>
+        <translation>Tempo der Uhr</translation>
     </message>
     <message>
         <source>Money to add</source>
@@ -1683,7 +1684,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;Extras</translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -1723,7 +1724,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Chin&amp;a Bank</source>
-        <translation>Chin&amp;a Bank</translation>
+        <translation>Chin&amp;a Cash</translation>
     </message>
     <message>
         <source>&amp;Manage staff</source>
@@ -1735,7 +1736,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Vi&amp;ew your staff</source>
-        <translation>Personal an&amp;sehen</translation>
+        <translation>Personal &amp;ansehen</translation>
     </message>
     <message>
         <source>&amp;Lottery Center</source>
@@ -1763,7 +1764,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über</translation>
+        <translation>&amp;Über Tavo</translation>
     </message>
     <message>
         <source>C&amp;lear this message</source>
@@ -1799,7 +1800,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>View your informations</source>
-        <translation>Deine Infos ansehen</translation>
+        <translation>Deine Informationen ansehen</translation>
     </message>
     <message>
         <source>Buy drinks</source>
@@ -1839,7 +1840,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Manage your staff</source>
-        <translation>Personal verwalten</translation>
+        <translation>Dein Personal verwalten</translation>
     </message>
     <message>
         <source>&amp;Lotto 6/49</source>
@@ -1859,7 +1860,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Tavo</translation>
     </message>
     <message>
         <source>Error #3
@@ -1871,15 +1872,15 @@ Fehler!</translation>
         <source>Error #3
 Error opening file!</source>
         <translation>Fehler #3
-Datei geht nicht auf!</translation>
+Die Datei lässt sich nicht öffnen!</translation>
     </message>
     <message>
         <source>You really want to quit ?</source>
-        <translation>Willst du echt aufhören ?</translation>
+        <translation>Willst du wirklich aufhören?</translation>
     </message>
     <message>
         <source>Do you want to save the game before leaving?</source>
-        <translation>Willst du das Spiel vor dem Gehen speichern?</translation>
+        <translation>Willst du das Spiel speichern, bevor du aufhörst?</translation>
     </message>
     <message>
         <source>Save your game?</source>
@@ -1887,22 +1888,22 @@ Datei geht nicht auf!</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
-        <translation>Willst du ein neues Spiel starten?</translation>
+        <translation>Willst du ein neues Spiel anfangen?</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation>Neues Spiel starten?</translation>
+        <translation>Neues Spiel anfangen?</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TGermInsuForm</name>
     <message>
         <source>Buy an insurance</source>
-        <translation>Versicherung kaufen</translation>
+        <translation>Versicherung abschließen</translation>
     </message>
     <message>
         <source>Read our contract before sign up</source>
-        <translation>Lies unseren Vertrag vor dem Unterschreiben</translation>
+        <translation>Lies unseren Vertrag, bevor du unterschreibst</translation>
     </message>
     <message>
         <source>The fire insurance covers all of
@@ -1916,15 +1917,14 @@ contract is null and you&apos;ll lose
 everything. The cost of the
 insurance is 1000$ per month.</source>
         <translation>Die Feuerversicherung deckt deine
-ganze Bar. Wenn ein Feuer deine Bar
-zerstört, kriegst du den Wert der Bar
-plus 15 000$. Brennt die Bar ab und
-die Ermittlungen der Polizei ergeben,
-dass du mit irgendeiner Mafia-Bande
-unter einer Decke steckst, ist dein
-Vertrag nichtig und du verlierst
-alles. Die Kosten der
-Versicherung: 1000$ pro Monat.</translation>
+ganze Bar ab. Zerstört ein Feuer
+deine Bar, bekommst du den Wert der
+Bar plus 15.000&#xa0;$. Brennt die Bar ab
+und ergeben die Ermittlungen der
+Polizei, dass du mit einer Mafiabande
+zu tun hast, ist dein Vertrag nichtig
+und du verlierst alles. Die
+Versicherung kostet 1000&#xa0;$ pro Monat.</translation>
     </message>
     <message>
         <source>The theft insurance covers all of
@@ -1937,16 +1937,15 @@ mafia gang, your contract is null
 and you&apos;ll lose everything. The
 cost of the insurance is 800$ per
 month.</source>
-        <translation>Die Diebstahlversicherung deckt deine
-ganze Bar. Wenn in einer deiner Bars
-eingebrochen wird, kriegst du
-90% vom geklauten Wert. Wenn die
-Ermittlungen der Polizei ergeben,
-dass du mit der Mafia unter einer
-Decke steckst, ist dein Vertrag
-nichtig und du verlierst alles. Die
-Versicherung kostet 800$ pro
-Monat.</translation>
+        <translation>Die Diebstahlversicherung deckt
+deine ganze Bar ab. Wird in eine
+deiner Bars eingebrochen, bekommst
+du 90&#xa0;% des gestohlenen Werts.
+Ergeben die Ermittlungen der Polizei,
+dass du mit einer Mafiabande zu tun
+hast, ist dein Vertrag nichtig und
+du verlierst alles. Die Versicherung
+kostet 800&#xa0;$ pro Monat.</translation>
     </message>
     <message>
         <source>Fire insurace</source>
@@ -1958,11 +1957,11 @@ Monat.</translation>
     </message>
     <message>
         <source>Check the box if you want:</source>
-        <translation>Kreuz an, was du willst:</translation>
+        <translation>Kreuz das Kästchen an, wenn du sie willst:</translation>
     </message>
     <message>
         <source> contract</source>
-        <translation> (Vertrag)</translation>
+        <translation>: Vertrag</translation>
     </message>
     <message>
         <source>Sign up</source>
@@ -1970,7 +1969,7 @@ Monat.</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation>Summe:</translation>
+        <translation>Gesamt:</translation>
     </message>
 </context>
 <context>
@@ -1985,7 +1984,7 @@ Monat.</translation>
     </message>
     <message>
         <source>lottery tickets and take care of your investments and loans.</source>
-        <translation>Lottoscheine kaufen und sich um deine Anlagen und Kredite kümmern.</translation>
+        <translation>Lottoscheine besorgen und sich um deine Anlagen und Kredite kümmern.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2005,7 +2004,7 @@ Monat.</translation>
     </message>
     <message>
         <source>Administrators</source>
-        <translation>Administratoren</translation>
+        <translation>Verwalter</translation>
     </message>
     <message>
         <source>&amp;Hire</source>
@@ -2024,7 +2023,7 @@ Monat.</translation>
     <name>tavo::ui::TInfoForm</name>
     <message>
         <source>Informations</source>
-        <translation>Infos</translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <source>The Owner&apos;s Name</source>
@@ -2052,11 +2051,11 @@ Monat.</translation>
     </message>
     <message>
         <source>Payments/month:</source>
-        <translation>Raten/Monat:</translation>
+        <translation>Zahlungen pro Monat:</translation>
     </message>
     <message>
         <source>Taxes/month:</source>
-        <translation>Steuern/Monat:</translation>
+        <translation>Steuern pro Monat:</translation>
     </message>
     <message>
         <source>The Bar&apos;s Name</source>
@@ -2064,19 +2063,19 @@ Monat.</translation>
     </message>
     <message>
         <source>Low Class</source>
-        <translation>Billig-Klasse</translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>High Class</source>
-        <translation>Nobel-Klasse</translation>
+        <translation>Gehoben</translation>
     </message>
     <message>
         <source>Dark Class</source>
-        <translation>Dark-Klasse</translation>
+        <translation>Düster</translation>
     </message>
     <message>
         <source>Rave Class</source>
-        <translation>Rave-Klasse</translation>
+        <translation>Rave</translation>
     </message>
     <message>
         <source>Alternative</source>
@@ -2100,11 +2099,11 @@ Monat.</translation>
     </message>
     <message>
         <source>Max clients:</source>
-        <translation>Max. Kunden:</translation>
+        <translation>Max. Gäste:</translation>
     </message>
     <message>
         <source>Peak clients:</source>
-        <translation>Kunden-Rekord:</translation>
+        <translation>Gäste-Rekord:</translation>
     </message>
     <message>
         <source>Status of you bar</source>
@@ -2160,7 +2159,7 @@ Monat.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation>Offen</translation>
+        <translation>Geöffnet</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2174,7 @@ Monat.</translation>
     </message>
     <message>
         <source>The news of Tavo</source>
-        <translation>Die News von Tavo</translation>
+        <translation>Neuigkeiten von Tavo</translation>
     </message>
 </context>
 <context>
@@ -2186,11 +2185,11 @@ Monat.</translation>
     </message>
     <message>
         <source>Each weeks you can win big with Lotto 6/49</source>
-        <translation>Jede Woche kannst du mit Lotto 6/49 groß abräumen</translation>
+        <translation>Jede Woche groß gewinnen mit Lotto 6/49</translation>
     </message>
     <message>
         <source>Ticket&apos;s price: 250$</source>
-        <translation>Preis pro Los: 250$</translation>
+        <translation>Preis pro Lottoschein: 250&#xa0;$</translation>
     </message>
     <message>
         <source>Current jackpot:</source>
@@ -2198,7 +2197,7 @@ Monat.</translation>
     </message>
     <message>
         <source>Your ticket numbers </source>
-        <translation>Deine Losnummern </translation>
+        <translation>Die Zahlen deines Lottoscheins </translation>
     </message>
     <message>
         <source>Number %1</source>
@@ -2206,22 +2205,22 @@ Monat.</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation>Zufall</translation>
+        <translation>Zufällig</translation>
     </message>
     <message>
         <source>Buy this ticket</source>
-        <translation>Dieses Los kaufen</translation>
+        <translation>Diesen Lottoschein kaufen</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TMainForm</name>
     <message>
         <source>Start a new game</source>
-        <translation>Neues Spiel starten</translation>
+        <translation>Ein neues Spiel anfangen</translation>
     </message>
     <message>
         <source>Load a saved game</source>
-        <translation>Gespeichertes Spiel laden</translation>
+        <translation>Einen gespeicherten Spielstand laden</translation>
     </message>
     <message>
         <source>New game</source>
@@ -2233,7 +2232,7 @@ Monat.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Tavo</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2243,11 +2242,11 @@ Monat.</translation>
         <source>Error #02
 Unable to complet LoadTheFile.</source>
         <translation>Fehler #02
-LoadTheFile ging schief.</translation>
+LoadTheFile konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
         <source>Oups...</source>
-        <translation>Oups...</translation>
+        <translation>Hoppla...</translation>
     </message>
     <message>
         <source>Error #3
@@ -2261,7 +2260,7 @@ You must re-install the game.
 The bars list file is not found!</source>
         <translation>Fehler #02
 Du musst das Spiel neu installieren.
-Die Bar-Liste wurde nicht gefunden!</translation>
+Die Barliste wurde nicht gefunden!</translation>
     </message>
     <message>
         <source>Error #03
@@ -2269,7 +2268,7 @@ You must re-install the game.
 The drinks list file is not found</source>
         <translation>Fehler #03
 Du musst das Spiel neu installieren.
-Die Getränke-Liste wurde nicht gefunden</translation>
+Die Getränkeliste wurde nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -2292,11 +2291,11 @@ Die Getränke-Liste wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Average clients/day:</source>
-        <translation>Kunden im Schnitt/Tag:</translation>
+        <translation>Gäste pro Tag im Schnitt:</translation>
     </message>
     <message>
         <source>Maximum clients in bar:</source>
-        <translation>Max. Kunden in der Bar:</translation>
+        <translation>Max. Gäste in der Bar:</translation>
     </message>
     <message>
         <source>Cost per month:</source>
@@ -2328,14 +2327,14 @@ Die Getränke-Liste wurde nicht gefunden</translation>
     </message>
     <message>
         <source>This bar is not owned</source>
-        <translation>Diese Bar gehört niemandem</translation>
+        <translation>Diese Bar hat keinen Besitzer</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TNewCarForm</name>
     <message>
         <source>Create a new character</source>
-        <translation>Neuen Charakter erstellen</translation>
+        <translation>Neue Figur erstellen</translation>
     </message>
     <message>
         <source>Owner&apos;s name:</source>
@@ -2367,11 +2366,11 @@ Die Getränke-Liste wurde nicht gefunden</translation>
     </message>
     <message>
         <source>More</source>
-        <translation>Mehr</translation>
+        <translation>Mehr Infos</translation>
     </message>
     <message>
         <source>If you need more info</source>
-        <translation>Falls du mehr Infos brauchst</translation>
+        <translation>Falls du mehr wissen willst</translation>
     </message>
     <message>
         <source>Credibility:</source>
@@ -2412,18 +2411,18 @@ Die Getränke-Liste wurde nicht gefunden</translation>
     <message>
         <source>The business man is a powerful person and he has many contacts in the financial industry.
  He doesn&apos;t know very much about bars.</source>
-        <translation>Der Geschäftsmann ist ein mächtiger Typ und hat viele Kontakte in der Finanzwelt.
+        <translation>Der Geschäftsmann ist mächtig und hat viele Kontakte in der Finanzwelt.
  Von Bars versteht er nicht viel.</translation>
     </message>
     <message>
         <source>The cool dude knows everything to know about bars,
 but he doesn&apos;t have much credibility with the bank managers.</source>
         <translation>Der coole Typ weiß alles, was man über Bars wissen muss,
-aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
+aber bei den Bankleuten ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>The higher your knowledge, the higher the number of clients that will visit your bar(s).</source>
-        <translation>Je mehr du weißt, desto mehr Kunden besuchen deine Bar(s).</translation>
+        <translation>Je größer dein Wissen, desto mehr Gäste kommen in deine Bar(s).</translation>
     </message>
     <message>
         <source>The woman isn&apos;t the best in the bar industry,
@@ -2433,14 +2432,14 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>The higher your credibility becomes, the more you can borrow from your different banks.</source>
-        <translation>Je glaubwürdiger du wirst, desto mehr kannst du bei deinen Banken leihen.</translation>
+        <translation>Je glaubwürdiger du wirst, desto mehr kannst du dir bei deinen Banken leihen.</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TPassForm</name>
     <message>
         <source>Password Check</source>
-        <translation>Passwort-Check</translation>
+        <translation>Passwortprüfung</translation>
     </message>
     <message>
         <source>Debug Center</source>
@@ -2452,7 +2451,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Acces Status</source>
-        <translation>Zugangsstatus</translation>
+        <translation>Zugriff</translation>
     </message>
     <message>
         <source>Valid</source>
@@ -2460,7 +2459,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Granted</source>
-        <translation>Erlaubt</translation>
+        <translation>Gewährt</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -2475,7 +2474,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>What&apos;s new on this version:</source>
-        <translation>Was ist neu in dieser Version:</translation>
+        <translation>Neu in dieser Version:</translation>
     </message>
     <message>
         <source>seconds left</source>
@@ -2491,11 +2490,11 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk</source>
-        <translation>Beim Schreiben auf die Platte ging was schief</translation>
+        <translation>Beim Schreiben auf die Festplatte ist ein Fehler aufgetreten</translation>
     </message>
     <message>
         <source>Disk error</source>
-        <translation>Plattenfehler</translation>
+        <translation>Festplattenfehler</translation>
     </message>
 </context>
 <context>
@@ -2506,27 +2505,27 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>You&apos;re looking for more clients in your bar?</source>
-        <translation>Du suchst mehr Kunden für deine Bar?</translation>
+        <translation>Du suchst mehr Gäste für deine Bar?</translation>
     </message>
     <message>
         <source>Choose the bar to be promoted</source>
-        <translation>Wähl die Bar für die Werbung</translation>
+        <translation>Wähl die Bar, für die du werben willst</translation>
     </message>
     <message>
         <source>Where do you want to be promoted:</source>
-        <translation>Wo willst du Werbung machen:</translation>
+        <translation>Wo willst du werben:</translation>
     </message>
     <message>
         <source>Newspaper pub           [  5 000$]</source>
-        <translation>Zeitungswerbung       [  5 000$]</translation>
+        <translation>Zeitungswerbung [ 5.000&#xa0;$]</translation>
     </message>
     <message>
         <source>Radio pub                    [15 000$]</source>
-        <translation>Radiowerbung             [15 000$]</translation>
+        <translation>Radiowerbung [15.000&#xa0;$]</translation>
     </message>
     <message>
         <source>Tv pub                         [25 000$]</source>
-        <translation>TV-Werbung                 [25 000$]</translation>
+        <translation>Fernsehwerbung [25.000&#xa0;$]</translation>
     </message>
     <message>
         <source>&amp;Promote</source>
@@ -2545,23 +2544,23 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Choose the car you bet on</source>
-        <translation>Wähl das Auto, auf das du wettest</translation>
+        <translation>Wähl das Auto, auf das du setzt</translation>
     </message>
     <message>
         <source>Car 1 (Blue)</source>
-        <translation>Auto 1 (Blau)</translation>
+        <translation>Auto 1 (blau)</translation>
     </message>
     <message>
         <source>Car 2 (Purple)</source>
-        <translation>Auto 2 (Lila)</translation>
+        <translation>Auto 2 (lila)</translation>
     </message>
     <message>
         <source>Car 3 (Yellow)</source>
-        <translation>Auto 3 (Gelb)</translation>
+        <translation>Auto 3 (gelb)</translation>
     </message>
     <message>
         <source>Car 4 (Green)</source>
-        <translation>Auto 4 (Grün)</translation>
+        <translation>Auto 4 (grün)</translation>
     </message>
     <message>
         <source>How much do you bet?</source>
@@ -2569,15 +2568,15 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Bet some money. If you bet 100$, you&apos;ll win 200$</source>
-        <translation>Setz etwas Geld. Setzt du 100$, gewinnst du 200$</translation>
+        <translation>Setz etwas Geld. Setzt du 100&#xa0;$, gewinnst du 200&#xa0;$</translation>
     </message>
     <message>
         <source>You&apos;ll win X2 your bet!</source>
-        <translation>Du gewinnst deinen Einsatz X2!</translation>
+        <translation>Du gewinnst das Doppelte deines Einsatzes!</translation>
     </message>
     <message>
         <source>Live coverage of this race</source>
-        <translation>Live-Übertragung dieses Rennens</translation>
+        <translation>Dieses Rennen live</translation>
     </message>
     <message>
         <source>The race winner:</source>
@@ -2585,7 +2584,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>The current race leader:</source>
-        <translation>Aktuell in Führung:</translation>
+        <translation>Führend im Rennen:</translation>
     </message>
     <message>
         <source>&amp;Start The Race</source>
@@ -2597,7 +2596,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>%1 % of the race run</source>
-        <translation>%1 % des Rennens gefahren</translation>
+        <translation>%1&#xa0;% des Rennens gefahren</translation>
     </message>
 </context>
 <context>
@@ -2616,15 +2615,15 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Pause the game while you buy beers</source>
-        <translation>Spiel pausieren, während du Bier kaufst</translation>
+        <translation>Spiel anhalten, während du Bier kaufst</translation>
     </message>
     <message>
         <source>Close the form after you buy beers</source>
-        <translation>Fenster schließen, nachdem du Bier kaufst</translation>
+        <translation>Fenster schließen, nachdem du Bier gekauft hast</translation>
     </message>
     <message>
         <source>Save the game by itself at each month change</source>
-        <translation>Spiel bei jedem Monatswechsel selbst speichern</translation>
+        <translation>Spiel bei jedem Monatswechsel automatisch speichern</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2636,15 +2635,15 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Your bars list file:</source>
-        <translation>Deine Bar-Liste:</translation>
+        <translation>Datei deiner Barliste:</translation>
     </message>
     <message>
         <source>Your drinks list file:</source>
-        <translation>Deine Getränkeliste:</translation>
+        <translation>Datei deiner Getränkeliste:</translation>
     </message>
     <message>
         <source>Path of your bars list file</source>
-        <translation>Pfad deiner Bar-Liste</translation>
+        <translation>Pfad deiner Barliste</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -2656,15 +2655,15 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Select the bars list file</source>
-        <translation>Wähl die Bar-Liste</translation>
+        <translation>Barliste auswählen</translation>
     </message>
     <message>
         <source>Bars list file (*.bar)|*.bar</source>
-        <translation>Bar-Liste (*.bar)|*.bar</translation>
+        <translation>Barliste (*.bar)|*.bar</translation>
     </message>
     <message>
         <source>Select the drinks list file</source>
-        <translation>Wähl die Getränkeliste</translation>
+        <translation>Getränkeliste auswählen</translation>
     </message>
     <message>
         <source>Drinks List File (*.drk)|*.drk</source>
@@ -2672,11 +2671,11 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Behält die drei neuesten jedes Spiels im Ordner saves, autosave-OWNER-1.sav bis -3.sav nach seinem Besitzer</translation>
+        <translation>Behält die drei neuesten automatisch gespeicherten Spielstände jedes Spiels im Ordner saves: autosave-NAME-1.sav bis -3.sav, NAME ist der Besitzer</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>
-        <translation>Das Spiel spricht die hier gewählte Sprache ab seinem nächsten Start</translation>
+        <translation>Das Spiel spricht die hier gewählte Sprache ab dem nächsten Start</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -2703,19 +2702,19 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>1 - 2 - 3 = Your bet X 7</source>
-        <translation>1 - 2 - 3 = Dein Einsatz X 7</translation>
+        <translation>1 - 2 - 3 = dein Einsatz x 7</translation>
     </message>
     <message>
         <source>2 - 2 - 2 = Your bet X 5</source>
-        <translation>2 - 2 - 2 = Dein Einsatz X 5</translation>
+        <translation>2 - 2 - 2 = dein Einsatz x 5</translation>
     </message>
     <message>
         <source>3 - 3 - 3 = Your bet X 3</source>
-        <translation>3 - 3 - 3 = Dein Einsatz X 3</translation>
+        <translation>3 - 3 - 3 = dein Einsatz x 3</translation>
     </message>
     <message>
         <source>1 - 1 - 1 = Your bet X 2</source>
-        <translation>1 - 1 - 1 = Dein Einsatz X 2</translation>
+        <translation>1 - 1 - 1 = dein Einsatz x 2</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -2734,7 +2733,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     <name>tavo::ui::TViewStaffForm</name>
     <message>
         <source>View Staff Informations</source>
-        <translation>Personal-Infos ansehen</translation>
+        <translation>Infos über das Personal</translation>
     </message>
     <message>
         <source>View informations</source>
@@ -2742,7 +2741,7 @@ aber bei den Bankmanagern ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Administrators</source>
-        <translation>Administratoren</translation>
+        <translation>Verwalter</translation>
     </message>
     <message>
         <source>View</source>

@@ -5,17 +5,17 @@
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
-        <translation>Le jeu a pas pu se sauvegarder dans %1.</translation>
+        <translation>Le jeu n&apos;a pas pu se sauvegarder dans %1.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk
 The setup file is unwritable.</source>
-        <translation>Une erreur arrive quand j&apos;écris sur le disque
-Fichier de config inécrivable.</translation>
+        <translation>Une erreur s&apos;est produite pendant l&apos;écriture sur le disque
+Impossible d&apos;écrire le fichier de configuration.</translation>
     </message>
     <message>
         <source>Disk error</source>
-        <translation>Erreur disque</translation>
+        <translation>Erreur de disque</translation>
     </message>
     <message>
         <source>%1 is not a valid integer value</source>
@@ -23,11 +23,11 @@ Fichier de config inécrivable.</translation>
     </message>
     <message>
         <source>%1 is not a valid floating point value</source>
-        <translation>%1 n&apos;est pas un nombre à virgule valide</translation>
+        <translation>%1 n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>You don&apos;t have engough money to buy this insurances.</source>
-        <translation>Vous avez pas assez d&apos;argent pour acheter cette assurances.</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour prendre cette assurance.</translation>
     </message>
     <message>
         <source>Oups!</source>
@@ -35,43 +35,43 @@ Fichier de config inécrivable.</translation>
     </message>
     <message>
         <source>Do you want to leave the fire insurance?</source>
-        <translation>Voulez-vous lâcher l&apos;assurance incendie&#xa0;?</translation>
+        <translation>Voulez-vous résilier l&apos;assurance incendie&#xa0;?</translation>
     </message>
     <message>
         <source>Leave an insurance</source>
-        <translation>Lâcher une assurance</translation>
+        <translation>Résilier une assurance</translation>
     </message>
     <message>
         <source>Do you want to leave the stole insurance?</source>
-        <translation>Voulez-vous lâcher l&apos;assurance vol&#xa0;?</translation>
+        <translation>Voulez-vous résilier l&apos;assurance vol&#xa0;?</translation>
     </message>
     <message>
         <source>5 years investment at 10% per year</source>
-        <translation>Placement de 5 ans à 10% par an</translation>
+        <translation>Placement sur 5 ans à 10&#xa0;% par an</translation>
     </message>
     <message>
         <source>10 years investment at 25% per year</source>
-        <translation>Placement de 10 ans à 25% par an</translation>
+        <translation>Placement sur 10 ans à 25&#xa0;% par an</translation>
     </message>
     <message>
         <source>have your money back, the charge is 30% of</source>
-        <translation>ravoir votre argent, les frais sont de 30% de</translation>
+        <translation>attendre, un retrait anticipé coûte 30&#xa0;% de</translation>
     </message>
     <message>
         <source>15 years investment at 30% per year</source>
-        <translation>Placement de 15 ans à 30% par an</translation>
+        <translation>Placement sur 15 ans à 30&#xa0;% par an</translation>
     </message>
     <message>
         <source>25 years investment at 35% per year</source>
-        <translation>Placement de 25 ans à 35% par an</translation>
+        <translation>Placement sur 25 ans à 35&#xa0;% par an</translation>
     </message>
     <message>
         <source>have your money back, the charge is 60% of</source>
-        <translation>ravoir votre argent, les frais sont de 60% de</translation>
+        <translation>attendre, un retrait anticipé coûte 60&#xa0;% de</translation>
     </message>
     <message>
         <source>You don&apos;t have engough money to invest</source>
-        <translation>Vous avez pas assez d&apos;argent pour investir</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour faire un placement</translation>
     </message>
     <message>
         <source>You already have an investment here.</source>
@@ -79,13 +79,13 @@ Fichier de config inécrivable.</translation>
     </message>
     <message>
         <source>You don&apos;t have engouth money</source>
-        <translation>Vous avez pas assez de sous</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent</translation>
     </message>
     <message>
         <source>You don&apos;t have finish all your investment years.
 Do you want your money back?</source>
-        <translation>Vous avez pas fini toutes vos années de placement.
-Voulez-vous ravoir votre argent&#xa0;?</translation>
+        <translation>Votre placement n&apos;est pas encore arrivé à son terme.
+Voulez-vous quand même récupérer votre argent&#xa0;?</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -93,7 +93,7 @@ Voulez-vous ravoir votre argent&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want your money back now?</source>
-        <translation>Voulez-vous ravoir votre argent maintenant&#xa0;?</translation>
+        <translation>Voulez-vous récupérer votre argent maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Get the money back</source>
@@ -101,27 +101,27 @@ Voulez-vous ravoir votre argent&#xa0;?</translation>
     </message>
     <message>
         <source>One of your investments is finish. Your admin have take care of this.</source>
-        <translation>Un de vos placements est fini. Votre admin s&apos;en a occupé.</translation>
+        <translation>Un de vos placements est arrivé à échéance. Votre administrateur s&apos;en est occupé.</translation>
     </message>
     <message>
         <source>25% per year.</source>
-        <translation>25% par an.</translation>
+        <translation>25&#xa0;% par an.</translation>
     </message>
     <message>
         <source>Sorry! You can&apos;t borrow more than 15 000$!
 Or you reach your loan limit.</source>
-        <translation>Désolé&#xa0;! Pas plus de 15 000$ d&apos;emprunt&#xa0;!
-Ou limite de prêt atteinte.</translation>
+        <translation>Désolé&#xa0;! Vous ne pouvez pas emprunter plus de 15&#xa0;000&#xa0;$&#xa0;!
+Ou alors vous avez atteint votre plafond de prêt.</translation>
     </message>
     <message>
         <source>30% per year.</source>
-        <translation>30% par an.</translation>
+        <translation>30&#xa0;% par an.</translation>
     </message>
     <message>
         <source>Sorry! You can&apos;t borrow more than 25 000$!
 Or you reach your loan limit.</source>
-        <translation>Désolé&#xa0;! Pas plus de 25 000$ d&apos;emprunt&#xa0;!
-Ou limite de prêt atteinte.</translation>
+        <translation>Désolé&#xa0;! Vous ne pouvez pas emprunter plus de 25&#xa0;000&#xa0;$&#xa0;!
+Ou alors vous avez atteint votre plafond de prêt.</translation>
     </message>
     <message>
         <source>Error #52... unexpected owner...</source>
@@ -129,7 +129,7 @@ Ou limite de prêt atteinte.</translation>
     </message>
     <message>
         <source>Sorry! But we don&apos;t borrow money to gamblers!</source>
-        <translation>Désolé&#xa0;! Mais on prête pas d&apos;argent aux flambeurs&#xa0;!</translation>
+        <translation>Désolé&#xa0;! Mais nous ne prêtons pas d&apos;argent aux flambeurs&#xa0;!</translation>
     </message>
     <message>
         <source>Loan denied</source>
@@ -137,11 +137,11 @@ Ou limite de prêt atteinte.</translation>
     </message>
     <message>
         <source>You must ask for at least 1$.</source>
-        <translation>Vous devez demander au moins 1$.</translation>
+        <translation>Vous devez demander au moins 1&#xa0;$.</translation>
     </message>
     <message>
         <source>Your loan have been accepted.</source>
-        <translation>Votre prêt ont été accepté.</translation>
+        <translation>Votre prêt a été accepté.</translation>
     </message>
     <message>
         <source>Loan accepted</source>
@@ -149,7 +149,7 @@ Ou limite de prêt atteinte.</translation>
     </message>
     <message>
         <source>You must refund at least 1$.</source>
-        <translation>Vous devez rembourser au moins 1$.</translation>
+        <translation>Vous devez rembourser au moins 1&#xa0;$.</translation>
     </message>
     <message>
         <source>Oups!!</source>
@@ -161,23 +161,23 @@ Ou limite de prêt atteinte.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to refund.</source>
-        <translation>Vous avez pas assez d&apos;argent pour rembourser.</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour rembourser.</translation>
     </message>
     <message>
         <source>Bailiff: Invest Bank wants is money back! So I took your money.</source>
-        <translation>Huissier&#xa0;: Invest Bank veut ravoir son argent&#xa0;! Alors j&apos;ai pris le vôtre.</translation>
+        <translation>Huissier&#xa0;: l&apos;Invest Bank veut récupérer son argent&#xa0;! Alors j&apos;ai pris le vôtre.</translation>
     </message>
     <message>
         <source>Bailiff: China Cash wants is money back! So I took your money.</source>
-        <translation>Huissier&#xa0;: China Cash veut ravoir son argent&#xa0;! Alors j&apos;ai pris le vôtre.</translation>
+        <translation>Huissier&#xa0;: la China Cash veut récupérer son argent&#xa0;! Alors j&apos;ai pris le vôtre.</translation>
     </message>
     <message>
         <source>One of your admin repay a part of your loan.</source>
-        <translation>Un de vos admin rembourse une partie de votre prêt.</translation>
+        <translation>Un de vos administrateurs a remboursé une partie de votre prêt.</translation>
     </message>
     <message>
         <source>One of your admin finish to repay one of your loan.</source>
-        <translation>Un de vos admin a fini de rembourser un de vos prêt.</translation>
+        <translation>Un de vos administrateurs a fini de rembourser un de vos prêts.</translation>
     </message>
     <message>
         <source>Under Construction</source>
@@ -187,19 +187,19 @@ Ou limite de prêt atteinte.</translation>
         <source>Do you want to become a member?
 It&apos;s only 1000$</source>
         <translation>Voulez-vous devenir membre&#xa0;?
-C&apos;est seulement 1000$</translation>
+Ce n&apos;est que 1000&#xa0;$</translation>
     </message>
     <message>
         <source>Do you want to become a member?
 It&apos;s only 3500$</source>
         <translation>Voulez-vous devenir membre&#xa0;?
-C&apos;est seulement 3500$</translation>
+Ce n&apos;est que 3500&#xa0;$</translation>
     </message>
     <message>
         <source>Do you want to become a member?
 It&apos;s 8000$</source>
         <translation>Voulez-vous devenir membre&#xa0;?
-C&apos;est 8000$</translation>
+C&apos;est 8000&#xa0;$</translation>
     </message>
     <message>
         <source>Become a member</source>
@@ -212,8 +212,8 @@ C&apos;est 8000$</translation>
     <message>
         <source>You already run %1 bars, the most an owner can.
 You can&apos;t buy another one.</source>
-        <translation>Vous tenez déjà %1 bars, le max pour un patron.
-Impossible d&apos;en acheter un autre.</translation>
+        <translation>Vous tenez déjà %1 bars, le maximum pour un propriétaire.
+Vous ne pouvez pas en acheter un autre.</translation>
     </message>
     <message>
         <source>Oups...</source>
@@ -225,7 +225,7 @@ Impossible d&apos;en acheter un autre.</translation>
     </message>
     <message>
         <source>Choose the bar to buy on the map first.</source>
-        <translation>Choisissez d&apos;abord le bar à acheter sur la carte.</translation>
+        <translation>Choisissez d&apos;abord sur la carte le bar à acheter.</translation>
     </message>
     <message>
         <source>You must choose a name for your bar.</source>
@@ -233,7 +233,7 @@ Impossible d&apos;en acheter un autre.</translation>
     </message>
     <message>
         <source>You must choose at least one type of music.</source>
-        <translation>Vous devez choisir au moins un type de musique.</translation>
+        <translation>Vous devez choisir au moins un style de musique.</translation>
     </message>
     <message>
         <source>You must choose a type of bar.</source>
@@ -241,37 +241,37 @@ Impossible d&apos;en acheter un autre.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to buy this bar.</source>
-        <translation>Vous avez pas assez d&apos;argent pour acheter ce bar.</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour acheter ce bar.</translation>
     </message>
     <message>
         <source>The bar you just buy isn&apos;t open yet. Open it to make business.</source>
-        <translation>Le bar que vous venez d&apos;acheter est pas encore ouvert. Ouvrez-le pour faire des affaires.</translation>
+        <translation>Le bar que vous venez d&apos;acheter n&apos;est pas encore ouvert. Ouvrez-le pour faire des affaires.</translation>
     </message>
     <message>
         <source>You must use the US version of the drinks list.
 We&apos;ve updated your config file.
 Save your game and restart Tavo.
 You can also choose another drinks list in the setup menu.</source>
-        <translation>Il faut la version US de la liste des boissons.
-On a mis à jour votre fichier de config.
-Sauvez votre partie et relancez Tavo.
-Ou choisissez une autre liste de boissons dans les réglages.</translation>
+        <translation>Vous devez utiliser la version US de la liste des boissons.
+Nous avons mis à jour votre fichier de configuration.
+Sauvegardez votre partie et relancez Tavo.
+Vous pouvez aussi choisir une autre liste des boissons dans les réglages.</translation>
     </message>
     <message>
         <source>You must fill all the forms.</source>
-        <translation>Vous devez remplir tout le formulaire.</translation>
+        <translation>Vous devez remplir tous les champs.</translation>
     </message>
     <message>
         <source>The price of this drink is too high!
 You must lower it!</source>
         <translation>Le prix de cette boisson est trop élevé&#xa0;!
-Baissez-le&#xa0;!</translation>
+Vous devez le baisser&#xa0;!</translation>
     </message>
     <message>
         <source>The price of this drink is too high.
 Do you want to set a lower price?</source>
         <translation>Le prix de cette boisson est trop élevé.
-Voulez-vous mettre un prix plus bas&#xa0;?</translation>
+Voulez-vous fixer un prix plus bas&#xa0;?</translation>
     </message>
     <message>
         <source>Set a lower price?</source>
@@ -279,25 +279,25 @@ Voulez-vous mettre un prix plus bas&#xa0;?</translation>
     </message>
     <message>
         <source>You must enter a valid price and a valid qty to order.</source>
-        <translation>Entrez un prix valide et une qté valide pour commander.</translation>
+        <translation>Vous devez entrer un prix et une quantité valides pour commander.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to order!</source>
-        <translation>Vous avez pas assez d&apos;argent pour commander&#xa0;!</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour commander&#xa0;!</translation>
     </message>
     <message>
         <source>A bar sells 15 different drinks at most:
 this one has no room left for another drink.</source>
-        <translation>Un bar vend 15 boissons différentes au max&#xa0;:
-celui-ci a plus de place pour une autre.</translation>
+        <translation>Un bar vend au plus 15 boissons différentes&#xa0;:
+celui-ci n&apos;a plus de place pour une autre boisson.</translation>
     </message>
     <message>
         <source>You have no bar to order these drinks for.</source>
-        <translation>Vous avez aucun bar où mettre ces boissons.</translation>
+        <translation>Vous n&apos;avez aucun bar pour lequel commander ces boissons.</translation>
     </message>
     <message>
         <source>Your order have been made.</source>
-        <translation>Votre commande est passée.</translation>
+        <translation>Votre commande a été passée.</translation>
     </message>
     <message>
         <source>Poor</source>
@@ -305,19 +305,19 @@ celui-ci a plus de place pour une autre.</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Passable</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Very Good</source>
-        <translation>Très bien</translation>
+        <translation>Très bonne</translation>
     </message>
     <message>
         <source>You must enter a owner name.</source>
-        <translation>Vous devez entrer un nom de patron.</translation>
+        <translation>Vous devez entrer un nom de propriétaire.</translation>
     </message>
     <message>
         <source>Your bar&apos;s pub is now on newspaper.</source>
-        <translation>La pub de votre bar est maintenant dans le journal.</translation>
+        <translation>La pub de votre bar paraît maintenant dans le journal.</translation>
     </message>
     <message>
         <source>Your bar&apos;s pub is now on radio station.</source>
@@ -330,8 +330,8 @@ celui-ci a plus de place pour une autre.</translation>
     <message>
         <source>Your bar can&apos;t handle more clients
 or you don&apos;t have enough money.</source>
-        <translation>Votre bar peut pas avoir plus de clients
-ou vous avez pas assez d&apos;argent.</translation>
+        <translation>Votre bar ne peut pas accueillir plus de clients
+ou vous n&apos;avez pas assez d&apos;argent.</translation>
     </message>
     <message>
         <source>January</source>
@@ -387,35 +387,35 @@ ou vous avez pas assez d&apos;argent.</translation>
     </message>
     <message>
         <source>Damn... let&apos;s hope the game can handle Y2K ;-)</source>
-        <translation>Zut... espérons que le jeu survive au bug de l&apos;an 2000&#xa0;;-)</translation>
+        <translation>Zut... espérons que le jeu survivra au passage à l&apos;an 2000&#xa0;;-)</translation>
     </message>
     <message>
         <source>The path of your bars list file is too long (%1 bytes, at most %2):
 %3</source>
-        <translation>Le chemin de votre liste de bars est trop long (%1 octets, au plus %2)&#xa0;:
+        <translation>Le chemin de votre fichier de liste des bars est trop long (%1 octets, %2 au plus)&#xa0;:
 %3</translation>
     </message>
     <message>
         <source>This file can&apos;t be used as your bars list:
 %1
 Choose a bars list file of the game.</source>
-        <translation>Ce fichier peut pas servir de liste de bars&#xa0;:
+        <translation>Ce fichier ne peut pas servir de liste des bars&#xa0;:
 %1
-Choisissez une liste de bars du jeu.</translation>
+Choisissez un fichier de liste des bars du jeu.</translation>
     </message>
     <message>
         <source>The path of your drinks list file is too long (%1 bytes, at most %2):
 %3</source>
-        <translation>Le chemin de votre liste de boissons est trop long (%1 octets, au plus %2)&#xa0;:
+        <translation>Le chemin de votre fichier de liste des boissons est trop long (%1 octets, %2 au plus)&#xa0;:
 %3</translation>
     </message>
     <message>
         <source>This file can&apos;t be used as your drinks list:
 %1
 Choose a drinks list file of the game.</source>
-        <translation>Ce fichier peut pas servir de liste de boissons&#xa0;:
+        <translation>Ce fichier ne peut pas servir de liste des boissons&#xa0;:
 %1
-Choisissez une liste de boissons du jeu.</translation>
+Choisissez un fichier de liste des boissons du jeu.</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -423,21 +423,21 @@ Choisissez une liste de boissons du jeu.</translation>
     </message>
     <message>
         <source>You must choose a bars list file.</source>
-        <translation>Vous devez choisir un fichier de liste de bars.</translation>
+        <translation>Vous devez choisir un fichier de liste des bars.</translation>
     </message>
     <message>
         <source>You must choose a drinks list file.</source>
-        <translation>Vous devez choisir un fichier de liste de boissons.</translation>
+        <translation>Vous devez choisir un fichier de liste des boissons.</translation>
     </message>
     <message>
         <source>Your save game wasn&apos;t saved...</source>
-        <translation>Votre partie a pas été sauvegardée...</translation>
+        <translation>Votre partie n&apos;a pas été sauvegardée...</translation>
     </message>
     <message>
         <source>Unable to connect to the Tavo web site.
 Check that you are on the internet and try again.</source>
-        <translation>Impossible de joindre le site web de Tavo.
-Vérifiez que vous êtes sur internet et réessayez.</translation>
+        <translation>Impossible de se connecter au site web de Tavo.
+Vérifiez que vous avez accès à Internet et réessayez.</translation>
     </message>
     <message>
         <source>The Tavo web site took too long to answer.
@@ -448,7 +448,7 @@ Réessayez plus tard.</translation>
     <message>
         <source>The Tavo web site could not send this page (error %1).
 Try again later.</source>
-        <translation>Le site web de Tavo a pas pu envoyer cette page (erreur %1).
+        <translation>Le site web de Tavo n&apos;a pas pu envoyer cette page (erreur %1).
 Réessayez plus tard.</translation>
     </message>
     <message>
@@ -458,28 +458,28 @@ Réessayez plus tard.</translation>
     <message>
         <source>The Tavo web site sent the game to another site.
 The page was not fetched.</source>
-        <translation>Le site web de Tavo a renvoyé le jeu vers un autre site.
-La page a pas été récupérée.</translation>
+        <translation>Le site web de Tavo a redirigé le jeu vers un autre site.
+La page n&apos;a pas été récupérée.</translation>
     </message>
     <message>
         <source>The Tavo web site sent the game from address to address too many times.
 The page was not fetched.</source>
-        <translation>Le site web de Tavo a baladé le jeu d&apos;adresse en adresse trop de fois.
-La page a pas été récupérée.</translation>
+        <translation>Le site web de Tavo a redirigé le jeu d&apos;adresse en adresse trop de fois.
+La page n&apos;a pas été récupérée.</translation>
     </message>
     <message>
         <source>The page could not be fetched.</source>
-        <translation>La page a pas pu être récupérée.</translation>
+        <translation>La page n&apos;a pas pu être récupérée.</translation>
     </message>
     <message>
         <source>You must be on the internet to enter here.
 Are you on internet?</source>
-        <translation>Vous devez être sur internet pour entrer ici.
-Êtes-vous sur internet&#xa0;?</translation>
+        <translation>Vous devez avoir accès à Internet pour entrer ici.
+Êtes-vous en ligne&#xa0;?</translation>
     </message>
     <message>
         <source>Are you connected?</source>
-        <translation>Êtes-vous connecté&#xa0;?</translation>
+        <translation>Êtes-vous en ligne&#xa0;?</translation>
     </message>
     <message>
         <source>Internet Center</source>
@@ -492,7 +492,7 @@ Version: 0.4.1
 Build: 36
 Date: August 7th, 1999
 </source>
-        <translation>Votre version est
+        <translation>Votre version&#xa0;:
 ----
 Version&#xa0;: 0.4.1
 Build&#xa0;: 36
@@ -506,68 +506,68 @@ Date&#xa0;: 7 août 1999
     <message>
         <source>Check if you&apos;ve enter a number between 6 and 49.
 You can&apos;t use the same number too.</source>
-        <translation>Vérifiez que vous avez entré un nombre entre 6 et 49.
-Et pas deux fois le même nombre non plus.</translation>
+        <translation>Vérifiez que vous avez entré des nombres entre 6 et 49.
+Vous ne pouvez pas non plus utiliser deux fois le même nombre.</translation>
     </message>
     <message>
         <source>You&apos;ve got 3 numbers on 6!</source>
-        <translation>Vous avez 3 numéros sur 6&#xa0;!</translation>
+        <translation>Vous avez 3 bons numéros sur 6&#xa0;!</translation>
     </message>
     <message>
         <source>You&apos;ve got 4 numbers on 6!</source>
-        <translation>Vous avez 4 numéros sur 6&#xa0;!</translation>
+        <translation>Vous avez 4 bons numéros sur 6&#xa0;!</translation>
     </message>
     <message>
         <source>You&apos;ve got 5 numbers on 6!</source>
-        <translation>Vous avez 5 numéros sur 6&#xa0;!</translation>
+        <translation>Vous avez 5 bons numéros sur 6&#xa0;!</translation>
     </message>
     <message>
         <source>Oh my god you win the Lotto 6/49!!!</source>
-        <translation>Oh mon dieu vous gagnez le Lotto 6/49&#xa0;!!!</translation>
+        <translation>Oh mon Dieu, vous avez gagné au Lotto 6/49&#xa0;!!!</translation>
     </message>
     <message>
         <source>Oh my god... the car # %1 is crash!</source>
-        <translation>Oh mon dieu... la voiture # %1 s&apos;est crashée&#xa0;!</translation>
+        <translation>Oh mon Dieu... la voiture n°&#xa0;%1 s&apos;est plantée&#xa0;!</translation>
     </message>
     <message>
         <source>Watch out! %1 have been reech by %2</source>
-        <translation>Attention&#xa0;! %1 s&apos;est fait rattrapé par %2</translation>
+        <translation>Attention&#xa0;! La %1 s&apos;est fait rattraper par la %2</translation>
     </message>
     <message>
         <source>%1 is taking the lead!!</source>
-        <translation>%1 prend la tête&#xa0;!!</translation>
+        <translation>La %1 prend la tête&#xa0;!!</translation>
     </message>
     <message>
         <source>%1 is taking the lead!! Let&apos;s hope he will not crash!</source>
-        <translation>%1 prend la tête&#xa0;!! Espérons qu&apos;il se crashe pas&#xa0;!</translation>
+        <translation>La %1 prend la tête&#xa0;!! Espérons qu&apos;elle ne va pas se planter&#xa0;!</translation>
     </message>
     <message>
         <source>%1 is taking a good lead!! Check this out!! Is going for the big one!</source>
-        <translation>%1 prend une belle avance&#xa0;!! Regardez-moi ça&#xa0;!! Il vise le gros lot&#xa0;!</translation>
+        <translation>La %1 creuse l&apos;écart&#xa0;!! Regardez-moi ça&#xa0;!! Elle vise la victoire&#xa0;!</translation>
     </message>
     <message>
         <source>Well this race is very close!! Action at is best!</source>
-        <translation>Eh ben cette course est très serrée&#xa0;!! De l&apos;action à son meilleur&#xa0;!</translation>
+        <translation>Cette course est très serrée&#xa0;!! Du grand spectacle&#xa0;!</translation>
     </message>
     <message>
         <source>This race was HOT!!! What an ending!!</source>
-        <translation>Cette course était CHAUDE&#xa0;!!! Quelle fin&#xa0;!!</translation>
+        <translation>Cette course était BRÛLANTE&#xa0;!!! Quelle arrivée&#xa0;!!</translation>
     </message>
     <message>
         <source>Ouff!! That was close!! Good race guys!!</source>
-        <translation>Ouf&#xa0;!! C&apos;était serré&#xa0;!! Belle course les gars&#xa0;!!</translation>
+        <translation>Ouf&#xa0;!! C&apos;était serré&#xa0;!! Belle course, les gars&#xa0;!!</translation>
     </message>
     <message>
         <source>This race have been close, but the winner have work hard to win!</source>
-        <translation>Cette course a été serrée, mais le gagnant a bossé dur pour gagner&#xa0;!</translation>
+        <translation>Cette course a été serrée, mais le vainqueur s&apos;est battu pour gagner&#xa0;!</translation>
     </message>
     <message>
         <source>This race is a complet domination by %1</source>
-        <translation>Cette course est une domination complète de %1</translation>
+        <translation>La %1 a dominé cette course de bout en bout</translation>
     </message>
     <message>
         <source>The car # %1</source>
-        <translation>La voiture # %1</translation>
+        <translation>voiture n°&#xa0;%1</translation>
     </message>
     <message>
         <source>You have to bet on one car!</source>
@@ -579,19 +579,19 @@ Et pas deux fois le même nombre non plus.</translation>
     </message>
     <message>
         <source>You must bet!</source>
-        <translation>Vous devez parier&#xa0;!</translation>
+        <translation>Vous devez miser&#xa0;!</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to bet this!</source>
-        <translation>Vous avez pas assez d&apos;argent pour miser ça&#xa0;!</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour miser autant&#xa0;!</translation>
     </message>
     <message>
         <source>You car win is the winner!</source>
-        <translation>Votre voiture gagnante a gagné&#xa0;!</translation>
+        <translation>Votre voiture a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>Welcome! This is a live coverage of today&apos;s race</source>
-        <translation>Bienvenue&#xa0;! Voici le direct de la course du jour</translation>
+        <translation>Bienvenue&#xa0;! Voici la course du jour en direct</translation>
     </message>
     <message>
         <source>none</source>
@@ -607,21 +607,21 @@ Et pas deux fois le même nombre non plus.</translation>
     </message>
     <message>
         <source>You don&apos;t have enought money to play</source>
-        <translation>Vous avez pas assez d&apos;argent pour jouer</translation>
+        <translation>Vous n&apos;avez pas assez d&apos;argent pour jouer</translation>
     </message>
     <message>
         <source>Sorry but an other admin buy beers for you.
 I can&apos;t do this job while he do this.</source>
-        <translation>Désolé mais un autre admin achète vos bières.
-Je peux pas bosser là-dessus en même temps.</translation>
+        <translation>Désolé, mais un autre administrateur achète déjà vos bières.
+Je ne peux pas faire ce travail en même temps que lui.</translation>
     </message>
     <message>
         <source>I can&apos;t refund less than 1$...</source>
-        <translation>Je peux pas rembourser moins de 1$...</translation>
+        <translation>Je ne peux pas rembourser moins de 1&#xa0;$...</translation>
     </message>
     <message>
         <source>You can&apos;t refund more than you have...</source>
-        <translation>Vous pouvez pas rembourser plus que ce que vous avez...</translation>
+        <translation>Vous ne pouvez pas rembourser plus que ce que vous avez...</translation>
     </message>
     <message>
         <source>Unexpected error #82... contact me:
@@ -633,29 +633,29 @@ Je peux pas bosser là-dessus en même temps.</translation>
         <source>Unexpected error #12
 Contact me plz: %1</source>
         <translation>Erreur inattendue #12
-Contactez-moi svp&#xa0;: %1</translation>
+Contactez-moi, s&apos;il vous plaît&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sorry but I can&apos;t buy all this tickets for a week...</source>
-        <translation>Désolé mais je peux pas acheter tous ces billets en une semaine...</translation>
+        <translation>Désolé, mais je ne peux pas acheter autant de billets en une semaine...</translation>
     </message>
     <message>
         <source>Do you want to fire this employe?</source>
-        <translation>Voulez-vous virer cet employé&#xa0;?</translation>
+        <translation>Voulez-vous licencier cet employé&#xa0;?</translation>
     </message>
     <message>
         <source>Fire this employe?</source>
-        <translation>Virer cet employé&#xa0;?</translation>
+        <translation>Licencier cet employé&#xa0;?</translation>
     </message>
     <message>
         <source>Hi, I&apos;m ned! I&apos;ve always been a lucky man...
 So I can manage your lottery tickets for you.
 -----
 Staff ID: #001</source>
-        <translation>Salut, c&apos;est ned&#xa0;! J&apos;ai toujours été chanceux...
-Alors je peux gérer vos billets de loterie.
+        <translation>Salut, moi c&apos;est Ned&#xa0;! J&apos;ai toujours eu de la chance...
+Alors je peux m&apos;occuper de vos billets de loterie.
 -----
-ID employé&#xa0;: #001</translation>
+Matricule&#xa0;: #001</translation>
     </message>
     <message>
         <source>Hi there, here&apos;s what I can do for you
@@ -664,32 +664,32 @@ ID employé&#xa0;: #001</translation>
 - Manage your lottery tickets
 -----
 Staff ID: #002</source>
-        <translation>Salut, voici ce que je peux faire pour vous
+        <translation>Bonjour, voici ce que je peux faire pour vous
 
 - Gérer votre stock de bières
 - Gérer vos billets de loterie
 -----
-ID employé&#xa0;: #002</translation>
+Matricule&#xa0;: #002</translation>
     </message>
     <message>
         <source>Hi! You don&apos;t have time to manage your
 beers stock? I can help with that!
 -----
 Staff ID: #003</source>
-        <translation>Salut&#xa0;! Pas le temps de gérer votre
-stock de bières&#xa0;? Je peux vous aider&#xa0;!
+        <translation>Salut&#xa0;! Vous n&apos;avez pas le temps de gérer votre
+stock de bières&#xa0;? Je peux m&apos;en charger&#xa0;!
 -----
-ID employé&#xa0;: #003</translation>
+Matricule&#xa0;: #003</translation>
     </message>
     <message>
         <source>Hi! You don&apos;t have time to manage your
 loans and investments? I can help you!
 -----
 Staff ID: #004</source>
-        <translation>Salut&#xa0;! Pas le temps de gérer vos
-prêts et placements&#xa0;? Je peux vous aider&#xa0;!
+        <translation>Salut&#xa0;! Vous n&apos;avez pas le temps de gérer vos
+prêts et vos placements&#xa0;? Je peux vous aider&#xa0;!
 -----
-ID employé&#xa0;: #004</translation>
+Matricule&#xa0;: #004</translation>
     </message>
     <message>
         <source>Error #7
@@ -698,28 +698,28 @@ Unexpected value... huh? Please contact me:
 %1</source>
         <translation>Erreur #7
 
-Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
+Valeur inattendue... hein&#xa0;? Contactez-moi, s&apos;il vous plaît&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>You can&apos;t hire this person now.</source>
-        <translation>Vous pouvez pas embaucher cette personne maintenant.</translation>
+        <translation>Vous ne pouvez pas embaucher cette personne maintenant.</translation>
     </message>
     <message>
         <source>Welcome to -=Invest Bank=-</source>
-        <translation>Bienvenue à -=Invest Bank=-</translation>
+        <translation>Bienvenue à la -=Invest Bank=-</translation>
     </message>
     <message>
         <source>Become a new member for 1000$</source>
-        <translation>Devenez membre pour 1000$</translation>
+        <translation>Devenez membre pour 1000&#xa0;$</translation>
     </message>
     <message>
         <source>Number of years so far done:</source>
-        <translation>Nombre d&apos;années déjà faites&#xa0;:</translation>
+        <translation>Années écoulées&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate infos</source>
-        <translation>Infos taux d&apos;intérêt</translation>
+        <translation>Taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Long term investment</source>
@@ -727,76 +727,76 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>5 years investment: 10% per year</source>
-        <translation>Placement 5 ans&#xa0;: 10% par an</translation>
+        <translation>Placement sur 5 ans&#xa0;: 10&#xa0;% par an</translation>
     </message>
     <message>
         <source>10 years investment: 25% per year</source>
-        <translation>Placement 10 ans&#xa0;: 25% par an</translation>
+        <translation>Placement sur 10 ans&#xa0;: 25&#xa0;% par an</translation>
     </message>
     <message>
         <source>Loan interest</source>
-        <translation>Intérêt des prêts</translation>
+        <translation>Intérêts des prêts</translation>
     </message>
     <message>
         <source>25% interest per year</source>
-        <translation>25% d&apos;intérêt par an</translation>
+        <translation>25&#xa0;% d&apos;intérêts par an</translation>
     </message>
     <message>
         <source>German Bank - The Power of your economy</source>
-        <translation>German Bank - La puissance de votre économie</translation>
+        <translation>German Bank - La force de votre économie</translation>
     </message>
     <message>
         <source>Become a new member for 3500$</source>
-        <translation>Devenez membre pour 3500$</translation>
+        <translation>Devenez membre pour 3500&#xa0;$</translation>
     </message>
     <message>
         <source>Number of years completed:</source>
-        <translation>Nombre d&apos;années complétées&#xa0;:</translation>
+        <translation>Années accomplies&#xa0;:</translation>
     </message>
     <message>
         <source>Service Information</source>
-        <translation>Infos service</translation>
+        <translation>Nos services</translation>
     </message>
     <message>
         <source>15 years investment: 30% per year</source>
-        <translation>Placement 15 ans&#xa0;: 30% par an</translation>
+        <translation>Placement sur 15 ans&#xa0;: 30&#xa0;% par an</translation>
     </message>
     <message>
         <source>25 years investment: 35% per year</source>
-        <translation>Placement 25 ans&#xa0;: 35% par an</translation>
+        <translation>Placement sur 25 ans&#xa0;: 35&#xa0;% par an</translation>
     </message>
     <message>
         <source>Insurance Informations</source>
-        <translation>Infos assurances</translation>
+        <translation>Nos assurances</translation>
     </message>
     <message>
         <source>Fire insurance: 1000$ / years</source>
-        <translation>Assurance incendie&#xa0;: 1000$ / ans</translation>
+        <translation>Assurance incendie&#xa0;: 1000&#xa0;$ par an</translation>
     </message>
     <message>
         <source>Stole insurance: 800$ / years</source>
-        <translation>Assurance vol&#xa0;: 800$ / ans</translation>
+        <translation>Assurance vol&#xa0;: 800&#xa0;$ par an</translation>
     </message>
     <message>
         <source>China Cash - The easy way to get money</source>
-        <translation>China Cash - Le moyen facile d&apos;avoir du fric</translation>
+        <translation>China Cash - L&apos;argent facile</translation>
     </message>
     <message>
         <source>Become a new member for 8000$</source>
-        <translation>Devenez membre pour 8000$</translation>
+        <translation>Devenez membre pour 8000&#xa0;$</translation>
     </message>
     <message>
         <source>Services Informations</source>
-        <translation>Infos services</translation>
+        <translation>Nos services</translation>
     </message>
     <message>
         <source>30% interest per year</source>
-        <translation>30% d&apos;intérêt par an</translation>
+        <translation>30&#xa0;% d&apos;intérêts par an</translation>
     </message>
     <message>
         <source>No web browser could be started. The address is:
 </source>
-        <translation>Aucun navigateur web a pu être lancé. L&apos;adresse est&#xa0;:
+        <translation>Aucun navigateur web n&apos;a pu être lancé. L&apos;adresse est&#xa0;:
 </translation>
     </message>
     <message>
@@ -813,7 +813,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Save Files (*.sav)|*.sav|All Files (*.txt)|*.*</source>
-        <translation>Fichiers de sauvegarde (*.sav)|*.sav|Tous les fichiers (*.txt)|*.*</translation>
+        <translation>Parties sauvegardées (*.sav)|*.sav|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>Load a game</source>
@@ -821,11 +821,11 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Save Game (*.sav)|*.sav|All File (*.*)|*.*</source>
-        <translation>Partie sauvegardée (*.sav)|*.sav|Tous les fichiers (*.*)|*.*</translation>
+        <translation>Parties sauvegardées (*.sav)|*.sav|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>The version of your save game is older... restart a new game.</source>
-        <translation>Votre sauvegarde est trop vieille... recommencez une nouvelle partie.</translation>
+        <translation>Votre sauvegarde vient d&apos;une version plus ancienne... commencez une nouvelle partie.</translation>
     </message>
     <message>
         <source>%1 years old</source>
@@ -833,7 +833,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>%1$/month</source>
-        <translation>%1$/mois</translation>
+        <translation>%1&#xa0;$/mois</translation>
     </message>
     <message>
         <source>- Racing Money (You can bet on cars 
@@ -862,43 +862,44 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
 - Few bugs fix!
 
 - Few improvements</source>
-        <translation>- Racing Money (pariez sur des courses 
-  d&apos;autos pour gagner du fric)
+        <translation>- Racing Money (pariez sur des courses
+  de voitures pour gagner de l&apos;argent)
 
-- Vous recevez des messages dans 
-  votre boîte à messages 
+- Vous recevez des messages dans votre
+  boîte de réception
 
-- Enfin, ouvrez ou fermez votre bar
+- Vous pouvez maintenant ouvrir ou
+  fermer votre bar
 
-- Dans la fiche info vous avez les 
-  stats des bars (Visiteurs et Profit)
+- La fenêtre Informations montre les
+  stats de vos bars (visiteurs et bénéfice)
 
-- L&apos;huissier paye la banque si votre prêt est 
-  trop gros
+- L&apos;huissier paie la banque si votre prêt
+  est trop gros
 
-- Code réécrit pour plein de trucs. 
-  (Achat de bars, de boissons, etc...)
+- Gros remaniement du code (achat de bars,
+  achat de boissons, etc.)
 
-- De nouvelles interfaces (fenêtre 
-  Boissons, Info, Principale)
+- Nouvelles interfaces pour certaines
+  fenêtres (Boissons, Informations, jeu)
 
-- Centre de mise à jour remplacé par 
-  le Centre Internet
+- Le Centre de mise à jour devient le
+  Centre Internet
 
-- Des bugs fixés&#xa0;!
+- Quelques bugs corrigés&#xa0;!
 
-- Des améliorations</translation>
+- Quelques améliorations</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation>La langue du système</translation>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::BankForm</name>
     <message>
         <source>You&apos;re not a member</source>
-        <translation>Vous êtes pas membre</translation>
+        <translation>Vous n&apos;êtes pas membre</translation>
     </message>
     <message>
         <source>Your status:</source>
@@ -918,7 +919,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Borrow money</source>
-        <translation>Emprunter</translation>
+        <translation>Emprunter de l&apos;argent</translation>
     </message>
     <message>
         <source>Refund the loan</source>
@@ -926,11 +927,11 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Buy Insurance</source>
-        <translation>Acheter une assurance</translation>
+        <translation>Prendre une assurance</translation>
     </message>
     <message>
         <source>Sell insurance</source>
-        <translation>Lâcher l&apos;assurance</translation>
+        <translation>Résilier une assurance</translation>
     </message>
     <message>
         <source>Acount</source>
@@ -938,11 +939,11 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>You&apos;re not a member here</source>
-        <translation>Vous êtes pas membre ici</translation>
+        <translation>Vous n&apos;êtes pas membre ici</translation>
     </message>
     <message>
         <source>Current investment infos</source>
-        <translation>Infos placement en cours</translation>
+        <translation>Votre placement en cours</translation>
     </message>
     <message>
         <source>Number of years left:</source>
@@ -950,19 +951,19 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Value of your money now:</source>
-        <translation>Valeur de votre argent&#xa0;:</translation>
+        <translation>Valeur actuelle de votre argent&#xa0;:</translation>
     </message>
     <message>
         <source>Current loan infos</source>
-        <translation>Infos prêt en cours</translation>
+        <translation>Votre prêt en cours</translation>
     </message>
     <message>
         <source>Money loan:</source>
-        <translation>Argent prêté&#xa0;:</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Number of years so far done:</source>
-        <translation>Nombre d&apos;années déjà faites&#xa0;:</translation>
+        <translation>Années écoulées&#xa0;:</translation>
     </message>
     <message>
         <source>Money left to refund:</source>
@@ -970,7 +971,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source>Insurance infos</source>
-        <translation>Infos assurance</translation>
+        <translation>Vos assurances</translation>
     </message>
     <message>
         <source>Fire Insurance</source>
@@ -982,11 +983,11 @@ Valeur inattendue... hein&#xa0;? Contactez-moi svp&#xa0;:
     </message>
     <message>
         <source> cost</source>
-        <translation> (coût)</translation>
+        <translation>&#xa0;: coût</translation>
     </message>
     <message>
         <source>Acount Info</source>
-        <translation>Infos compte</translation>
+        <translation>Infos du compte</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1014,9 +1015,9 @@ touch your money before the end of your
 investment. If you can&apos;t wait and you must
 </source>
         <translation>Bienvenue. Si vous voulez faire un placement
-ici, faut connaître nos règles. Pas touche
-à votre argent avant la fin de votre
-placement. Si vous êtes pressé et devez
+chez nous, vous devez connaître nos règles&#xa0;:
+vous ne touchez pas à votre argent avant la
+fin du placement. Si vous ne pouvez pas
 </translation>
     </message>
     <message>
@@ -1027,7 +1028,7 @@ la valeur de votre placement.</translation>
     </message>
     <message>
         <source>investment. If you can&apos;t wait and you must</source>
-        <translation>placement. Si vous êtes pressé et devez</translation>
+        <translation>Bienvenue. Si vous voulez faire un placement</translation>
     </message>
     <message>
         <source>Fill this form:</source>
@@ -1039,19 +1040,19 @@ la valeur de votre placement.</translation>
     </message>
     <message>
         <source>Money informations</source>
-        <translation>Infos argent</translation>
+        <translation>Montants</translation>
     </message>
     <message>
         <source>The max you can invest is:</source>
-        <translation>Le max que vous pouvez placer&#xa0;:</translation>
+        <translation>Le maximum que vous pouvez placer&#xa0;:</translation>
     </message>
     <message>
         <source>How much you want invest:</source>
-        <translation>Combien vous voulez placer&#xa0;:</translation>
+        <translation>Combien voulez-vous placer&#xa0;:</translation>
     </message>
     <message>
         <source>Total after the investment:</source>
-        <translation>Total après le placement&#xa0;:</translation>
+        <translation>Total à la fin du placement&#xa0;:</translation>
     </message>
     <message>
         <source>Invest the money</source>
@@ -1081,7 +1082,7 @@ la valeur de votre placement.</translation>
     <name>tavo::ui::LoanRequestForm</name>
     <message>
         <source>Make a loan</source>
-        <translation>Faire un emprunt</translation>
+        <translation>Demander un prêt</translation>
     </message>
     <message>
         <source>Your current loan is:</source>
@@ -1089,11 +1090,11 @@ la valeur de votre placement.</translation>
     </message>
     <message>
         <source>Your loan limit is:</source>
-        <translation>Votre limite de prêt&#xa0;:</translation>
+        <translation>Votre plafond de prêt&#xa0;:</translation>
     </message>
     <message>
         <source>How much money do you need?</source>
-        <translation>Combien d&apos;argent il vous faut&#xa0;?</translation>
+        <translation>De combien avez-vous besoin&#xa0;?</translation>
     </message>
     <message>
         <source>Ask</source>
@@ -1124,7 +1125,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Written, drawn and tested by the Tavo team.</source>
-        <translation>Écrit, dessiné et testé par l&apos;équipe Tavo.</translation>
+        <translation>Écrit, dessiné et testé par l&apos;équipe de Tavo.</translation>
     </message>
     <message>
         <source>E-mail me at:</source>
@@ -1132,7 +1133,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Thanks to every player who sent an idea or a bug.</source>
-        <translation>Merci à tous les joueurs qui ont envoyé une idée ou un bug.</translation>
+        <translation>Merci à tous les joueurs qui ont envoyé une idée ou signalé un bug.</translation>
     </message>
     <message>
         <source>Visit the official web site:</source>
@@ -1151,7 +1152,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Set your administrator</source>
-        <translation>Réglez votre administrateur</translation>
+        <translation>Configurez votre administrateur</translation>
     </message>
     <message>
         <source>I can buy you</source>
@@ -1159,31 +1160,31 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>tickets per week for</source>
-        <translation>billets par semaine pour</translation>
+        <translation>billets par semaine à</translation>
     </message>
     <message>
         <source>How many tickets/week do you want?</source>
-        <translation>Combien de billets/semaine voulez-vous&#xa0;?</translation>
+        <translation>Combien de billets par semaine voulez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>I will buy drinks each time your stock is low.</source>
-        <translation>J&apos;achète des boissons chaque fois que votre stock est bas.</translation>
+        <translation>J&apos;achèterai des boissons chaque fois que votre stock sera bas.</translation>
     </message>
     <message>
         <source>How many drinks you want me to buy?</source>
-        <translation>Combien de boissons je vous achète&#xa0;?</translation>
+        <translation>Combien de boissons dois-je acheter&#xa0;?</translation>
     </message>
     <message>
         <source>I will refund your loan if you have enough money.</source>
-        <translation>Je rembourse votre prêt si vous avez assez d&apos;argent.</translation>
+        <translation>Je rembourserai votre prêt si vous avez assez d&apos;argent.</translation>
     </message>
     <message>
         <source>I&apos;ll refund when you have more than this</source>
-        <translation>Je rembourse quand vous avez plus que ça</translation>
+        <translation>Je rembourse quand vous avez plus que ce montant</translation>
     </message>
     <message>
         <source>When you have enough money, i&apos;ll refund this</source>
-        <translation>Quand vous avez assez d&apos;argent, je rembourse ça</translation>
+        <translation>Quand vous avez assez d&apos;argent, je rembourse ce montant</translation>
     </message>
     <message>
         <source>Refund when I have more than</source>
@@ -1191,23 +1192,23 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>How much I refund?</source>
-        <translation>Combien je rembourse&#xa0;?</translation>
+        <translation>Combien dois-je rembourser&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Close &amp;&amp; Save</source>
-        <translation>&amp;Fermer &amp;&amp; sauver</translation>
+        <translation>&amp;Sauvegarder et fermer</translation>
     </message>
     <message>
         <source>Save the setting</source>
-        <translation>Sauver le réglage</translation>
+        <translation>Sauvegarder les réglages</translation>
     </message>
     <message>
         <source>&amp;Fire</source>
-        <translation>&amp;Virer</translation>
+        <translation>&amp;Licencier</translation>
     </message>
     <message>
         <source>Fire this employe</source>
-        <translation>Virer cet employé</translation>
+        <translation>Licencier cet employé</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1253,7 +1254,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     <name>tavo::ui::TBarSetupForm</name>
     <message>
         <source>Setup of the new bar</source>
-        <translation>Réglages du nouveau bar</translation>
+        <translation>Création du nouveau bar</translation>
     </message>
     <message>
         <source>Name of the bar:</source>
@@ -1265,7 +1266,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Alternative</source>
-        <translation>Alternative</translation>
+        <translation>Alternatif</translation>
     </message>
     <message>
         <source>Techno/Rave</source>
@@ -1285,7 +1286,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>More</source>
-        <translation>Plus</translation>
+        <translation>Plus d&apos;infos</translation>
     </message>
     <message>
         <source>Type of bar</source>
@@ -1293,23 +1294,23 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Low Class</source>
-        <translation>Classe basse</translation>
+        <translation>Populaire</translation>
     </message>
     <message>
         <source>High Class</source>
-        <translation>Classe haute</translation>
+        <translation>Chic</translation>
     </message>
     <message>
         <source>Dark Class</source>
-        <translation>Classe sombre</translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Rave Class</source>
-        <translation>Classe rave</translation>
+        <translation>Rave</translation>
     </message>
     <message>
         <source>This bar is located in a small street of the city, your clients are poor.</source>
-        <translation>Ce bar est dans une petite rue de la ville, vos clients sont pauvres.</translation>
+        <translation>Ce bar se trouve dans une petite rue de la ville, vos clients sont pauvres.</translation>
     </message>
     <message>
         <source>Entry price?</source>
@@ -1317,11 +1318,11 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Money before the sale:</source>
-        <translation>Argent avant la vente&#xa0;:</translation>
+        <translation>Argent avant l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>Money after the sale:</source>
-        <translation>Argent après la vente&#xa0;:</translation>
+        <translation>Argent après l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>Create</source>
@@ -1337,43 +1338,43 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Low Class Bar</source>
-        <translation>Bar classe basse</translation>
+        <translation>Bar populaire</translation>
     </message>
     <message>
         <source>High Class Bar</source>
-        <translation>Bar classe haute</translation>
+        <translation>Bar chic</translation>
     </message>
     <message>
         <source>Dark Class Bar</source>
-        <translation>Bar classe sombre</translation>
+        <translation>Bar sombre</translation>
     </message>
     <message>
         <source>Rave Class Bar</source>
-        <translation>Bar classe rave</translation>
+        <translation>Bar rave</translation>
     </message>
     <message>
         <source>You must choose at lease one type of music</source>
-        <translation>Vous devez choisir au moins un type de musique</translation>
+        <translation>Vous devez choisir au moins un style de musique</translation>
     </message>
     <message>
         <source>This bar is located in a famous street of the city, your clients are rich and affluent.</source>
-        <translation>Ce bar est dans une rue célèbre de la ville, vos clients sont riches et pleins aux as.</translation>
+        <translation>Ce bar se trouve dans une rue célèbre de la ville, vos clients sont riches et aisés.</translation>
     </message>
     <message>
         <source>This bar is located in a dark part of the city, your clients are strange, mysterious and weird people.</source>
-        <translation>Ce bar est dans un coin sombre de la ville, vos clients sont des gens étranges, mystérieux et bizarres.</translation>
+        <translation>Ce bar se trouve dans un quartier sombre de la ville, vos clients sont des gens étranges, mystérieux et bizarres.</translation>
     </message>
     <message>
         <source>This bar is located in an old building, there is a lot of empty space to dance.</source>
-        <translation>Ce bar est dans un vieux bâtiment, y a plein de place vide pour danser.</translation>
+        <translation>Ce bar se trouve dans un vieux bâtiment, il y a beaucoup d&apos;espace libre pour danser.</translation>
     </message>
     <message>
         <source>The type of music you play goes with the location of the bar and the clients of your bar,
  if you put the wrong type of music with the bar,
  people won&apos;t come.</source>
-        <translation>Le type de musique que vous passez va avec l&apos;endroit du bar et les clients de votre bar,
- si vous mettez la mauvaise musique dans le bar,
- les gens viendront pas.</translation>
+        <translation>Le style de musique que vous passez doit aller avec l&apos;emplacement et les clients de votre bar&#xa0;:
+ si vous passez la mauvaise musique dans ce bar,
+ les gens ne viendront pas.</translation>
     </message>
 </context>
 <context>
@@ -1384,11 +1385,11 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>You wasn&apos;t insured</source>
-        <translation>Vous étiez pas assuré</translation>
+        <translation>Vous n&apos;aviez pas d&apos;assurance</translation>
     </message>
     <message>
         <source>You was insured </source>
-        <translation>Vous étiez assuré </translation>
+        <translation>Vous aviez une assurance </translation>
     </message>
     <message>
         <source>You must pay: </source>
@@ -1407,15 +1408,15 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Choose the bar you want to order drinks:</source>
-        <translation>Choisissez le bar où commander des boissons&#xa0;:</translation>
+        <translation>Choisissez le bar pour lequel commander des boissons&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>Statut&#xa0;:</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Clients /  Day:</source>
-        <translation>Clients /  jour&#xa0;:</translation>
+        <translation>Clients par jour&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the drink you want to order:</source>
@@ -1423,7 +1424,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Drink Informations</source>
-        <translation>Infos boisson</translation>
+        <translation>Infos sur la boisson</translation>
     </message>
     <message>
         <source>Retail Price:</source>
@@ -1447,11 +1448,11 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Qty left in this bar</source>
-        <translation>Qté restante dans ce bar</translation>
+        <translation>Quantité restante dans ce bar</translation>
     </message>
     <message>
         <source>Qty you want to buy</source>
-        <translation>Qté à acheter</translation>
+        <translation>Quantité à acheter</translation>
     </message>
     <message>
         <source>Your Price</source>
@@ -1459,7 +1460,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Profit</source>
-        <translation>Profit</translation>
+        <translation>Bénéfice</translation>
     </message>
     <message>
         <source>Total:</source>
@@ -1495,11 +1496,11 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Beer Information</source>
-        <translation>Infos bière</translation>
+        <translation>Infos sur la bière</translation>
     </message>
     <message>
         <source>Shooter Information</source>
-        <translation>Infos shooter</translation>
+        <translation>Infos sur le shooter</translation>
     </message>
     <message>
         <source>In the next release!</source>
@@ -1510,10 +1511,10 @@ vous voulez. Notre taux d&apos;intérêt est de
 1- Choose the bar you want to order drinks
 2- Choose the drink you want to order
 3- Enter a price and a qty and order.</source>
-        <translation>Comment acheter des boissons ?
-1- Choisissez le bar pour qui commander
+        <translation>Comment acheter des boissons&#xa0;?
+1- Choisissez le bar pour lequel commander
 2- Choisissez la boisson à commander
-3- Entrez un prix et une qté et commandez.</translation>
+3- Entrez un prix et une quantité, puis commandez.</translation>
     </message>
 </context>
 <context>
@@ -1528,7 +1529,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Profit of each bar</source>
-        <translation>&amp;Profit de chaque bar</translation>
+        <translation>&amp;Bénéfice de chaque bar</translation>
     </message>
     <message>
         <source>&amp;Visitors of each bar</source>
@@ -1544,11 +1545,11 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>No month has ended yet in this game: the charts fill in at each month&apos;s end.</source>
-        <translation>Aucun mois est encore fini dans cette partie : les graphiques se remplissent à chaque fin de mois.</translation>
+        <translation>Aucun mois ne s&apos;est encore terminé dans cette partie&#xa0;: les graphiques se remplissent à chaque fin de mois.</translation>
     </message>
     <message>
         <source>Month by month from %1 to %2: the money at each month&apos;s end, and each bar&apos;s profit and visitors.</source>
-        <translation>Mois par mois de %1 à %2 : l&apos;argent à chaque fin de mois, et le profit et les visiteurs de chaque bar.</translation>
+        <translation>Mois par mois, de %1 à %2&#xa0;: l&apos;argent à chaque fin de mois, ainsi que le bénéfice et les visiteurs de chaque bar.</translation>
     </message>
 </context>
 <context>
@@ -1559,7 +1560,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Bar stock info.</source>
-        <translation>Infos stock du bar</translation>
+        <translation>Stock du bar</translation>
     </message>
     <message>
         <source>Stay on this bar</source>
@@ -1567,7 +1568,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>See the next bar now</source>
-        <translation>Voir le bar suivant</translation>
+        <translation>Voir tout de suite le bar suivant</translation>
     </message>
     <message>
         <source>Misc info.</source>
@@ -1579,7 +1580,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Number of lottery tickets bought by your admin.</source>
-        <translation>Nombre de billets de loterie achetés par votre admin.</translation>
+        <translation>Nombre de billets de loterie achetés par votre administrateur.</translation>
     </message>
     <message>
         <source>Clients in your bar:</source>
@@ -1599,7 +1600,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Your messages box:</source>
-        <translation>Votre boîte à messages&#xa0;:</translation>
+        <translation>Vos messages&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Visit the website</source>
@@ -1607,19 +1608,19 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Debug Menu</source>
-        <translation>Menu debug</translation>
+        <translation>Menu de débogage</translation>
     </message>
     <message>
         <source>Set Clock speed</source>
-        <translation>Régler l&apos;horloge</translation>
+        <translation>Régler la vitesse</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation>Feu</translation>
+        <translation>Incendie</translation>
     </message>
     <message>
         <source>Set one of your bar in fire</source>
-        <translation>Mettre le feu à un de vos bar</translation>
+        <translation>Mettre le feu à un de vos bars</translation>
     </message>
     <message>
         <source>Add money</source>
@@ -1663,7 +1664,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>&amp;Sauvegarder</translation>
     </message>
     <message>
         <source>&amp;Load</source>
@@ -1695,7 +1696,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Buy drinks</source>
-        <translation>A&amp;cheter des boissons</translation>
+        <translation>Acheter des &amp;boissons</translation>
     </message>
     <message>
         <source>B&amp;uy a bar</source>
@@ -1711,7 +1712,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Visit the bank</source>
-        <translation>Aller à la &amp;banque</translation>
+        <translation>Aller à la ban&amp;que</translation>
     </message>
     <message>
         <source>I&amp;nvest Bank</source>
@@ -1723,7 +1724,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Chin&amp;a Bank</source>
-        <translation>Chin&amp;a Bank</translation>
+        <translation>Chin&amp;a Cash</translation>
     </message>
     <message>
         <source>&amp;Manage staff</source>
@@ -1731,7 +1732,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Hire staff</source>
-        <translation>&amp;Embaucher</translation>
+        <translation>&amp;Embaucher du personnel</translation>
     </message>
     <message>
         <source>Vi&amp;ew your staff</source>
@@ -1783,7 +1784,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Open a save game</source>
-        <translation>Ouvrir une sauvegarde</translation>
+        <translation>Ouvrir une partie sauvegardée</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -1799,7 +1800,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>View your informations</source>
-        <translation>Voir vos infos</translation>
+        <translation>Voir vos informations</translation>
     </message>
     <message>
         <source>Buy drinks</source>
@@ -1831,7 +1832,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>&amp;Hire Staff</source>
-        <translation>&amp;Embaucher</translation>
+        <translation>&amp;Embaucher du personnel</translation>
     </message>
     <message>
         <source>&amp;View Staff</source>
@@ -1875,15 +1876,15 @@ Erreur à l&apos;ouverture du fichier&#xa0;!</translation>
     </message>
     <message>
         <source>You really want to quit ?</source>
-        <translation>Vous voulez vraiment quitter&#xa0;?</translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to save the game before leaving?</source>
-        <translation>Voulez-vous sauvegarder la partie avant de partir&#xa0;?</translation>
+        <translation>Voulez-vous sauvegarder la partie avant de quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Save your game?</source>
-        <translation>Sauvegarder votre partie&#xa0;?</translation>
+        <translation>Sauvegarder la partie&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
@@ -1891,14 +1892,14 @@ Erreur à l&apos;ouverture du fichier&#xa0;!</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation>Nouvelle partie&#xa0;?</translation>
+        <translation>Commencer une nouvelle partie&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TGermInsuForm</name>
     <message>
         <source>Buy an insurance</source>
-        <translation>Acheter une assurance</translation>
+        <translation>Prendre une assurance</translation>
     </message>
     <message>
         <source>Read our contract before sign up</source>
@@ -1918,13 +1919,12 @@ insurance is 1000$ per month.</source>
         <translation>L&apos;assurance incendie couvre tout
 votre bar. Si un incendie détruit
 votre bar, vous recevrez sa valeur
-plus 15 000$. Si le bar part en
-fumée et que l&apos;enquête de la
-police nous dit que vous êtes affilié
-à un gang de la mafia, votre
-contrat est nul et vous perdez
-tout. Le coût de l&apos;assurance
-est de 1000$ par mois.</translation>
+plus 15&#xa0;000&#xa0;$. Si le bar part en
+fumée et que l&apos;enquête de la police
+révèle que vous avez des liens avec
+un gang de la mafia, votre contrat
+est nul et vous perdez tout.
+L&apos;assurance coûte 1000&#xa0;$ par mois.</translation>
     </message>
     <message>
         <source>The theft insurance covers all of
@@ -1937,16 +1937,15 @@ mafia gang, your contract is null
 and you&apos;ll lose everything. The
 cost of the insurance is 800$ per
 month.</source>
-        <translation>L&apos;assurance vol couvre tout
-votre bar. Si un cambriolage arrive
-dans un de vos bars, vous recevrez
-90% de la valeur volée. Si
-l&apos;enquête de la police nous dit
-que vous êtes affilié à un
-gang de la mafia, votre contrat
-est nul et vous perdez tout. Le
-coût de l&apos;assurance est de 800$
-par mois.</translation>
+        <translation>L&apos;assurance vol couvre tout votre
+bar. En cas de cambriolage dans
+un de vos bars, vous recevrez 90&#xa0;%
+de la valeur volée. Si l&apos;enquête de
+la police révèle que vous avez des
+liens avec un gang de la mafia,
+votre contrat est nul et vous
+perdez tout. L&apos;assurance coûte
+800&#xa0;$ par mois.</translation>
     </message>
     <message>
         <source>Fire insurace</source>
@@ -1958,11 +1957,11 @@ par mois.</translation>
     </message>
     <message>
         <source>Check the box if you want:</source>
-        <translation>Cochez la case si vous voulez&#xa0;:</translation>
+        <translation>Cochez la case si vous la voulez&#xa0;:</translation>
     </message>
     <message>
         <source> contract</source>
-        <translation> (contrat)</translation>
+        <translation>&#xa0;: contrat</translation>
     </message>
     <message>
         <source>Sign up</source>
@@ -1985,7 +1984,7 @@ par mois.</translation>
     </message>
     <message>
         <source>lottery tickets and take care of your investments and loans.</source>
-        <translation>des billets de loterie et gérer vos placements et prêts.</translation>
+        <translation>des billets de loterie et s&apos;occuper de vos placements et de vos prêts.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2017,7 +2016,7 @@ par mois.</translation>
     </message>
     <message>
         <source>An administrator can do many things for you! He can buy beers,</source>
-        <translation>Un administrateur peut faire plein de trucs pour vous ! Il peut acheter des bières,</translation>
+        <translation>Un administrateur peut faire beaucoup de choses pour vous&#xa0;! Il peut acheter des bières,</translation>
     </message>
 </context>
 <context>
@@ -2028,7 +2027,7 @@ par mois.</translation>
     </message>
     <message>
         <source>The Owner&apos;s Name</source>
-        <translation>Nom du patron</translation>
+        <translation>Nom du propriétaire</translation>
     </message>
     <message>
         <source>Business man</source>
@@ -2040,7 +2039,7 @@ par mois.</translation>
     </message>
     <message>
         <source>The Woman</source>
-        <translation>La Femme</translation>
+        <translation>La femme</translation>
     </message>
     <message>
         <source>Money</source>
@@ -2052,11 +2051,11 @@ par mois.</translation>
     </message>
     <message>
         <source>Payments/month:</source>
-        <translation>Paiements/mois&#xa0;:</translation>
+        <translation>Paiements par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Taxes/month:</source>
-        <translation>Taxes/mois&#xa0;:</translation>
+        <translation>Impôts par mois&#xa0;:</translation>
     </message>
     <message>
         <source>The Bar&apos;s Name</source>
@@ -2064,23 +2063,23 @@ par mois.</translation>
     </message>
     <message>
         <source>Low Class</source>
-        <translation>Classe basse</translation>
+        <translation>Populaire</translation>
     </message>
     <message>
         <source>High Class</source>
-        <translation>Classe haute</translation>
+        <translation>Chic</translation>
     </message>
     <message>
         <source>Dark Class</source>
-        <translation>Classe sombre</translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Rave Class</source>
-        <translation>Classe rave</translation>
+        <translation>Rave</translation>
     </message>
     <message>
         <source>Alternative</source>
-        <translation>Alternative</translation>
+        <translation>Alternatif</translation>
     </message>
     <message>
         <source>Techno/Rave</source>
@@ -2100,15 +2099,15 @@ par mois.</translation>
     </message>
     <message>
         <source>Max clients:</source>
-        <translation>Clients max&#xa0;:</translation>
+        <translation>Clients max.&#xa0;:</translation>
     </message>
     <message>
         <source>Peak clients:</source>
-        <translation>Pic de clients&#xa0;:</translation>
+        <translation>Record de clients&#xa0;:</translation>
     </message>
     <message>
         <source>Status of you bar</source>
-        <translation>Statut de votre bar</translation>
+        <translation>État de votre bar</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2128,23 +2127,23 @@ par mois.</translation>
     </message>
     <message>
         <source>Profit this month:</source>
-        <translation>Profit ce mois&#xa0;:</translation>
+        <translation>Bénéfice ce mois-ci&#xa0;:</translation>
     </message>
     <message>
         <source>Visitors this month:</source>
-        <translation>Visiteurs ce mois&#xa0;:</translation>
+        <translation>Visiteurs ce mois-ci&#xa0;:</translation>
     </message>
     <message>
         <source>Profit last month:</source>
-        <translation>Profit mois dernier&#xa0;:</translation>
+        <translation>Bénéfice le mois dernier&#xa0;:</translation>
     </message>
     <message>
         <source>Visitors last month:</source>
-        <translation>Visiteurs mois dernier&#xa0;:</translation>
+        <translation>Visiteurs le mois dernier&#xa0;:</translation>
     </message>
     <message>
         <source>Lottery profit:</source>
-        <translation>Profit loterie&#xa0;:</translation>
+        <translation>Bénéfice à la loterie&#xa0;:</translation>
     </message>
     <message>
         <source>Beers Stock</source>
@@ -2175,7 +2174,7 @@ par mois.</translation>
     </message>
     <message>
         <source>The news of Tavo</source>
-        <translation>Les nouvelles de Tavo</translation>
+        <translation>Les actualités de Tavo</translation>
     </message>
 </context>
 <context>
@@ -2186,15 +2185,15 @@ par mois.</translation>
     </message>
     <message>
         <source>Each weeks you can win big with Lotto 6/49</source>
-        <translation>Chaque semaines, gagnez gros avec Lotto 6/49</translation>
+        <translation>Chaque semaine, gagnez gros avec le Lotto 6/49</translation>
     </message>
     <message>
         <source>Ticket&apos;s price: 250$</source>
-        <translation>Prix du billet&#xa0;: 250$</translation>
+        <translation>Prix du billet&#xa0;: 250&#xa0;$</translation>
     </message>
     <message>
         <source>Current jackpot:</source>
-        <translation>Gros lot actuel&#xa0;:</translation>
+        <translation>Cagnotte actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Your ticket numbers </source>
@@ -2221,7 +2220,7 @@ par mois.</translation>
     </message>
     <message>
         <source>Load a saved game</source>
-        <translation>Charger une partie sauvée</translation>
+        <translation>Charger une partie sauvegardée</translation>
     </message>
     <message>
         <source>New game</source>
@@ -2261,7 +2260,7 @@ You must re-install the game.
 The bars list file is not found!</source>
         <translation>Erreur #02
 Vous devez réinstaller le jeu.
-Le fichier de la liste des bars est introuvable !</translation>
+Le fichier de la liste des bars est introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Error #03
@@ -2284,7 +2283,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>Each pin is a bar of the list beside it</source>
-        <translation>Chaque épingle est un bar de la liste à côté</translation>
+        <translation>Chaque épingle est un bar de la liste d&apos;à côté</translation>
     </message>
     <message>
         <source>Price:</source>
@@ -2292,11 +2291,11 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>Average clients/day:</source>
-        <translation>Clients moyens/jour&#xa0;:</translation>
+        <translation>Clients par jour en moyenne&#xa0;:</translation>
     </message>
     <message>
         <source>Maximum clients in bar:</source>
-        <translation>Clients max dans le bar&#xa0;:</translation>
+        <translation>Clients max. dans le bar&#xa0;:</translation>
     </message>
     <message>
         <source>Cost per month:</source>
@@ -2328,7 +2327,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>This bar is not owned</source>
-        <translation>Ce bar a pas de propriétaire</translation>
+        <translation>Ce bar n&apos;a pas de propriétaire</translation>
     </message>
 </context>
 <context>
@@ -2339,7 +2338,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>Owner&apos;s name:</source>
-        <translation>Nom du patron&#xa0;:</translation>
+        <translation>Nom du propriétaire&#xa0;:</translation>
     </message>
     <message>
         <source>Who are you?</source>
@@ -2355,7 +2354,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>The Woman</source>
-        <translation>La Femme</translation>
+        <translation>La femme</translation>
     </message>
     <message>
         <source>Description</source>
@@ -2367,11 +2366,11 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>More</source>
-        <translation>Plus</translation>
+        <translation>Plus d&apos;infos</translation>
     </message>
     <message>
         <source>If you need more info</source>
-        <translation>Si vous voulez plus d&apos;infos</translation>
+        <translation>Si vous voulez en savoir plus</translation>
     </message>
     <message>
         <source>Credibility:</source>
@@ -2379,7 +2378,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>Knowledge:</source>
-        <translation>Connaissances&#xa0;:</translation>
+        <translation>Connaissance du métier&#xa0;:</translation>
     </message>
     <message>
         <source>Money:</source>
@@ -2395,7 +2394,7 @@ Le fichier de la liste des boissons est introuvable</translation>
     </message>
     <message>
         <source>Enter the owner&apos;s name</source>
-        <translation>Entrez le nom du patron</translation>
+        <translation>Entrez le nom du propriétaire</translation>
     </message>
     <message>
         <source>The business man</source>
@@ -2412,39 +2411,39 @@ Le fichier de la liste des boissons est introuvable</translation>
     <message>
         <source>The business man is a powerful person and he has many contacts in the financial industry.
  He doesn&apos;t know very much about bars.</source>
-        <translation>L&apos;homme d&apos;affaires est un type puissant et il a plein de contacts dans la finance.
- Il connaît pas grand-chose aux bars.</translation>
+        <translation>L&apos;homme d&apos;affaires est quelqu&apos;un de puissant qui a beaucoup de contacts dans le monde de la finance.
+ Il ne connaît pas grand-chose aux bars.</translation>
     </message>
     <message>
         <source>The cool dude knows everything to know about bars,
 but he doesn&apos;t have much credibility with the bank managers.</source>
         <translation>Le mec cool sait tout ce qu&apos;il faut savoir sur les bars,
-mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
+mais il n&apos;a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>The higher your knowledge, the higher the number of clients that will visit your bar(s).</source>
-        <translation>Plus vos connaissances sont hautes, plus il y aura de clients dans votre ou vos bar(s).</translation>
+        <translation>Plus votre connaissance du métier est grande, plus votre ou vos bars attireront de clients.</translation>
     </message>
     <message>
         <source>The woman isn&apos;t the best in the bar industry,
  but she can do great things.</source>
-        <translation>La femme est pas la meilleure dans le monde des bars,
+        <translation>La femme n&apos;est pas la meilleure dans le monde des bars,
  mais elle peut faire de grandes choses.</translation>
     </message>
     <message>
         <source>The higher your credibility becomes, the more you can borrow from your different banks.</source>
-        <translation>Plus votre crédibilité monte, plus vous pouvez emprunter à vos différentes banques.</translation>
+        <translation>Plus votre crédibilité augmente, plus vous pouvez emprunter auprès de vos différentes banques.</translation>
     </message>
 </context>
 <context>
     <name>tavo::ui::TPassForm</name>
     <message>
         <source>Password Check</source>
-        <translation>Vérif. du mot de passe</translation>
+        <translation>Vérification du mot de passe</translation>
     </message>
     <message>
         <source>Debug Center</source>
-        <translation>Centre de debug</translation>
+        <translation>Centre de débogage</translation>
     </message>
     <message>
         <source>Enter your password</source>
@@ -2452,11 +2451,11 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Acces Status</source>
-        <translation>Statut d&apos;accès</translation>
+        <translation>Accès</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation>Valide</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Granted</source>
@@ -2475,7 +2474,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>What&apos;s new on this version:</source>
-        <translation>Quoi de neuf dans cette version&#xa0;:</translation>
+        <translation>Les nouveautés de cette version&#xa0;:</translation>
     </message>
     <message>
         <source>seconds left</source>
@@ -2483,7 +2482,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Show this at startup</source>
-        <translation>Montrer ça au démarrage</translation>
+        <translation>Afficher au démarrage</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2491,11 +2490,11 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk</source>
-        <translation>Une erreur arrive quand j&apos;écris sur le disque</translation>
+        <translation>Une erreur s&apos;est produite pendant l&apos;écriture sur le disque</translation>
     </message>
     <message>
         <source>Disk error</source>
-        <translation>Erreur disque</translation>
+        <translation>Erreur de disque</translation>
     </message>
 </context>
 <context>
@@ -2518,15 +2517,15 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Newspaper pub           [  5 000$]</source>
-        <translation>Pub dans le journal     [  5 000$]</translation>
+        <translation>Pub dans le journal [ 5&#xa0;000&#xa0;$]</translation>
     </message>
     <message>
         <source>Radio pub                    [15 000$]</source>
-        <translation>Pub à la radio               [15 000$]</translation>
+        <translation>Pub à la radio [15&#xa0;000&#xa0;$]</translation>
     </message>
     <message>
         <source>Tv pub                         [25 000$]</source>
-        <translation>Pub à la télé                  [25 000$]</translation>
+        <translation>Pub à la télé [25&#xa0;000&#xa0;$]</translation>
     </message>
     <message>
         <source>&amp;Promote</source>
@@ -2541,11 +2540,11 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     <name>tavo::ui::TRacingMonForm</name>
     <message>
         <source>Racing Money - The fastest way to win money</source>
-        <translation>Racing Money - Le moyen le plus rapide de gagner du fric</translation>
+        <translation>Racing Money - Le moyen le plus rapide de gagner de l&apos;argent</translation>
     </message>
     <message>
         <source>Choose the car you bet on</source>
-        <translation>Choisissez votre voiture</translation>
+        <translation>Choisissez la voiture sur laquelle vous pariez</translation>
     </message>
     <message>
         <source>Car 1 (Blue)</source>
@@ -2565,15 +2564,15 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>How much do you bet?</source>
-        <translation>Combien vous misez&#xa0;?</translation>
+        <translation>Combien misez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Bet some money. If you bet 100$, you&apos;ll win 200$</source>
-        <translation>Misez de l&apos;argent. Si vous misez 100$, vous gagnez 200$</translation>
+        <translation>Misez de l&apos;argent. Si vous misez 100&#xa0;$, vous gagnerez 200&#xa0;$</translation>
     </message>
     <message>
         <source>You&apos;ll win X2 your bet!</source>
-        <translation>Vous gagnez X2 votre mise&#xa0;!</translation>
+        <translation>Vous gagnerez deux fois votre mise&#xa0;!</translation>
     </message>
     <message>
         <source>Live coverage of this race</source>
@@ -2581,7 +2580,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>The race winner:</source>
-        <translation>Gagnant de la course&#xa0;:</translation>
+        <translation>Vainqueur de la course&#xa0;:</translation>
     </message>
     <message>
         <source>The current race leader:</source>
@@ -2597,7 +2596,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>%1 % of the race run</source>
-        <translation>%1 % de la course parcourue</translation>
+        <translation>%1&#xa0;% de la course parcourue</translation>
     </message>
 </context>
 <context>
@@ -2616,7 +2615,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Pause the game while you buy beers</source>
-        <translation>Mettre le jeu en pause quand vous achetez des bières</translation>
+        <translation>Mettre le jeu en pause pendant l&apos;achat de bières</translation>
     </message>
     <message>
         <source>Close the form after you buy beers</source>
@@ -2624,7 +2623,7 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Save the game by itself at each month change</source>
-        <translation>Sauver la partie tout seul à chaque changement de mois</translation>
+        <translation>Sauvegarder automatiquement la partie à chaque changement de mois</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2636,19 +2635,19 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Your bars list file:</source>
-        <translation>Votre liste de bars&#xa0;:</translation>
+        <translation>Votre fichier de liste des bars&#xa0;:</translation>
     </message>
     <message>
         <source>Your drinks list file:</source>
-        <translation>Votre liste de boissons&#xa0;:</translation>
+        <translation>Votre fichier de liste des boissons&#xa0;:</translation>
     </message>
     <message>
         <source>Path of your bars list file</source>
-        <translation>Chemin de votre fichier de liste de bars</translation>
+        <translation>Chemin de votre fichier de liste des bars</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2656,31 +2655,31 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>Select the bars list file</source>
-        <translation>Choisir le fichier de liste de bars</translation>
+        <translation>Choisir le fichier de liste des bars</translation>
     </message>
     <message>
         <source>Bars list file (*.bar)|*.bar</source>
-        <translation>Liste de bars (*.bar)|*.bar</translation>
+        <translation>Liste des bars (*.bar)|*.bar</translation>
     </message>
     <message>
         <source>Select the drinks list file</source>
-        <translation>Choisir le fichier de liste de boissons</translation>
+        <translation>Choisir le fichier de liste des boissons</translation>
     </message>
     <message>
         <source>Drinks List File (*.drk)|*.drk</source>
-        <translation>Liste de boissons (*.drk)|*.drk</translation>
+        <translation>Liste des boissons (*.drk)|*.drk</translation>
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Garde les trois plus récentes de chaque partie dans le dossier saves, autosave-OWNER-1.sav à -3.sav d&apos;après son patron</translation>
+        <translation>Garde les trois sauvegardes automatiques les plus récentes de chaque partie dans le dossier saves&#xa0;: autosave-NOM-1.sav à -3.sav, NOM étant le propriétaire</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>
-        <translation>Le jeu parle la langue choisie ici à partir de son prochain démarrage</translation>
+        <translation>Le jeu parlera la langue choisie ici dès son prochain démarrage</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2703,31 +2702,31 @@ mais il a pas beaucoup de crédibilité auprès des banquiers.</translation>
     </message>
     <message>
         <source>1 - 2 - 3 = Your bet X 7</source>
-        <translation>1 - 2 - 3 = Votre mise X 7</translation>
+        <translation>1 - 2 - 3 = votre mise x 7</translation>
     </message>
     <message>
         <source>2 - 2 - 2 = Your bet X 5</source>
-        <translation>2 - 2 - 2 = Votre mise X 5</translation>
+        <translation>2 - 2 - 2 = votre mise x 5</translation>
     </message>
     <message>
         <source>3 - 3 - 3 = Your bet X 3</source>
-        <translation>3 - 3 - 3 = Votre mise X 3</translation>
+        <translation>3 - 3 - 3 = votre mise x 3</translation>
     </message>
     <message>
         <source>1 - 1 - 1 = Your bet X 2</source>
-        <translation>1 - 1 - 1 = Votre mise X 2</translation>
+        <translation>1 - 1 - 1 = votre mise x 2</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Stats</translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>You win:</source>
-        <translation>Vous gagnez&#xa0;:</translation>
+        <translation>Total gagné&#xa0;:</translation>
     </message>
     <message>
         <source>You lost:</source>
-        <translation>Vous perdez&#xa0;:</translation>
+        <translation>Total perdu&#xa0;:</translation>
     </message>
 </context>
 <context>
