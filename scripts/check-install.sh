@@ -29,7 +29,7 @@ done
 for list in def.bar drinks.drk drinksUS.drk; do
     cmp -s "$source_dir/data/$list" "$prefix/share/tavo/$list" || fail "share/tavo/$list differs"
 done
-for language in fr de; do
+for language in fr de es it; do
     [ -s "$prefix/share/tavo/translations/tavo_$language.qm" ] || fail "no $language translation"
 done
 for pixels in 48 64 128 256 512; do

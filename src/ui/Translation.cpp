@@ -37,13 +37,20 @@ QString translated(const Phrase& phrase) {
 }
 
 QStringList languageCodes() {
-    return {QString(), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de")};
+    return {QString(),
+            QStringLiteral("en"),
+            QStringLiteral("fr"),
+            QStringLiteral("de"),
+            QStringLiteral("es"),
+            QStringLiteral("it")};
 }
 
 QString languageName(const QString& code) {
     if (code == QLatin1String("en")) return QStringLiteral("English");
     if (code == QLatin1String("fr")) return QStringLiteral("Français");
     if (code == QLatin1String("de")) return QStringLiteral("Deutsch");
+    if (code == QLatin1String("es")) return QStringLiteral("Español");
+    if (code == QLatin1String("it")) return QStringLiteral("Italiano");
     return QCoreApplication::translate("tavo", "The system's language");
 }
 

@@ -1,7 +1,8 @@
 // The player's language. The engine speaks English, marking each text of
 // the game for the translators; the windows put those texts, and their own
 // captions, into the language chosen in Setup ("Language": the system's,
-// English, Français, Deutsch), kept in settings.ini and taken at start.
+// English, Français, Deutsch, Español, Italiano), kept in settings.ini and
+// taken at start.
 #pragma once
 
 #include "core/Voice.h"
@@ -29,7 +30,8 @@ inline QString translated(const Words& words) {
     return translated(words.phrase);
 }
 
-// The languages Setup offers: "" for the system's, then "en", "fr", "de".
+// The languages Setup offers: "" for the system's, then "en", "fr", "de",
+// "es", "it".
 QStringList languageCodes();
 // The name of each, as Setup shows it.
 QString languageName(const QString& code);

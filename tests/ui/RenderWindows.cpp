@@ -48,8 +48,9 @@ QT_QPA_PLATFORM=offscreen[:configfile=SCREEN.json] [QT_SCALE_FACTOR=1.5].
   --screenshots    only the store's screenshots, as NAME.png, on a 1280 x 800
                    screen at 100 % in the Fusion style and the DejaVu fonts
                    alone: the same pixels on every machine
-  --language CODE  in the game's translation CODE (fr, de); "pseudo" marks
-                   every translated text and names each text left unmarked
+  --language CODE  in the game's translation CODE (fr, de, es, it); "pseudo"
+                   marks every translated text and names each text left
+                   unmarked
   --texts FILE     also write to FILE every text, figure, tick and disabled
                    control each window shows, and the message boxes said
 )";
