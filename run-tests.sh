@@ -7,13 +7,14 @@ cd "$(dirname "$0")"
 
 scripts/setup-debian.sh
 
-echo "== Translations: in step with the game's texts, and complete =="
+echo "== Translations: in step with the game's texts, complete, and true to their glossaries =="
 scripts/update-translations.sh --check
 for ts in translations/tavo_*.ts; do
     report=$(/usr/lib/qt6/bin/lrelease "$ts" -qm /dev/null)
     echo "$ts: ${report##*Generated }"
     grep -q " 0 unfinished)" <<<"$report" || { echo "$ts has unfinished messages" >&2; exit 1; }
 done
+python3 scripts/check-glossary.py translations
 
 echo "== Sanitized build (clang-14, address + undefined) =="
 cmake --preset asan >/dev/null
