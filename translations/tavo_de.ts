@@ -1003,6 +1003,67 @@ Unerwarteter Wert... hä? Bitte schreib mir:
     </message>
 </context>
 <context>
+    <name>tavo::ui::Dates</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>the first of a month: day, month&apos;s name, year</comment>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month&apos;s name, year</comment>
+        <translation>%1. %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::InvestForm</name>
     <message>
         <source>Investment form</source>
@@ -2680,6 +2741,10 @@ aber bei den Bankleuten ist er nicht sehr glaubwürdig.</translation>
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect when Tavo next starts.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Tavo.</translation>
     </message>
 </context>
 <context>

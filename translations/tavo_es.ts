@@ -1003,6 +1003,67 @@ Valor inesperado... ¿eh? Escríbeme, por favor:
     </message>
 </context>
 <context>
+    <name>tavo::ui::Dates</name>
+    <message>
+        <source>Jan</source>
+        <translation>ene.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>may.</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun.</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>the first of a month: day, month&apos;s name, year</comment>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month&apos;s name, year</comment>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::InvestForm</name>
     <message>
         <source>Investment form</source>
@@ -2680,6 +2741,10 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect when Tavo next starts.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicies Tavo.</translation>
     </message>
 </context>
 <context>

@@ -1003,6 +1003,67 @@ Valeur inattendue... hein&#xa0;? Contactez-moi, s&apos;il vous plaît&#xa0;:
     </message>
 </context>
 <context>
+    <name>tavo::ui::Dates</name>
+    <message>
+        <source>Jan</source>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>the first of a month: day, month&apos;s name, year</comment>
+        <translation>1er %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month&apos;s name, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::InvestForm</name>
     <message>
         <source>Investment form</source>
@@ -2680,6 +2741,10 @@ mais il n&apos;a pas beaucoup de crédibilité auprès des banquiers.</translati
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect when Tavo next starts.</source>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tavo.</translation>
     </message>
 </context>
 <context>

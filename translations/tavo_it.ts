@@ -1003,6 +1003,67 @@ Valore imprevisto... eh? Scrivimi, per favore:
     </message>
 </context>
 <context>
+    <name>tavo::ui::Dates</name>
+    <message>
+        <source>Jan</source>
+        <translation>gen.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mag.</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>giu.</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>lug.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>set.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>ott.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>the first of a month: day, month&apos;s name, year</comment>
+        <translation>1º %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month&apos;s name, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::InvestForm</name>
     <message>
         <source>Investment form</source>
@@ -2680,6 +2741,10 @@ ma non ha molta credibilità presso i direttori di banca.</translation>
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect when Tavo next starts.</source>
+        <translation>La nuova lingua sarà attiva dal prossimo avvio di Tavo.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 #include "ui/TFinanceForm.h"
-#include "ui/Translation.h"
+#include "ui/Dates.h"
 
 #include "game/GameDay.h"
 #include "ui/Style.h"
@@ -23,8 +23,7 @@ namespace tavo::ui {
 namespace {
 
 QString monthText(const FinanceMonth& month) {
-    const char* name = monthName(month.month);
-    return QStringLiteral("%1 %2").arg(translated(name).left(3)).arg(month.year);
+    return shortMonthText(month.month, month.year);
 }
 
 QChart* newChart(QTabWidget* pages, const QString& tab) {

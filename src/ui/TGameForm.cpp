@@ -9,6 +9,7 @@
 #include "leisure/WebSite.h"
 #include "ui/BankForm.h"
 #include "ui/BankWindows.h"
+#include "ui/Dates.h"
 #include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/GameSettings.h"
@@ -166,7 +167,7 @@ QWidget* TGameForm::buildCentre() {
     }
     PauseLabel->hide();
     dateRow->addStretch();
-    date->setMinimumWidth(bigMetrics.horizontalAdvance(QStringLiteral("30 September 8888")) +
+    date->setMinimumWidth(bigMetrics.horizontalAdvance(dateText(30, 9, 8888)) +
                           2 * dateRow->spacing() + 40);
     date->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(date, &QWidget::customContextMenuRequested, this,
@@ -356,8 +357,9 @@ void TGameForm::buildMenus() {
     bar->addSeparator();
     button(ToolIcon::Internet, tr("Visit the Internet Center"), internet);
     button(ToolIcon::About, tr("About"), about);
-    // Wide enough for every toolbar button.
-    setMinimumWidth(bar->sizeHint().width() + 16);
+    // Wide enough for every toolbar button, and for the longest date of the
+    // player's language.
+    setMinimumWidth(std::max(bar->sizeHint().width() + 16, minimumSizeHint().width()));
 }
 
 void TGameForm::messagePosted(const Phrase& text) {
@@ -415,9 +417,8 @@ void TGameForm::MainTimerTimer() {
 
 void TGameForm::showDate() {
     const GameState& state = game_.state;
-    if (const char* name = monthName(state.month)) MonthLabel->setText(translated(name));
-    DayLabel->setText(QString::number(state.day));
-    YearLabel->setText(QString::number(state.year));
+    if (QString date = dateText(state.day, state.month, state.year); !date.isEmpty())
+        DayLabel->setText(date); // the whole date, as the player's language writes it
     Week->setText(QString::number(state.weekDay));
 }
 

@@ -18,11 +18,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tavo::ui {
+namespace {
+
+const char* const kNextStartNote = QT_TRANSLATE_NOOP(
+    "tavo::ui::TSetupForm", "The new language takes effect when Tavo next starts.");
+
+// A text of this window as `language` says it, read from that language's
+// translation (the one the game speaks is loaded only at start).
+QString inLanguage(const QString& language, const char* english) {
+    QTranslator translator;
+    if (translator.load(QStringLiteral("tavo_") + language, translationsFolder())) {
+        const QString said = translator.translate("tavo::ui::TSetupForm", english);
+        if (!said.isEmpty()) return said;
+    }
+    return QString::fromUtf8(english);
+}
+
+} // namespace
 
 TSetupForm::TSetupForm(Session& session, Dialogs& dialogs)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -138,10 +156,14 @@ void TSetupForm::OkClick() {
         return;
     }
     const QString language = Language->currentData().toString();
+    const QString spoken = effectiveLanguage(chosenLanguage());
     if (language != chosenLanguage() && !setChosenLanguage(language)) {
         voice_.say(configUnwritable());
         return;
     }
+    // Told in the language chosen, which the player reads best.
+    if (effectiveLanguage(language) != spoken)
+        dialogs_.information(inLanguage(effectiveLanguage(language), kNextStartNote));
     hide();
 }
 

@@ -3,7 +3,8 @@
 // with their places filled (names and figures as they are), the voice
 // speaks the translation, every phrase the engine says while the fuzz
 // targets' seed scripts play is in the translation, and Setup keeps the
-// chosen language.
+// chosen language and says, in it, when it takes effect. Then each language
+// alone: its dates, its months on the finance chart, Qt's own buttons.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -13,11 +14,18 @@
 #include "core/Autosave.h"
 #include "game/ScriptPlayer.h"
 #include "leisure/Race.h"
+#include "ui/Dates.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameSettings.h"
+#include "ui/TFinanceForm.h"
 #include "ui/Translation.h"
 
+#include <QCategoryAxis>
+#include <QChart>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 #include <sstream>
 
@@ -136,18 +144,98 @@ private slots:
         QVERIFY(heard > 0);
     }
 
-    // The choice is kept in settings.ini and shown again.
+    // The choice is kept in settings.ini and shown again; a change is told,
+    // in the language chosen, to take effect at the next start.
     void setupKeepsTheLanguage() {
         test::Program program;
         TSetupForm& setup = *program.forms.setupForm;
+        const struct {
+            const char* code;
+            const char* told; // nothing when the language stays
+        } choices[] = {
+            {"de", "Die neue Sprache gilt ab dem nächsten Start von Tavo."},
+            {"de", nullptr},
+            {"it", "La nuova lingua sarà attiva dal prossimo avvio di Tavo."},
+            {"en", "The new language takes effect when Tavo next starts."},
+        };
+        for (const auto& choice : choices) {
+            program.dialogs.clear();
+            setup.show();
+            setup.Language->setCurrentIndex(setup.Language->findData(QLatin1String(choice.code)));
+            setup.OkClick();
+            QVERIFY2(setup.isHidden(), choice.code);
+            QCOMPARE(effectiveLanguage(chosenLanguage()), QLatin1String(choice.code));
+            QCOMPARE(program.dialogs.texts(),
+                     choice.told ? QStringList{QString::fromUtf8(choice.told)} : QStringList());
+        }
         setup.show();
-        setup.Language->setCurrentIndex(setup.Language->findData(QStringLiteral("de")));
-        setup.OkClick();
-        QVERIFY(setup.isHidden());
-        QCOMPARE(chosenLanguage(), QStringLiteral("de"));
-        QCOMPARE(effectiveLanguage(chosenLanguage()), QStringLiteral("de"));
-        setup.show();
-        QCOMPARE(setup.Language->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(setup.Language->currentText(), QStringLiteral("English"));
+    }
+
+    // Each language alone, as the game loads it at start (so after the
+    // pseudo-language's tests): the first and last day of a year, the
+    // twelve months as the finance chart names them, none two alike and
+    // none cut ("juin" and "juil."), on the chart's axis too, and Qt's
+    // own Yes button.
+    void datesAndMonthsInEachLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("firstDay");
+        QTest::addColumn<QString>("lastDay");
+        QTest::addColumn<QString>("months");
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("en") << "en"
+                            << "1 January 1983"
+                            << "30 December 1983"
+                            << "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"
+                            << "&Yes";
+        QTest::newRow("fr") << "fr"
+                            << "1er janvier 1983"
+                            << "30 décembre 1983"
+                            << "janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc."
+                            << "&Oui";
+        QTest::newRow("de") << "de"
+                            << "1. Januar 1983"
+                            << "30. Dezember 1983"
+                            << "Jan. Feb. März Apr. Mai Juni Juli Aug. Sept. Okt. Nov. Dez."
+                            << "&Ja";
+        QTest::newRow("es") << "es"
+                            << "1 de enero de 1983"
+                            << "30 de diciembre de 1983"
+                            << "ene. feb. mar. abr. may. jun. jul. ago. sept. oct. nov. dic."
+                            << "&Sí";
+        QTest::newRow("it") << "it"
+                            << "1º gennaio 1983"
+                            << "30 dicembre 1983"
+                            << "gen. feb. mar. apr. mag. giu. lug. ago. set. ott. nov. dic."
+                            << "&Sì";
+    }
+
+    void datesAndMonthsInEachLanguage() {
+        QFETCH(QString, language);
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QVERIFY(installTranslations(*qApp, language, TAVO_TRANSLATIONS_DIR));
+        QTEST(dateText(1, 1, 1983), "firstDay");
+        QTEST(dateText(30, 12, 1983), "lastDay");
+        QStringList months;
+        for (int month = 1; month <= 12; ++month)
+            months << shortMonthText(month, 1983).chopped(5); // without " 1983"
+        QTEST(months.join(QLatin1Char(' ')), "months");
+        QCOMPARE(QSet<QString>(months.begin(), months.end()).size(), 12);
+
+        test::Program program;
+        program.game.history.months = {{1983, 6, 1000, {}}, {1983, 7, 2000, {}}};
+        program.forms.financeForm->FormShow();
+        auto* axis = qobject_cast<QCategoryAxis*>(
+            program.forms.financeForm->MoneyChart->axes(Qt::Horizontal).value(0));
+        QVERIFY(axis);
+        QCOMPARE(axis->categoriesLabels(),
+                 (QStringList{shortMonthText(6, 1983), shortMonthText(7, 1983)}));
+
+        QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
+        QTEST(question.button(QMessageBox::Yes)->text(), "yes");
     }
 };
 
