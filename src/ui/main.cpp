@@ -8,13 +8,19 @@
 #include "ui/TavoApplication.h"
 #include "ui/Translation.h"
 
+#include <QLocale>
+
 int main(int argc, char** argv) {
     tavo::ui::TavoApplication app(argc, argv);
     const tavo::ui::PlayFolder folder = tavo::ui::settleInPlayFolder();
     // The language chosen in Setup (kept beside the game's files), or the
     // desktop's; a missing translation leaves the game in English.
-    tavo::ui::installTranslations(app, tavo::ui::effectiveLanguage(tavo::ui::chosenLanguage()),
-                                  tavo::ui::translationsFolder());
+    const QString language = tavo::ui::effectiveLanguage(tavo::ui::chosenLanguage());
+    tavo::ui::installTranslations(app, language, tavo::ui::translationsFolder());
+    // Qt's own dialogs write dates and sizes in it too (the file dialog's
+    // columns), not in the desktop's; the player's typed figures still
+    // follow the desktop's number format.
+    QLocale::setDefault(QLocale(language));
     tavo::ui::QtDialogs dialogs;
     dialogs.setSavesFolder(folder.dialogsFolder());
     app.setDialogs(&dialogs);
