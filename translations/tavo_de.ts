@@ -330,7 +330,7 @@ In dieser ist kein Platz mehr für ein weiteres Getränk.</translation>
     <message>
         <source>Your bar can&apos;t handle more clients
 or you don&apos;t have enough money.</source>
-        <translation>Deine Bar schafft nicht mehr Gäste
+        <translation>Deine Bar kann nicht mehr Gäste aufnehmen
 oder du hast nicht genug Geld.</translation>
     </message>
     <message>
@@ -599,7 +599,7 @@ Außerdem darfst du keine Zahl zweimal verwenden.</translation>
     </message>
     <message>
         <source>All cars are curently racing</source>
-        <translation>Alle Autos fahren gerade</translation>
+        <translation>Alle Autos sind im Rennen</translation>
     </message>
     <message>
         <source>You must enter a valid bet.</source>
@@ -1937,11 +1937,11 @@ Die Datei lässt sich nicht öffnen!</translation>
     </message>
     <message>
         <source>You really want to quit ?</source>
-        <translation>Willst du wirklich aufhören?</translation>
+        <translation>Willst du das Spiel wirklich beenden?</translation>
     </message>
     <message>
         <source>Do you want to save the game before leaving?</source>
-        <translation>Willst du das Spiel speichern, bevor du aufhörst?</translation>
+        <translation>Willst du das Spiel speichern, bevor du es beendest?</translation>
     </message>
     <message>
         <source>Save your game?</source>
@@ -2732,7 +2732,7 @@ aber bei den Bankleuten ist er nicht sehr glaubwürdig.</translation>
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Behält die drei neuesten automatisch gespeicherten Spielstände jedes Spiels im Ordner saves: autosave-NAME-1.sav bis -3.sav, NAME ist der Besitzer</translation>
+        <translation>Behält die drei neuesten automatisch gespeicherten Spielstände jedes Spiels im Ordner saves: autosave-NAME-1.sav bis -3.sav, wobei NAME der Name des Besitzers ist</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

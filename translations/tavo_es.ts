@@ -591,7 +591,7 @@ Tampoco puedes repetir un número.</translation>
     </message>
     <message>
         <source>Welcome! This is a live coverage of today&apos;s race</source>
-        <translation>¡Bienvenido! Esta es la retransmisión en directo de la carrera de hoy</translation>
+        <translation>¡Bienvenidos! Esta es la retransmisión en directo de la carrera de hoy</translation>
     </message>
     <message>
         <source>none</source>
@@ -707,7 +707,7 @@ Valor inesperado... ¿eh? Escríbeme, por favor:
     </message>
     <message>
         <source>Welcome to -=Invest Bank=-</source>
-        <translation>Bienvenido al -=Invest Bank=-</translation>
+        <translation>Bienvenidos al -=Invest Bank=-</translation>
     </message>
     <message>
         <source>Become a new member for 1000$</source>
@@ -1489,7 +1489,7 @@ quieras. Nuestro tipo de interés es del
     </message>
     <message>
         <source>Retail Price:</source>
-        <translation>Precio de venta:</translation>
+        <translation>Precio en tienda:</translation>
     </message>
     <message>
         <source>Weight:</source>
@@ -2562,7 +2562,7 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
     <name>tavo::ui::TPromoteForm</name>
     <message>
         <source>Promote your bar</source>
-        <translation>Promociona tu bar</translation>
+        <translation>Promocionar tu bar</translation>
     </message>
     <message>
         <source>You&apos;re looking for more clients in your bar?</source>
@@ -2657,7 +2657,7 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
     </message>
     <message>
         <source>%1 % of the race run</source>
-        <translation>%1&#xa0;% de la carrera recorrido</translation>
+        <translation>Recorrido: %1&#xa0;% de la carrera</translation>
     </message>
 </context>
 <context>
@@ -2732,7 +2732,7 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Conserva las tres partidas guardadas automáticamente más recientes de cada partida en la carpeta saves: de autosave-NOMBRE-1.sav a -3.sav, con el nombre del propietario</translation>
+        <translation>Conserva los tres guardados automáticos más recientes de cada partida en la carpeta saves: de autosave-NOMBRE-1.sav a -3.sav, donde NOMBRE es el nombre del propietario</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

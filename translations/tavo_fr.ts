@@ -1573,7 +1573,7 @@ vous voulez. Notre taux d&apos;intérêt est de
 2- Choose the drink you want to order
 3- Enter a price and a qty and order.</source>
         <translation>Comment acheter des boissons&#xa0;?
-1- Choisissez le bar pour lequel commander
+1- Choisissez le bar pour lequel vous commandez
 2- Choisissez la boisson à commander
 3- Entrez un prix et une quantité, puis commandez.</translation>
     </message>
@@ -2732,7 +2732,7 @@ mais il n&apos;a pas beaucoup de crédibilité auprès des banquiers.</translati
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Garde les trois sauvegardes automatiques les plus récentes de chaque partie dans le dossier saves&#xa0;: autosave-NOM-1.sav à -3.sav, NOM étant le propriétaire</translation>
+        <translation>Garde les trois sauvegardes automatiques les plus récentes de chaque partie dans le dossier saves&#xa0;: autosave-NOM-1.sav à -3.sav, où NOM est le nom du propriétaire</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

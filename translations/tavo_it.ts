@@ -437,7 +437,7 @@ Scegli un file della lista delle bevande del gioco.</translation>
         <source>Unable to connect to the Tavo web site.
 Check that you are on the internet and try again.</source>
         <translation>Impossibile collegarsi al sito web di Tavo.
-Controlla di essere connesso a Internet e riprova.</translation>
+Controlla la connessione a Internet e riprova.</translation>
     </message>
     <message>
         <source>The Tavo web site took too long to answer.
@@ -591,7 +591,7 @@ Non puoi nemmeno usare due volte lo stesso numero.</translation>
     </message>
     <message>
         <source>Welcome! This is a live coverage of today&apos;s race</source>
-        <translation>Benvenuto! Ecco la diretta della gara di oggi</translation>
+        <translation>Benvenuti! Ecco la diretta della gara di oggi</translation>
     </message>
     <message>
         <source>none</source>
@@ -707,7 +707,7 @@ Valore imprevisto... eh? Scrivimi, per favore:
     </message>
     <message>
         <source>Welcome to -=Invest Bank=-</source>
-        <translation>Benvenuto alla -=Invest Bank=-</translation>
+        <translation>Benvenuti alla -=Invest Bank=-</translation>
     </message>
     <message>
         <source>Become a new member for 1000$</source>
@@ -1533,7 +1533,7 @@ vuoi. Il nostro tasso di interesse è del
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;iuto</translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Add a drink</source>
@@ -2732,7 +2732,7 @@ ma non ha molta credibilità presso i direttori di banca.</translation>
     </message>
     <message>
         <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Conserva i tre salvataggi automatici più recenti di ogni partita nella cartella saves: da autosave-NOME-1.sav a -3.sav, col nome del proprietario</translation>
+        <translation>Conserva i tre salvataggi automatici più recenti di ogni partita nella cartella saves: da autosave-NOME-1.sav a -3.sav, dove NOME è il nome del proprietario</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>
