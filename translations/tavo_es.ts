@@ -165,11 +165,11 @@ O has llegado a tu límite de préstamo.</translation>
     </message>
     <message>
         <source>Bailiff: Invest Bank wants is money back! So I took your money.</source>
-        <translation>Agente judicial: ¡el Invest Bank quiere recuperar su dinero! Así que he cogido el tuyo.</translation>
+        <translation>Agente judicial: ¡el Invest Bank quiere recuperar su dinero! Así que me he llevado el tuyo.</translation>
     </message>
     <message>
         <source>Bailiff: China Cash wants is money back! So I took your money.</source>
-        <translation>Agente judicial: ¡el China Cash quiere recuperar su dinero! Así que he cogido el tuyo.</translation>
+        <translation>Agente judicial: ¡el China Cash quiere recuperar su dinero! Así que me he llevado el tuyo.</translation>
     </message>
     <message>
         <source>One of your admin repay a part of your loan.</source>
