@@ -120,6 +120,16 @@ void chooseMusic(GameState& state, Music music, bool played) {
     if (BarRecord* bar = nextBarEntry(state)) *musicFlag(*bar, music) = played ? 1 : 0;
 }
 
+int chosenMusicCount(const GameState& state) {
+    if (state.barCount < 0 || state.barCount >= kMaxBars) return 0;
+    const BarRecord& bar = state.bars[state.barCount];
+    int count = 0;
+    for (std::uint8_t played :
+         {bar.musicAlternative, bar.musicTechno, bar.musicDance, bar.musicMetal, bar.musicRock})
+        count += played != 0 ? 1 : 0;
+    return count;
+}
+
 namespace {
 
 Words tableFull() {

@@ -45,6 +45,8 @@ BarRecord* nextBarEntry(GameState& state);
 void clearBarChoices(GameState& state);
 void chooseBarClass(GameState& state, std::int32_t barClass);
 void chooseMusic(GameState& state, Music music, bool played);
+// The music boxes ticked: the styles chosen in the next entry.
+int chosenMusicCount(const GameState& state);
 
 // The map's Buy for the bar picked at `selectedBar`: whether the bar setup
 // window may open. A full bar table is refused in words.

@@ -329,19 +329,17 @@ void barMusic(Run& run) {
 }
 
 // Create: value 1 when the bar was bought, 2 when it was the first.
-void createBarNow(Run& run, int line, const std::string& name, const std::string& price,
-                  int musicCount) {
+void createBarNow(Run& run, int line, const std::string& name, const std::string& price) {
     run.handler([&] {
-        const PurchaseOutcome outcome =
-            createBar(run.state(), run.game.bars, {line, name, price, musicCount},
-                      run.game.numberFormat, run.voice, run.session);
+        const PurchaseOutcome outcome = createBar(
+            run.state(), run.game.bars, {line, name, price, chosenMusicCount(run.state())},
+            run.game.numberFormat, run.voice, run.session);
         run.result.value = outcome.bought ? (outcome.firstBar ? 2 : 1) : 0;
     });
 }
 
 void createBarCommand(Run& run) {
-    createBarNow(run, run.index(0), typedName(run.text(1), kBarNameLength), run.text(2),
-                 run.index(3));
+    createBarNow(run, run.index(0), typedName(run.text(1), kBarNameLength), run.text(2));
 }
 
 void buyBar(Run& run) {
@@ -370,16 +368,14 @@ void buyBar(Run& run) {
         chooseBarClass(state, barClass);
     }
     bool ticked[5] = {};
-    int musicCount = 0;
     if (run.text(3) != "-")
         for (char letter : run.text(3)) {
             const auto box = static_cast<int>(kMusicLetters.find(letter));
             ticked[box] = !ticked[box];
             chooseMusic(state, static_cast<Music>(box), ticked[box]);
-            musicCount += ticked[box] ? 1 : -1;
         }
     if (!createEnabled) run.refuse("Create is disabled: the bar's name was never typed");
-    createBarNow(run, line, name, run.text(4), musicCount);
+    createBarNow(run, line, name, run.text(4));
 }
 
 // ---------------------------------------------------------------------------
@@ -813,9 +809,9 @@ const std::vector<Row>& rows() {
         {"bar-class", {A::BarClass}, nullptr, "bar-class CLASS", barClass},
         {"bar-music", {A::Letter, A::Tick}, nullptr, "bar-music LETTER TICK", barMusic},
         {"create-bar",
-         {A::Whole, A::Text, A::Text, A::Whole},
+         {A::Whole, A::Text, A::Text},
          nullptr,
-         "create-bar LIST NAME PRICE TICKED",
+         "create-bar LIST NAME PRICE",
          createBarCommand},
         {"pick-bar", {A::Whole}, nullptr, "pick-bar BAR", pickBar},
         {"place-order",

@@ -154,7 +154,6 @@ void TBarSetupForm::ClearScreen() {
     for (QAbstractButton* button : classes_->buttons())
         button->setChecked(false);
     classes_->setExclusive(true);
-    musicCount = 0;
     session_.run(command("bar-setup"), voice_);
 }
 
@@ -182,7 +181,6 @@ void TBarSetupForm::RaveClassClick() {
 void TBarSetupForm::musicClicked(QCheckBox* box, int music) {
     const std::string letter(1, kMusicLetters[static_cast<std::size_t>(music)]);
     session_.run(command("bar-music", {word(letter), word(box->isChecked() ? "1" : "0")}), voice_);
-    musicCount += box->isChecked() ? 1 : -1;
 }
 
 void TBarSetupForm::AlternatifClick() {
@@ -202,13 +200,12 @@ void TBarSetupForm::RockClick() {
 }
 
 void TBarSetupForm::CreateClick() {
-    const int outcome =
-        session_
-            .run(command("create-bar",
-                         {word(std::to_string(selectedBar)), typed(toStd(BarName->text())),
-                          typed(toStd(PriceEnter->text())), word(std::to_string(musicCount))}),
-                 voice_)
-            .value;
+    const int outcome = session_
+                            .run(command("create-bar", {word(std::to_string(selectedBar)),
+                                                        typed(toStd(BarName->text())),
+                                                        typed(toStd(PriceEnter->text()))}),
+                                 voice_)
+                            .value;
     if (outcome == 0) return;                             // not bought
     if (outcome == 2) forms_.gameForm->resetBarDisplay(); // the first bar
     forms_.gameForm->startClock();
@@ -226,7 +223,7 @@ void TBarSetupForm::reject() {
 }
 
 void TBarSetupForm::gameReplaced() {
-    if (!session_.inGame()) hide();
+    hide(); // the purchase was one of the game before
 }
 
 } // namespace tavo::ui

@@ -63,7 +63,6 @@ public:
     QPushButton* Cancel;
     QStatusBar* Status;
 
-    int musicCount = 0;
     int selectedBar = -1;
 
 protected:
