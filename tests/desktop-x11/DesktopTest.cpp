@@ -6,21 +6,24 @@
 
 #include "WindowTour.h"
 
+#include "game/Replay.h"
 #include "ui/QtDialogs.h"
 #include "ui/TavoApplication.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
 
-#include <cstdlib>
-#include <optional>
 #include <QtTest>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <sstream>
 
 using namespace tavo::ui;
 
@@ -47,8 +50,8 @@ QString xProperty(const QString& name, WId window = 0) {
 // Whether the window manager manages the window now (lists it among its
 // clients).
 bool managed(QWidget* window) {
-    const QStringList ids = xProperty(QStringLiteral("_NET_CLIENT_LIST"))
-                                .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList ids =
+        xProperty(QStringLiteral("_NET_CLIENT_LIST")).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString& id : ids)
         if (id.trimmed().toULongLong(nullptr, 16) == window->winId()) return true;
     return false;
@@ -57,8 +60,8 @@ bool managed(QWidget* window) {
 // Whether the window is a child of the root window again (not of a frame).
 bool atRoot(QWidget* window) {
     QProcess xwininfo;
-    xwininfo.start(QStringLiteral("xwininfo"),
-                   {QStringLiteral("-tree"), QStringLiteral("-id"), QString::number(window->winId())});
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"),
+                                                QString::number(window->winId())});
     xwininfo.waitForFinished(kWait);
     return QString::fromLocal8Bit(xwininfo.readAllStandardOutput())
         .contains(QLatin1String("(the root window)"));
@@ -201,8 +204,9 @@ QString inFront(QMessageBox* box) {
             },
             kWait))
         return QStringLiteral("without the keyboard (%1)")
-            .arg(QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
-                                             : "none");
+            .arg(QApplication::focusWidget()
+                     ? QApplication::focusWidget()->metaObject()->className()
+                     : "none");
     return {};
 }
 
@@ -319,6 +323,48 @@ private slots:
                  QStringList({"The version of your save game is older... restart a new game.",
                               "'lots' is not a valid floating point value",
                               "Under reconstruction ;-)"}));
+    }
+
+    // A save loaded from the main menu by keys, days at the fast speed, and
+    // Ctrl+S: the journal beside the save plays the game again to its bytes.
+    void journalOfAPlayedGame() {
+        test::GameFolder folder(test::GameFolder::ShippedLists);
+        const std::string start = folder.path(QStringLiteral("start.sav")).toStdString();
+        QVERIFY(tavo::saveGame(start, test::sampleGame()));
+        QtDialogs dialogs;
+        static_cast<TavoApplication*>(qApp)->setDialogs(&dialogs);
+        const tavo::SystemTimeSource clock;
+        FormSet windows(dialogs, clock);
+        Forms& forms = windows.forms();
+        Player player;
+        QVERIFY(showFramed(forms.mainForm).isEmpty());
+        player.file = QString::fromStdString(start);
+        QTest::keyClick(forms.mainForm, Qt::Key_L, Qt::AltModifier);
+        QVERIFY(QTest::qWaitForWindowActive(forms.gameForm, kWait));
+        QTest::keyClick(forms.gameForm, Qt::Key_3);
+        QCOMPARE(forms.gameForm->MainTimer->interval(), 700);
+        const tavo::GameState& state = windows.session().game().state;
+        const int loadedDay = state.day;
+        QVERIFY(QTest::qWaitFor([&] { return state.day >= loadedDay + 4; }, 10 * kWait));
+        const QString saved = folder.path(QStringLiteral("played.sav"));
+        player.file = saved;
+        QTest::keyClick(forms.gameForm, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(saved + QStringLiteral(".journal")); },
+                                kWait));
+        static_cast<TavoApplication*>(qApp)->setDialogs(nullptr);
+
+        QFile journal(saved + QStringLiteral(".journal"));
+        QVERIFY(journal.open(QIODevice::ReadOnly));
+        tavo::Session replayed(clock);
+        replayed.game().bars = windows.session().game().bars;
+        replayed.game().drinks = windows.session().game().drinks;
+        std::ostringstream said;
+        tavo::ScriptPlayer voice(replayed, said);
+        tavo::replayJournal(journal.readAll().toStdString(), replayed, voice, start);
+        tavo::GameState fromFile{};
+        QVERIFY(tavo::loadGame(saved.toStdString(), fromFile).ok());
+        QVERIFY(fromFile.day >= loadedDay + 4);
+        QCOMPARE(std::memcmp(&fromFile, &replayed.game().state, sizeof fromFile), 0);
     }
 
     // Each window asks for exactly the title-bar buttons it has: none for
