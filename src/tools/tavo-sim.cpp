@@ -77,7 +77,8 @@ tavo-sim reads ./config.kpl (missing: the defaults) and never writes it.
 
 Scripts: one command a line; blank lines and lines whose first non-blank
 character is # are skipped. Words are separated by blanks; a word in double
-quotes may hold blanks, "" is the empty word, there are no escapes. TEXT
+quotes may hold blanks, "" is the empty word, and inside quotes a doubled
+quote stands for one (the only escape). TEXT
 words are typed into a box as they are (cut to the box's length), so abc, -5
 or "" reach the window's own checks; typing what a box already holds is no
 change. Numbers that pick a line are whole decimal numbers (0-based). Trailing
@@ -139,8 +140,52 @@ answer left is answered yes, and answers left over are an error.
   leave-insurance         German Bank, "Sell insurance", answers its questions
 
 Each command opens its window as laid out, clicks, and leaves it with its
-close box; no day passes but with days. The random generator and the
-information window's stock-page counter carry over between commands.
+close box; no day passes but with days. The random generator, the slot
+machine's reels and the race's commentary carry over between commands.
+
+Journals. Every game keeps one: the commands that made it, the days between
+them and what it read from outside. It begins where the game began, with
+'journal new' or 'journal load SHA256' (the SHA-256 of the save loaded),
+then 'seed S' (the generator), 'decimal C' (the number format), 'lists
+BARS DRINKS' (the SHA-256 of each list's records: other lists are refused),
+'reels R1 R2 R3' and 'commentary LEADER SAME COMMENTS' (the slot machine and
+the race as the run found them). 'time T' gives the seconds every later
+reading of the clock sees. A window that changes the game part-way through
+a visit writes the finer commands its steps make, which scripts may use too:
+
+  day                     one day of the clock, its fire left to the next line
+  fire                    the fire window shown: a bar burns (reads the clock)
+  add-money AMOUNT        the debug centre's "Add money"
+  new-game                the main menu's New game (reads the clock)
+  owner-kind KIND         owner creation: 1 business man, 2 cool dude, 3 woman
+  owner NAME              owner creation: Create with NAME
+  bar-setup               the bar setup window shown: class and music cleared
+  bar-class CLASS         a class clicked, 1 to 4
+  bar-music LETTER TICK   a music box (a t d m r) ticked (1) or unticked (0)
+  create-bar LIST NAME PRICE
+                          Create for line LIST with the choices made
+  pick-bar BAR            a bar line picked in the information or drinks window
+  place-order PICKED BAR DRINK QTY PRICE USED
+                          the drinks window's Order as its controls stand:
+                          PICKED 1 when a bar line was picked, BAR a bar or
+                          all, DRINK a drink or -, USED 1 when ticked
+  read-price PRICE        the information window's Set with no bar shown
+  promote-bar BAR KIND    Promote, KIND news, radio, tv or none
+  ask-loan BANK AMOUNT LIMIT
+                          the loan form's Ask, LIMIT the limit it shows
+  pay-loan BANK AMOUNT    the refund form's Refund
+  invest-money BANK PLAN AMOUNT MAXIMUM
+                          "Invest the money", MAXIMUM the most the form shows
+  sign-up FIRE THEFT      the insurance form's "Sign up"
+  hire-admin STAFF        the hire window's Hire on the candidate chosen
+  save-admin INDEX TICKETS DRINKS REFWHEN REFAMOUNT
+                          the settings window's "Close & Save"
+  dismiss-admin INDEX     the settings window's Fire
+  lotto-pick              a tick of the Lotto's Random: six numbers drawn
+  spin-bet BET            Spin pressed; spin-step: one step of the reels
+  race-start CAR BET      Start The Race; race-step: one step of the race
+Inside double quotes a doubled quote stands for one, so any typed text can
+be written.
 
 Output: standard output carries, one line a text in order, the texts posted
 to the game's message box; with --script also each message box an action
