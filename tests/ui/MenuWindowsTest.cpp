@@ -60,6 +60,40 @@ class MenuWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // What a window's action says belongs to that window: the message box
+    // stands in front of it, whatever window the player used last.
+    void messagesBelongToTheWindowThatSpoke() {
+        Program program;
+        memberOf(program, kChinaCash, 100);
+        program.forms.passForm->show(); // the window used last
+        const struct {
+            const char* what;
+            QWidget* window;
+            std::function<void()> act;
+        } rows[] = {
+            {"the drinks window's Order with nothing picked", program.forms.drinkForm,
+             [&] { program.forms.drinkForm->OrderClick(); }},
+            {"China Cash's Borrow form", program.forms.loanChina1Set,
+             [&] {
+                 program.forms.loanChina1Set->MoneyAsk->setText("x");
+                 program.forms.loanChina1Set->AskMoneyClick();
+             }},
+            {"a Lotto ticket of five numbers", program.forms.lotoSixForm,
+             [&] { program.forms.lotoSixForm->BuyClick(); }},
+            {"the game window's debug money", program.forms.gameForm.get(),
+             [&] {
+                 program.gameForm.MoreMoney->setText("x");
+                 program.gameForm.MoneyAddClick();
+             }},
+        };
+        for (const auto& row : rows) {
+            program.dialogs.clear();
+            row.act();
+            QVERIFY2(program.dialogs.shown.size() == 1, row.what);
+            QVERIFY2(program.dialogs.shown[0].asker == row.window, row.what);
+        }
+    }
+
     void waysIntoTheBanks() {
         Program program(test::sampleGame());
         TMapForm& map = *program.forms.mapForm;

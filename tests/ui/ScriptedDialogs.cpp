@@ -26,49 +26,54 @@ ShownDialog shownDialog(ShownDialog::Kind kind, const QString& text, const QStri
 
 } // namespace
 
+void ScriptedDialogs::record(ShownDialog dialog) {
+    dialog.asker = speaker();
+    shown.push_back(std::move(dialog));
+}
+
 void ScriptedDialogs::message(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::Message, text, kAppTitleText));
+    record(shownDialog(ShownDialog::Message, text, kAppTitleText));
 }
 
 DialogAnswer ScriptedDialogs::messageBox(const QString& text, const QString& title,
                                          DialogButtons buttons, DialogIcon icon) {
-    shown.push_back(shownDialog(ShownDialog::MessageBox, text, title, buttons, icon));
+    record(shownDialog(ShownDialog::MessageBox, text, title, buttons, icon));
     if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;
     return nextYes(yes) ? DialogAnswer::Yes : DialogAnswer::No;
 }
 
 bool ScriptedDialogs::confirm(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::Confirm, text, QStringLiteral("Confirm"),
-                                DialogButtons::YesNo, DialogIcon::Question));
+    record(shownDialog(ShownDialog::Confirm, text, QStringLiteral("Confirm"), DialogButtons::YesNo,
+                       DialogIcon::Question));
     return nextYes(yes);
 }
 
 void ScriptedDialogs::information(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::Information, text, kAppTitleText, DialogButtons::Ok,
-                                DialogIcon::Information));
+    record(shownDialog(ShownDialog::Information, text, kAppTitleText, DialogButtons::Ok,
+                       DialogIcon::Information));
     if (whileInformationShown) whileInformationShown();
 }
 
 void ScriptedDialogs::errorBox(const QString& text) {
-    shown.push_back(shownDialog(ShownDialog::ErrorBox, text, kAppTitleText, DialogButtons::Ok,
-                                DialogIcon::Stop));
+    record(shownDialog(ShownDialog::ErrorBox, text, kAppTitleText, DialogButtons::Ok,
+                       DialogIcon::Stop));
     if (whileErrorShown) whileErrorShown();
 }
 
 std::optional<QString> ScriptedDialogs::openFile(const FileDialogSpec& spec) {
-    shown.push_back(shownDialog(ShownDialog::OpenFile, spec.title, {}, DialogButtons::Ok,
-                                DialogIcon::None, spec));
+    record(shownDialog(ShownDialog::OpenFile, spec.title, {}, DialogButtons::Ok, DialogIcon::None,
+                       spec));
     return nextFile(files);
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(const FileDialogSpec& spec) {
-    shown.push_back(shownDialog(ShownDialog::SaveFile, spec.title, {}, DialogButtons::Ok,
-                                DialogIcon::None, spec));
+    record(shownDialog(ShownDialog::SaveFile, spec.title, {}, DialogButtons::Ok, DialogIcon::None,
+                       spec));
     return nextFile(files);
 }
 
 bool ScriptedDialogs::openUrl(const QUrl& url) {
-    shown.push_back(shownDialog(ShownDialog::OpenUrl, url.toString()));
+    record(shownDialog(ShownDialog::OpenUrl, url.toString()));
     return browser;
 }
 

@@ -18,6 +18,7 @@ struct ShownDialog {
     DialogButtons buttons = DialogButtons::Ok;
     DialogIcon icon = DialogIcon::None;
     FileDialogSpec file;
+    QWidget* asker = nullptr; // the window whose voice spoke, if one did
 };
 
 class ScriptedDialogs final : public Dialogs {
@@ -42,6 +43,9 @@ public:
     std::function<void()> whileErrorShown;       // runs while an error box waits
     std::function<void()> whileInformationShown; // runs while an information message waits
     bool browser = true;                         // whether an address can be opened
+
+private:
+    void record(ShownDialog dialog);
 };
 
 } // namespace tavo::ui::test
