@@ -17,6 +17,11 @@ void GameClock::stop() {
 void GameClock::choose(Speed speed) {
     drinksPause_.reset();
     set(kIntervals[speed], speed);
+    // The Lotto window still holds the clock: the choice runs it once closed.
+    if (lottoInterval_) {
+        lottoInterval_ = interval_;
+        interval_ = 0;
+    }
 }
 
 void GameClock::togglePause() {

@@ -46,6 +46,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -265,10 +266,16 @@ void TGameForm::buildMenus() {
         key->setShortcut(QKeySequence(kSpeedKeys[i]));
         connect(key, &QAction::triggered, this, keyHandlers[i]);
         addAction(key);
+        gameKeys_.push_back(key);
     }
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
                                     &TGameForm::Quit1Click);
+    // The game's keys act from every window of a running game: while the
+    // game window is shown, and not past a modal window.
+    gameKeys_.insert(gameKeys_.end(), {save, load, quit});
+    for (QAction* key : gameKeys_)
+        key->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     speedItems(tools->addMenu(tr("&Speed")), speedMenu, false);
@@ -403,8 +410,17 @@ bool TGameForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TGameForm::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        for (QAction* key : gameKeys_)
+            key->setEnabled(false);
+}
+
 void TGameForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    for (QAction* key : gameKeys_)
+        key->setEnabled(true);
     if (!event->spontaneous()) MainTimerTimer();
 }
 
@@ -480,8 +496,8 @@ void TGameForm::NextBarButClick() {
 }
 
 void TGameForm::PauseKeyPress() {
-    // Space still presses the button that has the keyboard.
-    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+    // Space still presses the button that has the keyboard, in any window.
+    if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
         button->click();
         return;
     }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -134,11 +135,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildMenus();
     QWidget* buildCentre();
     void showDate();
+    std::vector<QAction*> gameKeys_; // the keys that act from every window of the game
 
     Session& session_;
     Game& game_;

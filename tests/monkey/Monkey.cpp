@@ -26,6 +26,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -358,6 +360,14 @@ bool Monkey::step() {
         return false;
     }
     QWidget* window = pick(rng_, windows);
+    // A pop-up menu opened by a click or a key waits in a loop of its own:
+    // the player closes it, as Escape would.
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    closer.start();
     bool done = false;
     for (int tries = 0; tries < 8 && !done; ++tries) {
         const int kind = below(rng_, 100);

@@ -288,6 +288,26 @@ private slots:
         QCOMPARE(form.MoreMoney->text(), QString("2 "));
         QCOMPARE(form.shownBar, 1); // Space pressed the focused button
 
+        // The game's keys act from another window of the game, and Space
+        // still presses the button that has the keyboard there.
+        TInfoForm& info = *program.forms.infoForm;
+        info.show();
+        QApplication::setActiveWindow(&info);
+        info.CloseBut->setFocus();
+        QTest::keyClick(info.CloseBut, Qt::Key_1);
+        QCOMPARE(form.MainTimer->interval(), 4000);
+        program.dialogs.clear();
+        QTest::keyClick(info.CloseBut, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(program.dialogs.texts(), QStringList{"Save your game"});
+        QTest::keyClick(info.CloseBut, Qt::Key_Space);
+        QVERIFY(!info.isVisible() && form.MainTimer->interval() == 4000);
+        form.hide(); // back at the main menu: the keys are no longer the game's
+        QApplication::setActiveWindow(program.forms.mainForm);
+        QTest::keyClick(program.forms.mainForm, Qt::Key_3);
+        QCOMPARE(form.MainTimer->interval(), 4000);
+        form.show();
+        QApplication::setActiveWindow(&form);
+
         static QStringList ambiguous; // a key with two owners does nothing and says so
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
             if (text.contains(QLatin1String("Ambiguous shortcut"))) ambiguous << text;
