@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -77,6 +78,9 @@ BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
     accountGrid->addWidget(StatusBox, 0, 1, 1, 2);
     MemberSetup = new QPushButton(tr("Become a member"));
     PriceMsg = new QLabel(translated(look.priceMessage));
+    QSizePolicy kept = PriceMsg->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    PriceMsg->setSizePolicy(kept);
     accountGrid->addWidget(MemberSetup, 1, 0);
     accountGrid->addWidget(PriceMsg, 1, 1, 1, 2);
     auto* serviceBox = new QGroupBox;
@@ -107,11 +111,15 @@ BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
     Pages->addTab(account, tr("Acount"));
 
     // "Acount Info": what the account holds.
-    auto* info = new QWidget;
-    auto* infoRows = new QVBoxLayout(info);
+    // A non-member reads one line where a member reads the account: the
+    // page keeps the larger's size, so the window keeps its shape.
+    auto* info = new QStackedWidget;
     NotMemMsg = new QLabel(tr("You're not a member here"));
-    NotMemMsg->setAlignment(Qt::AlignCenter);
-    infoRows->addWidget(NotMemMsg);
+    NotMemMsg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    info->addWidget(NotMemMsg);
+    auto* held = new QWidget;
+    auto* infoRows = new QVBoxLayout(held);
+    info->addWidget(held);
     if (services.investments) {
         InvesStatus = new QGroupBox(tr("Current investment infos"));
         auto* rows = new QFormLayout(InvesStatus);
@@ -147,9 +155,8 @@ BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
         grid->addWidget(new QLabel(QStringLiteral("$")), 1, 2);
         infoRows->addWidget(InsStatus);
     }
-    for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
-        if (group) group->hide();
     infoRows->addStretch();
+    InfoPage = info;
     Pages->addTab(info, tr("Acount Info"));
 
     // The bank's terms, fixed text.
@@ -203,6 +210,15 @@ void BankForm::reject() {
 
 void BankForm::FormShow() {
     UpdateTimerTimer();
+    // The keyboard on the account page's first action: joining, or the
+    // first service.
+    if (Pages->currentIndex() != 0) return;
+    for (QPushButton* action : {MemberSetup, InvestmentSetup, InvestRefund, LoanSetup,
+                                RefundingLoan, InsuranceSetup, LeaveIns, LeaveBank})
+        if (action && action->isEnabled()) {
+            action->setFocus(Qt::OtherFocusReason);
+            break;
+        }
 }
 
 void BankForm::UpdateTimerTimer() {
@@ -210,16 +226,14 @@ void BankForm::UpdateTimerTimer() {
     const BankView view = bankView(game_.state, bank_);
     StatusBox->setText(view.member ? tr("You're a member") : tr("You're not a member"));
     MemberSetup->setEnabled(view.memberSetup);
-    PriceMsg->setVisible(!view.member);
+    PriceMsg->setVisible(!view.member); // its place kept
     enable(InvestmentSetup, view.investmentSetup);
     enable(InvestRefund, view.investRefund);
     enable(LoanSetup, view.loanSetup);
     enable(RefundingLoan, view.refundingLoan);
     enable(InsuranceSetup, view.insuranceSetup);
     enable(LeaveIns, view.leaveIns);
-    NotMemMsg->setVisible(!view.member);
-    for (QGroupBox* group : {InvesStatus, LoanStatus, InsStatus})
-        if (group) group->setVisible(view.member);
+    InfoPage->setCurrentIndex(view.member ? 1 : 0);
     auto figure = [](QLineEdit* box, bool held, std::int32_t value) {
         box->setText(QString::number(held ? value : 0));
     };

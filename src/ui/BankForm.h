@@ -19,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QTabWidget;
 
 namespace tavo::ui {
@@ -71,6 +72,7 @@ public:
     QPushButton* InsuranceSetup = nullptr;
     QPushButton* LeaveIns = nullptr;
     QLabel* NotMemMsg;
+    QStackedWidget* InfoPage; // the not-member line, or the account's groups
     QGroupBox* InvesStatus = nullptr;
     QLineEdit* InvestYearDone = nullptr;
     QLineEdit* InvestYearLeft = nullptr;
@@ -107,10 +109,6 @@ protected:
     void reject() override;
 
 private:
-    QWidget* accountPage();
-    QWidget* statusPage(const Look& look);
-    QWidget* termsPage(const Look& look);
-
     Session& session_;
     Game& game_;
     Listening listening_{session_, this};

@@ -11,6 +11,8 @@
 #include "core/NumberText.h"
 #include "leisure/Lotto.h"
 
+#include <QStackedWidget>
+
 using namespace tavo;
 using namespace tavo::ui;
 using test::Program;
@@ -147,7 +149,7 @@ private slots:
         // Another game, where the player is no member: the window follows.
         program.game.state = test::sampleGame();
         bank.UpdateTimerTimer();
-        QVERIFY(!bank.NotMemMsg->isHidden() && bank.LoanStatus->isHidden());
+        QCOMPARE(bank.InfoPage->currentWidget(), bank.NotMemMsg);
         QCOMPARE(bank.LoanLeft->text(), QString("0"));
 
         // Membership taken: the window follows at once.
@@ -256,10 +258,35 @@ private slots:
             {forms.lotoSixForm, forms.lotoSixForm->Buy, forms.lotoSixForm->Num1},
             {forms.spinCashForm, forms.spinCashForm->Spin, forms.spinCashForm->Bet},
             {forms.racingMonForm, forms.racingMonForm->StartRace, forms.racingMonForm->Car1Bet},
+            {forms.chinaCashForm, forms.chinaCashForm->MemberSetup,
+             forms.chinaCashForm->MemberSetup},
         };
         for (const auto& w : windows) {
             const QString fault = test::enterAndFocusFault(w.window, w.main, w.field);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+
+        // Each bank keeps its shape when the player joins, and then opens
+        // on its first service.
+        for (BankForm* bank : {static_cast<BankForm*>(forms.investBankForm),
+                               static_cast<BankForm*>(forms.germBankForm),
+                               static_cast<BankForm*>(forms.chinaCashForm)}) {
+            program.game.state = test::sampleGame();
+            bank->open();
+            QApplication::processEvents();
+            const QSize before = bank->size();
+            for (BankAccount& account : program.game.state.bankAccounts)
+                account.member = 1;
+            bank->UpdateTimerTimer();
+            bank->Pages->setCurrentIndex(1);
+            QApplication::processEvents();
+            QCOMPARE(bank->size(), before);
+            bank->LeaveBankClick();
+            bank->Pages->setCurrentIndex(0);
+            bank->open();
+            QVERIFY(bank->focusWidget() != bank->MemberSetup &&
+                    qobject_cast<QPushButton*>(bank->focusWidget())->isEnabled());
+            bank->LeaveBankClick();
         }
     }
 
