@@ -26,12 +26,6 @@
 namespace tavo::ui {
 namespace {
 
-void showOrRaise(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 void enable(QPushButton* button, bool on) {
     if (button) button->setEnabled(on);
 }
@@ -194,8 +188,8 @@ BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
     setMainAction(this, MemberSetup);
 }
 
-void BankForm::open() {
-    showOrRaise(this);
+void BankForm::enter() {
+    bringToFront(this);
     UpdateTimer->setEnabled(true);
 }
 
@@ -285,15 +279,15 @@ void BankForm::InvestRefundClick() {
 }
 
 void BankForm::LoanSetupClick() {
-    if (services_.loanRequest) showOrRaise(services_.loanRequest);
+    if (services_.loanRequest) bringToFront(services_.loanRequest);
 }
 
 void BankForm::RefundingLoanClick() {
-    if (services_.loanRefund) showOrRaise(services_.loanRefund);
+    if (services_.loanRefund) bringToFront(services_.loanRefund);
 }
 
 void BankForm::InsuranceSetupClick() {
-    if (services_.insurance) showOrRaise(services_.insurance);
+    if (services_.insurance) bringToFront(services_.insurance);
 }
 
 void BankForm::LeaveInsClick() {

@@ -44,8 +44,9 @@ public:
     int bank() const { return bank_; }
     void setServices(const Services& services) { services_ = services; }
 
-    // A way into the bank: the window shows and its refresh timer starts.
-    void open() override;
+    // A way into the bank: the window shows, modeless, in front, and its
+    // refresh timer starts.
+    void enter();
 
     void FormShow();
     void UpdateTimerTimer();

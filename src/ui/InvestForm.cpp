@@ -77,9 +77,7 @@ InvestForm::InvestForm(Session& session, Dialogs& dialogs, int bank)
 void InvestForm::offer(std::int32_t maximum) {
     maximum_ = maximum;
     MaxInvest->setText(QString::number(maximum));
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void InvestForm::choosePlan(int plan) {

@@ -61,8 +61,7 @@ protected:
         if (event->type() == QEvent::Show) {
             auto* window = static_cast<QWidget*>(watched);
             field_->setFocus(Qt::OtherFocusReason);
-            window->raise();
-            window->activateWindow();
+            bringToFront(window);
         }
         return false;
     }
@@ -92,6 +91,11 @@ void showOrRefill(QWidget* window, const std::function<void()>& refill) {
         return;
     }
     refill();
+    bringToFront(window);
+}
+
+void bringToFront(QWidget* window) {
+    window->show();
     window->raise();
     window->activateWindow();
 }

@@ -41,5 +41,7 @@ QLabel* heading(const QString& text);
 // Shows a window; one open already is filled again by `refill` (its show
 // handler) and brought to the front.
 void showOrRefill(QWidget* window, const std::function<void()>& refill);
+// Shows the window, or brings it back, in front with the keyboard.
+void bringToFront(QWidget* window);
 
 } // namespace tavo::ui

@@ -99,7 +99,7 @@ void TBanksForm::EnterBankEnabled() {
 }
 
 void TBanksForm::EnterBankClick() {
-    if (enterBank(selectedBank, voice_)) bankWindow(forms_, selectedBank)->open();
+    if (enterBank(selectedBank, voice_)) bankWindow(forms_, selectedBank)->enter();
 }
 
 } // namespace tavo::ui

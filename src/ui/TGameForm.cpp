@@ -40,6 +40,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -233,9 +234,11 @@ void TGameForm::buildMenus() {
                                      tr("&Pause")};
         void (TGameForm::*handlers[4])() = {&TGameForm::Slow1Click, &TGameForm::Normal1Click,
                                             &TGameForm::Fast1Click, &TGameForm::Pause1Click};
+        auto* choice = new QActionGroup(menu); // one speed ticked at a time
         for (int i = 0; i < 4; ++i) {
             items[i] = menu->addAction(captions[i], this, handlers[i]);
             items[i]->setCheckable(true);
+            choice->addAction(items[i]);
         }
         // Every speed menu shows the keys beside its captions; the keys
         // themselves belong to the window alone (below), so that no key has
@@ -317,11 +320,13 @@ void TGameForm::buildMenus() {
     bar->setMovable(false);
     bar->setIconSize(QSize(32, 32));
     // A toolbar button that does what its menu item does.
-    auto button = [bar](ToolIcon icon, const QString& hint, QAction* same) {
-        QAction* action = bar->addAction(toolIcon(icon), hint);
-        action->setToolTip(hint);
-        QObject::connect(action, &QAction::triggered, same, &QAction::trigger);
-        return action;
+    // A menu item on the toolbar too: its picture there, its hint as tooltip.
+    auto button = [bar](ToolIcon icon, const QString& hint, QAction* item) {
+        item->setIcon(toolIcon(icon));
+        item->setIconVisibleInMenu(false);
+        item->setToolTip(hint);
+        bar->addAction(item);
+        return item;
     };
     auto dropDown = [bar](ToolIcon icon, const QString& hint, QMenu* menu) {
         auto* tool = new QToolButton;
@@ -378,8 +383,7 @@ void TGameForm::clockChanged() {
     MainTimer->setInterval(clock.interval());
     MainTimer->setEnabled(clock.running());
     for (auto* items : {&speedMenu, &speedPopup, &speedToolbar})
-        for (int i = 0; i < 4; ++i)
-            (*items)[i]->setChecked(i == clock.speed());
+        (*items)[clock.speed()]->setChecked(true);
     // The displays run while a game is on: a return to the main menu stops them.
     if (clock.running()) {
         CashTimer->setEnabled(true);
@@ -591,8 +595,7 @@ void TGameForm::BuyDrinksClick() {
     if (forms_.drinkForm->isVisible()) {
         // Asked again while open: the interval remembered stays the one
         // from before the window paused the clock.
-        forms_.drinkForm->raise();
-        forms_.drinkForm->activateWindow();
+        bringToFront(forms_.drinkForm);
         return;
     }
     session_.drinksOpened();
@@ -612,15 +615,15 @@ void TGameForm::FinancesClick() {
 }
 
 void TGameForm::InvestBank1Click() {
-    bankWindow(forms_, kInvestBank)->open();
+    bankWindow(forms_, kInvestBank)->enter();
 }
 
 void TGameForm::GermanBank1Click() {
-    bankWindow(forms_, kGermanBank)->open();
+    bankWindow(forms_, kGermanBank)->enter();
 }
 
 void TGameForm::ChinaCash1Click() {
-    bankWindow(forms_, kChinaCash)->open();
+    bankWindow(forms_, kChinaCash)->enter();
 }
 
 void TGameForm::HireStaffClick() {
@@ -643,10 +646,7 @@ void TGameForm::RacingMoneyClick() {
 }
 
 void TGameForm::SpinCashClick() {
-    TSpinCashForm* form = forms_.spinCashForm;
-    form->show();
-    form->raise();
-    form->activateWindow();
+    bringToFront(forms_.spinCashForm);
 }
 
 void TGameForm::DebugOpenClick() {

@@ -167,9 +167,7 @@ void TMapForm::SellButClick() {
 }
 
 void TMapForm::BankButClick() {
-    forms_.banksForm->show(); // the map stays open
-    forms_.banksForm->raise();
-    forms_.banksForm->activateWindow();
+    bringToFront(forms_.banksForm); // the map stays open
 }
 
 void TMapForm::CancelClick() {

@@ -26,13 +26,6 @@ QString pathFromFixed(const char (&buffer)[N]) {
     return QString::fromUtf8(buffer, static_cast<qsizetype>(strnlen(buffer, N)));
 }
 
-template <std::size_t N>
-void pathToFixed(char (&buffer)[N], const QString& path) {
-    const QByteArray bytes = path.toUtf8();
-    setFixedText(buffer,
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
 // A text of the engine's own (UTF-8) for a window.
 inline QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

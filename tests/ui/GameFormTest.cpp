@@ -162,7 +162,7 @@ private slots:
         program.dialogs.yes = {true, true}; // connected; a new game
         form.InternetCenter1Click();
         program.forms.banksForm->show();
-        program.forms.chinaCashForm->open();
+        program.forms.chinaCashForm->enter();
         form.New1Click(); // the windows of the game close with it, the banks' stop
         QVERIFY(!form.isVisible() && program.forms.mainForm->isVisible());
         for (QWidget* window : {static_cast<QWidget*>(program.forms.fireForm),

@@ -138,7 +138,7 @@ private slots:
         account.loanActive = 1;
         account.loanLeft = 18750;
         BankForm& bank = *program.forms.investBankForm;
-        bank.open();
+        bank.enter();
 
         // The investment ends meanwhile: the next tick gives the button back.
         account.investActive = 0;
@@ -168,7 +168,7 @@ private slots:
         program.game.state.bankAccounts[kInvestBank].member = 1;
         program.game.state.bankAccounts[kGermanBank].member = 1;
         BankForm& china = *program.forms.chinaCashForm;
-        china.open();
+        china.enter();
         china.LoanSetupClick();
         LoanRequestForm& request = *program.forms.loanChina1Set;
         QVERIFY(request.isVisible());
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(china.LoanLeft->text(), QString("0"));
 
         BankForm& invest = *program.forms.investBankForm;
-        invest.open();
+        invest.enter();
         TInvestInvBankForm& form = *program.forms.investInvBankForm;
         invest.InvestmentSetupClick();
         QVERIFY(form.isVisible() && !form.InvestBut->isEnabled());
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(invest.InvestmentSetup->isEnabled() && invest.InvestNow->text() == "0");
 
         BankForm& german = *program.forms.germBankForm;
-        german.open();
+        german.enter();
         TGermInsuForm& insurance = *program.forms.germInsuForm;
         german.InsuranceSetupClick();
         insurance.FireCheck->click();
@@ -272,7 +272,7 @@ private slots:
                                static_cast<BankForm*>(forms.germBankForm),
                                static_cast<BankForm*>(forms.chinaCashForm)}) {
             program.game.state = test::sampleGame();
-            bank->open();
+            bank->enter();
             QApplication::processEvents();
             const QSize before = bank->size();
             for (BankAccount& account : program.game.state.bankAccounts)
@@ -283,7 +283,7 @@ private slots:
             QCOMPARE(bank->size(), before);
             bank->LeaveBankClick();
             bank->Pages->setCurrentIndex(0);
-            bank->open();
+            bank->enter();
             QVERIFY(bank->focusWidget() != bank->MemberSetup &&
                     qobject_cast<QPushButton*>(bank->focusWidget())->isEnabled());
             bank->LeaveBankClick();
