@@ -5,7 +5,7 @@
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
-        <translation>El juego no ha podido guardarse en %1.</translation>
+        <translation>No se ha podido guardar la partida automáticamente en %1.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk
@@ -431,7 +431,7 @@ Elige un archivo de lista de bebidas del juego.</translation>
     </message>
     <message>
         <source>Your save game wasn&apos;t saved...</source>
-        <translation>Tu partida no se ha guardado...</translation>
+        <translation>Tu configuración no se ha guardado...</translation>
     </message>
     <message>
         <source>Unable to connect to the Tavo web site.
@@ -751,7 +751,7 @@ Valor inesperado... ¿eh? Escríbeme, por favor:
     </message>
     <message>
         <source>Number of years completed:</source>
-        <translation>Años cumplidos:</translation>
+        <translation>Años completados:</translation>
     </message>
     <message>
         <source>Service Information</source>
@@ -865,8 +865,8 @@ Valor inesperado... ¿eh? Escríbeme, por favor:
         <translation>- Racing Money (apuesta en carreras de
   coches para ganar dinero)
 
-- Recibes mensajes en tu bandeja de
-  entrada
+- Recibes mensajes en tu cuadro de
+  mensajes
 
 - Ahora puedes abrir o cerrar tu bar
 
@@ -881,7 +881,7 @@ Valor inesperado... ¿eh? Escríbeme, por favor:
   bares, de bebidas, etc.)
 
 - Nuevas interfaces en algunas ventanas
-  (Bebidas, Información, juego)
+  (Bebidas, Información y la principal)
 
 - El centro de actualizaciones pasa a
   ser el Centro de Internet
@@ -1213,7 +1213,7 @@ quieras. Nuestro tipo de interés es del
     </message>
     <message>
         <source>Set your administrator</source>
-        <translation>Configura a tu administrador</translation>
+        <translation>Tareas de tu administrador</translation>
     </message>
     <message>
         <source>I can buy you</source>
@@ -2352,7 +2352,7 @@ No se encuentra el archivo de la lista de bebidas</translation>
     </message>
     <message>
         <source>Average clients/day:</source>
-        <translation>Clientes al día de media:</translation>
+        <translation>Media de clientes al día:</translation>
     </message>
     <message>
         <source>Maximum clients in bar:</source>
