@@ -5,7 +5,7 @@
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
-        <translation>Il gioco non è riuscito a salvarsi in %1.</translation>
+        <translation>Non è stato possibile salvare automaticamente la partita in %1.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk
@@ -431,7 +431,7 @@ Scegli un file della lista delle bevande del gioco.</translation>
     </message>
     <message>
         <source>Your save game wasn&apos;t saved...</source>
-        <translation>La partita non è stata salvata...</translation>
+        <translation>Le impostazioni non sono state salvate...</translation>
     </message>
     <message>
         <source>Unable to connect to the Tavo web site.
@@ -474,7 +474,7 @@ La pagina non è stata scaricata.</translation>
     <message>
         <source>You must be on the internet to enter here.
 Are you on internet?</source>
-        <translation>Per entrare qui devi essere su Internet.
+        <translation>Per entrare qui devi essere connesso a Internet.
 Sei online?</translation>
     </message>
     <message>
@@ -751,7 +751,7 @@ Valore imprevisto... eh? Scrivimi, per favore:
     </message>
     <message>
         <source>Number of years completed:</source>
-        <translation>Anni compiuti:</translation>
+        <translation>Anni completati:</translation>
     </message>
     <message>
         <source>Service Information</source>
@@ -865,8 +865,8 @@ Valore imprevisto... eh? Scrivimi, per favore:
         <translation>- Racing Money (scommetti sulle gare di
   auto per vincere soldi)
 
-- Ricevi i messaggi nella tua casella di
-  posta
+- Ricevi i messaggi nel riquadro dei
+  messaggi
 
 - Ora puoi aprire o chiudere il tuo bar
 
@@ -881,7 +881,7 @@ Valore imprevisto... eh? Scrivimi, per favore:
   di bar, di bevande, ecc.)
 
 - Nuova interfaccia per alcune finestre
-  (Bevande, Informazioni, gioco)
+  (Bevande, Informazioni, principale)
 
 - Il centro aggiornamenti diventa il
   Centro Internet
@@ -1213,7 +1213,7 @@ vuoi. Il nostro tasso di interesse è del
     </message>
     <message>
         <source>Set your administrator</source>
-        <translation>Imposta il tuo amministratore</translation>
+        <translation>Compiti del tuo amministratore</translation>
     </message>
     <message>
         <source>I can buy you</source>
