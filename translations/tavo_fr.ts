@@ -5,7 +5,7 @@
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
-        <translation>Le jeu n&apos;a pas pu se sauvegarder dans %1.</translation>
+        <translation>La partie n&apos;a pas pu être sauvegardée automatiquement dans %1.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk
@@ -431,7 +431,7 @@ Choisissez un fichier de liste des boissons du jeu.</translation>
     </message>
     <message>
         <source>Your save game wasn&apos;t saved...</source>
-        <translation>Votre partie n&apos;a pas été sauvegardée...</translation>
+        <translation>Vos réglages n&apos;ont pas été sauvegardés...</translation>
     </message>
     <message>
         <source>Unable to connect to the Tavo web site.
@@ -866,7 +866,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi, s&apos;il vous plaît&#xa0;:
   de voitures pour gagner de l&apos;argent)
 
 - Vous recevez des messages dans votre
-  boîte de réception
+  zone de messages
 
 - Vous pouvez maintenant ouvrir ou
   fermer votre bar
@@ -881,7 +881,7 @@ Valeur inattendue... hein&#xa0;? Contactez-moi, s&apos;il vous plaît&#xa0;:
   achat de boissons, etc.)
 
 - Nouvelles interfaces pour certaines
-  fenêtres (Boissons, Informations, jeu)
+  fenêtres (Boissons, Informations, principale)
 
 - Le Centre de mise à jour devient le
   Centre Internet
@@ -1213,7 +1213,7 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
     <message>
         <source>Set your administrator</source>
-        <translation>Configurez votre administrateur</translation>
+        <translation>Les tâches de votre administrateur</translation>
     </message>
     <message>
         <source>I can buy you</source>
