@@ -5,7 +5,7 @@
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
-        <translation>Das Spiel konnte sich nicht in %1 speichern.</translation>
+        <translation>Das Spiel konnte nicht automatisch in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>An error happen when I try to write on the disk
@@ -237,7 +237,7 @@ Du kannst keine weitere kaufen.</translation>
     </message>
     <message>
         <source>You must choose a type of bar.</source>
-        <translation>Du musst eine Art von Bar wählen.</translation>
+        <translation>Du musst die Art der Bar wählen.</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to buy this bar.</source>
@@ -431,7 +431,7 @@ Wähl eine Getränkeliste des Spiels.</translation>
     </message>
     <message>
         <source>Your save game wasn&apos;t saved...</source>
-        <translation>Dein Spielstand wurde nicht gespeichert...</translation>
+        <translation>Deine Einstellungen wurden nicht gespeichert...</translation>
     </message>
     <message>
         <source>Unable to connect to the Tavo web site.
@@ -865,8 +865,8 @@ Unerwarteter Wert... hä? Bitte schreib mir:
         <translation>- Racing Money (wette auf Autorennen
   und gewinne Geld)
 
-- Du bekommst Nachrichten in deinen
-  Posteingang
+- Du bekommst Nachrichten in deinem
+  Nachrichtenfeld
 
 - Jetzt kannst du deine Bar öffnen und
   schließen
@@ -881,7 +881,7 @@ Unerwarteter Wert... hä? Bitte schreib mir:
   Getränke kaufen usw.)
 
 - Neue Oberflächen für einige Fenster
-  (Getränke, Informationen, Spiel)
+  (Getränke, Informationen, Hauptfenster)
 
 - Aus dem Update-Center wird das
   Internet-Center
@@ -1513,7 +1513,7 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
     <message>
         <source>Qty you want to buy</source>
-        <translation>Menge zum Kaufen</translation>
+        <translation>Gewünschte Menge</translation>
     </message>
     <message>
         <source>Your Price</source>
