@@ -193,6 +193,12 @@ private slots:
         form.FiveYears->click();
         QCOMPARE(form.InvestBox->text(), QString("")); // "0" is emptied
         form.InvestBox->setText("12345");
+        // A mistyped amount is said where the total is worked out; the
+        // total stays the last one read.
+        program.dialogs.clear();
+        form.InvestBox->setText("12x");
+        QCOMPARE(program.dialogs.texts(), QStringList{"'12x' is not a valid integer value"});
+        QCOMPARE(form.TotalInvest->text(), QString("18517.5"));
         form.InvestBox->setText("9999");
         form.InvestButClick();
         QVERIFY(!form.isVisible() && invest.InvestRefund->isEnabled());
