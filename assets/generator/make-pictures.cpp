@@ -681,11 +681,8 @@ QImage raceTrackPicture() {
             for (int column = 0; column < 3; ++column)
                 p.fillRect(QRectF(w - 12 + column * 4, 3 + row * 4, 4, 4),
                            (row + column) % 2 ? Qt::black : Qt::white);
-        p.setFont(signFont(9));
-        p.setPen(QColor(250, 250, 250, 150));
-        for (int lane = 0; lane < 4; ++lane)
-            p.drawText(QRectF(40, 8 + lane * 31.5, 14, 24), Qt::AlignCenter,
-                       QString::number(lane + 1));
+        // No lane numbers: the cars are shuffled into the lanes, and each
+        // wears its own number.
     });
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Style.h"
 #include "ui/Text.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -79,11 +80,17 @@ TSpinCashForm::TSpinCashForm(Session& session, Dialogs& dialogs)
     layout->addWidget(chart);
 
     auto* stats = new QGroupBox(tr("Stats"));
-    auto* statRows = new QVBoxLayout(stats);
+    auto* statRows = new QGridLayout(stats); // the two boxes one above the other
     TotalWin = figureBox();
     TotalLost = figureBox();
-    statRows->addLayout(amountRow(tr("You win:"), TotalWin));
-    statRows->addLayout(amountRow(tr("You lost:"), TotalLost));
+    int row = 0;
+    for (const auto& [caption, box] : {std::pair{tr("You win:"), TotalWin},
+                                       std::pair{tr("You lost:"), TotalLost}}) {
+        statRows->addWidget(new QLabel(caption), row, 0);
+        statRows->addWidget(box, row, 1);
+        statRows->addWidget(new QLabel(QStringLiteral("$")), row++, 2);
+    }
+    statRows->setColumnStretch(1, 1);
     layout->addWidget(stats);
 
     connect(Spin, &QPushButton::clicked, this, &TSpinCashForm::SpinClick);
