@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
 
 namespace tavo::ui {
@@ -81,6 +83,16 @@ QMessageBox::StandardButton QtDialogs::run(QMessageBox::Icon icon, const QString
     QMessageBox box(icon, title, text, buttons, parent);
     box.setProperty(kOwnDialog, true);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a text can be copied
+    // A short text would make a box too narrow for its title bar, whose
+    // title the window manager then cuts: room for the title in a bold
+    // font and the title bar's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const int titled = QFontMetrics(bold).horizontalAdvance(title) + 4 * bold.pointSize() * 4;
+        grid->addItem(new QSpacerItem(titled, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.setWindowModality(Qt::ApplicationModal);
     // Above the windows kept on top too (the main menu, the popup); after
     // the modality, whose setting clears it.

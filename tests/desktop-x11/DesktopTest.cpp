@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 #include <QtTest>
@@ -237,6 +238,16 @@ private:
         } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             QString fault = inFront(box);
             if (fault.isEmpty()) fault = titleFault(box);
+            // Wide enough for the whole title, bold, beside three buttons.
+            QFont bold = box->font();
+            bold.setBold(true);
+            if (fault.isEmpty() &&
+                box->width() < QFontMetrics(bold).horizontalAdvance(box->windowTitle()) +
+                                   3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight))
+                fault = QStringLiteral("too narrow for its title");
+            if (const QString shots = qEnvironmentVariable("TAVO_DESKTOP_SHOTS"); !shots.isEmpty())
+                box->screen()->grabWindow(0).save(shots +
+                                                  QStringLiteral("/box-%1.png").arg(seen.size()));
             seen << box->text().section(QLatin1Char('\n'), 0, 0) +
                         (fault.isEmpty() ? QString() : QStringLiteral(": ") + fault);
             box->accept();
@@ -317,12 +328,13 @@ private slots:
         forms.gameForm->BuyBarClick();
         QVERIFY(QTest::qWaitForWindowActive(forms.mapForm, kWait));
         forms.mapForm->SellButClick();
+        dialogs.message(QStringLiteral("Im Bau")); // a short translation: the title still fits
         static_cast<TavoApplication*>(qApp)->setDialogs(nullptr);
         qInfo() << player.seen;
         QCOMPARE(player.seen,
                  QStringList({"The version of your save game is older... restart a new game.",
                               "'lots' is not a valid floating point value",
-                              "Under reconstruction ;-)"}));
+                              "Under reconstruction ;-)", "Im Bau"}));
     }
 
     // A save loaded from the main menu by keys, days at the fast speed, and
