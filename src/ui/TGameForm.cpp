@@ -15,6 +15,7 @@
 #include "ui/GameSettings.h"
 #include "ui/Icons.h"
 #include "ui/SaveDialogs.h"
+#include "ui/StockLines.h"
 #include "ui/Style.h"
 #include "ui/TAboutForm.h"
 #include "ui/TAdminViewForm.h"
@@ -453,29 +454,17 @@ void TGameForm::CashTimerTimer() {
 }
 
 void TGameForm::BeerStockTimer() {
-    for (int line = 0; line < 4; ++line) {
-        DrinkName[line]->setText(QStringLiteral("-"));
-        DrinkStock[line]->setText(QStringLiteral("0"));
-    }
     const GameState& state = game_.state;
     const int bars = std::clamp(state.barCount, 0, kMaxBars);
     // A game loaded with fewer bars than the one before may leave the
     // panel past the last bar: it starts again from the first.
     if (shownBar < 0 || shownBar >= bars) shownBar = 0;
-    int slotCount = 0;
-    if (bars > 0) {
-        const BarRecord& bar = state.bars[shownBar];
-        BarNameLabel->setText(fromFixed(bar.barName));
-        slotCount = std::clamp(bar.drinkCount, 0, kMaxDrinkSlots);
-        for (int line = 0; line < drinkPage.lines(slotCount); ++line) {
-            const DrinkSlot& slot = bar.drinks[drinkPage.firstSlot() + line];
-            DrinkName[line]->setText(drinkNameText(game_.drinks, slot.drinkIndex));
-            DrinkStock[line]->setText(QString::number(slot.stock));
-        }
-    } else {
+    const BarRecord* bar = bars > 0 ? &state.bars[shownBar] : nullptr;
+    if (bar)
+        BarNameLabel->setText(fromFixed(bar->barName));
+    else
         BarNameLabel->clear();
-    }
-    drinkPage.turn(slotCount);
+    showStockPage(bar, game_.drinks, drinkPage, DrinkName, DrinkStock);
     if (!stayOnBar) {
         if (barTicks > 5) {
             barTicks = 0;

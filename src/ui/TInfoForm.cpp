@@ -3,6 +3,7 @@
 #include "bars/BarInfo.h"
 #include "core/NumberText.h"
 #include "ui/Dialogs.h"
+#include "ui/StockLines.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 
@@ -262,17 +263,7 @@ void TInfoForm::refresh() {
     showAmount(ProfitLBox, shown.profitLastMonth);
     VisitorsLBox->setText(QString::number(shown.visitorsLastMonth));
 
-    for (int line = 0; line < 4; ++line) {
-        Beer[line]->setText(QStringLiteral("-"));
-        Stock[line]->setText(QStringLiteral("0"));
-    }
-    const int slotCount = std::clamp(shown.drinkCount, 0, kMaxDrinkSlots);
-    for (int line = 0; line < stockPages.lines(slotCount); ++line) {
-        const DrinkSlot& slot = shown.drinks[stockPages.firstSlot() + line];
-        Beer[line]->setText(drinkNameText(game_.drinks, slot.drinkIndex));
-        Stock[line]->setText(QString::number(slot.stock));
-    }
-    stockPages.turn(slotCount);
+    showStockPage(&shown, game_.drinks, stockPages, Beer, Stock);
 
     const int owned = std::clamp(state.barCount, 0, kMaxBars);
     if (owned != listedBarCount_) {
