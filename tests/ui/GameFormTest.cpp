@@ -557,6 +557,8 @@ private slots:
             const int damage = insured ? 4000 : 20000;
             QVERIFY(fire.isVisible() && fire.MoneyPay->text() == QString::number(damage));
             QVERIFY(fire.Msg2->isVisible() == insured && fire.Msg1->isVisible() == !insured);
+            // It shows at the size that fits its message, not growing a moment later.
+            QVERIFY(fire.height() >= fire.minimumSizeHint().height());
             fire.hide();
             QVERIFY(fire.MoneyPay->text() == "0" && fire.Msg1->isHidden() && fire.Msg2->isHidden());
         }
