@@ -71,9 +71,6 @@ void TDisasFireForm::FormShow() {
     }
     (fire->insured ? Msg2 : Msg1)->show();
     MoneyPay->setText(QString::number(fire->damage));
-    // The window takes the message's room now, before it is mapped, not a
-    // moment after it shows.
-    layout()->activate();
 }
 
 void TDisasFireForm::FormClose() {
