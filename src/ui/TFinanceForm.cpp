@@ -44,8 +44,11 @@ QChart* newChart(QTabWidget* pages, const QString& tab) {
 void draw(QChart* chart, const std::vector<FinanceMonth>& months,
           const std::vector<std::pair<QString, std::map<int, double>>>& lines) {
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    // The chart hands a removed axis back to its caller.
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     auto* across = new QCategoryAxis;
     across->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const int count = static_cast<int>(months.size());

@@ -4,6 +4,8 @@
 #include "ui/Accessibility.h"
 #include "ui/Icons.h"
 
+#include <QLayout>
+
 #include <exception>
 
 namespace tavo::ui {
@@ -21,7 +23,15 @@ TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, ar
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {
     try {
-        return QApplication::notify(receiver, event);
+        const bool done = QApplication::notify(receiver, event);
+        // A window fills itself in as it shows: it takes the size of what it
+        // shows now, before the window system maps it, rather than growing a
+        // moment after it appears.
+        if (event->type() == QEvent::Show)
+            if (auto* window = qobject_cast<QWidget*>(receiver);
+                window && window->isWindow() && window->layout())
+                window->layout()->activate();
+        return done;
     } catch (const ConversionError& error) {
         showError(error.what());
     } catch (const std::exception& error) {

@@ -213,10 +213,17 @@ def main():
     game = subprocess.Popen([sys.argv[1]], env=env)
     try:
         play()
+        # The game ends by itself, so that what it leaves is checked.
+        status = game.wait(DEADLINE)
+    except subprocess.TimeoutExpired:
+        fail("the game is still running after Quit")
     finally:
-        game.kill()
-        game.wait()
-    print("a11y-play: played from the main menu to drinks ordered, by names and keys")
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+    if status != 0:
+        fail("the game ended with status %d" % status)
+    print("a11y-play: played from the main menu to drinks ordered, by names and keys, and quit")
 
 
 def play():
@@ -299,6 +306,17 @@ def play():
         fail("the order of %s cost %s" % (total, spent))
     print("a11y-play: owner's money %s, %s after the sale, %s after an order of %s"
           % (owner_money, after, money_before - spent, total))
+
+    # Quit from the game window's File menu, leaving the game unsaved.
+    key("Escape")
+    wait("the game window at the end", lambda: active_window() == gamewin)
+    from_menu("f", ("Quit", "q"))
+    wait("the question to quit", lambda: find(active_window(),
+                                              lambda o: o.name == "You really want to quit ?"))
+    press("Yes")
+    wait("the question to save", lambda: find(
+        active_window(), lambda o: o.name == "Do you want to save the game before leaving?"))
+    press("No")
 
 
 if __name__ == "__main__":

@@ -48,14 +48,20 @@ QString xProperty(const QString& name, WId window = 0) {
     return at < 0 ? QString() : line.mid(at + 1).trimmed();
 }
 
+// The windows of a list the root window holds, in its order: every id of
+// xprop's "window id # 0x400006, 0x40000d", the first one too.
+QList<WId> windowList(const QString& name) {
+    QList<WId> ids;
+    static const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
+    for (const QRegularExpressionMatch& id : hex.globalMatch(xProperty(name)))
+        ids << id.captured().toULongLong(nullptr, 16);
+    return ids;
+}
+
 // Whether the window manager manages the window now (lists it among its
 // clients).
 bool managed(QWidget* window) {
-    const QStringList ids =
-        xProperty(QStringLiteral("_NET_CLIENT_LIST")).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString& id : ids)
-        if (id.trimmed().toULongLong(nullptr, 16) == window->winId()) return true;
-    return false;
+    return windowList(QStringLiteral("_NET_CLIENT_LIST")).contains(window->winId());
 }
 
 // Whether the window is a child of the root window again (not of a frame).
@@ -68,20 +74,34 @@ bool atRoot(QWidget* window) {
         .contains(QLatin1String("(the root window)"));
 }
 
+// Whether the window manager has the window in its normal state: it sets
+// WM_STATE when it maps a window it manages and deletes it when it lets the
+// window go, so that, unlike a frame's extents or an exposure, it never
+// tells of an earlier showing.
+bool normalState(QWidget* window) {
+    return xProperty(QStringLiteral("WM_STATE"), window->winId())
+        .contains(QLatin1String("window state: Normal"));
+}
+
 // Hides a window and waits until the window manager has let it go (no
-// longer its client, given back to the root window): a window mapped again
-// inside a frame about to go is lost, which a player's hand never outruns.
+// longer its client, given back to the root window) and Qt has seen it
+// unmapped: a window mapped again inside a frame about to go is lost, which
+// a player's hand never outruns.
 QString hideWholly(QWidget* window) {
     window->hide();
-    if (!QTest::qWaitFor([&] { return !managed(window) && atRoot(window); }, kWait))
+    if (!QTest::qWaitFor(
+            [&] {
+                return !managed(window) && atRoot(window) && !normalState(window) &&
+                       !window->windowHandle()->isExposed();
+            },
+            kWait))
         return QStringLiteral("never let go by the window manager");
     return {};
 }
 
 WId topmostWindow() {
-    const QStringList ids = xProperty(QStringLiteral("_NET_CLIENT_LIST_STACKING"))
-                                .split(QLatin1Char(','), Qt::SkipEmptyParts);
-    return ids.isEmpty() ? 0 : ids.last().trimmed().toULongLong(nullptr, 16);
+    const QList<WId> ids = windowList(QStringLiteral("_NET_CLIENT_LIST_STACKING"));
+    return ids.isEmpty() ? 0 : ids.last();
 }
 
 // The window's frame as the window manager drew it (its _NET_FRAME_EXTENTS
@@ -117,10 +137,19 @@ QString describe(const std::optional<QRect>& frame) {
         .arg(frame->height());
 }
 
-// Shows a window and waits until the window manager has framed it and it
-// has settled wholly on the screen's free area; "" or what is wrong.
+// Shows a window and waits until the window manager manages and has mapped
+// it, and it has settled wholly on the screen's free area; "" or what is
+// wrong. The window manager's own word comes first: a frame's extents stay
+// on a window it has let go, and Qt's exposure outlives an unmapping, so
+// that either passes a window not yet taken; a hiding and showing then
+// outrun its mapping (the window manager maps the window, Qt's new mapping
+// does nothing, and the window manager, reading the hiding, unmaps the
+// window for good).
 QString showFramed(QWidget* window) {
     window->show();
+    if (!QTest::qWaitFor([&] { return managed(window) && normalState(window); }, kWait))
+        return QStringLiteral("never managed (state %1)")
+            .arg(xProperty(QStringLiteral("WM_STATE"), window->winId()).simplified());
     if (!QTest::qWaitForWindowExposed(window, kWait)) return QStringLiteral("never shown");
     const QRect free = window->screen()->availableGeometry();
     std::optional<QRect> frame;
@@ -399,8 +428,7 @@ private slots:
             if (qobject_cast<QDialog*>(window) && window != forms.financeForm &&
                 flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint))
                 faults << name + QStringLiteral(": minimise or maximise asked");
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window, kWait));
+            QVERIFY2(showFramed(window).isEmpty(), qPrintable(name));
             QString allowed;
             QTest::qWaitFor(
                 [&] {
@@ -410,7 +438,7 @@ private slots:
                 kWait);
             if (allowed.contains(QLatin1String("MAXIMIZE")) != maximised.contains(window))
                 faults << name + QStringLiteral(": maximising allowed wrongly");
-            window->hide();
+            QVERIFY2(hideWholly(window).isEmpty(), qPrintable(name));
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }

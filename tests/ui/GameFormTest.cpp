@@ -6,7 +6,10 @@
 #include "SampleGame.h"
 
 #include "UiTestMain.h"
+#include <QAbstractAxis>
+#include <QChart>
 #include <QMenuBar>
+#include <QPointer>
 
 #include <cstring>
 #include <memory>
@@ -344,9 +347,19 @@ private slots:
         QVERIFY(program.forms.setupForm->Autosave->isChecked());
         program.forms.setupForm->Autosave->setChecked(false);
         program.forms.setupForm->OkClick();
+        TFinanceForm& finances = *program.forms.financeForm;
+        QList<QPointer<QAbstractAxis>> drawn;
+        for (QChart* chart : {finances.MoneyChart, finances.ProfitChart, finances.VisitorsChart})
+            for (QAbstractAxis* axis : chart->axes())
+                drawn << axis;
+        QCOMPARE(drawn.size(), 6);
         program.game.state.day = 30;
         program.gameForm.MainTimerTimer(); // a month change
         QVERIFY(loadGame(newest, saved).ok() && saved.month != state.month);
+        // The open charts drew the new month on new axes, and the old ones are gone.
+        for (const QPointer<QAbstractAxis>& axis : drawn)
+            QVERIFY(axis.isNull());
+        QCOMPARE(finances.MoneyChart->axes().size(), 2);
     }
 
     // A settings.ini that is not a file (here a FIFO, which no one writes) is
@@ -544,6 +557,8 @@ private slots:
             const int damage = insured ? 4000 : 20000;
             QVERIFY(fire.isVisible() && fire.MoneyPay->text() == QString::number(damage));
             QVERIFY(fire.Msg2->isVisible() == insured && fire.Msg1->isVisible() == !insured);
+            // It shows at the size that fits its message, not growing a moment later.
+            QVERIFY(fire.height() >= fire.minimumSizeHint().height());
             fire.hide();
             QVERIFY(fire.MoneyPay->text() == "0" && fire.Msg1->isHidden() && fire.Msg2->isHidden());
         }
