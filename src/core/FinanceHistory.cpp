@@ -125,7 +125,7 @@ bool saveHistory(const std::string& savePath, const FinanceHistory& history,
                  const GameState& state) {
     const Bytes bytes = historyBytes(history, state);
     const std::string path = historyPath(savePath);
-    if (writeFileAtomically(path, bytes.data(), bytes.size())) return true;
+    if (writeSidecarFile(savePath, path, bytes.data(), bytes.size())) return true;
     // An old history does not stay beside the new save (it would not load
     // with it anyway), unless it is not the game's to remove: a FIFO, a
     // device or a folder there, or a file the player protected.

@@ -47,8 +47,8 @@ Bytes historyBytes(const FinanceHistory& history, const GameState& state);
 FinanceHistory historyFromBytes(const Bytes& bytes, const GameState& state);
 
 std::string historyPath(const std::string& savePath);
-// Writes the sidecar of the save at `savePath` atomically. When it cannot
-// be written an older sidecar is removed, so that none lies.
+// Writes the sidecar of the save at `savePath` (see writeSidecarFile). When
+// it cannot be written an older sidecar is removed, so that none lies.
 bool saveHistory(const std::string& savePath, const FinanceHistory& history,
                  const GameState& state);
 FinanceHistory loadHistory(const std::string& savePath, const GameState& state);
