@@ -300,9 +300,10 @@ void addMoney(Run& run) {
 void newGame(Run& run) {
     Game& game = run.game;
     run.session.leaveGambling();
-    game.history = {};
     std::memset(&game.state, 0, sizeof game.state);
-    beginNewGame(game.state, game.random, run.session.readClock());
+    const std::int64_t now = run.session.readClock();
+    beginNewGame(game.state, game.random, now);
+    game.history = {.months = {}, .gameStart = now}; // tells this game's autosaves apart
 }
 
 void ownerKind(Run& run) {

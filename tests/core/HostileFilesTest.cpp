@@ -231,7 +231,7 @@ TEST(HostileFiles, TwoGamesAutosavingAtOnceNeitherFailNorMix) {
               0);
     GameState loaded{};
     for (int game : {0, 1}) {
-        EXPECT_TRUE(loadGame(autosavePath(dir.path(), owners[game], 1), loaded).ok() &&
+        EXPECT_TRUE(loadGame(autosavePath(dir.path(), owners[game], 0, 1), loaded).ok() &&
                     loaded.money == 1000 + game)
             << owners[game];
     }

@@ -4,11 +4,15 @@
 // error escaping a handler.
 
 #include "SampleGame.h"
+#include "core/Autosave.h"
 
 #include "UiTestMain.h"
+#include <QChart>
 #include <QMenuBar>
+#include <QValueAxis>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <sys/stat.h>
 
@@ -316,8 +320,8 @@ private slots:
         }
         program.gameForm.FinancesClick();
         QVERIFY(program.forms.financeForm->isVisible());
-        const std::string newest =
-            program.folder.path("saves/autosave-Jo_Martel-1.sav").toStdString();
+        const std::string newest = autosavePath(program.folder.path("saves").toStdString(),
+                                                "Jo Martel", program.game.history.gameStart, 1);
         GameState saved{};
         QVERIFY(loadGame(newest, saved).ok() && saved.money == monthEnd);
         program.forms.setupForm->show();
