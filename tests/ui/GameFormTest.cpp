@@ -392,8 +392,14 @@ private slots:
         program.forms.setupForm->Autosave->setChecked(false);
         program.forms.setupForm->OkClick();
         QVERIFY(program.forms.setupForm->isVisible()); // told that it could not be kept
+        QCOMPARE(program.dialogs.shown.back().title, QString("Disk error"));
         struct stat info {};
-        QVERIFY(::lstat(settings.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        QVERIFY(::lstat(settings.constData(), &info) == 0 &&
+                (kind == "fifo" ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode)));
+        if (kind != "fifo") {
+            QCOMPARE(QFile::exists(target), kind != "gone.txt");
+            QCOMPARE(contents(), before);
+        }
     }
 
     void setupCancelThenOk() {
