@@ -66,7 +66,7 @@ bool autosave(const std::string& folder, const GameState& state, const FinanceHi
         return false;
     }
     saveHistory(next, history, state); // a game without its history or journal still loads
-    writeFileAtomically(journalPath(next), journal.data(), journal.size());
+    writeSidecarFile(next, journalPath(next), journal.data(), journal.size());
     std::error_code ignored;
     for (int n = kAutosavesKept - 1; n >= 1; --n) {
         fs::rename(path(n), path(n + 1), ignored);
