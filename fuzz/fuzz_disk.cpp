@@ -97,11 +97,13 @@ std::vector<std::string> othersThan(const std::string& written) {
     names.push_back("gone");
     for (const std::string& name : names) {
         fs::path at = folder() + "/" + name;
-        if (at == fs::path(written)) continue;
+        bool leads = at == fs::path(written);
         std::error_code error;
-        for (int hop = 0; hop < 40 && fs::is_symlink(at, error); ++hop)
+        for (int hop = 0; hop < 40 && !leads && fs::is_symlink(at, error); ++hop) {
             at = at.parent_path() / fs::read_symlink(at, error);
-        if (at != fs::path(written)) others.push_back(folder() + "/" + name);
+            leads = at == fs::path(written);
+        }
+        if (!leads) others.push_back(folder() + "/" + name);
     }
     return others;
 }
