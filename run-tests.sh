@@ -20,14 +20,14 @@ echo "== Sanitized build (clang-14, address + undefined) =="
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 
-echo "== Fuzzing: files and game days, action scripts, the file functions, list sources (${TAVO_FUZZ_SECONDS:-30} s each) =="
+echo "== Fuzzing: files and game days, action scripts, the file functions, list sources, translations (${TAVO_FUZZ_SECONDS:-30} s each) =="
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 # The committed seed corpus is exactly what its generator writes.
 rm -rf build/fuzz/seeds
 build/fuzz/fuzz/make-fuzz-seeds data build/fuzz/seeds
 diff -r fuzz/seeds build/fuzz/seeds
-for target in files script disk data; do
+for target in files script disk data qm; do
     seeds=$target
     [ "$target" = script ] && seeds=scripts
     dict=()

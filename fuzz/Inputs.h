@@ -11,8 +11,9 @@
 // tavo_fuzz_disk: file operations in a private folder, each an opcode byte,
 // an argument byte and, for a file's contents, two length bytes and the
 // bytes.
-// tavo_fuzz_data: one byte (bit 0: a drinks source, else bars), then the
-// source text.
+// tavo_fuzz_data: one byte (bit 0: a drinks source, else bars; bit 1: the
+// rest is a list file to dump, else a source), then the bytes.
+// tavo_fuzz_qm: the bytes of a translation file (.qm).
 #pragma once
 
 #include <cstddef>
@@ -66,7 +67,7 @@ inline constexpr std::int32_t kDamagedClients = 2000;
 // The disk target's operations (opcode % kDiskOps).
 enum class DiskOp : std::uint8_t {
     MakeFile, // name, then two length bytes and that many bytes, cycled
-    MakeLink, // name -> another name (arg bits 4..6), itself, or a missing file
+    MakeLink, // name -> another name (arg bits 4..7: 0..7), a missing file (8), or itself
     MakeFifo, // name
     MakeFolder,
     Protect,   // name: mode 0444, or 0644 again (arg bit 4)
@@ -77,9 +78,13 @@ enum class DiskOp : std::uint8_t {
     History,   // name: load then write the history beside a save
     Autosave,  // into the saves folder
     Leftover,  // a temporary file of a name, an hour old or just made
+    Sidecar,   // name: write a journal beside it, as beside a save
+    Settings,  // settings.ini of the folder: read a setting, then write it (arg bit 4)
     Count,
 };
 inline constexpr int kDiskOps = static_cast<int>(DiskOp::Count);
-inline constexpr int kDiskNames = 6;
+// The names the disk target's files take: two saves, config.kpl, the two
+// lists, the first save's history and journal, settings.ini.
+inline constexpr int kDiskNames = 8;
 
 } // namespace tavo::fuzz

@@ -1,10 +1,12 @@
 // libFuzzer target: the game's real file functions on files the input makes
 // in a private temporary folder (regular files, links, FIFOs, folders,
 // protected files, leftovers of killed saves, see Inputs.h): loading and
-// saving games, config.kpl, the lists, the finance history and the
-// autosaves. Nothing may wait on a FIFO; a save that succeeds loads back as
-// written; a save that fails touches nothing and says why; no write leaves a
-// temporary file behind.
+// saving games, config.kpl, the lists, the files beside a save (history,
+// journal), the autosaves and settings.ini. Nothing may wait on a FIFO; a
+// save that succeeds loads back as written; a save that fails touches
+// nothing and says why; a file beside a save, or settings.ini, is never
+// written through a link into another file; no write leaves a temporary
+// file behind.
 
 #include "Inputs.h"
 #include "bars/BarList.h"
@@ -14,6 +16,9 @@
 #include "core/FinanceHistory.h"
 #include "core/NewGame.h"
 #include "core/SaveFile.h"
+#include "ui/GameSettings.h"
+
+#include <QDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -50,8 +55,9 @@ const std::string& folder() {
     return kFolder;
 }
 
-const char* const kNames[fuzz::kDiskNames] = {"a.sav",   "b.sav",      "config.kpl",
-                                              "def.bar", "drinks.drk", "a.sav.history"};
+const char* const kNames[fuzz::kDiskNames] = {"a.sav",         "b.sav",       "config.kpl",
+                                              "def.bar",       "drinks.drk",  "a.sav.history",
+                                              "a.sav.journal", "settings.ini"};
 
 // The name an argument picks (its low four bits).
 const char* nameOf(std::uint8_t arg) {
@@ -76,11 +82,55 @@ std::string look(const std::string& path) {
         seen += " " + std::to_string(info.st_mode);
     }
     if (S_ISREG(info.st_mode)) {
-        const FileRead file = readRegularFile(path, 1 << 20);
+        const FileRead file = readRegularFile(path, kSaveFileSize + 64); // the longest file made
         seen += " " + std::string(file.bytes.begin(), file.bytes.end());
     }
     return seen;
 }
+
+// The files a write of `written` must leave as they were: every file the
+// input may name (and what a dangling link names), but `written` itself and
+// the links that lead to it.
+std::vector<std::string> othersThan(const std::string& written) {
+    std::vector<std::string> others;
+    std::vector<std::string> names(std::begin(kNames), std::end(kNames));
+    names.push_back("gone");
+    for (const std::string& name : names) {
+        fs::path at = folder() + "/" + name;
+        bool leads = at == fs::path(written);
+        std::error_code error;
+        for (int hop = 0; hop < 40 && !leads && fs::is_symlink(at, error); ++hop) {
+            at = at.parent_path() / fs::read_symlink(at, error);
+            leads = at == fs::path(written);
+        }
+        if (!leads) others.push_back(folder() + "/" + name);
+    }
+    return others;
+}
+
+std::vector<std::string> lookAt(const std::vector<std::string>& paths) {
+    std::vector<std::string> seen;
+    for (const std::string& path : paths)
+        seen.push_back(look(path));
+    return seen;
+}
+
+// Checks, once `written` has been written, that nothing else was.
+class OthersKept {
+public:
+    explicit OthersKept(std::string written)
+        : written_(std::move(written)), others_(othersThan(written_)), before_(lookAt(others_)) {}
+    void check() const {
+        if (lookAt(others_) == before_) return;
+        std::fprintf(stderr, "writing %s changed another file\n", written_.c_str());
+        std::abort();
+    }
+
+private:
+    std::string written_;
+    std::vector<std::string> others_;
+    std::vector<std::string> before_;
+};
 
 class Session {
 public:
@@ -110,8 +160,8 @@ public:
             return;
         }
         case fuzz::DiskOp::MakeLink: {
-            const int to = (arg >> 4) & 7;
-            const std::string target = to < fuzz::kDiskNames ? kNames[to] : to == 6 ? "gone" : path;
+            const int to = arg >> 4;
+            const std::string target = to < fuzz::kDiskNames ? kNames[to] : to == 8 ? "gone" : path;
             (void)::symlink(target.c_str(), path.c_str());
             return;
         }
@@ -148,11 +198,17 @@ public:
             return;
         }
         case fuzz::DiskOp::History: {
+            const OthersKept others(historyPath(path));
             const FinanceHistory history = loadHistory(path, game_);
             if (saveHistory(path, history, game_) && loadHistory(path, game_) != history)
                 std::abort();
+            others.check();
             return;
         }
+        case fuzz::DiskOp::Sidecar:
+            return writeJournal(path, arg);
+        case fuzz::DiskOp::Settings:
+            return writeSettings(arg);
         case fuzz::DiskOp::Autosave:
             (void)autosave(folder() + "/saves", game_);
             return;
@@ -187,6 +243,51 @@ public:
     }
 
 private:
+    // A journal beside the save at `path`, as the session writes it: a
+    // regular file of its own with the save's permissions, or nothing
+    // touched and the reason said.
+    void writeJournal(const std::string& path, std::uint8_t arg) {
+        const std::string journal = path + ".journal";
+        const OthersKept others(journal);
+        const std::string before = look(journal);
+        const std::string text = "days " + std::to_string(arg) + "\n";
+        std::string reason;
+        if (writeSidecarFile(path, journal, text.data(), text.size(), &reason)) {
+            struct stat written {};
+            struct stat save {};
+            const FileRead back = readRegularFile(journal, 1 << 10);
+            if (::lstat(journal.c_str(), &written) != 0 || !S_ISREG(written.st_mode) ||
+                std::string(back.bytes.begin(), back.bytes.end()) != text ||
+                (::stat(path.c_str(), &save) == 0 && S_ISREG(save.st_mode) &&
+                 (written.st_mode & 07777) != (save.st_mode & 07777)))
+                std::abort();
+        } else if (reason.empty() || look(journal) != before) {
+            std::fprintf(stderr, "a failed journal: '%s'\n", reason.c_str());
+            std::abort();
+        }
+        others.check();
+    }
+
+    // settings.ini read and written as the game does, in its folder: what
+    // is not a file of its own is neither written nor written through.
+    void writeSettings(std::uint8_t arg) {
+        const std::string settings = folder() + "/settings.ini";
+        const OthersKept others(settings);
+        const std::string before = look(settings);
+        struct stat info {};
+        const bool own = ::lstat(settings.c_str(), &info) != 0 || S_ISREG(info.st_mode);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(folder()));
+        (void)ui::gameSetting(QStringLiteral("game/autosave"), true);
+        const bool written = ui::setGameSetting(QStringLiteral("game/autosave"), (arg & 16) != 0);
+        QDir::setCurrent(previous);
+        if (!own && (written || look(settings) != before)) {
+            std::fprintf(stderr, "settings.ini was written though not a file of its own\n");
+            std::abort();
+        }
+        others.check();
+    }
+
     void writeSave(const std::string& path) {
         const std::string before = look(path);
         std::string reason;

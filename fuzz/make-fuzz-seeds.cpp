@@ -3,8 +3,9 @@
 // makes OUT_DIR/files/* (full-size saves with real lists and config.kpl),
 // OUT_DIR/scripts/* (action scripts on the seed games that between them use
 // every command, each checked to play to its end, and a damaged game),
-// OUT_DIR/disk/* (file operations, plain and hostile) and OUT_DIR/data/*
-// (the shipped lists' sources). The corpus in fuzz/seeds is its output,
+// OUT_DIR/disk/* (file operations, plain and hostile), OUT_DIR/data/* (the
+// shipped lists' sources and list files) and OUT_DIR/qm/* (a translation
+// file, sound and damaged). The corpus in fuzz/seeds is its output,
 // committed; CI checks that it is up to date.
 
 #include "Damage.h"
@@ -14,6 +15,7 @@
 #include "core/FixedText.h"
 #include "game/ScriptPlayer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -145,7 +147,7 @@ void writeScriptSeeds(const std::string& out, const std::vector<fuzz::SeedGame>&
 
 void writeDiskSeeds(const std::string& out, const std::string& dataDir) {
     using Op = fuzz::DiskOp;
-    enum : std::uint8_t { A, B, Config, Bars, Drinks, History };
+    enum : std::uint8_t { A, B, Config, Bars, Drinks, History, Journal, Settings, Gone };
     Bytes plain;
     for (auto [code, arg] : {std::pair{Op::WriteSave, A},
                              {Op::LoadSave, A},
@@ -171,9 +173,23 @@ void writeDiskSeeds(const std::string& out, const std::string& dataDir) {
     op(hostile, Op::WriteSave, Bars);
     op(hostile, Op::Leftover, History | 16);
     op(hostile, Op::Leftover, History);
-    op(hostile, Op::MakeLink, History | 6 << 4);
+    op(hostile, Op::MakeLink, History | Gone << 4);
     op(hostile, Op::WriteSave, History);
     write(out + "/disk/hostile", hostile);
+
+    // Files beside a save and settings.ini, each a link to another file or
+    // to nothing.
+    Bytes beside;
+    op(beside, Op::WriteSave, A);
+    op(beside, Op::MakeFile, B, Bytes(8, 'b'));
+    op(beside, Op::MakeLink, History | B << 4);
+    op(beside, Op::History, A);
+    op(beside, Op::MakeLink, Journal | Gone << 4);
+    op(beside, Op::Sidecar, A);
+    op(beside, Op::Settings, Settings);
+    op(beside, Op::MakeLink, Settings | Config << 4);
+    op(beside, Op::Settings, Settings | 16);
+    write(out + "/disk/beside", beside);
 
     Bytes lists;
     op(lists, Op::MakeFile, Bars, readRegularFile(dataDir + "/def.bar", 1 << 20).bytes);
@@ -186,6 +202,83 @@ void writeDiskSeeds(const std::string& out, const std::string& dataDir) {
     write(out + "/disk/lists", lists);
 }
 
+// A translation file as lrelease writes one: the language, the hash table
+// (each message's hash of its source text, in order), the messages (its
+// UTF-16 translation, comment, source text, context, end mark), the French
+// plural rule.
+Bytes translationFile(const std::vector<std::pair<std::string, std::string>>& messages) {
+    const auto be32 = [](Bytes& out, std::uint32_t value) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            out.push_back(static_cast<unsigned char>(value >> shift));
+    };
+    const auto field = [&](Bytes& out, unsigned char tag, const std::string& text) {
+        out.push_back(tag);
+        be32(out, static_cast<std::uint32_t>(text.size()));
+        out.insert(out.end(), text.begin(), text.end());
+    };
+    const auto hashOf = [](const std::string& text) { // Qt's ELF hash
+        std::uint32_t hash = 0;
+        for (const unsigned char c : text) {
+            hash = (hash << 4) + c;
+            if (const std::uint32_t high = hash & 0xf0000000; high != 0) hash ^= high >> 24;
+            hash &= ~0xf0000000u;
+        }
+        return hash == 0 ? 1u : hash;
+    };
+    std::vector<std::pair<std::uint32_t, Bytes>> coded;
+    for (const auto& [source, translation] : messages) {
+        Bytes message;
+        std::string utf16;
+        for (const char c : translation)
+            utf16 += {'\0', c};
+        field(message, 3, utf16);
+        field(message, 8, "");
+        field(message, 6, source);
+        field(message, 7, "tavo");
+        message.push_back(1);
+        coded.emplace_back(hashOf(source), message);
+    }
+    std::sort(coded.begin(), coded.end());
+    Bytes hashes, body;
+    for (const auto& [hash, message] : coded) {
+        be32(hashes, hash);
+        be32(hashes, static_cast<std::uint32_t>(body.size()));
+        body.insert(body.end(), message.begin(), message.end());
+    }
+    Bytes file = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
+                  0xcd, 0x21, 0x1c, 0xbf, 0x60, 0xa1, 0xbd, 0xdd};
+    field(file, 0xa7, "fr_FR");
+    field(file, 0x42, std::string(hashes.begin(), hashes.end()));
+    field(file, 0x69, std::string(body.begin(), body.end()));
+    field(file, 0x88, "\x03\x01");
+    return file;
+}
+
+void writeTranslationSeeds(const std::string& out) {
+    const Bytes sound = translationFile({{"Oups!", "Oups !"},
+                                         {"The car # %1", "La voiture n\xB0 %1"},
+                                         {"Loan denied", "Pr\xEAt refus\xE9"}});
+    write(out + "/qm/sound", sound);
+    // The first message's translation made huge, as a damaged disk may: the
+    // check refuses what Qt would read far past the file's end.
+    std::size_t at = 16;
+    while (sound[at] != 0x69)
+        at += 5 + (std::size_t{sound[at + 1]} << 24 | std::size_t{sound[at + 2]} << 16 |
+                   std::size_t{sound[at + 3]} << 8 | sound[at + 4]);
+    Bytes huge = sound;
+    for (const std::size_t i : {at + 6, at + 7, at + 8, at + 9})
+        huge[i] = 0x7f;
+    write(out + "/qm/huge-length", huge);
+    // A translation that names itself as a dependency, which Qt would load
+    // until its stack ran out.
+    Bytes itself(sound.begin(), sound.begin() + 16);
+    const std::string name = std::string("\0t\0a\0v\0o\0_\0f\0r", 14);
+    for (const unsigned char byte : {0x96, 0, 0, 0, 18, 0, 0, 0, 14})
+        itself.push_back(byte);
+    itself.insert(itself.end(), name.begin(), name.end());
+    write(out + "/qm/depends-on-itself", itself);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -195,7 +288,7 @@ int main(int argc, char** argv) {
     }
     try {
         const std::string out = argv[2];
-        for (const char* target : {"files", "scripts", "disk", "data"})
+        for (const char* target : {"files", "scripts", "disk", "data", "qm"})
             std::filesystem::create_directories(out + "/" + target);
         const auto games = fuzz::seedGames(argv[1]);
         ConfigRecord config = defaultConfig();
@@ -220,6 +313,10 @@ int main(int argc, char** argv) {
         for (const auto& [name, selector] : {std::pair{"bars", 0}, {"drinks", 1}, {"drinksUS", 1}})
             write(out + "/data/" + name,
                   withSelector(selector, std::string(argv[1]) + "/" + name + ".txt"));
+        // The list files themselves, to dump.
+        write(out + "/data/def.bar", withSelector(2, std::string(argv[1]) + "/def.bar"));
+        write(out + "/data/drinks.drk", withSelector(3, std::string(argv[1]) + "/drinks.drk"));
+        writeTranslationSeeds(out);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make-fuzz-seeds: %s\n", error.what());
         return 1;

@@ -2731,8 +2731,8 @@ aber bei den Bankleuten ist er nicht sehr glaubwürdig.</translation>
         <translation>Getränkeliste (*.drk)|*.drk</translation>
     </message>
     <message>
-        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Behält die drei neuesten automatisch gespeicherten Spielstände jedes Spiels im Ordner saves: autosave-NAME-1.sav bis -3.sav, wobei NAME der Name des Besitzers ist</translation>
+        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-TAG-1.sav to -3.sav after its owner, TAG telling the game apart</source>
+        <translation>Behält die drei neuesten automatisch gespeicherten Spielstände jedes Spiels im Ordner saves: autosave-NAME-KENNUNG-1.sav bis -3.sav, wobei NAME der Name des Besitzers ist und KENNUNG das Spiel unterscheidet</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

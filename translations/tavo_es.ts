@@ -2731,8 +2731,8 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
         <translation>Lista de bebidas (*.drk)|*.drk</translation>
     </message>
     <message>
-        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Conserva los tres guardados automáticos más recientes de cada partida en la carpeta saves: de autosave-NOMBRE-1.sav a -3.sav, donde NOMBRE es el nombre del propietario</translation>
+        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-TAG-1.sav to -3.sav after its owner, TAG telling the game apart</source>
+        <translation>Conserva los tres guardados automáticos más recientes de cada partida en la carpeta saves: de autosave-NOMBRE-MARCA-1.sav a -3.sav, donde NOMBRE es el nombre del propietario y MARCA distingue la partida</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

@@ -2731,8 +2731,8 @@ mais il n&apos;a pas beaucoup de crédibilité auprès des banquiers.</translati
         <translation>Liste des boissons (*.drk)|*.drk</translation>
     </message>
     <message>
-        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Garde les trois sauvegardes automatiques les plus récentes de chaque partie dans le dossier saves&#xa0;: autosave-NOM-1.sav à -3.sav, où NOM est le nom du propriétaire</translation>
+        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-TAG-1.sav to -3.sav after its owner, TAG telling the game apart</source>
+        <translation>Garde les trois sauvegardes automatiques les plus récentes de chaque partie dans le dossier saves&#xa0;: autosave-NOM-MARQUE-1.sav à -3.sav, où NOM est le nom du propriétaire et MARQUE distingue la partie</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

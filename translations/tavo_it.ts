@@ -2731,8 +2731,8 @@ ma non ha molta credibilità presso i direttori di banca.</translation>
         <translation>Lista delle bevande (*.drk)|*.drk</translation>
     </message>
     <message>
-        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-1.sav to -3.sav after its owner</source>
-        <translation>Conserva i tre salvataggi automatici più recenti di ogni partita nella cartella saves: da autosave-NOME-1.sav a -3.sav, dove NOME è il nome del proprietario</translation>
+        <source>Keeps each game&apos;s three newest in the saves folder, autosave-OWNER-TAG-1.sav to -3.sav after its owner, TAG telling the game apart</source>
+        <translation>Conserva i tre salvataggi automatici più recenti di ogni partita nella cartella saves: da autosave-NOME-SEGNO-1.sav a -3.sav, dove NOME è il nome del proprietario e SEGNO distingue la partita</translation>
     </message>
     <message>
         <source>The game speaks the language chosen here from its next start</source>

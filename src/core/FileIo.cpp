@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -58,9 +59,9 @@ std::string nameOf(const std::string& path) {
 }
 
 // The file a path names once every symbolic link on its last part is
-// followed (a link to a file not yet there names that file); empty for a
+// followed (a link to a file not yet there names that file); nothing for a
 // loop of links.
-std::string followLinks(std::string path) {
+std::optional<std::string> followLinks(std::string path) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
@@ -110,6 +111,8 @@ std::string randomTag() {
 std::string writeFailure(const std::string& path, int error) {
     return "cannot write " + path + ": " + std::strerror(error);
 }
+
+constexpr const char* kNoName = "cannot write: the file name is empty";
 
 bool refuse(std::string* reason, std::string text) {
     if (reason != nullptr) *reason = std::move(text);
@@ -169,15 +172,12 @@ int syncFolder(const std::string& folder) {
     return errno;
 }
 
-// The file a write of `path` replaces: `info` filled when it exists. False
-// (and the reason told) when it must not be replaced: a loop of links,
-// something that is not a regular file, a file its owner protected.
-bool examineTarget(const std::string& path, std::string& target, struct stat& info, bool& exists,
-                   std::string* reason) {
-    target = followLinks(path);
-    if (target.empty()) return refuse(reason, writeFailure(path, ELOOP));
-    exists = ::stat(target.c_str(), &info) == 0;
-    if (!exists) return errno == ENOENT || refuse(reason, writeFailure(path, errno));
+// Whether the file `info` describes (`exists`) may be replaced by a write
+// of `path`; false (and the reason told) for something that is not a
+// regular file or a file its owner protected.
+bool replaceable(const std::string& path, const struct stat& info, bool exists,
+                 std::string* reason) {
+    if (!exists) return true;
     if (S_ISDIR(info.st_mode)) return refuse(reason, writeFailure(path, EISDIR));
     if (!S_ISREG(info.st_mode))
         return refuse(reason, "cannot write " + path + ": it is not a regular file");
@@ -185,18 +185,46 @@ bool examineTarget(const std::string& path, std::string& target, struct stat& in
     return true;
 }
 
-// Gives the new file the owner (where allowed) and permission bits of the
-// one it replaces; 0 or the errno of the failure.
-int keepOwnerAndMode(int fd, const struct stat& old) {
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
-    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+// Gives the new file the owner (where allowed) and permission bits of
+// `model`; 0 or the errno of the failure.
+int keepOwnerAndMode(int fd, const struct stat& model) {
+    if (model.st_uid != ::geteuid() || model.st_gid != ::getegid())
+        (void)!::fchown(fd, model.st_uid, model.st_gid);
+    return ::fchmod(fd, model.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Writes the bytes to a new temporary file beside `target`, owned and
+// permitted as `model` (when given), and renames it over `target`; `path`
+// is the name the reasons give.
+bool replaceWith(const std::string& path, const std::string& target, const struct stat* model,
+                 const void* data, std::size_t size, std::string* reason) {
+    std::string temporary;
+    Descriptor fd(createTemporary(target, model ? model->st_mode & 0777 : 0666, temporary));
+    if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
+
+    int error = model ? keepOwnerAndMode(fd.get(), *model) : 0;
+    if (error == 0) error = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+    if (!fd.close() && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return refuse(reason, writeFailure(path, error));
+    }
+    removeLeftovers(target);
+    if (const int synced = syncFolder(folderOf(target)); synced != 0)
+        return refuse(reason, "cannot sync the folder of " + path + ": " + std::strerror(synced));
+    return true;
 }
 
 } // namespace
 
 FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
     FileRead result;
+    if (path.empty()) {
+        result.reason = "cannot open: the file name is empty";
+        return result;
+    }
     // Without blocking: opening a FIFO would otherwise wait for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
@@ -244,10 +272,10 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
 }
 
 bool canWriteBeside(const std::string& path) {
-    const std::string target = followLinks(path);
-    if (target.empty()) return false;
+    const std::optional<std::string> target = followLinks(path);
+    if (path.empty() || !target) return false;
     std::string temporary;
-    const int fd = createTemporary(target, 0666, temporary);
+    const int fd = createTemporary(*target, 0666, temporary);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(temporary.c_str());
@@ -256,27 +284,28 @@ bool canWriteBeside(const std::string& path) {
 
 bool writeFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string* reason) {
-    std::string target;
+    if (path.empty()) return refuse(reason, kNoName);
+    const std::optional<std::string> target = followLinks(path);
+    if (!target) return refuse(reason, writeFailure(path, ELOOP));
     struct stat old {};
-    bool replaces = false;
-    if (!examineTarget(path, target, old, replaces, reason)) return false;
-    std::string temporary;
-    Descriptor fd(createTemporary(target, replaces ? old.st_mode & 0777 : 0666, temporary));
-    if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return refuse(reason, writeFailure(path, errno));
+    if (!replaceable(path, old, exists, reason)) return false;
+    return replaceWith(path, *target, exists ? &old : nullptr, data, size, reason);
+}
 
-    int error = replaces ? keepOwnerAndMode(fd.get(), old) : 0;
-    if (error == 0) error = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
-    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
-    if (!fd.close() && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return refuse(reason, writeFailure(path, error));
-    }
-    removeLeftovers(target);
-    if (const int synced = syncFolder(folderOf(target)); synced != 0)
-        return refuse(reason, "cannot sync the folder of " + path + ": " + std::strerror(synced));
-    return true;
+bool writeSidecarFile(const std::string& savePath, const std::string& sidecarPath, const void* data,
+                      std::size_t size, std::string* reason) {
+    if (sidecarPath.empty()) return refuse(reason, kNoName);
+    // The sidecar's own name, never what a link there names.
+    struct stat old {};
+    const bool exists = ::lstat(sidecarPath.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return refuse(reason, writeFailure(sidecarPath, errno));
+    if (!(exists && S_ISLNK(old.st_mode)) && !replaceable(sidecarPath, old, exists, reason))
+        return false;
+    struct stat save {};
+    const bool saved = ::stat(savePath.c_str(), &save) == 0 && S_ISREG(save.st_mode);
+    return replaceWith(sidecarPath, sidecarPath, saved ? &save : nullptr, data, size, reason);
 }
 
 std::string makeTemporaryBeside(const std::string& path, std::string* reason) {

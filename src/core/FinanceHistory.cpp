@@ -15,7 +15,8 @@ namespace tavo {
 namespace {
 
 constexpr const char* kMagic = "tavo-history";
-constexpr int kVersion = 1;
+// Version 1 had no game start.
+constexpr int kVersion = 2;
 constexpr std::size_t kMostBytes = 4u << 20;
 
 // The shortest text that reads back as the same double, whatever the
@@ -64,7 +65,8 @@ void recordMonth(FinanceHistory& history, const GameState& state) {
 }
 
 Bytes historyBytes(const FinanceHistory& history, const GameState& state) {
-    std::string text = std::string(kMagic) + ' ' + std::to_string(kVersion) + '\n';
+    std::string text = std::string(kMagic) + ' ' + std::to_string(kVersion) + ' ' +
+                       std::to_string(history.gameStart) + '\n';
     text += saveKey(state) + '\n';
     text += std::to_string(history.months.size()) + '\n';
     for (const FinanceMonth& month : history.months) {
@@ -88,13 +90,13 @@ FinanceHistory historyFromBytes(const Bytes& bytes, const GameState& state) {
     std::istringstream words;
     std::string magic;
     int version = 0;
+    FinanceHistory history;
     if (!nextLine(words) || !(words >> magic) || magic != kMagic || !take(words, version) ||
-        version != kVersion)
+        version < 1 || version > kVersion || (version > 1 && !take(words, history.gameStart)))
         return {};
     if (!std::getline(in, line) || line != saveKey(state)) return {};
     std::size_t count = 0;
     if (!nextLine(words) || !take(words, count) || count > kHistoryMonths) return {};
-    FinanceHistory history;
     for (std::size_t m = 0; m < count; ++m) {
         FinanceMonth month;
         std::size_t bars = 0;
@@ -125,7 +127,7 @@ bool saveHistory(const std::string& savePath, const FinanceHistory& history,
                  const GameState& state) {
     const Bytes bytes = historyBytes(history, state);
     const std::string path = historyPath(savePath);
-    if (writeFileAtomically(path, bytes.data(), bytes.size())) return true;
+    if (writeSidecarFile(savePath, path, bytes.data(), bytes.size())) return true;
     // An old history does not stay beside the new save (it would not load
     // with it anyway), unless it is not the game's to remove: a FIFO, a
     // device or a folder there, or a file the player protected.

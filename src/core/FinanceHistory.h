@@ -1,8 +1,8 @@
 // The game's finances month by month: the money at each month's end and
-// each bar's profit and visitors in that month. It is kept beside a save in
-// a small file of its own, NAME.sav.history, so that the save stays the
-// game's record byte for byte; a missing or damaged history, or one written
-// with another save, is simply no history.
+// each bar's profit and visitors in that month, and when the game began. It
+// is kept beside a save in a small file of its own, NAME.sav.history, so
+// that the save stays the game's record byte for byte; a missing or damaged
+// history, or one written with another save, is simply no history.
 #pragma once
 
 #include "core/FileIo.h"
@@ -31,6 +31,9 @@ struct FinanceMonth {
 
 struct FinanceHistory {
     std::vector<FinanceMonth> months;
+    // The clock's seconds when the game began (the new game's seed), which
+    // tells the game apart from another of the same owner; 0 when unknown.
+    std::int64_t gameStart = 0;
     bool operator==(const FinanceHistory&) const = default;
 };
 
@@ -47,8 +50,8 @@ Bytes historyBytes(const FinanceHistory& history, const GameState& state);
 FinanceHistory historyFromBytes(const Bytes& bytes, const GameState& state);
 
 std::string historyPath(const std::string& savePath);
-// Writes the sidecar of the save at `savePath` atomically. When it cannot
-// be written an older sidecar is removed, so that none lies.
+// Writes the sidecar of the save at `savePath` (see writeSidecarFile). When
+// it cannot be written an older sidecar is removed, so that none lies.
 bool saveHistory(const std::string& savePath, const FinanceHistory& history,
                  const GameState& state);
 FinanceHistory loadHistory(const std::string& savePath, const GameState& state);

@@ -30,6 +30,7 @@ namespace {
 
 enum class Arg {
     Whole,     // a whole decimal number
+    Days,      // a whole number of days, 0 to kMostDays
     Text,      // typed into a box as it is
     BarLine,   // `all` or a whole number
     Class,     // 0..4
@@ -75,6 +76,10 @@ std::string argFault(Arg arg, const ScriptWord& word) {
     switch (arg) {
     case Arg::Whole:
         return isWhole(w) ? "" : quoted + " is not a whole number";
+    case Arg::Days:
+        return isWhole(w) && wholeNumber(w) <= kMostDays
+                   ? ""
+                   : quoted + " is not a number of days from 0 to " + std::to_string(kMostDays);
     case Arg::Text:
         return "";
     case Arg::BarLine:
@@ -300,9 +305,10 @@ void addMoney(Run& run) {
 void newGame(Run& run) {
     Game& game = run.game;
     run.session.leaveGambling();
-    game.history = {};
     std::memset(&game.state, 0, sizeof game.state);
-    beginNewGame(game.state, game.random, run.session.readClock());
+    const std::int64_t now = run.session.readClock();
+    beginNewGame(game.state, game.random, now);
+    game.history = {.months = {}, .gameStart = now}; // tells this game's autosaves apart
 }
 
 void ownerKind(Run& run) {
@@ -760,7 +766,7 @@ const std::vector<Row>& rows() {
     using A = Arg;
     static const std::vector<Row> table = {
         // Whole visits.
-        {"days", {A::Whole}, nullptr, "days N", days},
+        {"days", {A::Days}, nullptr, "days N", days},
         {"buy-bar",
          {A::Whole, A::Text, A::Class, A::Music, A::Text},
          nullptr,

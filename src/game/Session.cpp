@@ -219,7 +219,7 @@ bool Session::save(const std::string& path, std::string* reason) {
     // The save stands without its history or its journal.
     saveHistory(path, game_.history, game_.state);
     const std::string text = journal_.text();
-    writeFileAtomically(journalPath(path), text.data(), text.size());
+    writeSidecarFile(path, journalPath(path), text.data(), text.size());
     return true;
 }
 

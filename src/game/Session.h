@@ -24,6 +24,10 @@
 
 namespace tavo {
 
+// The most days one run may be asked for: tavo-sim's --days and a script's
+// `days` alike.
+inline constexpr long long kMostDays = 1'000'000'000'000;
+
 // What happened, for the windows (which refresh themselves), the status
 // bar, the screen reader and the script printer.
 class SessionListener {
@@ -76,7 +80,8 @@ public:
     DayOutcome day(Voice& voice);
     // The day's work and the month's bookkeeping, the fire left aside.
     DayOutcome runDay(Voice& voice);
-    // N days as tavo-sim's --days runs them, a fire burning at once.
+    // N days as tavo-sim's --days runs them, a fire burning at once; N is
+    // at most kMostDays.
     void days(long long count);
 
     // The saved game at `path`, with its history and a new journal; the

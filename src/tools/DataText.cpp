@@ -3,10 +3,111 @@
 #include "core/FixedText.h"
 #include "core/NumberText.h"
 
+#include <optional>
 #include <sstream>
 
 namespace tavo::data {
 namespace {
+
+// One character of UTF-8 text at `at`: its code point and its length in
+// bytes, or nothing where the bytes are not UTF-8.
+struct Character {
+    char32_t code = 0;
+    std::size_t length = 1;
+};
+
+std::optional<Character> decode(const std::string& text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) return Character{lead, 1};
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || at + length > text.size()) return std::nullopt;
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return std::nullopt;
+        code = code << 6 | (byte(at + i) & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return std::nullopt;
+    return Character{code, length};
+}
+
+// A character a terminal acts on instead of showing: C0, DEL and C1.
+bool isControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+std::string escaped(unsigned char byte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    return {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+}
+
+// UTF-8 text as a message may echo it: a control character, or a byte that
+// is not UTF-8, written as \xNN.
+std::string shown(const std::string& text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::optional<Character> c = decode(text, at);
+        const std::size_t length = c ? c->length : 1;
+        if (c && !isControl(c->code))
+            out += text.substr(at, length);
+        else
+            for (std::size_t i = 0; i < length; ++i)
+                out += escaped(static_cast<unsigned char>(text[at + i]));
+        at += length;
+    }
+    return out;
+}
+
+std::string lineError(int line, const std::string& text) {
+    return "line " + std::to_string(line) + ": " + text;
+}
+
+// A field of the UTF-8 source as the game's lists hold it, one byte a
+// character (ISO 8859-1, as the windows read the lists). Refused, with its
+// line: bytes that are not UTF-8, a control character, a character the
+// lists cannot hold.
+std::string listText(const std::string& field, int line, const char* what) {
+    std::string out;
+    for (std::size_t at = 0; at < field.size();) {
+        const std::optional<Character> c = decode(field, at);
+        if (!c)
+            throw TextError(lineError(line, std::string("the ") + what + " '" + shown(field) +
+                                                "' is not UTF-8 text"));
+        if (isControl(c->code))
+            throw TextError(lineError(line, std::string("the ") + what + " '" + shown(field) +
+                                                "' holds a control character"));
+        if (c->code > 0xFF)
+            throw TextError(lineError(line, std::string("the ") + what + " '" + shown(field) +
+                                                "' holds '" + field.substr(at, c->length) +
+                                                "', which the game's lists cannot hold"));
+        out += static_cast<char>(c->code);
+        at += c->length;
+    }
+    return out;
+}
+
+// A text of a list (one byte a character) as the source writes it: UTF-8,
+// a control character written as \xNN, so that a dump never drives the
+// terminal it is shown on.
+template <std::size_t N>
+std::string sourceText(const char (&buffer)[N]) {
+    std::string out;
+    for (const char c : fixedText(buffer)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isControl(byte))
+            out += escaped(byte);
+        else if (byte < 0x80)
+            out += c;
+        else
+            out += {static_cast<char>(0xC0 | byte >> 6), static_cast<char>(0x80 | (byte & 0x3F))};
+    }
+    return out;
+}
 
 std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -19,7 +120,10 @@ std::string trim(const std::string& text) {
 std::vector<std::pair<int, std::vector<std::string>>> records(const std::string& text,
                                                               std::size_t fields) {
     std::vector<std::pair<int, std::vector<std::string>>> all;
-    std::istringstream lines(text);
+    // A byte-order mark, as some editors begin UTF-8, is no part of line 1.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream lines(text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size())
+                                                              : text);
     std::string line;
     int number = 0;
     while (std::getline(lines, line)) {
@@ -44,18 +148,17 @@ std::vector<std::pair<int, std::vector<std::string>>> records(const std::string&
 
 std::int32_t whole(const std::string& field, int line) {
     if (auto value = tryToInteger(field)) return *value;
-    throw TextError("line " + std::to_string(line) + ": '" + field + "' is not a whole number");
+    throw TextError(lineError(line, "'" + shown(field) + "' is not a whole number"));
 }
 
 template <std::size_t N>
 void text(char (&buffer)[N], const std::string& field, int line, const char* what) {
-    if (field.empty() || field.size() > N - 1)
-        throw TextError("line " + std::to_string(line) + ": the " + what + " '" + field +
-                        "' must have 1 to " + std::to_string(N - 1) + " characters");
-    // A NUL would end the text early in the record, and its dump.
-    if (field.find('\0') != std::string::npos)
-        throw TextError("line " + std::to_string(line) + ": the " + what + " holds a NUL byte");
-    setFixedText(buffer, field);
+    const std::string held = listText(field, line, what);
+    if (held.empty() || held.size() > N - 1)
+        throw TextError(lineError(line, std::string("the ") + what + " '" + field +
+                                            "' must have 1 to " + std::to_string(N - 1) +
+                                            " characters"));
+    setFixedText(buffer, held);
 }
 
 // A list may hold no more records than the game reads from a list file.
@@ -96,8 +199,7 @@ std::vector<DrinkListEntry> parseDrinks(const std::string& source) {
         // The game reads the price under the player's decimal separator,
         // a point or a comma.
         if (!tryToDecimal(f[1], NumberFormat{'.'}) && !tryToDecimal(f[1], NumberFormat{','}))
-            throw TextError("line " + std::to_string(line) + ": the retail price '" + f[1] +
-                            "' is not a number");
+            throw TextError(lineError(line, "the retail price '" + f[1] + "' is not a number"));
         text(drink.weight, f[2], line, "weight");
         text(drink.alcohol, f[3], line, "alcohol");
         if (f[4] == "beer")
@@ -116,7 +218,7 @@ std::string formatBars(const std::vector<BarListEntry>& bars) {
     std::string out =
         "# name | price | cost per month | people per day | class mask | maximum clients\n";
     for (const BarListEntry& bar : bars)
-        out += fixedText(bar.name) + " | " + std::to_string(bar.price) + " | " +
+        out += sourceText(bar.name) + " | " + std::to_string(bar.price) + " | " +
                std::to_string(bar.costPerMonth) + " | " + std::to_string(bar.peoplePerDay) + " | " +
                std::to_string(bar.classMask) + " | " + std::to_string(bar.maxClients) + "\n";
     return out;
@@ -129,8 +231,8 @@ std::string formatDrinks(const std::vector<DrinkListEntry>& drinks) {
         const std::string kind = drink.kind == 0   ? "beer"
                                  : drink.kind == 1 ? "shooter"
                                                    : std::to_string(drink.kind);
-        out += fixedText(drink.name) + " | " + fixedText(drink.retailPrice) + " | " +
-               fixedText(drink.weight) + " | " + fixedText(drink.alcohol) + " | " + kind + "\n";
+        out += sourceText(drink.name) + " | " + sourceText(drink.retailPrice) + " | " +
+               sourceText(drink.weight) + " | " + sourceText(drink.alcohol) + " | " + kind + "\n";
     }
     return out;
 }

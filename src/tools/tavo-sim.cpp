@@ -271,7 +271,7 @@ Options parseOptions(int argc, char** argv) {
             options.load = value;
             haveLoad = true;
         } else if (arg == "--days") {
-            options.days = parseWhole<long long>(arg, value, 0, 1'000'000'000'000LL);
+            options.days = parseWhole<long long>(arg, value, 0, tavo::kMostDays);
         } else if (arg == "--script") {
             options.script = value;
         } else if (arg == "--replay") {

@@ -4,6 +4,7 @@
 #include "ui/GameSettings.h"
 
 #include <QAbstractSpinBox>
+#include <QDataStream>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
@@ -39,6 +40,27 @@ void storePlace(const QWidget* window, const QByteArray& place) {
     settings.setValue(placeKey(window), place);
 }
 
+// The frame the window manager drew around the window when its place was
+// stored (the frame saveGeometry() keeps, less the window), or none. A
+// damaged or hand-made place may claim any frame: a side wider than any
+// window manager draws is not believed.
+QMargins storedFrame(const QByteArray& place) {
+    constexpr quint32 kPlaceMagic = 0x1D9D0CB; // what saveGeometry() writes first
+    constexpr int kWidestSide = 64;
+    QDataStream stream(place);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0, minor = 0;
+    QRect frame, window;
+    stream >> magic >> major >> minor >> frame >> window;
+    if (stream.status() != QDataStream::Ok || magic != kPlaceMagic) return {};
+    const QMargins sides(window.left() - frame.left(), window.top() - frame.top(),
+                         frame.right() - window.right(), frame.bottom() - window.bottom());
+    for (const int side : {sides.left(), sides.top(), sides.right(), sides.bottom()})
+        if (side < 0 || side > kWidestSide) return {};
+    return sides;
+}
+
 // `value` moved the least into [low, high]; `low` when the range is empty.
 int into(int value, int low, int high) {
     return std::max(low, std::min(value, high));
@@ -69,28 +91,43 @@ public:
         : QObject(window), window_(window), owner_(owner) {}
 
     // Shrinks the window to what the screen's free area leaves beside its
-    // frame, and moves the frame onto that area. At a first showing, done
-    // again until the window manager has framed the window, since only then
-    // is the frame known.
+    // frame, and moves the frame onto that area. Before the window manager
+    // has framed a window, its frame is taken to be the one it had when its
+    // place was stored; at a first showing this is done again once the
+    // window manager has framed it, since only then is the frame known.
     void settle() {
         const QScreen* screen = window_->screen();
         if (screen == nullptr || !window_->isVisible()) return;
         const QRect free = screen->availableGeometry();
-        const QSize frameExtra = window_->frameGeometry().size() - window_->size();
-        const QSize room = free.size() - frameExtra;
+        const bool framed = window_->frameGeometry() != window_->geometry();
+        const QMargins frame =
+            framed ? QMargins(window_->geometry().left() - window_->frameGeometry().left(),
+                              window_->geometry().top() - window_->frameGeometry().top(),
+                              window_->frameGeometry().right() - window_->geometry().right(),
+                              window_->frameGeometry().bottom() - window_->geometry().bottom())
+                   : storedFrame_;
+        const QSize room = free.size().shrunkBy(frame);
         if (window_->width() > room.width() || window_->height() > room.height())
             window_->resize(window_->size().boundedTo(room));
-        const QRect frame = window_->frameGeometry();
-        if (!free.contains(frame))
-            window_->move(into(frame.left(), free.left(), free.right() + 1 - frame.width()),
-                          into(frame.top(), free.top(), free.bottom() + 1 - frame.height()));
-        if (!frameExtra.isEmpty() || window_->windowFlags() & Qt::FramelessWindowHint ||
-            !hasWindowManager())
+        const QRect outer = window_->geometry().marginsAdded(frame);
+        if (!free.contains(outer)) {
+            const QPoint to(into(outer.left(), free.left(), free.right() + 1 - outer.width()),
+                            into(outer.top(), free.top(), free.bottom() + 1 - outer.height()));
+            // Unframed, a window's place is its own corner's, not its frame's.
+            window_->move(framed ? to : to + QPoint(frame.left(), frame.top()));
+        }
+        if (framed || window_->windowFlags() & Qt::FramelessWindowHint || !hasWindowManager())
             settling_ = false;
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) {
+            // The window system's window: shown on the screen, so framed by
+            // now, though framing may not have moved the window.
+            if (event->type() == QEvent::Expose && settling_) settle();
+            return false;
+        }
         switch (event->type()) {
         case QEvent::Show:
             shown();
@@ -122,7 +159,8 @@ private:
         if (focus && readOnly(focus))
             if (QWidget* control = firstStop(window_, true))
                 control->setFocus(Qt::OtherFocusReason);
-        if (QWindow* handle = window_->windowHandle(); handle && owner_)
+        QWindow* handle = window_->windowHandle();
+        if (handle && owner_)
             handle->setTransientParent(owner_->isVisible() ? owner_->windowHandle() : nullptr);
         // Shown again in a run, a window keeps the place it had. At its first
         // showing it goes where the player left it in the last run; a dialog
@@ -130,12 +168,15 @@ private:
         if (!shownBefore_) {
             shownBefore_ = true;
             settling_ = true;
-            if (const QByteArray stored = storedPlace(window_); !stored.isEmpty())
+            if (handle) handle->installEventFilter(this);
+            if (const QByteArray stored = storedPlace(window_); !stored.isEmpty()) {
                 window_->restoreGeometry(stored);
-            else if (!qobject_cast<QDialog*>(window_) && window_->screen())
+                storedFrame_ = storedFrame(stored);
+            } else if (!qobject_cast<QDialog*>(window_) && window_->screen()) {
                 window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_->size(),
                                                   window_->screen()->availableGeometry())
                                   .topLeft());
+            }
         }
         settle();
     }
@@ -143,7 +184,10 @@ private:
     void left() {
         settling_ = false;
         window_->setAttribute(Qt::WA_Moved); // a dialog does not centre itself again
-        storePlace(window_, window_->saveGeometry());
+        // Only a place wholly on the screen is kept for the next run.
+        if (const QScreen* screen = window_->screen();
+            screen && screen->availableGeometry().contains(window_->frameGeometry()))
+            storePlace(window_, window_->saveGeometry());
     }
 
     static bool hasWindowManager() {
@@ -153,6 +197,7 @@ private:
 
     QWidget* window_;
     QWidget* owner_;
+    QMargins storedFrame_; // the frame of the stored place
     bool shownBefore_ = false;
     bool settling_ = false;
 };

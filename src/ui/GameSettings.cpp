@@ -19,10 +19,10 @@ QString settingsFilePath() {
 }
 
 bool settingsFileUsable() {
-    // stat never opens, so a FIFO is never waited on; links are followed,
-    // as opening would follow them.
+    // lstat never opens, so a FIFO is never waited on, and never follows a
+    // link: the settings would be written through it into another file.
     struct stat info {};
-    if (::stat(QFile::encodeName(settingsFilePath()).constData(), &info) != 0)
+    if (::lstat(QFile::encodeName(settingsFilePath()).constData(), &info) != 0)
         return errno == ENOENT;
     return S_ISREG(info.st_mode);
 }

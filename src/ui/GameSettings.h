@@ -3,9 +3,10 @@
 //
 // settings.ini is read and written only while it is usable: missing (it is
 // then made on the first write) or a regular file. Anything else there (a
-// FIFO, a device, a folder) is never opened, so it can neither freeze the
-// game nor be written through: its settings read as their defaults, and
-// writes fail.
+// symbolic link, a FIFO, a device, a folder) is never opened, so it can
+// neither freeze the game nor be written through into another file: its
+// settings read as their defaults, and writes fail (Setup then says "Disk
+// error").
 #pragma once
 
 #include <QString>

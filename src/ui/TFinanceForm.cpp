@@ -39,6 +39,11 @@ QChart* newChart(QTabWidget* pages, const QString& tab) {
     return chart;
 }
 
+// The farthest from naught the figures' axis reaches, either way: a figure
+// beyond (a damaged or a debugged game's) is drawn at the edge, so that the
+// axis is read in figures, not in "inf" and "nan".
+constexpr double kAxisMost = 1e15;
+
 // One line a series, x the month's place in the history; the months are
 // named under the chart, six of them at most.
 void draw(QChart* chart, const std::vector<FinanceMonth>& months,
@@ -66,7 +71,9 @@ void draw(QChart* chart, const std::vector<FinanceMonth>& months,
         auto* series = new QLineSeries;
         series->setName(name);
         series->setPointsVisible(count < 40);
-        for (const auto& [x, y] : points) {
+        for (const auto& [x, figure] : points) {
+            if (std::isnan(figure)) continue;
+            const double y = std::clamp(figure, -kAxisMost, kAxisMost);
             series->append(x, y);
             low = std::min(low, y);
             high = std::max(high, y);

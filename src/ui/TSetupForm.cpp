@@ -56,7 +56,8 @@ TSetupForm::TSetupForm(Session& session, Dialogs& dialogs)
     DrinkClose = new QCheckBox(tr("Close the form after you buy beers"));
     Autosave = new QCheckBox(tr("Save the game by itself at each month change"));
     Autosave->setToolTip(tr("Keeps each game's three newest in the saves folder, "
-                            "autosave-OWNER-1.sav to -3.sav after its owner"));
+                            "autosave-OWNER-TAG-1.sav to -3.sav after its owner, TAG telling "
+                            "the game apart"));
     for (QCheckBox* box : {PopupStart, PauseBeer, DrinkClose, Autosave})
         optionRows->addWidget(box);
     auto* languageRow = new QHBoxLayout;

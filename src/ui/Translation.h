@@ -47,12 +47,20 @@ bool setChosenLanguage(const QString& code);
 QString effectiveLanguage(const QString& choice);
 
 // Where the translation files are: beside the installed program, then in
-// the system's data folders.
+// the system's data folders; empty when there are none.
 QString translationsFolder();
 
-// Loads the game's translation for `language` from `folder`, and Qt's own
-// for its dialogs' buttons; English loads nothing. True when the game's
-// translation was loaded (or none was needed).
-bool installTranslations(QCoreApplication& app, const QString& language, const QString& folder);
+// Loads the game's translation for `language` (tavo_LANGUAGE.qm) from the
+// installed `folder`, and then Qt's own for its dialogs' buttons; English
+// loads nothing, and an empty or relative folder nothing either. Each file
+// is read once and loaded only when it passes translationFault(). True when
+// the game's translation was loaded (or none was needed); a file refused
+// has its path put in `refused`, when given.
+bool installTranslations(QCoreApplication& app, const QString& language, const QString& folder,
+                         QString* refused = nullptr);
+
+// What the game says, in English, when it starts without the translation
+// at `path` because that file is damaged.
+QString refusedTranslationText(const QString& path);
 
 } // namespace tavo::ui

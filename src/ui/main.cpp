@@ -9,14 +9,20 @@
 #include "ui/Translation.h"
 
 #include <QLocale>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     tavo::ui::TavoApplication app(argc, argv);
     const tavo::ui::PlayFolder folder = tavo::ui::settleInPlayFolder();
     // The language chosen in Setup (kept beside the game's files), or the
-    // desktop's; a missing translation leaves the game in English.
-    const QString language = tavo::ui::effectiveLanguage(tavo::ui::chosenLanguage());
-    tavo::ui::installTranslations(app, language, tavo::ui::translationsFolder());
+    // desktop's; a missing translation leaves the game in English, and a
+    // damaged one too, which the player is told once the menu is up.
+    const QString chosen = tavo::ui::effectiveLanguage(tavo::ui::chosenLanguage());
+    QString refused;
+    const QString language =
+        tavo::ui::installTranslations(app, chosen, tavo::ui::translationsFolder(), &refused)
+            ? chosen
+            : QStringLiteral("en");
     // Qt's own dialogs write dates and sizes in it too (the file dialog's
     // columns), not in the desktop's; the player's typed figures still
     // follow the desktop's number format.
@@ -27,5 +33,8 @@ int main(int argc, char** argv) {
     tavo::SystemTimeSource clock;
     tavo::ui::FormSet windows(dialogs, clock);
     windows.forms().mainForm->show();
+    if (!refused.isEmpty())
+        QTimer::singleShot(0, &app,
+                           [&] { dialogs.message(tavo::ui::refusedTranslationText(refused)); });
     return app.exec();
 }

@@ -4,6 +4,7 @@
 
 #include "bars/DrinkList.h"
 #include "core/Autosave.h"
+#include "game/Session.h"
 #include "support/EngineTest.h"
 
 #include <algorithm>
@@ -85,6 +86,52 @@ TEST(HostileFiles, SaveKeepsPermissionsAndWritesThroughLinks) {
     ASSERT_EQ(::symlink("games/later.sav", dir.file("later.sav").c_str()), 0);
     ASSERT_TRUE(saveGame(dir.file("later.sav"), state));
     EXPECT_TRUE(saved(dir.file("games/later.sav")));
+}
+
+// What lies beside a save and belongs to it (its history, its journal) is
+// written as the save is, with the save's permissions, but never through a
+// link: the player named the save, not that file. The link is replaced, its
+// target left as it was.
+TEST(HostileFiles, SidecarsReplaceALinkAndLeaveItsTargetWhole) {
+    const GameState state = test::startedGame(4321);
+    const FinanceHistory history{{{1980, 1, 4321, {}}}, 315532800};
+    const struct {
+        const char* what;
+        const char* target; // where the link beside the save points
+        bool exists;
+    } links[] = {
+        {"link to a file elsewhere", "elsewhere/notes.txt", true},
+        {"link to nothing", "elsewhere/new.txt", false},
+        {"link to the save itself", "game.sav", true},
+    };
+    for (const char* sidecar : {".history", ".journal"})
+        for (const auto& link : links) {
+            SCOPED_TRACE(std::string(sidecar) + ", " + link.what);
+            TempDir dir;
+            ASSERT_EQ(::mkdir(dir.file("elsewhere").c_str(), 0755), 0);
+            const std::string save = dir.file("game.sav");
+            ASSERT_TRUE(saveGame(save, state));
+            ASSERT_EQ(::chmod(save.c_str(), 0640), 0);
+            const std::string target = dir.file(link.target);
+            if (link.exists && !test::fileExists(target)) test::writeBytes(target, "mine", 4);
+            const auto before =
+                link.exists ? test::readBytes(target) : std::vector<unsigned char>{};
+            ASSERT_EQ(::symlink(link.target, (save + sidecar).c_str()), 0);
+            Game game;
+            game.state = state;
+            game.history = history;
+            const FixedTimeSource clock(315532800);
+            ASSERT_TRUE(Session(game, clock).save(save));
+            EXPECT_EQ(loadHistory(save, state), history);
+            struct stat info {};
+            ASSERT_EQ(::lstat((save + sidecar).c_str(), &info), 0);
+            EXPECT_TRUE(S_ISREG(info.st_mode)) << "written through the link";
+            EXPECT_EQ(info.st_mode & 0777, 0640u);
+            EXPECT_EQ(test::fileExists(target), link.exists);
+            if (link.exists) {
+                EXPECT_EQ(test::readBytes(target), before);
+            }
+        }
 }
 
 // What a folder holds, every entry's kind and a regular file's bytes.
@@ -193,7 +240,7 @@ TEST(HostileFiles, TwoGamesAutosavingAtOnceNeitherFailNorMix) {
               0);
     GameState loaded{};
     for (int game : {0, 1}) {
-        EXPECT_TRUE(loadGame(autosavePath(dir.path(), owners[game], 1), loaded).ok() &&
+        EXPECT_TRUE(loadGame(autosavePath(dir.path(), owners[game], 0, 1), loaded).ok() &&
                     loaded.money == 1000 + game)
             << owners[game];
     }
@@ -284,8 +331,9 @@ TEST(HostileFiles, KilledSaveLeavesAWholeGameAndNoMistakableLeftover) {
     const timespec twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
     test::writeBytes(dir.file(".other.sav.AbC123.tmp"), {1});
     for (const std::string& name : test::listFolder(dir.path()))
-        if (name != "game.sav")
+        if (name != "game.sav") {
             ASSERT_EQ(::utimensat(AT_FDCWD, dir.file(name).c_str(), twoHoursAgo, 0), 0);
+        }
     test::writeBytes(dir.file(".game.sav.Young1.tmp"), {1});
     ASSERT_TRUE(saveGame(path, oldGame));
     auto left = test::listFolder(dir.path());

@@ -146,6 +146,7 @@ TEST(FinanceHistory, PlayedYearComesBackAndDamageIsNoHistory) {
         if (game.state.month != month) recordMonth(game.history, game.state);
     }
     ASSERT_EQ(game.history.months.size(), 12u); // the figures: see the Finances window's test
+    game.history.gameStart = 315532800;
     const test::TempDir dir;
     const std::string save = dir.file("game.sav");
     ASSERT_TRUE(saveGame(save, game.state) && saveHistory(save, game.history, game.state));
@@ -159,13 +160,18 @@ TEST(FinanceHistory, PlayedYearComesBackAndDamageIsNoHistory) {
         {sound, &other}, // another save's
         {"", &game.state},
         {sound.substr(0, sound.size() / 2), &game.state},
-        {"tavo-history 2" + sound.substr(sound.find('\n')), &game.state},
+        {"tavo-history 3" + sound.substr(sound.find('\n')), &game.state},
         {sound + "1 2 x\n", &game.state},
         {sound.substr(0, sound.rfind('\n', sound.size() - 2) + 1) + "x 7 Bar\n", &game.state},
     };
     for (const auto& [text, state] : damaged)
         EXPECT_TRUE(historyFromBytes(Bytes(text.begin(), text.end()), *state).months.empty())
             << text.substr(0, 40);
+    // A history written before games kept their start still reads, the start unknown.
+    const std::string older = "tavo-history 1" + sound.substr(sound.find('\n'));
+    FinanceHistory unknownStart = game.history;
+    unknownStart.gameStart = 0;
+    EXPECT_EQ(historyFromBytes(Bytes(older.begin(), older.end()), game.state), unknownStart);
     // A history that cannot be written is not removed when it is not the
     // game's: a FIFO, a folder, a file the player protected.
     const std::pair<const char*, std::function<void(const std::string&)>> guarded[] = {

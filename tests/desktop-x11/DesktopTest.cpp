@@ -7,6 +7,7 @@
 #include "WindowTour.h"
 
 #include "game/Replay.h"
+#include "ui/GameSettings.h"
 #include "ui/QtDialogs.h"
 #include "ui/TavoApplication.h"
 
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 
@@ -207,6 +209,27 @@ QString titleFault(QWidget* window) {
     return shown == own ? QString() : QStringLiteral("titled %1, not %2").arg(shown, own);
 }
 
+// A window's place as QWidget::saveGeometry() keeps it (its frame, the
+// window, the screen's width), and the frame a kept place holds.
+QByteArray keptPlace(const QRect& frame, const QRect& window, int screenWidth) {
+    QByteArray place;
+    QDataStream out(&place, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << frame << window << qint32(0)
+        << quint8(0) << quint8(0) << qint32(screenWidth) << window;
+    return place;
+}
+
+QRect keptFrame(const QByteArray& place) {
+    QDataStream in(place);
+    in.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0, minor = 0;
+    QRect frame;
+    in >> magic >> major >> minor >> frame;
+    return frame;
+}
+
 // Every window of the game, the banks' included.
 QList<QWidget*> gameWindows() {
     QList<QWidget*> all;
@@ -330,6 +353,24 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // The game window kept 1200 x 1000 on a taller screen opens wholly on
+    // this one, title bar included, and only a place on the screen is kept.
+    void aPlaceKeptOnATallerScreen() {
+        test::Program program(test::sampleGame());
+        QWidget* window = program.forms.gameForm;
+        const QRect inside(41, 20, 1200, 1000);
+        const QString key = QStringLiteral("windows/") + window->objectName();
+        QSettings(settingsFilePath(), QSettings::IniFormat)
+            .setValue(key, keptPlace(inside.adjusted(-1, -20, 1, 1), inside,
+                                     window->screen()->geometry().width()));
+        const QString shown = showFramed(window);
+        QVERIFY2(shown.isEmpty(), qPrintable(shown));
+        QVERIFY(hideWholly(window).isEmpty());
+        const QRect kept =
+            keptFrame(QSettings(settingsFilePath(), QSettings::IniFormat).value(key).toByteArray());
+        QVERIFY2(window->screen()->availableGeometry().contains(kept), qPrintable(describe(kept)));
+    }
+
     // A message box is in front of the window that asked, with the keyboard:
     // the always-on-top main menu after its file dialog, the game window,
     // a window of the game's.
@@ -430,12 +471,14 @@ private slots:
                 faults << name + QStringLiteral(": minimise or maximise asked");
             QVERIFY2(showFramed(window).isEmpty(), qPrintable(name));
             QString allowed;
-            QTest::qWaitFor(
+            const bool told = QTest::qWaitFor(
                 [&] {
                     allowed = xProperty(QStringLiteral("_NET_WM_ALLOWED_ACTIONS"), window->winId());
                     return !allowed.isEmpty();
                 },
                 kWait);
+            if (!told)
+                faults << name + QStringLiteral(": openbox never told its allowed actions");
             if (allowed.contains(QLatin1String("MAXIMIZE")) != maximised.contains(window))
                 faults << name + QStringLiteral(": maximising allowed wrongly");
             QVERIFY2(hideWholly(window).isEmpty(), qPrintable(name));

@@ -89,6 +89,21 @@ TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
         {false, "Bar | 1 | x | 3 | 4 | 5\n", "line 1: 'x' is not a whole number"},
         {false, " | 1 | 2 | 3 | 4 | 5\n", "line 1: the name '' must have 1 to 99 characters"},
         {false, "# nothing\n", "no bar is listed"},
+        // Only what the game shows as typed: no control byte, UTF-8 text the
+        // lists' one byte a character can hold.
+        {false, "Bar\x1b[2J | 1 | 2 | 3 | 4 | 5\n",
+         "line 1: the name 'Bar\\x1b[2J' holds a control character"},
+        {false, "Bell\a | 1 | 2 | 3 | 4 | 5\n",
+         "line 1: the name 'Bell\\x07' holds a control character"},
+        {false, "Caf\xE9 | 1 | 2 | 3 | 4 | 5\n", "line 1: the name 'Caf\\xe9' is not UTF-8 text"},
+        {false,
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA | 1 | 2 | 3 | 4 | 5\n",
+         "line 1: the name '\xC5\x81\xC3\xB3"
+         "d\xC5\xBA' holds '\xC5\x81', which the game's lists "
+         "cannot hold"},
+        {true, "Beer | 2.5\x85 | 12 | 5 | beer\n",
+         "line 1: the retail price '2.5\\x85' is not UTF-8 text"},
         {true, "Beer | 12.50 | 12 | 5 | beer\n",
          "line 1: the retail price '12.50' must have 1 to 4 characters"},
         {true, "Beer | 2.5 | 12 | 5 | beer\nAle | abc | 12 | 5 | beer\n",
@@ -120,6 +135,25 @@ TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
     // Either decimal separator reads.
     EXPECT_EQ(data::parseDrinks("Beer | 2,5 | 12 | 5 | beer\nAle | 3.5 | 12 | 5 | beer\n").size(),
               2u);
+}
+
+// A UTF-8 source builds the lists' one byte a character, a byte-order mark
+// is no part of line 1, and a dump is UTF-8 again that builds the same list;
+// a list's control bytes are dumped as \xNN, never raw to the terminal.
+TEST(DataText, NamesAreTypedTextAndDumpsNeverDriveTheTerminal) {
+    const auto bars = data::parseBars("\xEF\xBB\xBF"
+                                      "Caf\xC3\xA9 Zo\xC3\xAB | 1 | 2 | 3 | 4 | 5\n");
+    ASSERT_EQ(bars.size(), 1u);
+    EXPECT_EQ(fixedText(bars[0].name), "Caf\xE9 Zo\xEB");
+    const std::string dump = data::formatBars(bars);
+    EXPECT_NE(dump.find("\nCaf\xC3\xA9 Zo\xC3\xAB | 1 |"), std::string::npos) << dump;
+    EXPECT_EQ(bytesOf(data::parseBars(dump)), bytesOf(bars));
+
+    BarListEntry hostile = bars[0]; // a list made by another hand
+    setFixedText(hostile.name, "Bar\x1b]0;x\x07\x85\x7f");
+    const std::string shown = data::formatBars({hostile});
+    EXPECT_NE(shown.find("\nBar\\x1b]0;x\\x07\\x85\\x7f | 1 |"), std::string::npos) << shown;
+    EXPECT_EQ(data::parseBars(shown).size(), 1u);
 }
 
 } // namespace

@@ -153,6 +153,10 @@ TEST(Script, ErrorsStopTheRunWithNothingSaved) {
          "s.txt:3: \"Become a member\" is disabled at China Cash"},
         {"member 2\nleave-insurance\n", kGermanJoin, "s.txt:2: \"Sell insurance\" is disabled"},
         {"toggle -1\n", "", "s.txt:1: '-1' is not a whole number"},
+        // As many days as --days takes, and no more.
+        {"days 1000000000001\n", "",
+         "s.txt:1: '1000000000001' is not a number of days from 0 to 1000000000000"},
+        {"days 99999999999999999999\n", "", "s.txt:1: '99999999999999999999' is not a number"},
         {"toggle 0 maybe\n", "", "s.txt:1: unexpected word 'maybe'"},
         {"toggle 0 \"yes\"\n", "", "s.txt:1: unexpected word 'yes'"},
         {"buy-bar 0 Joe 5 a 1\n", "", "s.txt:1: '5' is not a class"},

@@ -68,6 +68,7 @@ TEST(TavoSim, RefusedOrMissingFilesSayWhyAndExitWith1) {
         {"--load ok.sav --script . --save out.sav", ". is a folder"},
         {"--load ok.sav --days 1 --save nofolder/out.sav",
          "cannot write nofolder/out.sav: No such file or directory"},
+        {"--load ok.sav --days 1 --save ''", "cannot write: the file name is empty"},
         // The standard input: read whole under the script's cap, or refused.
         {"--load ok.sav --script - --save out.sav < /dev/zero",
          "the standard input is longer than 64 MiB"},

@@ -4,14 +4,17 @@
 // error escaping a handler.
 
 #include "SampleGame.h"
+#include "core/Autosave.h"
 
 #include "UiTestMain.h"
 #include <QAbstractAxis>
 #include <QChart>
 #include <QMenuBar>
 #include <QPointer>
+#include <QValueAxis>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <sys/stat.h>
 
@@ -339,8 +342,8 @@ private slots:
         }
         program.gameForm.FinancesClick();
         QVERIFY(program.forms.financeForm->isVisible());
-        const std::string newest =
-            program.folder.path("saves/autosave-Jo_Martel-1.sav").toStdString();
+        const std::string newest = autosavePath(program.folder.path("saves").toStdString(),
+                                                "Jo Martel", program.game.history.gameStart, 1);
         GameState saved{};
         QVERIFY(loadGame(newest, saved).ok() && saved.money == monthEnd);
         program.forms.setupForm->show();
@@ -362,13 +365,57 @@ private slots:
         QCOMPARE(finances.MoneyChart->axes().size(), 2);
     }
 
-    // A settings.ini that is not a file (here a FIFO, which no one writes) is
-    // never opened: the month change autosaves at once, the setup window
-    // shows the defaults, and turning autosave off writes nothing through it.
+    // Money far beyond any game's (a damaged or debugged one, finite all
+    // the same) is charted on an axis of readable figures.
+    void chartOfHugeMoney() {
+        Program program(test::sampleGame());
+        const double most = std::numeric_limits<double>::max();
+        program.game.history.months = {
+            {1980, 1, -most, {}}, {1980, 2, 5000, {}}, {1980, 3, most, {}}};
+        program.forms.financeForm->show();
+        QStringList labels;
+        for (QAbstractAxis* axis : program.forms.financeForm->MoneyChart->axes(Qt::Vertical)) {
+            auto* figures = qobject_cast<QValueAxis*>(axis);
+            QVERIFY(figures);
+            for (const double end : {figures->min(), figures->max()})
+                labels << QString::asprintf(qPrintable(figures->labelFormat()), end);
+        }
+        QCOMPARE(labels.size(), 2);
+        for (const QString& label : labels)
+            QVERIFY2(label.size() <= 17 && !label.contains(QLatin1String("inf")) &&
+                         !label.contains(QLatin1String("nan")),
+                     qPrintable(label));
+    }
+
+    // A settings.ini that is not a file of its own (a FIFO, which no one
+    // writes; a link, whose target is another file) is never opened: the
+    // month change autosaves at once, the setup window shows the defaults,
+    // and turning autosave off writes nothing through it ("Disk error").
+    void settingsThatAreNotAFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a file") << "notes.txt";
+        QTest::newRow("link to nothing") << "gone.txt";
+    }
     void settingsThatAreNotAFile() {
+        QFETCH(QString, kind);
         Program program(test::sampleGame());
         const QByteArray settings = QFile::encodeName(program.folder.path("settings.ini"));
-        QCOMPARE(::mkfifo(settings.constData(), 0644), 0);
+        const QString target = program.folder.path(kind);
+        const auto contents = [&] {
+            QFile file(target);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(settings.constData(), 0644), 0);
+        } else {
+            QFile file(target);
+            if (kind != "gone.txt")
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine\n") == 5);
+            file.close();
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), settings.constData()), 0);
+        }
+        const QByteArray before = contents();
         program.game.state.day = 30;
         program.gameForm.MainTimerTimer();
         QVERIFY(!QDir(program.folder.path("saves")).entryList({"autosave-*.sav"}).isEmpty());
@@ -377,8 +424,14 @@ private slots:
         program.forms.setupForm->Autosave->setChecked(false);
         program.forms.setupForm->OkClick();
         QVERIFY(program.forms.setupForm->isVisible()); // told that it could not be kept
+        QCOMPARE(program.dialogs.shown.back().title, QString("Disk error"));
         struct stat info {};
-        QVERIFY(::lstat(settings.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        QVERIFY(::lstat(settings.constData(), &info) == 0 &&
+                (kind == "fifo" ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode)));
+        if (kind != "fifo") {
+            QCOMPARE(QFile::exists(target), kind != "gone.txt");
+            QCOMPARE(contents(), before);
+        }
     }
 
     void setupCancelThenOk() {

@@ -4,7 +4,8 @@
 // speaks the translation, every phrase the engine says while the fuzz
 // targets' seed scripts play is in the translation, and Setup keeps the
 // chosen language and says, in it, when it takes effect. Then each language
-// alone: its dates, its months on the finance chart, Qt's own buttons.
+// alone: its dates, its months on the finance chart, Qt's own buttons. A
+// damaged translation file, or one in the play folder, is never loaded.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -19,12 +20,14 @@
 #include "ui/GameSettings.h"
 #include "ui/TFinanceForm.h"
 #include "ui/Translation.h"
+#include "ui/TranslationFile.h"
 
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <sstream>
@@ -37,6 +40,50 @@ namespace {
 // The text between the pseudo-language's marks.
 QString mark(const QString& text) {
     return QChar(0x27E6) + text + QChar(0x27E7);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 bigEndian(const QByteArray& bytes, qsizetype at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+// Where the section `tag` of a translation's bytes starts (after its
+// heading), and its length.
+std::pair<qsizetype, quint32> section(const QByteArray& qm, char tag) {
+    for (qsizetype at = 16; at + 5 <= qm.size(); at += 5 + bigEndian(qm, at + 1))
+        if (qm[at] == tag) return {at + 5, bigEndian(qm, at + 1)};
+    return {-1, 0};
+}
+
+// The sound French translation, damaged as a disk or a hand may damage it.
+QByteArray damaged(const QString& how) {
+    QByteArray qm = fileBytes(QStringLiteral(TAVO_TRANSLATIONS_DIR "/tavo_fr.qm"));
+    const auto [messages, length] = section(qm, 0x69);
+    if (how == "huge length") {
+        // The first message's first field is its translation: its length.
+        if (qm[messages] != 3) return {};
+        qToBigEndian<quint32>(0x7ffffff0, qm.data() + messages + 1);
+    } else if (how == "hash outside") {
+        const auto [hashes, size] = section(qm, 0x42);
+        qToBigEndian<quint32>(length + 100, qm.data() + hashes + 4);
+    } else if (how == "cut short") {
+        qm.chop(10);
+    } else if (how == "depends on itself") {
+        QByteArray name;
+        for (const QChar c : QStringLiteral("tavo_fr"))
+            name += '\0' + QByteArray(1, static_cast<char>(c.unicode()));
+        QByteArray block(4, '\0');
+        qToBigEndian<quint32>(static_cast<quint32>(name.size()), block.data());
+        block += name;
+        QByteArray heading(5, '\x96');
+        qToBigEndian<quint32>(static_cast<quint32>(block.size()), heading.data() + 1);
+        qm = qm.left(16) + heading + block;
+    }
+    return qm;
 }
 
 Phrase conversionPhrase(const char* typed) {
@@ -144,6 +191,67 @@ private slots:
         QVERIFY(heard > 0);
     }
 
+    // The translations lrelease makes pass the game's check, Qt's own too.
+    void soundTranslationsPass_data() {
+        QTest::addColumn<QString>("path");
+        const QDir qt(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        for (const QString& language : languageCodes().mid(2)) {
+            const QString game = QStringLiteral("tavo_") + language + QStringLiteral(".qm");
+            QTest::newRow(qPrintable(game)) << QStringLiteral(TAVO_TRANSLATIONS_DIR "/") + game;
+            const QString own = QStringLiteral("qtbase_") + language + QStringLiteral(".qm");
+            if (qt.exists(own)) QTest::newRow(qPrintable(own)) << qt.filePath(own);
+        }
+        QTest::newRow("tavo_pseudo.qm") << QStringLiteral(TAVO_TRANSLATIONS_DIR "/tavo_pseudo.qm");
+    }
+    void soundTranslationsPass() {
+        QFETCH(QString, path);
+        const QByteArray qm = fileBytes(path);
+        QVERIFY(!qm.isEmpty());
+        QCOMPARE(translationFault(reinterpret_cast<const unsigned char*>(qm.constData()),
+                                  static_cast<std::size_t>(qm.size())),
+                 std::string());
+    }
+
+    // A damaged translation is refused before Qt reads it: the game goes on
+    // in the language it had, and knows which file it refused.
+    void damagedTranslationsAreRefused_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"huge length", "hash outside", "cut short", "depends on itself"})
+            QTest::newRow(how) << how;
+    }
+    void damagedTranslationsAreRefused() {
+        QFETCH(QString, how);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tavo_fr.qm"));
+        QFile file(path);
+        const QByteArray bytes = damaged(how);
+        QVERIFY(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                file.write(bytes) == bytes.size());
+        file.close();
+        QString refused;
+        QVERIFY(!installTranslations(*qApp, QStringLiteral("fr"), folder.path(), &refused));
+        QCOMPARE(refused, path);
+        QCOMPARE(translated(raceCarName(3)), mark(QStringLiteral("The car # 3")));
+    }
+
+    // Translations come only from the installed folder: with none, nothing
+    // in the play folder is loaded, whatever its name.
+    void nothingFromThePlayFolder() {
+        const QTemporaryDir play;
+        const QByteArray sound = fileBytes(QStringLiteral(TAVO_TRANSLATIONS_DIR "/tavo_fr.qm"));
+        for (const char* name : {"tavo_fr.qm", "tavo.qm", "tavo"}) {
+            QFile file(play.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sound) == sound.size());
+        }
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(play.path()));
+        const bool loaded = installTranslations(*qApp, QStringLiteral("fr"), QString()) ||
+                            installTranslations(*qApp, QStringLiteral("fr"), QStringLiteral("."));
+        QDir::setCurrent(before);
+        QVERIFY(!loaded);
+        QCOMPARE(translated(raceCarName(3)), mark(QStringLiteral("The car # 3")));
+    }
+
     // The choice is kept in settings.ini and shown again; a change is told,
     // in the language chosen, to take effect at the next start.
     void setupKeepsTheLanguage() {
@@ -170,6 +278,12 @@ private slots:
         }
         setup.show();
         QCOMPARE(setup.Language->currentText(), QStringLiteral("English"));
+        // Each language by its own name.
+        QStringList names;
+        for (int i = 1; i < setup.Language->count(); ++i)
+            names << setup.Language->itemText(i);
+        QCOMPARE(names,
+                 QStringList({"English", "Fran\u00e7ais", "Deutsch", "Espa\u00f1ol", "Italiano"}));
     }
 
     // Each language alone, as the game loads it at start (so after the
