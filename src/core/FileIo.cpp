@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/random.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,8 +18,10 @@
 namespace tavo {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kMostLinks = 40;
-constexpr std::size_t kTagLength = 6;
+constexpr std::size_t kTagLength = 6; // the XXXXXX that mkostemps fills
 constexpr const char* kTemporarySuffix = ".tmp";
 // Temporary names keep the name within what any file system takes.
 constexpr std::size_t kMostBaseInTemporary = 200;
@@ -47,14 +49,12 @@ private:
 };
 
 std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    const fs::path folder = fs::path(path).parent_path();
+    return folder.empty() ? "." : folder.string();
 }
 
 std::string nameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return fs::path(path).filename().string();
 }
 
 // The file a path names once every symbolic link on its last part is
@@ -62,13 +62,12 @@ std::string nameOf(const std::string& path) {
 // loop of links.
 std::string followLinks(std::string path) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) return {};
-        std::string next(target, static_cast<std::size_t>(length));
-        path = next[0] == '/' ? next : folderOf(path) + "/" + next;
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error || target.empty()) return {};
+        // Relative to the link's folder; an absolute target replaces it.
+        path = (fs::path(path).parent_path() / target).string();
     }
     return {};
 }
@@ -86,26 +85,6 @@ bool isTemporaryOf(const std::string& entry, const std::string& prefix) {
            entry.compare(entry.size() - suffix, suffix, kTemporarySuffix) == 0;
 }
 
-std::string randomTag() {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char raw[kTagLength] = {};
-    if (::getrandom(raw, sizeof raw, 0) != static_cast<ssize_t>(sizeof raw)) {
-        // No entropy at hand: the clock and the process still make a name
-        // that O_EXCL checks.
-        std::uint64_t mix = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^
-                            static_cast<std::uint64_t>(::clock());
-        for (auto& byte : raw) {
-            mix = mix * 6364136223846793005u + 1442695040888963407u;
-            byte = static_cast<unsigned char>(mix >> 56);
-        }
-    }
-    std::string tag;
-    for (unsigned char byte : raw)
-        tag += kLetters[byte % (sizeof kLetters - 1)];
-    return tag;
-}
-
 // The reason a write of `path` failed, as the system says it.
 std::string writeFailure(const std::string& path, int error) {
     return "cannot write " + path + ": " + std::strerror(error);
@@ -116,17 +95,26 @@ bool refuse(std::string* reason, std::string text) {
     return false;
 }
 
-// Creates a new temporary file for `target` with `mode` from the start (the
-// process umask applies, and is never changed); -1 with errno set when it
-// cannot.
-int createTemporary(const std::string& target, mode_t mode, std::string& name) {
-    const std::string stem = folderOf(target) + "/" + temporaryPrefix(nameOf(target));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = stem + randomTag() + kTemporarySuffix;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
+// The permission bits of a file the user makes: 0666 less the process
+// umask, read without changing it (the process may have other threads).
+// Where the system does not tell it, the file stays private to its owner.
+mode_t usualMode() {
+    char status[4096];
+    Descriptor fd(::open("/proc/self/status", O_RDONLY | O_CLOEXEC));
+    const ssize_t got = fd.get() < 0 ? -1 : ::read(fd.get(), status, sizeof status - 1);
+    if (got <= 0) return 0600;
+    status[got] = '\0';
+    const char* umask = std::strstr(status, "\nUmask:");
+    if (umask == nullptr) return 0600;
+    return 0666 & ~static_cast<mode_t>(std::strtoul(umask + 7, nullptr, 8));
+}
+
+// Creates a new temporary file for `target`, readable and writable by its
+// owner alone; -1 with errno set when it cannot.
+int createTemporary(const std::string& target, std::string& name) {
+    name = folderOf(target) + "/" + temporaryPrefix(nameOf(target)) + std::string(kTagLength, 'X') +
+           kTemporarySuffix;
+    return ::mkostemps(name.data(), static_cast<int>(std::strlen(kTemporarySuffix)), O_CLOEXEC);
 }
 
 // Removes what writes of `target` killed more than an hour ago left; a
@@ -185,12 +173,17 @@ bool examineTarget(const std::string& path, std::string& target, struct stat& in
     return true;
 }
 
+// 0, or the errno of a change of permissions that failed.
+int setMode(int fd, mode_t mode) {
+    return ::fchmod(fd, mode) == 0 ? 0 : errno;
+}
+
 // Gives the new file the owner (where allowed) and permission bits of the
 // one it replaces; 0 or the errno of the failure.
 int keepOwnerAndMode(int fd, const struct stat& old) {
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
         (void)!::fchown(fd, old.st_uid, old.st_gid);
-    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+    return setMode(fd, old.st_mode & 07777);
 }
 
 } // namespace
@@ -247,7 +240,7 @@ bool canWriteBeside(const std::string& path) {
     const std::string target = followLinks(path);
     if (target.empty()) return false;
     std::string temporary;
-    const int fd = createTemporary(target, 0666, temporary);
+    const int fd = createTemporary(target, temporary);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(temporary.c_str());
@@ -261,10 +254,10 @@ bool writeFileAtomically(const std::string& path, const void* data, std::size_t 
     bool replaces = false;
     if (!examineTarget(path, target, old, replaces, reason)) return false;
     std::string temporary;
-    Descriptor fd(createTemporary(target, replaces ? old.st_mode & 0777 : 0666, temporary));
+    Descriptor fd(createTemporary(target, temporary));
     if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
 
-    int error = replaces ? keepOwnerAndMode(fd.get(), old) : 0;
+    int error = replaces ? keepOwnerAndMode(fd.get(), old) : setMode(fd.get(), usualMode());
     if (error == 0) error = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     if (!fd.close() && error == 0) error = errno;
@@ -281,9 +274,11 @@ bool writeFileAtomically(const std::string& path, const void* data, std::size_t 
 
 std::string makeTemporaryBeside(const std::string& path, std::string* reason) {
     std::string temporary;
-    Descriptor fd(createTemporary(path, 0666, temporary));
-    if (fd.get() < 0) {
-        refuse(reason, writeFailure(path, errno));
+    Descriptor fd(createTemporary(path, temporary));
+    const int error = fd.get() < 0 ? errno : setMode(fd.get(), usualMode());
+    if (error != 0) {
+        if (fd.get() >= 0) ::unlink(temporary.c_str());
+        refuse(reason, writeFailure(path, error));
         return {};
     }
     removeLeftovers(path);
