@@ -100,7 +100,7 @@ TEST(BankDesk, LoanRequests) {
         }
         EXPECT_EQ(voice.texts(), c.said) << c.what;
         for (const auto& said : voice.said)
-            EXPECT_EQ(said.words.title, said.words.text == ok ? "Loan accepted" : "Loan denied");
+            EXPECT_EQ(said.words.title, said.words.text() == ok ? "Loan accepted" : "Loan denied");
         const BankAccount& account = state.bankAccounts[c.bank];
         EXPECT_EQ(std::tuple(account.loanAmount, account.loanLeft, account.loanActive, state.money),
                   std::tuple(c.loanAfter, c.loanAfter, c.loanAfter > 0, 1000.0 + c.loanAfter))

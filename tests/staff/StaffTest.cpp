@@ -158,7 +158,7 @@ TEST(Staff, ADamagedStaffIdIsReportedAndSkipped) {
                      "Unexpected error #82... contact me:\n" + kContact,
                      "Unexpected error #12\nContact me plz: " + kContact}));
     for (const auto& said : voice.said)
-        EXPECT_EQ(said.words, information(said.words.text));
+        EXPECT_EQ(said.words, information(said.words.text()));
 }
 
 } // namespace
