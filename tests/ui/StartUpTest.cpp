@@ -1,6 +1,6 @@
-// Start-up: config.kpl, the two lists, the "What's new?" popup, the main
-// menu's keys, where the game plays; every picture the game ships decodes,
-// and the file dialogs' filters read as Qt reads them.
+// Start-up: the command line, config.kpl, the two lists, the "What's new?"
+// popup, the main menu's keys, where the game plays; every picture the game
+// ships decodes, and the file dialogs' filters read as Qt reads them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QProcess>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -212,6 +213,40 @@ private slots:
         for (int i = 0; i < types->count(); ++i)
             labels << types->itemText(i);
         QCOMPARE(labels, shown);
+    }
+
+    // The program's own options are answered with no display at all; an
+    // option neither it nor Qt knows is refused before a window is tried.
+    void commandLineWithoutADisplay_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // its first line
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tavo [options]"
+                              << "";
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "tavo " TAVO_VERSION << "";
+        QTest::newRow("after a Qt option")
+            << QStringList{"-style", "Fusion", "--platform=xcb", "--version"} << 0
+            << "tavo " TAVO_VERSION << "";
+        QTest::newRow("unknown option") << QStringList{"--reverse", "--fast"} << 2 << ""
+                                        << "tavo: unknown option '--fast'\nTry 'tavo --help'.\n";
+        QTest::newRow("argument") << QStringList{"game.sav"} << 2 << ""
+                                  << "tavo: unexpected argument 'game.sav'\nTry 'tavo --help'.\n";
+    }
+
+    void commandLineWithoutADisplay() {
+        QFETCH(QStringList, args);
+        QProcess tavo;
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(name);
+        tavo.setProcessEnvironment(bare);
+        tavo.start(TAVO_PROGRAM, args);
+        QVERIFY(tavo.waitForFinished(60000));
+        QCOMPARE(tavo.exitStatus(), QProcess::NormalExit);
+        QTEST(tavo.exitCode(), "status");
+        QTEST(QString::fromUtf8(tavo.readAllStandardOutput()).section('\n', 0, 0), "out");
+        QTEST(QString::fromUtf8(tavo.readAllStandardError()), "err");
     }
 };
 
