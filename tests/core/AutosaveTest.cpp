@@ -50,6 +50,7 @@ TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
                         {jo, 500, true, {400, 300, 200, 0, 20, 10, 0, 0}},
                         {jo, 600, false, {600, 400, 300, 0, 20, 10, 0, 0}}};
     for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.owner << ", " << row.money);
         GameState game = test::startedGame(row.money);
         setFixedText(game.ownerName, row.owner);
         // A disk that takes no more: every write fails, even the owner's.
@@ -61,7 +62,7 @@ TEST(Autosave, EachOwnerKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
         EXPECT_EQ(autosave(dir.path(), game, {{{1983, 2, row.money, {}}}}, journalOf(row.money)),
                   !row.blocked);
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        EXPECT_EQ(kept(), row.after) << row.money;
+        EXPECT_EQ(kept(), row.after);
     }
     EXPECT_EQ(test::listFolder(dir.path()).size(), 15u); // no temporary file left
 }
