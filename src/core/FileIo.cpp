@@ -48,22 +48,27 @@ private:
     int fd_;
 };
 
-std::string folderOf(const std::string& path) {
-    const fs::path folder = fs::path(path).parent_path();
-    return folder.empty() ? "." : folder.string();
-}
+// A file's folder and name, worked out once for everything a write does
+// beside it.
+struct Place {
+    std::string folder;
+    std::string name;
 
-std::string nameOf(const std::string& path) {
-    return fs::path(path).filename().string();
-}
+    explicit Place(const std::string& path) {
+        const fs::path file(path);
+        folder = file.has_parent_path() ? file.parent_path().string() : ".";
+        name = file.filename().string();
+    }
+};
 
 // The file a path names once every symbolic link on its last part is
 // followed (a link to a file not yet there names that file); empty for a
 // loop of links.
 std::string followLinks(std::string path) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
         std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
         const fs::path target = fs::read_symlink(path, error);
         if (error || target.empty()) return {};
         // Relative to the link's folder; an absolute target replaces it.
@@ -111,17 +116,17 @@ mode_t usualMode() {
 
 // Creates a new temporary file for `target`, readable and writable by its
 // owner alone; -1 with errno set when it cannot.
-int createTemporary(const std::string& target, std::string& name) {
-    name = folderOf(target) + "/" + temporaryPrefix(nameOf(target)) + std::string(kTagLength, 'X') +
+int createTemporary(const Place& target, std::string& name) {
+    name = target.folder + "/" + temporaryPrefix(target.name) + std::string(kTagLength, 'X') +
            kTemporarySuffix;
     return ::mkostemps(name.data(), static_cast<int>(std::strlen(kTemporarySuffix)), O_CLOEXEC);
 }
 
 // Removes what writes of `target` killed more than an hour ago left; a
 // younger one may belong to a write still going on in another process.
-void removeLeftovers(const std::string& target) {
-    const std::string folder = folderOf(target);
-    const std::string prefix = temporaryPrefix(nameOf(target));
+void removeLeftovers(const Place& target) {
+    const std::string& folder = target.folder;
+    const std::string prefix = temporaryPrefix(target.name);
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
     const std::time_t before = std::time(nullptr) - kLeftoverAge;
@@ -208,14 +213,14 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     result.fileSize = static_cast<std::uint64_t>(info.st_size);
+    // The first read asks for one byte more than the file holds, so that it
+    // finds the end at once: a save or a list costs its size, and nothing is
+    // cleared that no byte fills. A file that grows is read on in chunks.
     const std::size_t chunk = 65536;
-    // Room for the whole file and the read that finds its end: a long script
-    // or list costs its size, not the doublings of a growing buffer.
-    result.bytes.reserve(
-        static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, result.fileSize + chunk)));
     while (result.bytes.size() < maxBytes) {
         const std::size_t old = result.bytes.size();
-        const std::size_t want = std::min(maxBytes - old, chunk);
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(maxBytes - old, old == 0 ? result.fileSize + 1 : chunk));
         result.bytes.resize(old + want);
         const ssize_t got = ::read(fd.get(), result.bytes.data() + old, want);
         if (got < 0 && errno == EINTR) {
@@ -228,7 +233,8 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
             return result;
         }
         result.bytes.resize(old + static_cast<std::size_t>(got));
-        if (got == 0) break;
+        // A regular file's short read is its end.
+        if (static_cast<std::size_t>(got) < want) break;
     }
     // A file that grew while it was read is as long as what was read.
     result.fileSize = std::max<std::uint64_t>(result.fileSize, result.bytes.size());
@@ -240,7 +246,7 @@ bool canWriteBeside(const std::string& path) {
     const std::string target = followLinks(path);
     if (target.empty()) return false;
     std::string temporary;
-    const int fd = createTemporary(target, temporary);
+    const int fd = createTemporary(Place(target), temporary);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(temporary.c_str());
@@ -254,7 +260,8 @@ bool writeFileAtomically(const std::string& path, const void* data, std::size_t 
     bool replaces = false;
     if (!examineTarget(path, target, old, replaces, reason)) return false;
     std::string temporary;
-    Descriptor fd(createTemporary(target, temporary));
+    const Place place(target);
+    Descriptor fd(createTemporary(place, temporary));
     if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
 
     int error = replaces ? keepOwnerAndMode(fd.get(), old) : setMode(fd.get(), usualMode());
@@ -266,22 +273,23 @@ bool writeFileAtomically(const std::string& path, const void* data, std::size_t 
         ::unlink(temporary.c_str());
         return refuse(reason, writeFailure(path, error));
     }
-    removeLeftovers(target);
-    if (const int synced = syncFolder(folderOf(target)); synced != 0)
+    removeLeftovers(place);
+    if (const int synced = syncFolder(place.folder); synced != 0)
         return refuse(reason, "cannot sync the folder of " + path + ": " + std::strerror(synced));
     return true;
 }
 
 std::string makeTemporaryBeside(const std::string& path, std::string* reason) {
     std::string temporary;
-    Descriptor fd(createTemporary(path, temporary));
+    const Place place(path);
+    Descriptor fd(createTemporary(place, temporary));
     const int error = fd.get() < 0 ? errno : setMode(fd.get(), usualMode());
     if (error != 0) {
         if (fd.get() >= 0) ::unlink(temporary.c_str());
         refuse(reason, writeFailure(path, error));
         return {};
     }
-    removeLeftovers(path);
+    removeLeftovers(place);
     return temporary;
 }
 
