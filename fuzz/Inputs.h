@@ -38,8 +38,9 @@ inline constexpr int kMostDays = 60;
 
 // Client visits a files input may cost (bars x clients x days) before its
 // days stop (the first day always runs): a damaged save may hold a million
-// clients in each bar.
-inline constexpr std::int64_t kClientBudget = 300'000;
+// clients in each bar. A visit costs the same whatever the crowd, so a small
+// budget reaches what a large one does, a thousand inputs a second.
+inline constexpr std::int64_t kClientBudget = 40'000;
 
 struct ScriptHeader {
     std::uint8_t game;
@@ -81,5 +82,9 @@ enum class DiskOp : std::uint8_t {
 };
 inline constexpr int kDiskOps = static_cast<int>(DiskOp::Count);
 inline constexpr int kDiskNames = 6;
+// Operations an input may hold: enough for every kind of damage before a
+// save or a load (the seeds use at most 14), few enough that a run makes a
+// thousand inputs a second.
+inline constexpr int kMostDiskOps = 16;
 
 } // namespace tavo::fuzz
