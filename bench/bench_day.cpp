@@ -20,10 +20,9 @@ public:
 // One full day (factor 1, administrators' daily duties) from the same state
 // each time; the 13 KB copy of the record is included. The argument is the
 // stock of every slot: plentiful, or low enough (100 units, against some
-// 53 sold per slot) that every slot runs low during the day, which the
-// engine must then follow sale by sale.
-void BM_WorstCaseDay(benchmark::State& run) {
-    const GameState start = bench::worstCaseGame(static_cast<std::int32_t>(run.range(0)));
+// 53 sold per slot) that every slot runs out during the day.
+void BM_WorstCaseDay(benchmark::State& run, std::int32_t stock) {
+    const GameState start = bench::worstCaseGame(stock);
     const TDrinkList drinks = bench::worstCaseDrinks();
     const NumberFormat format{'.'};
     NullSink messages;
@@ -35,7 +34,31 @@ void BM_WorstCaseDay(benchmark::State& run) {
         benchmark::DoNotOptimize(state.money);
     }
 }
-BENCHMARK(BM_WorstCaseDay)->Arg(1000000)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WorstCaseDay, plentiful, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WorstCaseDay, low, 100)->Unit(benchmark::kMicrosecond);
+
+// The floor under that day: as many draws of the generator as it makes,
+// one after another, each waiting for the seed the one before left.
+void BM_DrawFloor(benchmark::State& run) {
+    GameState state = bench::worstCaseGame();
+    NullSink messages;
+    Random random;
+    runGameDay(state, random, bench::worstCaseDrinks(), NumberFormat{'.'}, messages);
+    Random counter;
+    std::int64_t draws = 0;
+    while (counter.seed() != random.seed()) {
+        counter.next();
+        ++draws;
+    }
+    for (auto _ : run) {
+        int last = 0;
+        for (std::int64_t n = 0; n < draws; ++n)
+            last = counter.next();
+        benchmark::DoNotOptimize(last);
+    }
+    run.counters["draws"] = static_cast<double>(draws);
+}
+BENCHMARK(BM_DrawFloor)->Unit(benchmark::kMicrosecond);
 
 void runDays(GameState& state, Random& random, const TDrinkList& drinks, int days) {
     const NumberFormat format{'.'};

@@ -39,8 +39,9 @@ inline constexpr int kMostDays = 60;
 
 // Client visits a files input may cost (bars x clients x days) before its
 // days stop (the first day always runs): a damaged save may hold a million
-// clients in each bar.
-inline constexpr std::int64_t kClientBudget = 300'000;
+// clients in each bar. A visit costs the same whatever the crowd, so a small
+// budget reaches what a large one does, a thousand inputs a second.
+inline constexpr std::int64_t kClientBudget = 40'000;
 
 struct ScriptHeader {
     std::uint8_t game;
@@ -86,5 +87,9 @@ inline constexpr int kDiskOps = static_cast<int>(DiskOp::Count);
 // The names the disk target's files take: two saves, config.kpl, the two
 // lists, the first save's history and journal, settings.ini.
 inline constexpr int kDiskNames = 8;
+// Operations an input may hold: enough for every kind of damage before a
+// save or a load (the seeds use at most 14), few enough that a run makes a
+// thousand inputs a second.
+inline constexpr int kMostDiskOps = 16;
 
 } // namespace tavo::fuzz

@@ -31,7 +31,7 @@ void play(Game& game, const std::string& script, int bars) {
 class Silent final : public Voice {
 public:
     void say(const Words& words) override {
-        throw std::runtime_error("a seed game's step was refused: " + words.text);
+        throw std::runtime_error("a seed game's step was refused: " + words.text());
     }
     bool ask(const Words&) override { return true; }
 };

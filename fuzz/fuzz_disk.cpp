@@ -323,7 +323,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Session session(kStart);
     const std::uint8_t* end = data + size;
-    for (int ops = 0; data + 2 <= end && ops < 64; ++ops) {
+    for (int ops = 0; data + 2 <= end && ops < fuzz::kMostDiskOps; ++ops) {
         const auto op = static_cast<fuzz::DiskOp>(data[0] % fuzz::kDiskOps);
         const std::uint8_t arg = data[1];
         data += 2;

@@ -31,7 +31,7 @@ public:
 // Crowds up to the loader's limit come through saves that load; a patched
 // record, whose bars are mostly open, keeps to smaller ones so that its first
 // day stays quick.
-constexpr std::int32_t kPatchedClients = 10000;
+constexpr std::int32_t kPatchedClients = 1500;
 
 } // namespace
 

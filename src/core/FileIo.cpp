@@ -2,25 +2,27 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/random.h>
+#include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <optional>
 #include <string>
 #include <utility>
 
 namespace tavo {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kMostLinks = 40;
-constexpr std::size_t kTagLength = 6;
+constexpr std::size_t kTagLength = 6; // the XXXXXX that mkostemps fills
 constexpr const char* kTemporarySuffix = ".tmp";
 // Temporary names keep the name within what any file system takes.
 constexpr std::size_t kMostBaseInTemporary = 200;
@@ -47,16 +49,18 @@ private:
     int fd_;
 };
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
+// A file's folder and name, worked out once for everything a write does
+// beside it.
+struct Place {
+    std::string folder;
+    std::string name;
 
-std::string nameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+    explicit Place(const std::string& path) {
+        const fs::path file(path);
+        folder = file.has_parent_path() ? file.parent_path().string() : ".";
+        name = file.filename().string();
+    }
+};
 
 // The file a path names once every symbolic link on its last part is
 // followed (a link to a file not yet there names that file); nothing for a
@@ -65,13 +69,13 @@ std::optional<std::string> followLinks(std::string path) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) return {};
-        std::string next(target, static_cast<std::size_t>(length));
-        path = next[0] == '/' ? next : folderOf(path) + "/" + next;
+        std::error_code error;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error || target.empty()) return std::nullopt;
+        // Relative to the link's folder; an absolute target replaces it.
+        path = (fs::path(path).parent_path() / target).string();
     }
-    return {};
+    return std::nullopt;
 }
 
 // ".NAME." before the tag and ".tmp" after it: hidden, and never taken for
@@ -87,26 +91,6 @@ bool isTemporaryOf(const std::string& entry, const std::string& prefix) {
            entry.compare(entry.size() - suffix, suffix, kTemporarySuffix) == 0;
 }
 
-std::string randomTag() {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char raw[kTagLength] = {};
-    if (::getrandom(raw, sizeof raw, 0) != static_cast<ssize_t>(sizeof raw)) {
-        // No entropy at hand: the clock and the process still make a name
-        // that O_EXCL checks.
-        std::uint64_t mix = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^
-                            static_cast<std::uint64_t>(::clock());
-        for (auto& byte : raw) {
-            mix = mix * 6364136223846793005u + 1442695040888963407u;
-            byte = static_cast<unsigned char>(mix >> 56);
-        }
-    }
-    std::string tag;
-    for (unsigned char byte : raw)
-        tag += kLetters[byte % (sizeof kLetters - 1)];
-    return tag;
-}
-
 // The reason a write of `path` failed, as the system says it.
 std::string writeFailure(const std::string& path, int error) {
     return "cannot write " + path + ": " + std::strerror(error);
@@ -119,24 +103,33 @@ bool refuse(std::string* reason, std::string text) {
     return false;
 }
 
-// Creates a new temporary file for `target` with `mode` from the start (the
-// process umask applies, and is never changed); -1 with errno set when it
-// cannot.
-int createTemporary(const std::string& target, mode_t mode, std::string& name) {
-    const std::string stem = folderOf(target) + "/" + temporaryPrefix(nameOf(target));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = stem + randomTag() + kTemporarySuffix;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
+// The permission bits of a file the user makes: 0666 less the process
+// umask, read without changing it (the process may have other threads).
+// Where the system does not tell it, the file stays private to its owner.
+mode_t usualMode() {
+    char status[4096];
+    Descriptor fd(::open("/proc/self/status", O_RDONLY | O_CLOEXEC));
+    const ssize_t got = fd.get() < 0 ? -1 : ::read(fd.get(), status, sizeof status - 1);
+    if (got <= 0) return 0600;
+    status[got] = '\0';
+    const char* umask = std::strstr(status, "\nUmask:");
+    if (umask == nullptr) return 0600;
+    return 0666 & ~static_cast<mode_t>(std::strtoul(umask + 7, nullptr, 8));
+}
+
+// Creates a new temporary file for `target`, readable and writable by its
+// owner alone; -1 with errno set when it cannot.
+int createTemporary(const Place& target, std::string& name) {
+    name = target.folder + "/" + temporaryPrefix(target.name) + std::string(kTagLength, 'X') +
+           kTemporarySuffix;
+    return ::mkostemps(name.data(), static_cast<int>(std::strlen(kTemporarySuffix)), O_CLOEXEC);
 }
 
 // Removes what writes of `target` killed more than an hour ago left; a
 // younger one may belong to a write still going on in another process.
-void removeLeftovers(const std::string& target) {
-    const std::string folder = folderOf(target);
-    const std::string prefix = temporaryPrefix(nameOf(target));
+void removeLeftovers(const Place& target) {
+    const std::string& folder = target.folder;
+    const std::string prefix = temporaryPrefix(target.name);
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
     const std::time_t before = std::time(nullptr) - kLeftoverAge;
@@ -185,24 +178,30 @@ bool replaceable(const std::string& path, const struct stat& info, bool exists,
     return true;
 }
 
+// 0, or the errno of a change of permissions that failed.
+int setMode(int fd, mode_t mode) {
+    return ::fchmod(fd, mode) == 0 ? 0 : errno;
+}
+
 // Gives the new file the owner (where allowed) and permission bits of
 // `model`; 0 or the errno of the failure.
 int keepOwnerAndMode(int fd, const struct stat& model) {
     if (model.st_uid != ::geteuid() || model.st_gid != ::getegid())
         (void)!::fchown(fd, model.st_uid, model.st_gid);
-    return ::fchmod(fd, model.st_mode & 07777) == 0 ? 0 : errno;
+    return setMode(fd, model.st_mode & 07777);
 }
 
 // Writes the bytes to a new temporary file beside `target`, owned and
-// permitted as `model` (when given), and renames it over `target`; `path`
-// is the name the reasons give.
+// permitted as `model` (when given, else as the user makes files), and
+// renames it over `target`; `path` is the name the reasons give.
 bool replaceWith(const std::string& path, const std::string& target, const struct stat* model,
                  const void* data, std::size_t size, std::string* reason) {
     std::string temporary;
-    Descriptor fd(createTemporary(target, model ? model->st_mode & 0777 : 0666, temporary));
+    const Place place(target);
+    Descriptor fd(createTemporary(place, temporary));
     if (fd.get() < 0) return refuse(reason, writeFailure(path, errno));
 
-    int error = model ? keepOwnerAndMode(fd.get(), *model) : 0;
+    int error = model ? keepOwnerAndMode(fd.get(), *model) : setMode(fd.get(), usualMode());
     if (error == 0) error = writeAll(fd.get(), static_cast<const unsigned char*>(data), size);
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     if (!fd.close() && error == 0) error = errno;
@@ -211,8 +210,8 @@ bool replaceWith(const std::string& path, const std::string& target, const struc
         ::unlink(temporary.c_str());
         return refuse(reason, writeFailure(path, error));
     }
-    removeLeftovers(target);
-    if (const int synced = syncFolder(folderOf(target)); synced != 0)
+    removeLeftovers(place);
+    if (const int synced = syncFolder(place.folder); synced != 0)
         return refuse(reason, "cannot sync the folder of " + path + ": " + std::strerror(synced));
     return true;
 }
@@ -243,14 +242,14 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     result.fileSize = static_cast<std::uint64_t>(info.st_size);
+    // The first read asks for one byte more than the file holds, so that it
+    // finds the end at once: a save or a list costs its size, and nothing is
+    // cleared that no byte fills. A file that grows is read on in chunks.
     const std::size_t chunk = 65536;
-    // Room for the whole file and the read that finds its end: a long script
-    // or list costs its size, not the doublings of a growing buffer.
-    result.bytes.reserve(
-        static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, result.fileSize + chunk)));
     while (result.bytes.size() < maxBytes) {
         const std::size_t old = result.bytes.size();
-        const std::size_t want = std::min(maxBytes - old, chunk);
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(maxBytes - old, old == 0 ? result.fileSize + 1 : chunk));
         result.bytes.resize(old + want);
         const ssize_t got = ::read(fd.get(), result.bytes.data() + old, want);
         if (got < 0 && errno == EINTR) {
@@ -263,7 +262,8 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
             return result;
         }
         result.bytes.resize(old + static_cast<std::size_t>(got));
-        if (got == 0) break;
+        // A regular file's short read is its end.
+        if (static_cast<std::size_t>(got) < want) break;
     }
     // A file that grew while it was read is as long as what was read.
     result.fileSize = std::max<std::uint64_t>(result.fileSize, result.bytes.size());
@@ -275,7 +275,7 @@ bool canWriteBeside(const std::string& path) {
     const std::optional<std::string> target = followLinks(path);
     if (path.empty() || !target) return false;
     std::string temporary;
-    const int fd = createTemporary(*target, 0666, temporary);
+    const int fd = createTemporary(Place(*target), temporary);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(temporary.c_str());
@@ -310,12 +310,15 @@ bool writeSidecarFile(const std::string& savePath, const std::string& sidecarPat
 
 std::string makeTemporaryBeside(const std::string& path, std::string* reason) {
     std::string temporary;
-    Descriptor fd(createTemporary(path, 0666, temporary));
-    if (fd.get() < 0) {
-        refuse(reason, writeFailure(path, errno));
+    const Place place(path);
+    Descriptor fd(createTemporary(place, temporary));
+    const int error = fd.get() < 0 ? errno : setMode(fd.get(), usualMode());
+    if (error != 0) {
+        if (fd.get() >= 0) ::unlink(temporary.c_str());
+        refuse(reason, writeFailure(path, error));
         return {};
     }
-    removeLeftovers(path);
+    removeLeftovers(place);
     return temporary;
 }
 

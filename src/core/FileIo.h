@@ -4,8 +4,9 @@
 // device or a folder given as a save or a list is refused at once with a
 // reason, never waited on. Writing goes to a hidden temporary file beside the
 // target (".NAME.XXXXXX.tmp", a name of its own for every write, which
-// nothing takes for a save), created with the file's final permissions,
-// synced, and renamed over the target, then the folder is synced, so a failed
+// nothing takes for a save), created readable by its owner alone and given
+// the file's final permissions before a byte is written, synced, and renamed
+// over the target, then the folder is synced, so a failed
 // or killed write never destroys what was there. A target that is a symbolic
 // link is written through to the file it names; an existing target must be a
 // regular file its owner may write, and keeps its permission bits; a new one

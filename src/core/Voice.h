@@ -54,21 +54,21 @@ inline Phrase asIs(std::string text) {
 }
 
 // Texts are UTF-8; a name taken from the record (one byte a character)
-// is converted when it is put into words. `text` is what an English player
-// reads; `phrase` is what a translation starts from.
+// is converted when it is put into words. `phrase` is what a translation
+// starts from; its English text is what an English player reads.
 struct Words {
-    std::string text;
+    Phrase phrase;
     std::string title = kAppTitle;
     VoiceIcon icon = VoiceIcon::None;
-    Phrase phrase;
 
     Words(Phrase words, std::string heading = kAppTitle, VoiceIcon mark = VoiceIcon::None)
-        : text(words.text()), title(std::move(heading)), icon(mark), phrase(std::move(words)) {}
+        : phrase(std::move(words)), title(std::move(heading)), icon(mark) {}
 
+    std::string text() const { return phrase.text(); }
     // A plain message: OK, the application's title, no icon.
     bool plain() const { return icon == VoiceIcon::None && title == kAppTitle; }
     bool operator==(const Words& other) const {
-        return text == other.text && title == other.title && icon == other.icon;
+        return phrase == other.phrase && title == other.title && icon == other.icon;
     }
 };
 

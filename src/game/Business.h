@@ -15,10 +15,6 @@ namespace tavo {
 // formed exactly and truncated toward zero.
 std::int32_t clientsOfTheDay(std::int32_t clientsPerDay, std::int32_t weekDay);
 
-// profit := profit + amount, truncated toward zero, as every payment
-// updates a bar's month profit.
-std::int32_t addToProfit(std::int32_t profit, double amount);
-
 // Runs the day's business of bars 0..barCount-1 and returns what the
 // "Clients in your bar:" box shows afterwards: the count of the last bar
 // (0 for a closed one), or nothing when no bar is owned.

@@ -57,8 +57,7 @@ enum class Arg {
 };
 
 bool isWhole(std::string_view word) {
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return readWholeNumber(word).has_value();
 }
 
 bool oneOf(std::string_view word, std::initializer_list<std::string_view> words) {

@@ -3,6 +3,7 @@
 #include "game/Commands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <string>
 
@@ -98,15 +99,19 @@ std::string printable(std::string_view word) {
     return shown;
 }
 
+std::optional<long long> readWholeNumber(std::string_view word) {
+    unsigned long long value = 0;
+    const char* const last = word.data() + word.size();
+    const auto [end, error] = std::from_chars(word.data(), last, value);
+    if (end != last || (error != std::errc() && error != std::errc::result_out_of_range))
+        return std::nullopt;
+    constexpr auto kMost = std::numeric_limits<long long>::max();
+    if (error != std::errc() || value > static_cast<unsigned long long>(kMost)) return kMost;
+    return static_cast<long long>(value);
+}
+
 long long wholeNumber(std::string_view digits) {
-    constexpr long long kMax = std::numeric_limits<long long>::max();
-    long long value = 0;
-    for (char c : digits) {
-        const int digit = c - '0';
-        if (value > (kMax - digit) / 10) return kMax;
-        value = value * 10 + digit;
-    }
-    return value;
+    return readWholeNumber(digits).value_or(0);
 }
 
 char32_t nextCharacter(std::string_view text, std::size_t& i) {

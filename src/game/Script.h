@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -57,8 +58,13 @@ std::vector<ScriptCommand> readScript(std::string_view text);
 // screen.
 std::string printable(std::string_view word);
 
-// A word checked as a whole decimal number; beyond the range it saturates
-// (nothing the game offers is that far down a list).
+// A word of decimal digits alone (no sign, no blank) as a whole number;
+// beyond the range it saturates (nothing the game offers is that far down a
+// list). Nothing for any other word.
+std::optional<long long> readWholeNumber(std::string_view word);
+
+// A word checked as a whole decimal number, saturating; 0 for a word that is
+// not one.
 long long wholeNumber(std::string_view digits);
 
 // The next character of a UTF-8 text, `i` moved past it; an invalid byte

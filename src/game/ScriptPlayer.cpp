@@ -22,12 +22,12 @@ void ScriptPrinter::post(const Phrase& text) {
 
 void ScriptPrinter::say(const Words& words) {
     if (heard) heard(words.phrase, words.title);
-    line("> ", words.text);
+    line("> ", words.text());
 }
 
 bool ScriptPrinter::ask(const Words& words) {
     if (heard) heard(words.phrase, words.title);
-    line("? ", words.text);
+    line("? ", words.text());
     if (answers.empty()) return true;
     const bool yes = answers.front();
     answers.pop_front();

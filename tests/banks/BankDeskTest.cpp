@@ -33,27 +33,47 @@ TEST(BankDesk, MembershipAndWhatTheWindowEnables) {
                  v.loanSetup, v.refundingLoan, v.insuranceSetup,  v.leaveIns};
     };
     struct Case {
+        const char* what;
         int bank;
         bool member, invest, loan, insured;
         V view;
     };
     const Case cases[] = {
-        {kInvestBank, false, true, true, true, {0, 1, 0, 0, 0, 0, 0, 0}}, // loaded odd game
-        {kInvestBank, true, false, false, false, {1, 0, 1, 0, 1, 0, 0, 0}},
-        {kInvestBank, true, true, true, true, {1, 0, 0, 1, 1, 1, 0, 0}},
-        {kGermanBank, true, false, false, false, {1, 0, 1, 0, 0, 0, 1, 0}},
-        {kGermanBank, true, true, false, true, {1, 0, 0, 1, 0, 0, 1, 1}},
-        {kChinaCash, true, true, true, true, {1, 0, 0, 0, 1, 1, 0, 0}},
-        {kInterBank, true, true, true, true, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"loaded odd game", kInvestBank, false, true, true, true, {0, 1, 0, 0, 0, 0, 0, 0}},
+        {"Invest Bank, nothing yet",
+         kInvestBank,
+         true,
+         false,
+         false,
+         false,
+         {1, 0, 1, 0, 1, 0, 0, 0}},
+        {"Invest Bank, everything", kInvestBank, true, true, true, true, {1, 0, 0, 1, 1, 1, 0, 0}},
+        {"German Bank, nothing yet",
+         kGermanBank,
+         true,
+         false,
+         false,
+         false,
+         {1, 0, 1, 0, 0, 0, 1, 0}},
+        {"German Bank, invested and insured",
+         kGermanBank,
+         true,
+         true,
+         false,
+         true,
+         {1, 0, 0, 1, 0, 0, 1, 1}},
+        {"China Cash, everything", kChinaCash, true, true, true, true, {1, 0, 0, 0, 1, 1, 0, 0}},
+        {"Inter Bank never opens", kInterBank, true, true, true, true, {0, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState game = test::startedGame();
         BankAccount& account = game.bankAccounts[c.bank];
         account.member = c.member;
         account.investActive = c.invest;
         account.loanActive = c.loan;
         account.insured = c.insured;
-        EXPECT_EQ(flags(bankView(game, c.bank)), c.view) << c.bank << c.member << c.invest;
+        EXPECT_EQ(flags(bankView(game, c.bank)), c.view);
     }
 }
 
@@ -89,6 +109,7 @@ TEST(BankDesk, LoanRequests) {
         {"nothing or less", kInvestBank, 0, {"0", "-5"}, {least, least}, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(1000);
         state.credibility = 1;
         state.gamblingBalance = c.gambling;
@@ -98,13 +119,12 @@ TEST(BankDesk, LoanRequests) {
             ASSERT_TRUE(limit);
             requestLoan(state, c.bank, request, std::to_string(*limit), voice);
         }
-        EXPECT_EQ(voice.texts(), c.said) << c.what;
+        EXPECT_EQ(voice.texts(), c.said);
         for (const auto& said : voice.said)
-            EXPECT_EQ(said.words.title, said.words.text == ok ? "Loan accepted" : "Loan denied");
+            EXPECT_EQ(said.words.title, said.words.text() == ok ? "Loan accepted" : "Loan denied");
         const BankAccount& account = state.bankAccounts[c.bank];
         EXPECT_EQ(std::tuple(account.loanAmount, account.loanLeft, account.loanActive, state.money),
-                  std::tuple(c.loanAfter, c.loanAfter, c.loanAfter > 0, 1000.0 + c.loanAfter))
-            << c.what;
+                  std::tuple(c.loanAfter, c.loanAfter, c.loanAfter > 0, 1000.0 + c.loanAfter));
     }
 }
 
@@ -150,15 +170,16 @@ TEST(BankDesk, LoanRefunds) {
         {"-100", -50, RefundOutcome::Refused, "You must refund at least 1$.", 7000},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
         GameState state = test::startedGame(c.money);
         const BankAccount& account = openLoan(state, kInvestBank, 5000, 7000); // 2000 of interest
         const GameState before = state;
         RecordingVoice voice;
-        EXPECT_EQ(refundLoan(state, kInvestBank, c.typed, voice), c.outcome) << c.typed;
-        EXPECT_EQ(account.loanLeft, c.leftAfter) << c.typed;
+        EXPECT_EQ(refundLoan(state, kInvestBank, c.typed, voice), c.outcome);
+        EXPECT_EQ(account.loanLeft, c.leftAfter);
         if (c.said) {
-            EXPECT_EQ(voice.only(), refusal(c.said, "Oups!!")) << c.typed;
-            EXPECT_TRUE(unchanged(state, before)) << c.typed;
+            EXPECT_EQ(voice.only(), refusal(c.said, "Oups!!"));
+            EXPECT_TRUE(unchanged(state, before));
         } else {
             EXPECT_TRUE(voice.said.empty());
         }
@@ -176,6 +197,7 @@ TEST(BankDesk, LoanRefunds) {
 
 TEST(BankDesk, InvestmentMaximaAndStart) {
     struct Case {
+        const char* what;
         int bank;
         double money;
         std::optional<std::int32_t> maximum;
@@ -184,26 +206,28 @@ TEST(BankDesk, InvestmentMaximaAndStart) {
         double moneyAfter;
     };
     const Case cases[] = {
-        {kInvestBank, 1000.99, std::nullopt, nullptr, false, 1000.99},
-        {kInvestBank, 1001.5, 1, "1", false, 1001.5}, // nothing can be invested
-        {kInvestBank, 11000, 10000, "9999", true, 1001},
-        {kInvestBank, 11000, 10000, "10000", false, 11000},
-        {kGermanBank, 8000, std::nullopt, nullptr, false, 8000},
-        {kGermanBank, 20000.5, 12000, "12345", false, 20000.5},
-        {kGermanBank, 20000.5, 12000, "11999", true, 8001.5},
+        {"Invest Bank, too little money", kInvestBank, 1000.99, std::nullopt, nullptr, false,
+         1000.99},
+        {"Invest Bank, nothing can be invested", kInvestBank, 1001.5, 1, "1", false, 1001.5},
+        {"Invest Bank, below the maximum", kInvestBank, 11000, 10000, "9999", true, 1001},
+        {"Invest Bank, the maximum", kInvestBank, 11000, 10000, "10000", false, 11000},
+        {"German Bank, too little money", kGermanBank, 8000, std::nullopt, nullptr, false, 8000},
+        {"German Bank, above the maximum", kGermanBank, 20000.5, 12000, "12345", false, 20000.5},
+        {"German Bank, below the maximum", kGermanBank, 20000.5, 12000, "11999", true, 8001.5},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         RecordingVoice voice;
         const std::optional<std::int32_t> maximum = investmentMaximum(state, c.bank, voice);
-        EXPECT_EQ(maximum, c.maximum) << c.money;
+        EXPECT_EQ(maximum, c.maximum);
         if (!maximum) {
             EXPECT_EQ(voice.texts(), Texts{"You don't have engough money to invest"});
             continue;
         }
         const InvestPlan& plan = investTerms(c.bank)->plans[1];
         EXPECT_EQ(startInvestment(state, c.bank, c.typed, *maximum, plan, voice), c.started);
-        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter) << c.typed;
+        EXPECT_DOUBLE_EQ(state.money, c.moneyAfter);
         const BankAccount& account = state.bankAccounts[c.bank];
         EXPECT_EQ(account.investActive != 0, c.started);
         if (c.started) {
@@ -238,6 +262,7 @@ TEST(BankDesk, InvestmentTotalsAndOneAtATime) {
 
 TEST(BankDesk, Withdrawals) {
     struct Case {
+        const char* what;
         int bank;
         std::int32_t value, yearsLeft;
         bool yes;
@@ -247,12 +272,14 @@ TEST(BankDesk, Withdrawals) {
     const char* kEarly =
         "You don't have finish all your investment years.\nDo you want your money back?";
     const Case cases[] = {
-        {kInvestBank, 11000, 4, true, 7700, kEarly},
-        {kGermanBank, 13000, 10, true, 5200, kEarly},
-        {kGermanBank, 13000, 10, false, 0, kEarly},
-        {kInvestBank, 15000, 0, true, 15000, "Do you want your money back now?"},
+        {"Invest Bank, early", kInvestBank, 11000, 4, true, 7700, kEarly},
+        {"German Bank, early", kGermanBank, 13000, 10, true, 5200, kEarly},
+        {"German Bank, early, kept", kGermanBank, 13000, 10, false, 0, kEarly},
+        {"Invest Bank, finished", kInvestBank, 15000, 0, true, 15000,
+         "Do you want your money back now?"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(0);
         BankAccount& account = state.bankAccounts[c.bank];
         account.investActive = 1;
@@ -284,6 +311,7 @@ TEST(BankDesk, Insurance) {
         {"no box", 5000, true, true, false, false, true, 5000, true, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         state.year = 1983;
         BankAccount& account = state.bankAccounts[kGermanBank];
@@ -291,11 +319,10 @@ TEST(BankDesk, Insurance) {
         account.theftInsured = c.heldTheft;
         account.insured = c.heldFire || c.heldTheft;
         RecordingVoice voice;
-        EXPECT_EQ(signUpInsurance(state, c.fire, c.theft, voice), c.signedUp) << c.what;
+        EXPECT_EQ(signUpInsurance(state, c.fire, c.theft, voice), c.signedUp);
         EXPECT_EQ(
             std::tuple(state.money, account.fireInsured, account.theftInsured, account.insured),
-            std::tuple(c.moneyAfter, c.fireAfter, c.theftAfter, c.fireAfter || c.theftAfter))
-            << c.what;
+            std::tuple(c.moneyAfter, c.fireAfter, c.theftAfter, c.fireAfter || c.theftAfter));
         if (c.theft && !c.heldTheft && c.signedUp) {
             EXPECT_EQ(std::tuple(account.theftInsYear, account.theftInsCost),
                       std::tuple(1983, 800));

@@ -11,18 +11,20 @@ namespace {
 // Interest is simple on the amount, charged once 365 days have been counted.
 TEST(Loans, LoanYearInterest) {
     struct Case {
+        const char* what;
         std::int32_t amount, left;
         float rate;
         std::int32_t days, expectedLeft;
     };
     const Case cases[] = {
-        {10000, 10000, 0.30f, 365, 13000}, // China Cash: 0.30f is a hair above 0.3
-        {15000, 15000, 0.25f, 365, 18750}, // Invest Bank
-        {10000, 4000, 0.30f, 365, 7000},   // on the amount, not on what is left
-        {-1000, 500, 0.25f, 365, 250},     // a refund of interest made the amount negative
-        {15000, 15000, 0.25f, 364, 15000}, // not a year yet
+        {"China Cash: 0.30f is a hair above 0.3", 10000, 10000, 0.30f, 365, 13000},
+        {"Invest Bank", 15000, 15000, 0.25f, 365, 18750},
+        {"on the amount, not on what is left", 10000, 4000, 0.30f, 365, 7000},
+        {"a refund of interest made the amount negative", -1000, 500, 0.25f, 365, 250},
+        {"not a year yet", 15000, 15000, 0.25f, 364, 15000},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame();
         BankAccount& account = openLoan(state, kChinaCash, c.amount, c.left, c.rate);
         account.loanDayCount = c.days;
@@ -30,8 +32,7 @@ TEST(Loans, LoanYearInterest) {
         chargeLoanYearInterest(account);
         const bool charged = c.days == 365;
         EXPECT_EQ(std::tuple(account.loanLeft, account.loanDayCount, account.loanYearsDone),
-                  std::tuple(c.expectedLeft, charged ? 0 : c.days, charged ? 3 : 2))
-            << c.amount;
+                  std::tuple(c.expectedLeft, charged ? 0 : c.days, charged ? 3 : 2));
     }
 }
 
@@ -54,18 +55,19 @@ TEST(Loans, MonthlyInstalment) {
         {"nothing left closes without money", 10, 0, 0, false, 0, 0, 10},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         BankAccount& account = openLoan(state, kInvestBank, c.amount, c.left);
         takeMonthlyInstalments(state);
         EXPECT_EQ(
             std::tuple(account.loanActive != 0, account.loanAmount, account.loanLeft, state.money),
-            std::tuple(c.activeAfter, c.amountAfter, c.leftAfter, c.moneyAfter))
-            << c.what;
+            std::tuple(c.activeAfter, c.amountAfter, c.leftAfter, c.moneyAfter));
     }
 }
 
 TEST(Loans, Bailiff) {
     struct Case {
+        const char* what;
         std::int32_t left;
         double money;
         double moneyAfter;
@@ -73,19 +75,19 @@ TEST(Loans, Bailiff) {
         bool posted;
     };
     const Case cases[] = {
-        {300000, 50000.75, 50000.75, 300000, false},
-        {300001, 50000.75, 10000.75, 260001, true},
-        {300001, 10000, 10000, 300001, false},
-        {300001, 10000.5, 10000.5, 300001, true}, // takes 0, still says so
+        {"300000 left is no debt yet", 300000, 50000.75, 50000.75, 300000, false},
+        {"takes what is above 10000", 300001, 50000.75, 10000.75, 260001, true},
+        {"nothing above 10000", 300001, 10000, 10000, 300001, false},
+        {"takes 0, still says so", 300001, 10000.5, 10000.5, 300001, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         BankAccount& account = openLoan(state, kInvestBank, c.left, c.left);
         VectorSink messages;
         runBailiff(state, messages);
         EXPECT_EQ(std::tuple(state.money, account.loanLeft, account.loanAmount),
-                  std::tuple(c.moneyAfter, c.leftAfter, c.leftAfter))
-            << c.left << " " << c.money;
+                  std::tuple(c.moneyAfter, c.leftAfter, c.leftAfter));
         EXPECT_EQ(
             messages.messages,
             Texts(c.posted, "Bailiff: Invest Bank wants is money back! So I took your money."));
@@ -113,6 +115,7 @@ TEST(Loans, AdministratorRepayment) {
         {"a negative refund neither", 2, 0, 0, -10, 9000, true, 0, 9000, nullptr},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         BankAccount& account = openLoan(state, kChinaCash, c.left, c.left, 0.3f);
         account.loanYearsDone = c.yearsDone;
@@ -123,11 +126,9 @@ TEST(Loans, AdministratorRepayment) {
         VectorSink messages;
         adminRepayLoan(state, kChinaCash, admin, messages);
         EXPECT_EQ(std::tuple(account.loanActive != 0, account.loanLeft, state.money),
-                  std::tuple(c.activeAfter, c.leftAfter, c.moneyAfter))
-            << c.what;
-        EXPECT_EQ(messages.messages, Texts(c.posted != nullptr, c.posted ? c.posted : ""))
-            << c.what;
-        EXPECT_TRUE(c.activeAfter || account.loanAmount == 0) << c.what;
+                  std::tuple(c.activeAfter, c.leftAfter, c.moneyAfter));
+        EXPECT_EQ(messages.messages, Texts(c.posted != nullptr, c.posted ? c.posted : ""));
+        EXPECT_TRUE(c.activeAfter || account.loanAmount == 0);
     }
 }
 

@@ -39,6 +39,7 @@ TEST(Insurance, PremiumsEachNewYearAfterSigning) {
 // the first draw after reseeding with 1000); insurance pays four fifths.
 TEST(Fire, PicksTheBarFromTheReseededGeneratorAndInsurancePays) {
     for (bool insured : {false, true}) {
+        SCOPED_TRACE(insured ? "insured" : "not insured");
         GameState state = test::startedGame(50000);
         for (int clients : {10, 20, 30})
             test::addBar(state, clients, 1);
@@ -66,6 +67,7 @@ TEST(Fire, PicksTheBarFromTheReseededGeneratorAndInsurancePays) {
 // never drawn in 1980, drawn but harmless without a bar.
 TEST(Fire, GameDayDrawsTheTriggerLast) {
     for (const auto& [year, bars] : {std::pair{1981, 1}, {1980, 1}, {1981, 0}}) {
+        SCOPED_TRACE(testing::Message() << year << ", " << bars << " bar");
         int strikes = 0;
         for (std::uint32_t seed = 0; seed < 50000; ++seed) {
             Game game;

@@ -42,24 +42,25 @@ TEST(Owner, CreateNeedsANameAndResetsTheCounters) {
 
 TEST(BarPurchase, ClientsAtPurchase) {
     struct Case {
+        const char* what;
         std::int32_t base, maxClients, barClass;
         bool music[5];
         std::int32_t knowledge, expected;
     };
     const Case cases[] = {
-        {60, 100, kLowClass, {true, false, true, false, false}, 2, 67},
-        {60, 40, kLowClass, {true, false, true, false, false}, 2, 40},
-        {3, 100, kLowClass, {false, false, false, true, false}, 1, 5},
-        {3, 2, kLowClass, {false, false, false, false, true}, 3, 5}, // 5 wins over the maximum
-        {50, 100, kRaveClass, {true, true, true, true, true}, 3, 38},
-        {50, 100, kDarkClass, {false, false, false, true, true}, 2, 57},
-        {50, 100, kHighClass, {false, false, true, false, true}, 1, 37},
+        {"Low", 60, 100, kLowClass, {true, false, true, false, false}, 2, 67},
+        {"Low, at the maximum", 60, 40, kLowClass, {true, false, true, false, false}, 2, 40},
+        {"Low, the least", 3, 100, kLowClass, {false, false, false, true, false}, 1, 5},
+        {"5 wins over the maximum", 3, 2, kLowClass, {false, false, false, false, true}, 3, 5},
+        {"Rave", 50, 100, kRaveClass, {true, true, true, true, true}, 3, 38},
+        {"Dark", 50, 100, kDarkClass, {false, false, false, true, true}, 2, 57},
+        {"High", 50, 100, kHighClass, {false, false, true, false, true}, 1, 37},
     };
     for (const Case& c : cases)
         EXPECT_EQ(clientsAtPurchase(listBar(1000, c.base, c.maxClients), c.barClass, c.music,
                                     c.knowledge),
                   c.expected)
-            << c.base << " " << c.barClass;
+            << c.what;
 }
 
 TEST(BarPurchase, ClassMasks) {
@@ -123,22 +124,24 @@ TEST(BarPurchase, EveryFailedCheckIsSaidInOrder) {
         {"everything", "", "11", 0, kNoClass, 9000, {name, price, music, kind, money}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Purchase purchase(c.listPrice);
-        EXPECT_FALSE(purchase.buy(c.name, c.price, c.music, c.barClass).bought) << c.what;
-        EXPECT_EQ(purchase.voice.texts(), c.said) << c.what;
+        EXPECT_FALSE(purchase.buy(c.name, c.price, c.music, c.barClass).bought);
+        EXPECT_EQ(purchase.voice.texts(), c.said);
         for (const auto& said : purchase.voice.said)
-            EXPECT_TRUE(said.words.plain()) << c.what;
-        EXPECT_EQ(purchase.state.barCount, 0) << c.what;
-        EXPECT_DOUBLE_EQ(purchase.state.money, 1000) << c.what;
-        EXPECT_TRUE(purchase.messages.messages.empty()) << c.what;
+            EXPECT_TRUE(said.words.plain());
+        EXPECT_EQ(purchase.state.barCount, 0);
+        EXPECT_DOUBLE_EQ(purchase.state.money, 1000);
+        EXPECT_TRUE(purchase.messages.messages.empty());
     }
 }
 
 TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
     for (const char* price : {"9.99", "-2", "0"}) {
+        SCOPED_TRACE(price);
         Purchase purchase(6000);
         const auto outcome = purchase.buy("Joe's", price, 2, kLowClass);
-        ASSERT_TRUE(outcome.bought && outcome.firstBar) << price;
+        ASSERT_TRUE(outcome.bought && outcome.firstBar);
         EXPECT_TRUE(purchase.voice.said.empty());
         const GameState& state = purchase.state;
         EXPECT_EQ(std::tuple(state.money, state.barCount, state.monthlyCharges),
@@ -154,6 +157,7 @@ TEST(BarPurchase, BuysWithMoneyDownTo5000InDebt) {
 
 TEST(BarPurchase, ABarOfADamagedListStillSaves) {
     for (const std::int32_t room : {2147483647, -40}) {
+        SCOPED_TRACE(testing::Message() << "room " << room);
         Purchase purchase;
         purchase.bars.append(listBar(100, 2147483647, room));
         chooseBarClass(purchase.state, kLowClass);
@@ -162,9 +166,9 @@ TEST(BarPurchase, ABarOfADamagedListStillSaves) {
                               purchase.voice, purchase.messages)
                         .bought);
         const BarRecord& bar = purchase.state.bars[0];
-        EXPECT_EQ(bar.maxClients, room > 0 ? kMostClientsPerDay : 0) << room;
-        EXPECT_EQ(bar.clientsPerDay, room > 0 ? kMostClientsPerDay : 5) << room;
-        EXPECT_TRUE(findValueFault(purchase.state).empty()) << room;
+        EXPECT_EQ(bar.maxClients, room > 0 ? kMostClientsPerDay : 0);
+        EXPECT_EQ(bar.clientsPerDay, room > 0 ? kMostClientsPerDay : 5);
+        EXPECT_TRUE(findValueFault(purchase.state).empty());
     }
 }
 
@@ -248,17 +252,18 @@ TEST(DrinkOrder, SalePriceLadderAtRetail250) {
         {"4", "10", {}, {done}, 10, true, 25.01},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.price << " for " << c.quantity << ", money " << c.money);
         Order order(c.money, 1);
         order.voice.answers = c.answers;
         order.place(0, c.quantity, c.price);
-        EXPECT_EQ(order.voice.texts(), c.said) << c.price;
+        EXPECT_EQ(order.voice.texts(), c.said);
         const BarRecord& bar = order.state.bars[0];
         EXPECT_EQ(std::tuple(bar.drinkCount, bar.drinks[0].stock, bar.profitThisMonth),
-                  std::tuple(c.stock > 0 ? 1 : 0, c.stock, static_cast<int>(-2.5 * c.stock)))
-            << c.price;
-        EXPECT_NEAR(order.state.money, c.money - 2.5 * c.stock, 1e-9) << c.price;
+                  std::tuple(c.stock > 0 ? 1 : 0, c.stock, static_cast<int>(-2.5 * c.stock)));
+        EXPECT_NEAR(order.state.money, c.money - 2.5 * c.stock, 1e-9);
         if (c.stock > 0) {
-            EXPECT_EQ(order.state.bars[0].drinks[0].fairPrice != 0, c.fair) << c.price;
+            EXPECT_EQ(order.state.bars[0].drinks[0].fairPrice != 0, c.fair);
         }
     }
     Order order(1000, 1);
@@ -304,6 +309,7 @@ TEST(DrinkOrder, RefusedBeforeAnythingChanges) {
         {"a sixteenth drink", {true, 0, 0, "10", "3", true}, 1, full},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Order order(1e6, c.bars);
         for (int d = 1; d < 16; ++d)
             order.drinks.append(test::makeDrink("Drink", "2"));
@@ -313,13 +319,14 @@ TEST(DrinkOrder, RefusedBeforeAnythingChanges) {
         const GameState before = order.state;
         placeOrder(order.state, order.config, order.store, order.drinks, c.form, kPoint,
                    order.voice);
-        EXPECT_EQ(order.voice.texts(), Texts{c.said}) << c.what;
-        EXPECT_EQ(std::memcmp(&order.state, &before, sizeof before), 0) << c.what;
+        EXPECT_EQ(order.voice.texts(), Texts{c.said});
+        EXPECT_EQ(std::memcmp(&order.state, &before, sizeof before), 0);
     }
 }
 
 TEST(DrinkOrder, AListThisSystemCannotReadSwitchesToTheUsList) {
     for (bool works : {true, false}) {
+        SCOPED_TRACE(works ? "the US list is written" : "the disk takes nothing");
         Order order(1000, 1);
         order.store.works = works;
         EXPECT_EQ(placeOrder(order.state, order.config, order.store, order.drinks,
@@ -355,17 +362,18 @@ TEST(Promotion, RoomAndMoneyAreStrict) {
         {"tv", 10, 90, 30000, Advert::Tv, "Your bar's pub is now on tv station.", 15, 25000},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(c.money);
         BarRecord& bar = test::addBar(state, c.clients, 1);
         bar.maxClients = c.maxClients;
         RecordingVoice voice;
         const bool promoted = c.said != refused;
-        EXPECT_EQ(promoteBar(state, 0, c.advert, voice), promoted) << c.what;
-        EXPECT_EQ(voice.texts(), Texts{c.said}) << c.what;
-        EXPECT_EQ(voice.said[0].words.title, promoted ? "Tavo 0.4" : "Oups!") << c.what;
-        EXPECT_EQ(bar.clientsPerDay, c.clients + c.extraClients) << c.what;
-        EXPECT_DOUBLE_EQ(state.money, c.money - c.price) << c.what;
-        EXPECT_EQ(bar.profitThisMonth, -c.price) << c.what;
+        EXPECT_EQ(promoteBar(state, 0, c.advert, voice), promoted);
+        EXPECT_EQ(voice.texts(), Texts{c.said});
+        EXPECT_EQ(voice.said[0].words.title, promoted ? "Tavo 0.4" : "Oups!");
+        EXPECT_EQ(bar.clientsPerDay, c.clients + c.extraClients);
+        EXPECT_DOUBLE_EQ(state.money, c.money - c.price);
+        EXPECT_EQ(bar.profitThisMonth, -c.price);
     }
     GameState state = test::startedGame(1e6);
     RecordingVoice voice;

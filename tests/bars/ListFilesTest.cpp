@@ -21,23 +21,26 @@ std::vector<unsigned char> barsFile(int records, int extraBytes) {
 // and a lookup outside it finds nothing.
 TEST(ListFiles, BarsListKeepsWholeRecordsOnly) {
     struct Case {
+        const char* what;
         int records, extra;
         bool loads;
         int count;
     };
     const Case cases[] = {
-        {2, 0, true, 2},                       // 240 bytes
-        {2, 10, true, 2},                      // 250 bytes: the short last record is dropped
-        {0, 0, false, 0},                      // empty
-        {0, 119, false, 0}, {30, 0, true, 30}, // longer than the bar table: all listed
-        {-1, 0, false, 0},                     // no file
+        {"240 bytes", 2, 0, true, 2},
+        {"250 bytes: the short last record is dropped", 2, 10, true, 2},
+        {"empty", 0, 0, false, 0},
+        {"less than a record", 0, 119, false, 0},
+        {"longer than the bar table: all listed", 30, 0, true, 30},
+        {"no file", -1, 0, false, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         TempDir dir;
         if (c.records >= 0) test::writeBytes(dir.file("town.bar"), barsFile(c.records, c.extra));
         TBarList list;
         list.append(test::makeBar("Old", 1, 1));
-        EXPECT_EQ(list.loadFromFile(dir.file("town.bar")), c.loads) << c.records << "+" << c.extra;
+        EXPECT_EQ(list.loadFromFile(dir.file("town.bar")), c.loads);
         ASSERT_EQ(list.count(), c.count);
         EXPECT_EQ(list.at(-1), nullptr);
         if (c.count > 1) {

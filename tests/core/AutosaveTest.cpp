@@ -48,7 +48,7 @@ TEST(Autosave, EachGameKeepsTheThreeNewestAndAFailedWriteMovesNothing) {
                         {jo, 500, true, {400, 300, 200, 0, 20, 10, 0, 0}},
                         {jo, 600, false, {600, 400, 300, 0, 20, 10, 0, 0}}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.money);
+        SCOPED_TRACE(testing::Message() << row.owner << ", " << row.money);
         GameState game = test::startedGame(row.money);
         setFixedText(game.ownerName, row.owner);
         // A disk that takes no more: every write fails, even the owner's.

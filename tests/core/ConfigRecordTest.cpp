@@ -7,6 +7,7 @@ namespace {
 
 TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     struct Case {
+        const char* what;
         std::vector<unsigned char> bytes;
         std::uint8_t popup;
         std::uint8_t pauseBeer;
@@ -17,11 +18,12 @@ TEST(ConfigRecord, BytesReadLieOverTheDefaults) {
     std::memcpy(longer.data() + 4, "my.bar", 6);
     longer.resize(400, 0xFF);
     const Case cases[] = {
-        {{}, 1, 0, "def.bar"},
-        {{0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"}, // five bytes: the rest default
-        {longer, 0, 1, "my.bar"},             // only the first 304 bytes count
+        {"empty", {}, 1, 0, "def.bar"},
+        {"five bytes: the rest default", {0, 1, 0, 0, 'x'}, 0, 1, "xef.bar"},
+        {"longer: only the first 304 bytes count", longer, 0, 1, "my.bar"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         TempDir dir;
         test::writeBytes(dir.file("config.kpl"), c.bytes);
         ConfigRecord config = readConfig(dir.file("config.kpl"));

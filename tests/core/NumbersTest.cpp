@@ -137,7 +137,7 @@ TEST(NumberText, GeneralFormatShowsMoney) {
         {0.00001, kPoint, "1E-5"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(formatGeneral(c.value, c.format), c.expected);
+        EXPECT_EQ(formatGeneral(c.value, c.format), c.expected) << c.expected;
 }
 
 } // namespace

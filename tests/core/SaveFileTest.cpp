@@ -103,6 +103,7 @@ TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
         {"month 13", [](auto& s) { s.month = 13; }, Damaged, "month is 13"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState damaged = patternedGame();
         c.damage(damaged);
         GameState live = test::startedGame(1234);
@@ -111,10 +112,10 @@ TEST(SaveFile, RefusesFilesThatAreNotAGameOfThisVersion) {
         for (std::size_t size : {std::size_t{0}, sizeof damaged - 1}) // empty, a byte short
             EXPECT_EQ(loadGameFromBytes(bytes, size, live).status, LoadStatus::WrongSize);
         LoadResult result = loadGameFromBytes(bytes, sizeof damaged, live);
-        EXPECT_EQ(result.status, c.expected) << c.what;
-        EXPECT_FALSE(result.reason.empty()) << c.what;
-        EXPECT_NE(result.reason.find(c.says), std::string::npos) << c.what << ": " << result.reason;
-        EXPECT_EQ(std::memcmp(&live, &before, sizeof live), 0) << c.what << ": live game changed";
+        EXPECT_EQ(result.status, c.expected);
+        EXPECT_FALSE(result.reason.empty());
+        EXPECT_NE(result.reason.find(c.says), std::string::npos) << result.reason;
+        EXPECT_EQ(std::memcmp(&live, &before, sizeof live), 0) << "live game changed";
     }
 }
 

@@ -90,15 +90,20 @@ TEST(AdminDuties, TicketsOnWeekDaysTwoToFourAboveTheReserve) {
 TEST(AdminDuties, TicketsAboveTheReserveBelowTenHeldAndCounted) {
     constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
     struct Case {
+        const char* what;
         double money;
         std::int16_t held;
         bool buys;
         std::int32_t counted, countedAfter;
     };
-    const Case cases[] = {{1000, 0, false, 0, 0},          {1000.5, 0, true, 0, 1},
-                          {5000, 9, true, 41, 42},         {5000, 10, false, 41, 41},
-                          {5000, 3, true, kTop - 1, kTop}, {5000, 3, true, kTop, kTop}};
+    const Case cases[] = {{"the reserve kept", 1000, 0, false, 0, 0},
+                          {"above the reserve", 1000.5, 0, true, 0, 1},
+                          {"the tenth ticket", 5000, 9, true, 41, 42},
+                          {"ten held", 5000, 10, false, 41, 41},
+                          {"counted to the top", 5000, 3, true, kTop - 1, kTop},
+                          {"held at the top", 5000, 3, true, kTop, kTop}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Game game;
         game.state = startedGame(c.money);
         game.state.weekDay = 3;
@@ -113,8 +118,7 @@ TEST(AdminDuties, TicketsAboveTheReserveBelowTenHeldAndCounted) {
         EXPECT_EQ(std::tuple(admin.ticketsPending, game.state.money, game.state.lottoTicketCount,
                              game.state.adminTicketCount),
                   std::tuple(c.buys ? 1 : 2, c.money - (c.buys ? 50 : 0), c.held + c.buys,
-                             c.countedAfter))
-            << c.money << " " << c.held << " " << c.counted;
+                             c.countedAfter));
         EXPECT_TRUE(c.buys || game.random.seed() == seed) << "nothing drawn";
     }
 }

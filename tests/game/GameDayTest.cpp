@@ -29,6 +29,7 @@ TEST(GameDay, DateAdvance) {
         {"no Y2K warning in 2000", {30, 1, 12, 1999}, {1, 2, 1, 2000}, {"Happy new year!"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Game game;
         game.state = test::startedGame();
         game.state.day = c.before.day;
@@ -38,9 +39,8 @@ TEST(GameDay, DateAdvance) {
         VectorSink messages;
         runGameDay(game, messages);
         EXPECT_EQ(std::tuple(game.state.day, game.state.weekDay, game.state.month, game.state.year),
-                  std::tuple(c.after.day, c.after.weekDay, c.after.month, c.after.year))
-            << c.what;
-        EXPECT_EQ(messages.messages, c.posted) << c.what;
+                  std::tuple(c.after.day, c.after.weekDay, c.after.month, c.after.year));
+        EXPECT_EQ(messages.messages, c.posted);
     }
 }
 
@@ -93,6 +93,7 @@ TEST(GameDay, UnreadablePriceStopsTheRestOfTheDay) {
 // below 0.
 TEST(MonthChange, BarsEndTheMonthWithCostAndTaxesTaken) {
     for (const bool bars : {true, false}) {
+        SCOPED_TRACE(bars ? "two bars" : "no bar");
         GameState state = test::startedGame(100);
         state.monthlyCharges = 1500 + 230; // a bar's rent and one salary
         state.monthlyTaxes = 999;

@@ -29,21 +29,27 @@ TEST(Lotto, WinningNumbersAreSixDifferentFrom6To49) {
 TEST(Lotto, PrizesByMatches) {
     const std::string jackpot = "Oh my god you win the Lotto 6/49!!!";
     struct Case {
+        const char* what;
         std::vector<std::array<std::int32_t, 6>> tickets;
         bool pending;
         double prize;
         Texts said;
     };
     const Case cases[] = {
-        {{{6, 7, 40, 41, 42, 43}}, true, 0, {}},
-        {{{6, 7, 8, 40, 41, 42}}, true, 500, {"You've got 3 numbers on 6!"}},
-        {{{6, 7, 8, 9, 41, 42}}, true, 2000, {"You've got 4 numbers on 6!"}},
-        {{{6, 7, 8, 9, 10, 42}}, true, 10000, {"You've got 5 numbers on 6!"}},
-        {{{49, 10, 9, 8, 7, 6}}, true, 7000000, {jackpot}},
-        {{{6, 7, 8, 9, 10, 49}, {49, 10, 9, 8, 7, 6}}, true, 7000000 + 1000000, {jackpot, jackpot}},
-        {{{6, 7, 8, 9, 10, 49}, {49, 10, 9, 8, 7, 6}}, false, 0, {}},
+        {"2 numbers", {{6, 7, 40, 41, 42, 43}}, true, 0, {}},
+        {"3 numbers", {{6, 7, 8, 40, 41, 42}}, true, 500, {"You've got 3 numbers on 6!"}},
+        {"4 numbers", {{6, 7, 8, 9, 41, 42}}, true, 2000, {"You've got 4 numbers on 6!"}},
+        {"5 numbers", {{6, 7, 8, 9, 10, 42}}, true, 10000, {"You've got 5 numbers on 6!"}},
+        {"jackpot", {{49, 10, 9, 8, 7, 6}}, true, 7000000, {jackpot}},
+        {"two jackpots",
+         {{6, 7, 8, 9, 10, 49}, {49, 10, 9, 8, 7, 6}},
+         true,
+         7000000 + 1000000,
+         {jackpot, jackpot}},
+        {"no draw pending", {{6, 7, 8, 9, 10, 49}, {49, 10, 9, 8, 7, 6}}, false, 0, {}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(-100);
         const std::int32_t winning[6] = {6, 7, 8, 9, 10, 49};
         std::copy(winning, winning + 6, state.lottoWinningNumbers);
@@ -59,9 +65,8 @@ TEST(Lotto, PrizesByMatches) {
         const int held = c.pending ? 0 : static_cast<int>(c.tickets.size());
         EXPECT_EQ(std::tuple(state.money, state.gamblingBalance, state.lottoTicketCount,
                              state.lottoDrawPending),
-                  std::tuple(-100 + c.prize, -250 + static_cast<std::int32_t>(c.prize), held, 0))
-            << c.prize;
-        EXPECT_EQ(messages.messages, c.said) << c.prize;
+                  std::tuple(-100 + c.prize, -250 + static_cast<std::int32_t>(c.prize), held, 0));
+        EXPECT_EQ(messages.messages, c.said);
         // A prize starts the jackpot again at 1 or 2 millions; none adds one.
         EXPECT_TRUE(state.lottoJackpot == (c.said.empty() ? 8000000 : 2000000) ||
                     state.lottoJackpot == 1000000);
@@ -92,26 +97,28 @@ TEST(Lotto, ThePlayersTicket) {
         "Check if you've enter a number between 6 and 49.\nYou can't use the same number too.";
     const std::string kEmpty = "You must enter a number on each box!";
     struct Case {
+        const char* what;
         std::array<std::string_view, 6> typed;
         std::int16_t held;
         std::string said; // "" when bought
     };
     const Case cases[] = {
-        {{"6", "7", "8", "9", "10", "49"}, 0, ""},
-        {{"49", "6", "48", "7", "20", "33"}, 9, ""},
-        {{"5", "7", "8", "9", "10", "11"}, 0, kRange},
-        {{"6", "7", "8", "9", "10", "50"}, 0, kRange},
-        {{"6", "6", "8", "9", "10", "11"}, 0, kRange},
-        {{"6", "7", "8", "9", "10", "8"}, 0, kRange},
-        {{"6", "7", "", "9", "10", "11"}, 0, kEmpty},
-        {{"", "", "", "", "", ""}, 3, kEmpty},
+        {"in order", {"6", "7", "8", "9", "10", "49"}, 0, ""},
+        {"the tenth", {"49", "6", "48", "7", "20", "33"}, 9, ""},
+        {"below 6", {"5", "7", "8", "9", "10", "11"}, 0, kRange},
+        {"above 49", {"6", "7", "8", "9", "10", "50"}, 0, kRange},
+        {"twice, side by side", {"6", "6", "8", "9", "10", "11"}, 0, kRange},
+        {"twice, apart", {"6", "7", "8", "9", "10", "8"}, 0, kRange},
+        {"a box empty", {"6", "7", "", "9", "10", "11"}, 0, kEmpty},
+        {"every box empty", {"", "", "", "", "", ""}, 3, kEmpty},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = test::startedGame(100); // the money is not checked
         state.lottoTicketCount = c.held;
         test::RecordingVoice voice;
         const bool bought = buyLottoTicket(state, c.typed, voice);
-        EXPECT_EQ(bought, c.said.empty()) << c.typed[0];
+        EXPECT_EQ(bought, c.said.empty());
         EXPECT_EQ(state.lottoTicketCount, c.held + (bought ? 1 : 0));
         EXPECT_EQ(state.lottoDrawPending != 0, bought);
         EXPECT_DOUBLE_EQ(state.money, bought ? -150 : 100);

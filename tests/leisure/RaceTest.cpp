@@ -31,6 +31,7 @@ TEST(Race, RefusedBetsAreNotCharged) {
     for (auto [car, typed, title] : {std::tuple{0, "abc", "Oups..."}, // not converted then
                                      {2, "-5", "You must bet!"},
                                      {2, "1001", "Oups..."}}) {
+        SCOPED_TRACE(testing::Message() << "car " << car << ", bet " << typed);
         Track t;
         EXPECT_FALSE(t.start(car, typed));
         ASSERT_EQ(t.voice.said.size(), 1u);
@@ -49,6 +50,7 @@ TEST(Race, CarsFinishingInOneStepArePaidOnceAndTheLaterInTheOrderWins) {
                  {2, "400", 0},
                  {3, "2000000000", 4000000000.0}}; // twice the bet is beyond 32 bits
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "car " << c.chosen << ", bet " << c.bet);
         Track t;
         t.state.money = std::stod(c.bet);
         ASSERT_TRUE(t.start(c.chosen, c.bet));
@@ -56,8 +58,7 @@ TEST(Race, CarsFinishingInOneStepArePaidOnceAndTheLaterInTheOrderWins) {
         const std::uint32_t drawn = t.seedAfter(5);         // four cars, then the crash test
         t.tick();
         EXPECT_EQ(std::tuple(t.random.seed(), t.race.winner, t.state.money),
-                  std::tuple(drawn, kCar1, c.money))
-            << c.chosen;
+                  std::tuple(drawn, kCar1, c.money));
         EXPECT_EQ(t.state.gamblingBalance, c.money - std::stod(c.bet));
         EXPECT_EQ(t.voice.texts(), Texts(c.money > 0, "You car win is the winner!"));
         t.tick(); // the clean-up

@@ -35,11 +35,12 @@ TEST(Staff, HireFillsTheNextEntryUnlessFullOrHiredAlready) {
         {"a free candidate", {1, 3}, -1, 2, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = withStaff(c.hired);
         if (c.adminCount != -1) state.adminCount = c.adminCount;
         const GameState before = state;
         RecordingVoice voice;
-        EXPECT_EQ(hireAdmin(state, c.staffId, voice), c.hires) << c.what;
+        EXPECT_EQ(hireAdmin(state, c.staffId, voice), c.hires);
         if (c.hires) {
             EXPECT_EQ(std::tuple(state.adminCount, state.monthlyCharges, voice.said.size()),
                       std::tuple(before.adminCount + 1, before.monthlyCharges + 640, 0u));
@@ -49,8 +50,8 @@ TEST(Staff, HireFillsTheNextEntryUnlessFullOrHiredAlready) {
                       std::tuple(2, 640, 100, 4, 1, 1, 0));
             continue;
         }
-        EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0) << c.what;
-        EXPECT_EQ(voice.only(), refusal("You can't hire this person now.", "Oups...")) << c.what;
+        EXPECT_EQ(std::memcmp(&state, &before, sizeof state), 0);
+        EXPECT_EQ(voice.only(), refusal("You can't hire this person now.", "Oups..."));
     }
 }
 
@@ -116,6 +117,7 @@ TEST(Staff, CloseAndSaveByDuty) {
         {"an index no longer in use", {4}, 1, 0, {"", "", "1000", "999"}, true, "", {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState state = withStaff(c.hired);
         for (int s = 0; s < state.adminCount; ++s)
             state.admins[s].drinkOrderQuantity = c.othersDrinks;
@@ -126,14 +128,13 @@ TEST(Staff, CloseAndSaveByDuty) {
         admin.refundAmount = 100;
         if (c.selected >= state.adminCount) admin = AdminRecord{};
         RecordingVoice voice;
-        EXPECT_EQ(closeAndSave(state, c.selected, c.typed, voice), c.closes) << c.what;
-        EXPECT_EQ(voice.said.size(), c.said.empty() ? 0u : 1u) << c.what;
+        EXPECT_EQ(closeAndSave(state, c.selected, c.typed, voice), c.closes);
+        EXPECT_EQ(voice.said.size(), c.said.empty() ? 0u : 1u);
         for (const auto& said : voice.said)
-            EXPECT_EQ(said.words, refusal(c.said, "Oups...")) << c.what;
+            EXPECT_EQ(said.words, refusal(c.said, "Oups..."));
         EXPECT_EQ((Entry{admin.ticketsPerWeek, admin.drinkOrderQuantity, admin.refundThreshold,
                          admin.refundAmount}),
-                  c.after)
-            << c.what;
+                  c.after);
     }
 }
 
@@ -158,7 +159,7 @@ TEST(Staff, ADamagedStaffIdIsReportedAndSkipped) {
                      "Unexpected error #82... contact me:\n" + kContact,
                      "Unexpected error #12\nContact me plz: " + kContact}));
     for (const auto& said : voice.said)
-        EXPECT_EQ(said.words, information(said.words.text));
+        EXPECT_EQ(said.words, information(said.words.text()));
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace tavo {
 
 // How a failed check shows words.
 inline void PrintTo(const Words& words, std::ostream* out) {
-    *out << '"' << words.text << "\" titled \"" << words.title << "\", icon "
+    *out << '"' << words.text() << "\" titled \"" << words.title << "\", icon "
          << static_cast<int>(words.icon);
 }
 
@@ -41,7 +41,7 @@ public:
     std::vector<std::string> texts() const {
         std::vector<std::string> all;
         for (const Said& one : said)
-            all.push_back(one.words.text);
+            all.push_back(one.words.text());
         return all;
     }
 

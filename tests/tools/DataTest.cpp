@@ -58,6 +58,7 @@ TEST(ShippedData, DrinksListsReadWhereTheyShould) {
     ASSERT_TRUE(drinks.loadFromFile(shipped("drinks.drk")));
     ASSERT_TRUE(us.loadFromFile(shipped("drinksUS.drk")));
     for (const TDrinkList* list : {&drinks, &us}) {
+        SCOPED_TRACE(list == &drinks ? "drinks.drk" : "drinksUS.drk");
         EXPECT_GE(list->count(), 12);
         EXPECT_LE(list->count(), kMaxDrinkSlots); // a bar can hold every drink
     }
@@ -66,6 +67,7 @@ TEST(ShippedData, DrinksListsReadWhereTheyShould) {
         const DrinkListEntry& drink = *drinks.at(i);
         // The default list reads under any decimal separator.
         for (char separator : {'.', ','}) {
+            SCOPED_TRACE(testing::Message() << fixedText(drink.name) << " read with " << separator);
             const double price = retailPriceOf(drink, NumberFormat{separator});
             EXPECT_GT(price, 0);
             EXPECT_LT(price, 10);
@@ -113,9 +115,10 @@ TEST(DataText, MistakesNameTheirLineAndNothingListedIsAMistake) {
         {true, "# only a comment\n\n", "no drink is listed"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         try {
             c.drinks ? (void)data::parseDrinks(c.text) : (void)data::parseBars(c.text);
-            ADD_FAILURE() << "accepted: " << c.text;
+            ADD_FAILURE() << "accepted";
         } catch (const data::TextError& error) {
             EXPECT_STREQ(error.what(), c.says);
         }

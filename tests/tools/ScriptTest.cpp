@@ -101,12 +101,13 @@ TEST(Script, PlaysTheWindows) {
          "winner!\n"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         ScriptGame game;
         const SimRun run = game.play(c.script, "- < s.txt"); // from the standard input
-        ASSERT_EQ(run.status, 0) << c.what << ": " << run.err;
-        EXPECT_EQ(run.out, c.out) << c.what;
-        EXPECT_EQ(run.err, "") << c.what;
-        EXPECT_TRUE(!c.money || game.saved().money == *c.money) << c.what;
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(!c.money || game.saved().money == *c.money);
     }
 }
 
@@ -122,8 +123,9 @@ TEST(Script, NamesAreTypedAsTheBoxTakesThem) {
         {"\xE2\x82\xAC-bar", "?-bar"},        // a character one byte cannot hold
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
         ScriptGame game;
-        ASSERT_EQ(game.play(std::string("buy-bar 0 ") + c.word + " 1 ad 1\n").status, 0) << c.word;
+        ASSERT_EQ(game.play(std::string("buy-bar 0 ") + c.word + " 1 ad 1\n").status, 0);
         const BarRecord bar = game.saved().bars[1]; // the formula's clients for the music ticked
         EXPECT_EQ(std::tuple(fixedText(bar.barName), bar.clientsPerDay), std::tuple(c.name, 67));
     }

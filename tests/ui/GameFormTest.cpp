@@ -58,31 +58,32 @@ private slots:
 
     // Six slots: slots 0-3 for five refreshes, then 4-5 for four, then 0-3;
     // four slots stay on the first page.
-    void stockPanelPages() {
+    void stockPanelPages_data() {
+        QTest::addColumn<int>("slotCount");
+        QTest::addColumn<QStringList>("pages");
         const QString page1 = "Blonde Ale/Red Lager/131", page2 = "Vodka Shot/-/0";
-        const struct {
-            int slotCount;
-            QStringList pages;
-        } cases[] = {{6,
-                      {page2, page2, page2, page2, page1, page1, page1, page1, page1, page2, page2,
-                       page2, page2, page1}},
-                     {4, QStringList(14, page1)}};
-        for (const auto& c : cases) {
-            Program program(test::sampleGame());
-            program.game.state.barCount = 1;
-            program.game.state.bars[0].drinkCount = c.slotCount;
-            TGameForm& form = program.gameForm;
-            form.PauseBarButClick(); // stay on the bar
-            form.BeerStockTimer();   // the run's first refresh turns the page at once
-            QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
-            QStringList pages;
-            for (int refresh = 0; refresh < 14; ++refresh) {
-                form.BeerStockTimer();
-                pages << form.DrinkName[0]->text() + "/" + form.DrinkName[2]->text() + "/" +
-                             form.DrinkStock[3]->text();
-            }
-            QCOMPARE(pages, c.pages);
+        QTest::newRow("six slots")
+            << 6 << QStringList{page2, page2, page2, page2, page1, page1, page1,
+                                page1, page1, page2, page2, page2, page2, page1};
+        QTest::newRow("four slots") << 4 << QStringList(14, page1);
+    }
+
+    void stockPanelPages() {
+        QFETCH(int, slotCount);
+        Program program(test::sampleGame());
+        program.game.state.barCount = 1;
+        program.game.state.bars[0].drinkCount = slotCount;
+        TGameForm& form = program.gameForm;
+        form.PauseBarButClick(); // stay on the bar
+        form.BeerStockTimer();   // the run's first refresh turns the page at once
+        QCOMPARE(form.DrinkName[0]->text(), QString("Blonde Ale"));
+        QStringList pages;
+        for (int refresh = 0; refresh < 14; ++refresh) {
+            form.BeerStockTimer();
+            pages << form.DrinkName[0]->text() + "/" + form.DrinkName[2]->text() + "/" +
+                         form.DrinkStock[3]->text();
         }
+        QTEST(pages, "pages");
     }
 
     void barStepAndNextBar() {
@@ -486,36 +487,46 @@ private slots:
                 fixedText(program.game.config.barsListPath) == "def.bar");
     }
 
-    void setupRefusesAPathThatWouldBreakTheNextStart() {
+    void setupRefusesAPathThatWouldBreakTheNextStart_data() {
+        QTest::addColumn<QString>("bars");
+        QTest::addColumn<QString>("drinks");
+        QTest::addColumn<QString>("said");
         const QString tooLong = QString(94, 'x') + QStringLiteral("\u00e9.bar"); // 100 bytes
-        const struct {
-            QString bars, drinks, said;
-        } cases[] = {
-            {"nope.bar", "drinks.drk", "This file can't be used as your bars list:\nnope.bar"},
-            {"def.bar", "def.bar", "This file can't be used as your drinks list:\ndef.bar"},
-            {tooLong, "drinks.drk",
-             "The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong},
-            {QString(125, 'y'), "drinks.drk", // browsed: never cut to fit
-             "The path of your bars list file is too long (125 bytes, at most 99):\n" +
-                 QString(125, 'y')},
-        };
-        for (const auto& c : cases) {
-            Program program;
-            TSetupForm& setup = *program.forms.setupForm;
-            setup.show();
-            setup.PauseBeer->setChecked(true);
-            setup.BarsListPath->setText(c.bars);
-            setup.DrinksListPath->setText(c.drinks);
-            setup.OkClick();
-            QCOMPARE(program.dialogs.shown.size(), size_t{1});
-            QVERIFY2(program.dialogs.shown[0].text.startsWith(c.said),
-                     qPrintable(program.dialogs.shown[0].text));
-            QVERIFY(program.dialogs.shown[0].icon == DialogIcon::Stop);
-            QVERIFY(setup.isVisible()); // to choose again
-            QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
-            QVERIFY(!program.game.config.PauseBeer &&
-                    fixedText(program.game.config.barsListPath) == "def.bar");
-        }
+        QTest::newRow("no bars list") << "nope.bar"
+                                      << "drinks.drk"
+                                      << "This file can't be used as your bars list:\nnope.bar";
+        QTest::newRow("the bars list as drinks")
+            << "def.bar"
+            << "def.bar"
+            << "This file can't be used as your drinks list:\ndef.bar";
+        QTest::newRow("100 bytes")
+            << tooLong << "drinks.drk"
+            << "The path of your bars list file is too long (100 bytes, at most 99):\n" + tooLong;
+        QTest::newRow("browsed: never cut to fit")
+            << QString(125, 'y') << "drinks.drk"
+            << "The path of your bars list file is too long (125 bytes, at most 99):\n" +
+                   QString(125, 'y');
+    }
+
+    void setupRefusesAPathThatWouldBreakTheNextStart() {
+        QFETCH(QString, bars);
+        QFETCH(QString, drinks);
+        QFETCH(QString, said);
+        Program program;
+        TSetupForm& setup = *program.forms.setupForm;
+        setup.show();
+        setup.PauseBeer->setChecked(true);
+        setup.BarsListPath->setText(bars);
+        setup.DrinksListPath->setText(drinks);
+        setup.OkClick();
+        QCOMPARE(program.dialogs.shown.size(), size_t{1});
+        QVERIFY2(program.dialogs.shown[0].text.startsWith(said),
+                 qPrintable(program.dialogs.shown[0].text));
+        QVERIFY(program.dialogs.shown[0].icon == DialogIcon::Stop);
+        QVERIFY(setup.isVisible()); // to choose again
+        QVERIFY(!QFile::exists(program.folder.path("config.kpl")));
+        QVERIFY(!program.game.config.PauseBeer &&
+                fixedText(program.game.config.barsListPath) == "def.bar");
     }
 
     void setupOnAnUnwritableFolder() {

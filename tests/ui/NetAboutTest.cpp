@@ -218,14 +218,18 @@ private slots:
         TMainForm& menu = *program.forms.mainForm;
         TAboutForm& about = *program.forms.aboutForm;
         menu.show();
-        const std::pair<QWidget*, QKeyCombination> presses[] = {
-            {&menu, Qt::ALT | Qt::Key_A}, {menu.AboutBut, QKeyCombination(Qt::Key_Return)}};
-        for (const auto& [pressed, keys] : presses) {
+        const struct {
+            const char* what;
+            QWidget* pressed;
+            QKeyCombination keys;
+        } presses[] = {{"Alt+A", &menu, Qt::ALT | Qt::Key_A},
+                       {"Enter on About", menu.AboutBut, QKeyCombination(Qt::Key_Return)}};
+        for (const auto& [what, pressed, keys] : presses) {
             QTest::keyClick(pressed, keys.key(), keys.keyboardModifiers());
-            QVERIFY(about.isVisible() && about.windowModality() == Qt::ApplicationModal);
-            QVERIFY(!(menu.windowFlags() & Qt::WindowStaysOnTopHint));
+            QVERIFY2(about.isVisible() && about.windowModality() == Qt::ApplicationModal, what);
+            QVERIFY2(!(menu.windowFlags() & Qt::WindowStaysOnTopHint), what);
             about.CloseBut->click();
-            QVERIFY(menu.isVisible() && (menu.windowFlags() & Qt::WindowStaysOnTopHint));
+            QVERIFY2(menu.isVisible() && (menu.windowFlags() & Qt::WindowStaysOnTopHint), what);
         }
         menu.hide();
         program.gameForm.About1Click();

@@ -1,6 +1,6 @@
-// Start-up: config.kpl, the two lists, the "What's new?" popup, the main
-// menu's keys, where the game plays; every picture the game ships decodes,
-// and the file dialogs' filters read as Qt reads them.
+// Start-up: the command line, config.kpl, the two lists, the "What's new?"
+// popup, the main menu's keys, where the game plays; every picture the game
+// ships decodes, and the file dialogs' filters read as Qt reads them.
 
 #include "SampleGame.h"
 #include "UiTestMain.h"
@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QProcess>
 
 using namespace tavo;
 using namespace tavo::ui;
@@ -43,19 +44,19 @@ private slots:
         QCOMPARE(chain, (QList<QWidget*>{menu.NewGameOmbre, menu.LoadOmbre, menu.AboutBut,
                                          menu.ExitBut, menu.NewGameOmbre}));
         const struct {
+            const char* what;
             QWidget* target;
             int key;
             Qt::KeyboardModifiers modifiers;
-            QString shown; // the dialog that the press leads to
         } presses[] = {
-            {menu.LoadOmbre, Qt::Key_Return, Qt::NoModifier, "Load a game"},
-            {menu.LoadOmbre, Qt::Key_Space, Qt::NoModifier, "Load a game"},
-            {&menu, Qt::Key_L, Qt::AltModifier, "Load a game"},
+            {"Enter", menu.LoadOmbre, Qt::Key_Return, Qt::NoModifier},
+            {"Space", menu.LoadOmbre, Qt::Key_Space, Qt::NoModifier},
+            {"Alt+L", &menu, Qt::Key_L, Qt::AltModifier},
         };
         for (const auto& press : presses) {
             program.dialogs.clear();
             QTest::keyClick(press.target, static_cast<Qt::Key>(press.key), press.modifiers);
-            QCOMPARE(program.dialogs.texts(), QStringList{press.shown});
+            QVERIFY2(program.dialogs.texts() == QStringList{"Load a game"}, press.what);
         }
         QTest::keyClick(&menu, Qt::Key_N, Qt::AltModifier);
         QVERIFY(program.forms.newCarForm->isVisible() && !menu.isVisible());
@@ -103,66 +104,77 @@ private slots:
     }
 
     // Closing the popup writes its option, unless config.kpl cannot be replaced.
+    void popupCloseWritesTheOption_data() {
+        QTest::addColumn<bool>("showAgain");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("shown again") << true << true;
+        QTest::newRow("not shown again") << false << true;
+        QTest::newRow("config.kpl is a folder") << false << false;
+    }
+
     void popupCloseWritesTheOption() {
-        for (const auto& [showAgain, writable] :
-             {std::pair{true, true}, {false, true}, {false, false}}) {
-            Program program;
-            if (!writable) QVERIFY(QDir().mkdir(program.folder.path("config.kpl")));
-            TPopupForm* popup = program.forms.popupForm;
-            popup->show();
-            popup->ShowPop->setChecked(showAgain);
-            popup->CloseButClick();
-            QVERIFY(!popup->isVisible());
-            QCOMPARE(program.dialogs.texts(),
-                     writable ? QStringList()
-                              : QStringList{"An error happen when I try to write on the disk"});
-            QCOMPARE(program.game.config.PopupStart != 0, showAgain || !writable);
-            if (!writable) {
-                QCOMPARE(program.dialogs.shown[0].title, QString("Disk error"));
-                continue;
-            }
-            const ConfigRecord written = readConfig("config.kpl");
-            QVERIFY((written.PopupStart != 0) == showAgain &&
-                    fixedText(written.barsListPath) == "def.bar");
+        QFETCH(bool, showAgain);
+        QFETCH(bool, writable);
+        Program program;
+        if (!writable) QVERIFY(QDir().mkdir(program.folder.path("config.kpl")));
+        TPopupForm* popup = program.forms.popupForm;
+        popup->show();
+        popup->ShowPop->setChecked(showAgain);
+        popup->CloseButClick();
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(program.dialogs.texts(),
+                 writable ? QStringList()
+                          : QStringList{"An error happen when I try to write on the disk"});
+        QCOMPARE(program.game.config.PopupStart != 0, showAgain || !writable);
+        if (!writable) {
+            QCOMPARE(program.dialogs.shown[0].title, QString("Disk error"));
+            return;
         }
+        const ConfigRecord written = readConfig("config.kpl");
+        QVERIFY((written.PopupStart != 0) == showAgain &&
+                fixedText(written.barsListPath) == "def.bar");
     }
 
     // Started where its files are, the game plays there; anywhere else it
     // plays in the player's folder, given the installed lists once.
+    void playFolderChoice_data() {
+        QTest::addColumn<QString>("startedBeside");  // a file in the starting folder
+        QTest::addColumn<QByteArray>("playersBars"); // def.bar the player already has, if any
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("beside config.kpl") << "config.kpl" << QByteArray() << true;
+        QTest::newRow("beside def.bar") << "def.bar" << QByteArray() << true;
+        QTest::newRow("beside drinks.drk") << "drinks.drk" << QByteArray() << true;
+        QTest::newRow("beside a save only") << "game.sav" << QByteArray() << false;
+        QTest::newRow("in an empty folder") << "" << QByteArray() << false;
+        QTest::newRow("the player's own bars") << "" << QByteArray("my own bars") << false;
+    }
+
     void playFolderChoice() {
-        const struct {
-            QString startedBeside;  // a file in the starting folder
-            QByteArray playersBars; // def.bar the player already has, if any
-            bool portable;
-        } starts[] = {
-            {"config.kpl", "", true}, {"def.bar", "", true}, {"drinks.drk", "", true},
-            {"game.sav", "", false},  {"", "", false},       {"", "my own bars", false},
+        QFETCH(QString, startedBeside);
+        QFETCH(QByteArray, playersBars);
+        QFETCH(bool, portable);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        auto write = [&dir](const QString& name, const QByteArray& bytes) {
+            QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         };
-        for (const auto& start : starts) {
-            QTemporaryDir root;
-            const QDir dir(root.path());
-            auto write = [&dir](const QString& name, const QByteArray& bytes) {
-                QDir().mkpath(QFileInfo(dir.filePath(name)).path());
-                QFile file(dir.filePath(name));
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            };
-            dir.mkdir("here"); // the player's folder is made by the game
-            for (const QString list : {"def.bar", "drinks.drk", "drinksUS.drk"})
-                write("installed/" + list, list.toLatin1());
-            if (!start.startedBeside.isEmpty()) write("here/" + start.startedBeside, "x");
-            if (!start.playersBars.isEmpty()) write("user/def.bar", start.playersBars);
-            const PlayFolder chosen = choosePlayFolder(dir.filePath("here"), dir.filePath("user"),
-                                                       dir.filePath("installed"));
-            QCOMPARE(chosen.path, dir.filePath(start.portable ? "here" : "user"));
-            QCOMPARE(chosen.dialogsFolder(),
-                     start.portable ? QString() : dir.filePath("user/saves"));
-            QCOMPARE(QDir(dir.filePath("user/saves")).exists(), !start.portable);
-            if (start.portable) continue;
-            const QByteArray& bars = start.playersBars.isEmpty() ? "def.bar" : start.playersBars;
-            QCOMPARE(QFileInfo(dir.filePath("user/def.bar")).size(),
-                     bars.size()); // the player's stays
-            QVERIFY(QFileInfo::exists(dir.filePath("user/drinksUS.drk")));
-        }
+        dir.mkdir("here"); // the player's folder is made by the game
+        for (const QString list : {"def.bar", "drinks.drk", "drinksUS.drk"})
+            write("installed/" + list, list.toLatin1());
+        if (!startedBeside.isEmpty()) write("here/" + startedBeside, "x");
+        if (!playersBars.isEmpty()) write("user/def.bar", playersBars);
+        const PlayFolder chosen =
+            choosePlayFolder(dir.filePath("here"), dir.filePath("user"), dir.filePath("installed"));
+        QCOMPARE(chosen.path, dir.filePath(portable ? "here" : "user"));
+        QCOMPARE(chosen.dialogsFolder(), portable ? QString() : dir.filePath("user/saves"));
+        QCOMPARE(QDir(dir.filePath("user/saves")).exists(), !portable);
+        if (portable) return;
+        const QByteArray& bars = playersBars.isEmpty() ? "def.bar" : playersBars;
+        QCOMPARE(QFileInfo(dir.filePath("user/def.bar")).size(),
+                 bars.size()); // the player's stays
+        QVERIFY(QFileInfo::exists(dir.filePath("user/drinksUS.drk")));
     }
 
     void everyPictureDecodesWithItsTwinOfTwiceTheSize() {
@@ -212,6 +224,40 @@ private slots:
         for (int i = 0; i < types->count(); ++i)
             labels << types->itemText(i);
         QCOMPARE(labels, shown);
+    }
+
+    // The program's own options are answered with no display at all; an
+    // option neither it nor Qt knows is refused before a window is tried.
+    void commandLineWithoutADisplay_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // its first line
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tavo [options]"
+                              << "";
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "tavo " TAVO_VERSION << "";
+        QTest::newRow("after a Qt option")
+            << QStringList{"-style", "Fusion", "--platform=xcb", "--version"} << 0
+            << "tavo " TAVO_VERSION << "";
+        QTest::newRow("unknown option") << QStringList{"--reverse", "--fast"} << 2 << ""
+                                        << "tavo: unknown option '--fast'\nTry 'tavo --help'.\n";
+        QTest::newRow("argument") << QStringList{"game.sav"} << 2 << ""
+                                  << "tavo: unexpected argument 'game.sav'\nTry 'tavo --help'.\n";
+    }
+
+    void commandLineWithoutADisplay() {
+        QFETCH(QStringList, args);
+        QProcess tavo;
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(name);
+        tavo.setProcessEnvironment(bare);
+        tavo.start(TAVO_PROGRAM, args);
+        QVERIFY(tavo.waitForFinished(60000));
+        QCOMPARE(tavo.exitStatus(), QProcess::NormalExit);
+        QTEST(tavo.exitCode(), "status");
+        QTEST(QString::fromUtf8(tavo.readAllStandardOutput()).section('\n', 0, 0), "out");
+        QTEST(QString::fromUtf8(tavo.readAllStandardError()), "err");
     }
 };
 
