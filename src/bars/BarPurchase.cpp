@@ -93,7 +93,7 @@ std::int32_t clientsAtPurchase(const BarListEntry& entry, std::int32_t barClass,
 }
 
 bool ownsListBar(const GameState& state, int listIndex) {
-    const int owned = std::clamp(state.barCount, 0, kMaxBars);
+    const int owned = ownedBarCount(state);
     for (int b = 0; b < owned; ++b)
         if (state.bars[b].listIndex == listIndex) return true;
     return false;

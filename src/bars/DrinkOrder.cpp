@@ -11,7 +11,7 @@ namespace {
 template <typename Visit>
 void forEachTarget(GameState& state, int orderBar, Visit visit) {
     if (orderBar == kAllBars) {
-        const int bars = std::clamp(state.barCount, 0, kMaxBars);
+        const int bars = ownedBarCount(state);
         for (int b = 0; b < bars; ++b)
             visit(state.bars[b]);
     } else if (orderBar >= 0 && orderBar < state.barCount && orderBar < kMaxBars) {
@@ -41,7 +41,7 @@ PriceVerdict judgeSalePrice(double salePrice, double retailPrice) {
 }
 
 int orderTargetCount(const GameState& state, int orderBar) {
-    if (orderBar == kAllBars) return std::clamp(state.barCount, 0, kMaxBars);
+    if (orderBar == kAllBars) return ownedBarCount(state);
     return orderBar >= 0 && orderBar < state.barCount ? 1 : 0;
 }
 

@@ -50,7 +50,7 @@ void recordMonth(FinanceHistory& history, const GameState& state) {
     ended.year = state.month == 1 ? state.year - 1 : state.year;
     ended.month = state.month == 1 ? 12 : state.month - 1;
     ended.money = state.money;
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     for (int i = 0; i < bars; ++i) {
         const BarRecord& bar = state.bars[i];
         std::string name = fixedText(bar.barName);

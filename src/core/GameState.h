@@ -2,6 +2,7 @@
 // layout, byte for byte. Sizes and offsets are pinned below.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -146,6 +147,12 @@ struct GameState {
     std::int32_t year;
     std::uint8_t reserved12932[4];
 };
+
+// The bars the player owns, as many as the record can hold whatever a
+// damaged file says.
+inline int ownedBarCount(const GameState& state) {
+    return std::clamp(state.barCount, 0, kMaxBars);
+}
 
 // --- layout pins: these records are the file format ---
 

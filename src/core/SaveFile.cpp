@@ -45,7 +45,7 @@ std::string findValueFault(const GameState& state) {
     if (state.day < 0 || state.day > 30) return outside("day", state.day, 0, 30);
     if (state.weekDay < 0 || state.weekDay > 7) return outside("weekDay", state.weekDay, 0, 7);
     if (state.month < 1 || state.month > 12) return outside("month", state.month, 1, 12);
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     for (int b = 0; b < bars; ++b) {
         const BarRecord& bar = state.bars[b];
         if (bar.clientsPerDay < 0 || bar.clientsPerDay > kMostClientsPerDay)

@@ -60,7 +60,7 @@ void grantTicketAllowance(GameState& state) {
 
 void restockDrinks(GameState& state, std::int32_t orderQuantity, const TDrinkList& drinks,
                    const NumberFormat& format) {
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     for (int b = 0; b < bars; ++b) {
         BarRecord& bar = state.bars[b];
         const int slots = std::clamp(bar.drinkCount, 0, kMaxDrinkSlots);

@@ -295,7 +295,7 @@ std::int32_t clientsOfTheDay(std::int32_t clientsPerDay, std::int32_t weekDay) {
 
 std::optional<std::int32_t> runDailyBusiness(GameState& state, Random& random) {
     std::optional<std::int32_t> shown;
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     for (int b = 0; b < bars; ++b) {
         BarRecord& bar = state.bars[b];
         if (!bar.isOpen) {

@@ -184,7 +184,7 @@ struct Run {
 
     // A bar picked by number in a window's list of owned bars.
     int ownedBar(std::size_t i) const {
-        if (number(i) >= std::clamp(game.state.barCount, 0, kMaxBars))
+        if (number(i) >= ownedBarCount(game.state))
             refuse("you own no bar " + text(i));
         return static_cast<int>(number(i));
     }

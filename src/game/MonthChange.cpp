@@ -7,7 +7,7 @@
 namespace tavo {
 
 void runMonthChange(GameState& state) {
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     state.money -= state.monthlyCharges;
     std::int32_t taxes = 0;
     for (int b = 0; b < bars; ++b)

@@ -455,7 +455,7 @@ void TGameForm::CashTimerTimer() {
 
 void TGameForm::BeerStockTimer() {
     const GameState& state = game_.state;
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     // A game loaded with fewer bars than the one before may leave the
     // panel past the last bar: it starts again from the first.
     if (shownBar < 0 || shownBar >= bars) shownBar = 0;

@@ -265,7 +265,7 @@ void TInfoForm::refresh() {
 
     showStockPage(&shown, game_.drinks, stockPages, Beer, Stock);
 
-    const int owned = std::clamp(state.barCount, 0, kMaxBars);
+    const int owned = ownedBarCount(state);
     if (owned != listedBarCount_) {
         const QSignalBlocker quiet(BarOwnList);
         BarOwnList->clear();

@@ -49,7 +49,7 @@ inline QString generalText(double value, const NumberFormat& format) {
 // is bar i.
 inline QStringList ownedBarNames(const GameState& state) {
     QStringList names;
-    for (int b = 0; b < std::clamp(state.barCount, 0, kMaxBars); ++b)
+    for (int b = 0; b < ownedBarCount(state); ++b)
         names << fromFixed(state.bars[b].barName);
     return names;
 }

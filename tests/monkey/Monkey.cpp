@@ -403,7 +403,7 @@ std::string Monkey::brokenRule() {
     if (std::string broken = findCountFault(state); !broken.empty()) return broken;
     if (std::string broken = findValueFault(state); !broken.empty()) return broken;
     if (!std::isfinite(state.money)) return "the money is not a finite number";
-    const int bars = std::clamp(state.barCount, 0, kMaxBars);
+    const int bars = ownedBarCount(state);
     if (forms_.gameForm.made() && forms_.gameForm->isVisible()) {
         TGameForm& window = *forms_.gameForm;
         window.CashTimerTimer();
