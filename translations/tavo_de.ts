@@ -1171,6 +1171,85 @@ zurückzahlen. Unser Zinssatz beträgt
     </message>
 </context>
 <context>
+    <name>tavo::ui::Outcomes</name>
+    <message>
+        <source>Game saved as %1.</source>
+        <translation>Spielstand als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The clock is paused.</source>
+        <translation>Die Zeit ist angehalten.</translation>
+    </message>
+    <message>
+        <source>Speed: %1.</source>
+        <translation>Tempo: %1.</translation>
+    </message>
+    <message>
+        <source>The race winner:</source>
+        <translation>Sieger des Rennens:</translation>
+    </message>
+    <message>
+        <source>%1 is open.</source>
+        <translation>%1 ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 is closed.</source>
+        <translation>%1 ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 works for you now.</source>
+        <translation>%1 arbeitet jetzt für dich.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 ist gegangen.</translation>
+    </message>
+    <message>
+        <source>Ticket bought: %1.</source>
+        <translation>Lottoschein gekauft: %1.</translation>
+    </message>
+    <message>
+        <source>%1: you win %2$.</source>
+        <translation>%1: du gewinnst %2$.</translation>
+    </message>
+    <message>
+        <source>%1: you lose %2$.</source>
+        <translation>%1: du verlierst %2$.</translation>
+    </message>
+    <message>
+        <source>Insured against fire and theft.</source>
+        <translation>Gegen Feuer und Diebstahl versichert.</translation>
+    </message>
+    <message>
+        <source>Insured against fire.</source>
+        <translation>Gegen Feuer versichert.</translation>
+    </message>
+    <message>
+        <source>Insured against theft.</source>
+        <translation>Gegen Diebstahl versichert.</translation>
+    </message>
+    <message>
+        <source>No insurance held now.</source>
+        <translation>Jetzt keine Versicherung mehr.</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::TAboutForm</name>
     <message>
         <source>About</source>
@@ -1436,6 +1515,10 @@ zurückzahlen. Unser Zinssatz beträgt
         <translation>Die Musik, die du spielst, muss zur Lage der Bar und zu ihren Gästen passen:
  Spielst du in der Bar die falsche Musik,
  kommen die Leute nicht.</translation>
+    </message>
+    <message>
+        <source>Music: More</source>
+        <translation>Musik: Mehr</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2037,14 @@ Die Datei lässt sich nicht öffnen!</translation>
     <message>
         <source>Start a new game?</source>
         <translation>Neues Spiel anfangen?</translation>
+    </message>
+    <message>
+        <source>Next bar</source>
+        <translation>Nächste Bar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2647,22 @@ aber bei den Bankleuten ist er nicht sehr glaubwürdig.</translation>
     <message>
         <source>Disk error</source>
         <translation>Festplattenfehler</translation>
+    </message>
+    <message>
+        <source>This window can close in 1 second.</source>
+        <translation>Dieses Fenster lässt sich in 1 Sekunde schließen.</translation>
+    </message>
+    <message>
+        <source>This window can close in %1 seconds.</source>
+        <translation>Dieses Fenster lässt sich in %1 Sekunden schließen.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>noch 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>noch %1 Sekunden</translation>
     </message>
 </context>
 <context>

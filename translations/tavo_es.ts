@@ -1171,6 +1171,85 @@ quieras. Nuestro tipo de interés es del
     </message>
 </context>
 <context>
+    <name>tavo::ui::Outcomes</name>
+    <message>
+        <source>Game saved as %1.</source>
+        <translation>Partida guardada como %1.</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The clock is paused.</source>
+        <translation>El tiempo está en pausa.</translation>
+    </message>
+    <message>
+        <source>Speed: %1.</source>
+        <translation>Velocidad: %1.</translation>
+    </message>
+    <message>
+        <source>The race winner:</source>
+        <translation>Ganador de la carrera:</translation>
+    </message>
+    <message>
+        <source>%1 is open.</source>
+        <translation>%1 está abierto.</translation>
+    </message>
+    <message>
+        <source>%1 is closed.</source>
+        <translation>%1 está cerrado.</translation>
+    </message>
+    <message>
+        <source>%1 works for you now.</source>
+        <translation>%1 ya trabaja para ti.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 se ha ido.</translation>
+    </message>
+    <message>
+        <source>Ticket bought: %1.</source>
+        <translation>Boleto comprado: %1.</translation>
+    </message>
+    <message>
+        <source>%1: you win %2$.</source>
+        <translation>%1: ganas %2$.</translation>
+    </message>
+    <message>
+        <source>%1: you lose %2$.</source>
+        <translation>%1: pierdes %2$.</translation>
+    </message>
+    <message>
+        <source>Insured against fire and theft.</source>
+        <translation>Asegurado contra incendios y robo.</translation>
+    </message>
+    <message>
+        <source>Insured against fire.</source>
+        <translation>Asegurado contra incendios.</translation>
+    </message>
+    <message>
+        <source>Insured against theft.</source>
+        <translation>Asegurado contra robo.</translation>
+    </message>
+    <message>
+        <source>No insurance held now.</source>
+        <translation>Ya no tienes ningún seguro.</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::TAboutForm</name>
     <message>
         <source>About</source>
@@ -1436,6 +1515,10 @@ quieras. Nuestro tipo de interés es del
         <translation>El estilo de música que pones tiene que ir con la ubicación y los clientes de tu bar:
  si pones la música equivocada en el bar,
  la gente no vendrá.</translation>
+    </message>
+    <message>
+        <source>Music: More</source>
+        <translation>Música: Más</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2037,14 @@ Error opening file!</source>
     <message>
         <source>Start a new game?</source>
         <translation>¿Empezar una nueva partida?</translation>
+    </message>
+    <message>
+        <source>Next bar</source>
+        <translation>Bar siguiente</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2647,22 @@ pero no tiene mucha credibilidad ante los directores de banco.</translation>
     <message>
         <source>Disk error</source>
         <translation>Error de disco</translation>
+    </message>
+    <message>
+        <source>This window can close in 1 second.</source>
+        <translation>Esta ventana podrá cerrarse en 1 segundo.</translation>
+    </message>
+    <message>
+        <source>This window can close in %1 seconds.</source>
+        <translation>Esta ventana podrá cerrarse en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>queda 1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>quedan %1 segundos</translation>
     </message>
 </context>
 <context>

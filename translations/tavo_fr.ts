@@ -1171,6 +1171,85 @@ vous voulez. Notre taux d&apos;intérêt est de
     </message>
 </context>
 <context>
+    <name>tavo::ui::Outcomes</name>
+    <message>
+        <source>Game saved as %1.</source>
+        <translation>Partie sauvegardée sous %1.</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The clock is paused.</source>
+        <translation>Le temps est en pause.</translation>
+    </message>
+    <message>
+        <source>Speed: %1.</source>
+        <translation>Vitesse&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The race winner:</source>
+        <translation>Vainqueur de la course&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 is open.</source>
+        <translation>%1 est ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 is closed.</source>
+        <translation>%1 est fermé.</translation>
+    </message>
+    <message>
+        <source>%1 works for you now.</source>
+        <translation>%1 travaille pour vous maintenant.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 est parti.</translation>
+    </message>
+    <message>
+        <source>Ticket bought: %1.</source>
+        <translation>Billet acheté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: you win %2$.</source>
+        <translation>%1&#xa0;: vous gagnez %2$.</translation>
+    </message>
+    <message>
+        <source>%1: you lose %2$.</source>
+        <translation>%1&#xa0;: vous perdez %2$.</translation>
+    </message>
+    <message>
+        <source>Insured against fire and theft.</source>
+        <translation>Assuré contre l&apos;incendie et le vol.</translation>
+    </message>
+    <message>
+        <source>Insured against fire.</source>
+        <translation>Assuré contre l&apos;incendie.</translation>
+    </message>
+    <message>
+        <source>Insured against theft.</source>
+        <translation>Assuré contre le vol.</translation>
+    </message>
+    <message>
+        <source>No insurance held now.</source>
+        <translation>Plus aucune assurance en cours.</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::TAboutForm</name>
     <message>
         <source>About</source>
@@ -1436,6 +1515,10 @@ vous voulez. Notre taux d&apos;intérêt est de
         <translation>Le style de musique que vous passez doit aller avec l&apos;emplacement et les clients de votre bar&#xa0;:
  si vous passez la mauvaise musique dans ce bar,
  les gens ne viendront pas.</translation>
+    </message>
+    <message>
+        <source>Music: More</source>
+        <translation>Musique&#xa0;: plus d&apos;infos</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2037,14 @@ Erreur à l&apos;ouverture du fichier&#xa0;!</translation>
     <message>
         <source>Start a new game?</source>
         <translation>Commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Next bar</source>
+        <translation>Bar suivant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2647,22 @@ mais il n&apos;a pas beaucoup de crédibilité auprès des banquiers.</translati
     <message>
         <source>Disk error</source>
         <translation>Erreur de disque</translation>
+    </message>
+    <message>
+        <source>This window can close in 1 second.</source>
+        <translation>Cette fenêtre pourra se fermer dans 1 seconde.</translation>
+    </message>
+    <message>
+        <source>This window can close in %1 seconds.</source>
+        <translation>Cette fenêtre pourra se fermer dans %1 secondes.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>1 seconde restante</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>%1 secondes restantes</translation>
     </message>
 </context>
 <context>

@@ -1171,6 +1171,85 @@ vuoi. Il nostro tasso di interesse è del
     </message>
 </context>
 <context>
+    <name>tavo::ui::Outcomes</name>
+    <message>
+        <source>Game saved as %1.</source>
+        <translation>Partita salvata come %1.</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The clock is paused.</source>
+        <translation>Il tempo è in pausa.</translation>
+    </message>
+    <message>
+        <source>Speed: %1.</source>
+        <translation>Velocità: %1.</translation>
+    </message>
+    <message>
+        <source>The race winner:</source>
+        <translation>Vincitore della gara:</translation>
+    </message>
+    <message>
+        <source>%1 is open.</source>
+        <translation>%1 è aperto.</translation>
+    </message>
+    <message>
+        <source>%1 is closed.</source>
+        <translation>%1 è chiuso.</translation>
+    </message>
+    <message>
+        <source>%1 works for you now.</source>
+        <translation>%1 ora lavora per te.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 se n&apos;è andato.</translation>
+    </message>
+    <message>
+        <source>Ticket bought: %1.</source>
+        <translation>Schedina comprata: %1.</translation>
+    </message>
+    <message>
+        <source>%1: you win %2$.</source>
+        <translation>%1: vinci %2$.</translation>
+    </message>
+    <message>
+        <source>%1: you lose %2$.</source>
+        <translation>%1: perdi %2$.</translation>
+    </message>
+    <message>
+        <source>Insured against fire and theft.</source>
+        <translation>Assicurato contro incendio e furto.</translation>
+    </message>
+    <message>
+        <source>Insured against fire.</source>
+        <translation>Assicurato contro l&apos;incendio.</translation>
+    </message>
+    <message>
+        <source>Insured against theft.</source>
+        <translation>Assicurato contro il furto.</translation>
+    </message>
+    <message>
+        <source>No insurance held now.</source>
+        <translation>Ora non hai più nessuna assicurazione.</translation>
+    </message>
+</context>
+<context>
     <name>tavo::ui::TAboutForm</name>
     <message>
         <source>About</source>
@@ -1436,6 +1515,10 @@ vuoi. Il nostro tasso di interesse è del
         <translation>Il genere di musica che metti deve adattarsi alla posizione e ai clienti del tuo bar:
  se metti la musica sbagliata nel bar,
  la gente non verrà.</translation>
+    </message>
+    <message>
+        <source>Music: More</source>
+        <translation>Musica: Altro</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2037,14 @@ Errore nell&apos;apertura del file!</translation>
     <message>
         <source>Start a new game?</source>
         <translation>Iniziare una nuova partita?</translation>
+    </message>
+    <message>
+        <source>Next bar</source>
+        <translation>Bar successivo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2647,22 @@ ma non ha molta credibilità presso i direttori di banca.</translation>
     <message>
         <source>Disk error</source>
         <translation>Errore del disco</translation>
+    </message>
+    <message>
+        <source>This window can close in 1 second.</source>
+        <translation>Questa finestra potrà chiudersi tra 1 secondo.</translation>
+    </message>
+    <message>
+        <source>This window can close in %1 seconds.</source>
+        <translation>Questa finestra potrà chiudersi tra %1 secondi.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>manca 1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>mancano %1 secondi</translation>
     </message>
 </context>
 <context>

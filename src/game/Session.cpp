@@ -220,6 +220,7 @@ bool Session::save(const std::string& path, std::string* reason) {
     saveHistory(path, game_.history, game_.state);
     const std::string text = journal_.text();
     writeSidecarFile(path, journalPath(path), text.data(), text.size());
+    tell([&](SessionListener& l) { l.gameSaved(path); });
     return true;
 }
 

@@ -43,6 +43,8 @@ public:
     virtual void figuresChanged() {}
     virtual void commandDone(const ScriptCommand&, const CommandResult&) {}
     virtual void clockChanged() {}
+    // The game was written to `path` (its history and journal beside it).
+    virtual void gameSaved(const std::string& /*path*/) {}
 };
 
 class Session final : public MessageSink {

@@ -114,7 +114,22 @@ private:
     QAbstractButton* choice() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// The status bar's line of what the player's acts came to: a notification,
+// which a screen reader speaks as it appears.
+class NoticeReading final : public QAccessibleWidget {
+public:
+    explicit NoticeReading(QWidget* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* gameWidgetReading(const QString& className, QObject* object) {
+    if (className == QLatin1String("tavo::ui::Notice"))
+        return new NoticeReading(static_cast<QWidget*>(object));
     if (className == QLatin1String("tavo::ui::PictureButton"))
         return new PictureButtonReading(static_cast<QWidget*>(object));
     if (className == QLatin1String("QRadioButton") || className == QLatin1String("QCheckBox"))

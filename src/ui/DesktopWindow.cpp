@@ -206,8 +206,9 @@ private:
 
 void makeDesktopWindow(QWidget* window, QWidget* owner) {
     window->installEventFilter(new WindowPlace(window, owner));
-    for (QLineEdit* box : window->findChildren<QLineEdit*>())
-        if (box->isReadOnly()) box->setFocusPolicy(Qt::ClickFocus);
+    // A figure box is in the Tab order, so that the keyboard and a screen
+    // reader reach every figure; a window never opens with the keyboard in
+    // one (see WindowPlace::shown).
     nameControls(window);
     // A dialog without a maximise button takes the size of its content, and
     // nothing else: a window manager then offers neither resizing nor

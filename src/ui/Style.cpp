@@ -35,6 +35,18 @@ QLineEdit* figureBox(const QString& text) {
     return box;
 }
 
+QLineEdit* captionFigure(const QString& name, const QFont& font) {
+    auto* box = new QLineEdit;
+    box->setReadOnly(true);
+    box->setFrame(false);
+    box->setFont(font);
+    box->setAccessibleName(name);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    box->setPalette(palette);
+    return box;
+}
+
 QStatusBar* addStatusBar(QBoxLayout* layout) {
     auto* bar = new QStatusBar;
     bar->setSizeGripEnabled(false);

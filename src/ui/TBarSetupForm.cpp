@@ -48,6 +48,7 @@ TBarSetupForm::TBarSetupForm(Session& session, Dialogs& dialogs, Forms& forms)
     for (QCheckBox* box : {Alternatif, Techno, Dance, Metal, Rock})
         musicRows->addWidget(box);
     auto* musicMore = new QPushButton(tr("More"));
+    musicMore->setAccessibleName(tr("Music: More"));
     musicRows->addWidget(musicMore, 0, Qt::AlignRight);
     middle->addWidget(music);
 

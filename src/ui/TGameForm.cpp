@@ -14,6 +14,7 @@
 #include "ui/Forms.h"
 #include "ui/GameSettings.h"
 #include "ui/Icons.h"
+#include "ui/Outcomes.h"
 #include "ui/SaveDialogs.h"
 #include "ui/StockLines.h"
 #include "ui/Style.h"
@@ -55,6 +56,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -86,7 +88,14 @@ TGameForm::TGameForm(Session& session, Dialogs& dialogs, Forms& forms)
     BeerStock = new GameTimer(
         1000, true, [this] { BeerStockTimer(); }, this);
     setCentralWidget(buildCentre());
+    outcomes_ = new Outcomes(session_, statusBar(), this);
     buildMenus();
+    // The status bar, made before the window's centre took its place,
+    // comes after the centre in the Tab order, as it stands under it.
+    QWidget* last = nullptr;
+    for (QWidget* at = nextInFocusChain(); at != this; at = at->nextInFocusChain())
+        if (centralWidget()->isAncestorOf(at)) last = at;
+    if (last) setTabOrder(last, VisitWeb);
     clockChanged(); // "Normal" is ticked while the clock runs at 3000
     CashTimerTimer();
 }
@@ -111,8 +120,12 @@ QWidget* TGameForm::buildCentre() {
     }
     PauseBarBut = new QPushButton(QStringLiteral("||"));
     PauseBarBut->setToolTip(tr("Stay on this bar"));
+    // Read by what it does, pressed while the panel stays on the bar.
+    PauseBarBut->setAccessibleName(tr("Stay on this bar"));
+    PauseBarBut->setCheckable(true);
     NextBarBut = new QPushButton(QStringLiteral("->"));
     NextBarBut->setToolTip(tr("See the next bar now"));
+    NextBarBut->setAccessibleName(tr("Next bar"));
     auto* stockButtons = new QHBoxLayout;
     stockButtons->addStretch();
     stockButtons->addWidget(PauseBarBut);
@@ -141,11 +154,11 @@ QWidget* TGameForm::buildCentre() {
     auto* moneyAndDate = new QHBoxLayout;
     auto* money = new QGroupBox(tr("Money"));
     auto* moneyRow = new QHBoxLayout(money);
-    MoneyLabel = new QLabel(QStringLiteral("0"));
-    QFont big = MoneyLabel->font();
+    QFont big = money->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
-    MoneyLabel->setFont(big);
+    MoneyLabel = captionFigure(tr("Money"), big);
+    MoneyLabel->setText(QStringLiteral("0"));
     MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     DebugOpen = new QLabel(QStringLiteral("$"));
     DebugOpen->setFont(big);
@@ -160,16 +173,16 @@ QWidget* TGameForm::buildCentre() {
 
     auto* date = new QGroupBox(tr("Date:"));
     auto* dateRow = new QHBoxLayout(date);
-    DayLabel = new QLabel;
+    DayLabel = captionFigure(tr("Date"), big);
     MonthLabel = new QLabel;
     YearLabel = new QLabel;
     PauseLabel = new QLabel(tr("Pause"));
-    for (QLabel* label : {DayLabel, MonthLabel, YearLabel, PauseLabel}) {
+    dateRow->addWidget(DayLabel, 1);
+    for (QLabel* label : {MonthLabel, YearLabel, PauseLabel}) {
         label->setFont(big);
         dateRow->addWidget(label);
     }
     PauseLabel->hide();
-    dateRow->addStretch();
     date->setMinimumWidth(bigMetrics.horizontalAdvance(dateText(30, 9, 8888)) +
                           2 * dateRow->spacing() + 40);
     date->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -189,10 +202,10 @@ QWidget* TGameForm::buildCentre() {
 
     VisitWeb = new QPushButton(tr("&Visit the website"));
     connect(VisitWeb, &QPushButton::clicked, this, &TGameForm::VisitWebClick);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(VisitWeb);
-    bottom->addStretch();
-    grid->addLayout(bottom, 4, 0, 1, 2);
+    // The status bar holds it, before the line of what the player's acts
+    // came to.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(VisitWeb);
 
     // Debug Menu, shown once the password is given.
     DebugMenu = new QGroupBox(tr("Debug Menu"));
@@ -377,6 +390,9 @@ void TGameForm::buildMenus() {
 
 void TGameForm::messagePosted(const Phrase& text) {
     MsgBox->addItem(translated(text));
+    // The newest line is the list's current one, which a screen reader
+    // reads as the keyboard comes in; nothing is selected for clearing.
+    MsgBox->setCurrentRow(MsgBox->count() - 1, QItemSelectionModel::NoUpdate);
 }
 
 void TGameForm::clockChanged() {
@@ -407,6 +423,7 @@ void TGameForm::resetBarDisplay() {
     shownBar = 0;
     drinkPage.page = 0;
     stayOnBar = false;
+    PauseBarBut->setChecked(false);
     PauseBarBut->setText(QStringLiteral("||"));
 }
 
@@ -478,6 +495,7 @@ void TGameForm::BeerStockTimer() {
 
 void TGameForm::PauseBarButClick() {
     stayOnBar = !stayOnBar;
+    PauseBarBut->setChecked(stayOnBar);
     PauseBarBut->setText(stayOnBar ? QStringLiteral("<>") : QStringLiteral("||"));
 }
 
@@ -495,19 +513,24 @@ void TGameForm::PauseKeyPress() {
         return;
     }
     session_.togglePause();
+    outcomes_->speedChosen();
 }
 
 void TGameForm::Slow1Click() {
     session_.chooseSpeed(GameClock::Slow);
+    outcomes_->speedChosen();
 }
 void TGameForm::Normal1Click() {
     session_.chooseSpeed(GameClock::Normal);
+    outcomes_->speedChosen();
 }
 void TGameForm::Fast1Click() {
     session_.chooseSpeed(GameClock::Fast);
+    outcomes_->speedChosen();
 }
 void TGameForm::Pause1Click() {
     session_.chooseSpeed(GameClock::Pause);
+    outcomes_->speedChosen();
 }
 
 bool TGameForm::Save1Click() {

@@ -26,6 +26,7 @@ namespace tavo::ui {
 
 class Dialogs;
 struct Forms;
+class Outcomes;
 
 class TGameForm final : public QMainWindow, public SessionListener {
     Q_OBJECT
@@ -94,9 +95,9 @@ public:
 
     // Controls.
     QListWidget* MsgBox;
-    QLabel* MoneyLabel;
+    QLineEdit* MoneyLabel;
     QLabel* DebugOpen;
-    QLabel* DayLabel;
+    QLineEdit* DayLabel;
     QLabel* MonthLabel;
     QLabel* YearLabel;
     QLabel* PauseLabel;
@@ -148,6 +149,7 @@ private:
     Dialogs& dialogs_;
     DialogsVoice voice_{dialogs_, this};
     Forms& forms_;
+    Outcomes* outcomes_ = nullptr;
     Listening listening_{session_, this};
 };
 

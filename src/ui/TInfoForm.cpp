@@ -69,8 +69,8 @@ TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
 
     auto* money = new QGroupBox(tr("Money"));
     auto* moneyRow = new QHBoxLayout(money);
-    MoneyLabel = new QLabel(QStringLiteral("0"));
-    MoneyLabel->setFont(bold);
+    MoneyLabel = captionFigure(tr("Money"), bold);
+    MoneyLabel->setText(QStringLiteral("0"));
     MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     moneyRow->addWidget(MoneyLabel, 1);
     moneyRow->addWidget(new QLabel(QStringLiteral("$")));

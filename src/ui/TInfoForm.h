@@ -45,7 +45,7 @@ public:
     QRadioButton* Buisness;
     QRadioButton* CoolDude;
     QRadioButton* TheWomen;
-    QLabel* MoneyLabel;
+    QLineEdit* MoneyLabel;
     QLabel* BarName;
     QRadioButton* LowClass;
     QRadioButton* HighClass;

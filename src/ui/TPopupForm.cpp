@@ -3,6 +3,7 @@
 
 #include "core/ConfigRecord.h"
 #include "ui/Dialogs.h"
+#include "ui/Outcomes.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 
@@ -86,9 +87,10 @@ TPopupForm::TPopupForm(Session& session, Dialogs& dialogs)
     ShowPop->setChecked(true);
     CloseBut = new QPushButton(tr("Close"));
     CloseBut->setEnabled(false);
+    notice_ = new Notice;
     bottom->addWidget(Sec);
     bottom->addWidget(SecondsLeftLabel);
-    bottom->addStretch();
+    bottom->addWidget(notice_, 1);
     bottom->addWidget(ShowPop);
     bottom->addWidget(CloseBut);
     layout->addLayout(bottom);
@@ -100,6 +102,7 @@ TPopupForm::TPopupForm(Session& session, Dialogs& dialogs)
 }
 
 void TPopupForm::showEvent(QShowEvent* event) {
+    sayCountdown();
     QDialog::showEvent(event);
     if (secondsLeft > 0) Timer->setEnabled(true);
 }
@@ -107,6 +110,7 @@ void TPopupForm::showEvent(QShowEvent* event) {
 void TPopupForm::TimerTimer() {
     secondsLeft -= 1;
     Sec->setText(QString::number(secondsLeft));
+    sayCountdown();
     if (secondsLeft <= 0) {
         Timer->setEnabled(false);
         CloseBut->setEnabled(true);
@@ -137,7 +141,21 @@ void TPopupForm::closeEvent(QCloseEvent* event) {
 }
 
 void TPopupForm::reject() {
-    if (CloseBut->isEnabled()) CloseButClick();
+    if (CloseBut->isEnabled())
+        CloseButClick();
+    else
+        notice_->say(secondsLeft == 1
+                         ? tr("This window can close in 1 second.")
+                         : tr("This window can close in %1 seconds.").arg(secondsLeft));
+}
+
+void TPopupForm::sayCountdown() {
+    // The countdown reads as one line, and the window tells it as it opens.
+    const QString left = secondsLeft <= 0   ? QString()
+                         : secondsLeft == 1 ? tr("1 second left")
+                                            : tr("%1 seconds left").arg(secondsLeft);
+    Sec->setAccessibleName(left);
+    setAccessibleDescription(left);
 }
 
 } // namespace tavo::ui

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace tavo::ui {
 
+class Notice;
+
 class Dialogs;
 
 class TPopupForm final : public QDialog {
@@ -38,9 +40,11 @@ protected:
     void reject() override;
 
 private:
+    void sayCountdown();
     Session& session_;
     Game& game_;
     Dialogs& dialogs_;
+    Notice* notice_;
 };
 
 } // namespace tavo::ui

@@ -20,7 +20,6 @@ namespace {
 QLineEdit* reelBox() {
     auto* box = new QLineEdit;
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignCenter);
     QFont font = box->font();
     font.setPointSizeF(font.pointSizeF() * 2.5);
@@ -84,8 +83,8 @@ TSpinCashForm::TSpinCashForm(Session& session, Dialogs& dialogs)
     TotalWin = figureBox();
     TotalLost = figureBox();
     int row = 0;
-    for (const auto& [caption, box] : {std::pair{tr("You win:"), TotalWin},
-                                       std::pair{tr("You lost:"), TotalLost}}) {
+    for (const auto& [caption, box] :
+         {std::pair{tr("You win:"), TotalWin}, std::pair{tr("You lost:"), TotalLost}}) {
         statRows->addWidget(new QLabel(caption), row, 0);
         statRows->addWidget(box, row, 1);
         statRows->addWidget(new QLabel(QStringLiteral("$")), row++, 2);

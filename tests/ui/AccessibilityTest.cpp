@@ -6,13 +6,20 @@
 // acts is reached by it, Tab goes in reading order, Escape closes a dialog.
 // Prints each window's count of named controls.
 
+#include "SampleGame.h"
 #include "UiTestMain.h"
 #include "WindowTour.h"
+#include "ui/DialogsVoice.h"
+#include "ui/Outcomes.h"
+#include "ui/TGameForm.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -146,6 +153,48 @@ private slots:
         for (const QString& fault : faults)
             std::printf("%s\n", qPrintable(fault));
         QCOMPARE(faults.size(), 0);
+    }
+
+    // What the player's acts came to is shown in the game window's status
+    // bar, in a line that assistive tools read as a notification, said once.
+    void outcomesAreSaid_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("bar closed") << "toggle 0"
+                                    << "The Rusty Anchor is closed.";
+        QTest::newRow("administrator hired") << "hire-admin 1"
+                                             << "Ned Tarrow works for you now.";
+        QTest::newRow("ticket bought") << "ticket 6 8 15 16 23 42"
+                                       << "Ticket bought: 6, 8, 15, 16, 23, 42.";
+        QTest::newRow("insurance signed") << "sign-up 1 1"
+                                          << "Insured against fire and theft.";
+        QTest::newRow("saved") << "save"
+                               << "Game saved as kept.sav.";
+        QTest::newRow("message posted") << "post"
+                                        << "Happy new year!";
+    }
+    void outcomesAreSaid() {
+        QFETCH(QString, line);
+        QFETCH(QString, said);
+        tavo::ui::test::Program program(tavo::ui::test::sampleGame());
+        program.gameForm.show();
+        const auto* notice = program.gameForm.statusBar()->findChild<tavo::ui::Notice*>();
+        QVERIFY(notice);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(const_cast<tavo::ui::Notice*>(notice))->role(),
+            QAccessible::Notification);
+        QSignalSpy notified(notice, &tavo::ui::Notice::said);
+        tavo::Session& session = program.windows.session();
+        tavo::ui::DialogsVoice voice(program.dialogs, &program.gameForm);
+        QTemporaryDir folder;
+        if (line == "save")
+            QVERIFY(session.save(folder.filePath("kept.sav").toStdString()));
+        else if (line == "post")
+            session.post(tavo::Phrase("Happy new year!"));
+        else
+            QVERIFY(session.run(line.toStdString(), voice).ran);
+        QCOMPARE(notice->text(), said);
+        QCOMPARE(notified.size(), 1);
     }
 };
 
