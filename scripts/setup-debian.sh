@@ -15,6 +15,7 @@ packages=(
     qt6-wayland weston                                 # the game on Wayland, and its test
     dbus-daemon libx11-dev                             # the start-up bench (bench/startup.sh)
     dbus at-spi2-core python3-pyatspi                  # the game read through the accessibility bus
+    orca                                               # the screen reader, which its test runs
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3  # the translations and their checks
 )
 

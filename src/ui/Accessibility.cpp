@@ -122,9 +122,12 @@ public:
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        if (kind == QAccessible::Name) return line();
         return QAccessibleWidget::text(kind);
     }
+
+private:
+    QString line() const { return static_cast<QLabel*>(widget())->text(); }
 };
 
 QAccessibleInterface* gameWidgetReading(const QString& className, QObject* object) {

@@ -17,6 +17,10 @@ namespace tavo::ui {
 
 Notice::Notice(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    // A long line never widens the window: what does not fit is cut.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Nothing said yet: an empty line would be heard as its window shows.
+    setVisible(false);
 }
 
 void Notice::say(const QString& text) {
@@ -47,6 +51,7 @@ void Outcomes::remember() {
 
 void Outcomes::gameReplaced() {
     notice_->clear();
+    notice_->hide();
     remember();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Style.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -35,11 +36,15 @@ QLineEdit* figureBox(const QString& text) {
     return box;
 }
 
-QLineEdit* captionFigure(const QString& name, const QFont& font) {
+QLineEdit* captionFigure(const QString& name, const QFont& font, const QString& widest) {
     auto* box = new QLineEdit;
     box->setReadOnly(true);
     box->setFrame(false);
     box->setFont(font);
+    // As wide as its widest figure, whatever it shows now, so the window
+    // keeps its size.
+    box->setMinimumWidth(QFontMetrics(font).horizontalAdvance(widest) + 8);
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     box->setAccessibleName(name);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::transparent);

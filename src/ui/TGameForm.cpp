@@ -88,10 +88,14 @@ TGameForm::TGameForm(Session& session, Dialogs& dialogs, Forms& forms)
     BeerStock = new GameTimer(
         1000, true, [this] { BeerStockTimer(); }, this);
     setCentralWidget(buildCentre());
+    // The status bar holds the website's button, then the line of what the
+    // player's acts came to.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(VisitWeb);
     outcomes_ = new Outcomes(session_, statusBar(), this);
     buildMenus();
-    // The status bar, made before the window's centre took its place,
-    // comes after the centre in the Tab order, as it stands under it.
+    // The status bar comes after the centre in the Tab order, as it stands
+    // under it.
     QWidget* last = nullptr;
     for (QWidget* at = nextInFocusChain(); at != this; at = at->nextInFocusChain())
         if (centralWidget()->isAncestorOf(at)) last = at;
@@ -157,7 +161,7 @@ QWidget* TGameForm::buildCentre() {
     QFont big = money->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
-    MoneyLabel = captionFigure(tr("Money"), big);
+    MoneyLabel = captionFigure(tr("Money"), big, QStringLiteral("-88888888.88"));
     MoneyLabel->setText(QStringLiteral("0"));
     MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     DebugOpen = new QLabel(QStringLiteral("$"));
@@ -165,26 +169,21 @@ QWidget* TGameForm::buildCentre() {
     DebugOpen->installEventFilter(this);
     moneyRow->addWidget(MoneyLabel, 1);
     moneyRow->addWidget(DebugOpen);
-    // Wide enough for the sums and dates a game shows, so the layout keeps
-    // still as they change.
-    const QFontMetrics bigMetrics(big);
-    MoneyLabel->setMinimumWidth(bigMetrics.horizontalAdvance(QStringLiteral("-88888888.88")));
     moneyAndDate->addWidget(money, 1);
 
     auto* date = new QGroupBox(tr("Date:"));
     auto* dateRow = new QHBoxLayout(date);
-    DayLabel = captionFigure(tr("Date"), big);
+    DayLabel = captionFigure(tr("Date"), big, dateText(30, 9, 8888));
     MonthLabel = new QLabel;
     YearLabel = new QLabel;
     PauseLabel = new QLabel(tr("Pause"));
-    dateRow->addWidget(DayLabel, 1);
+    dateRow->addWidget(DayLabel);
     for (QLabel* label : {MonthLabel, YearLabel, PauseLabel}) {
         label->setFont(big);
         dateRow->addWidget(label);
     }
     PauseLabel->hide();
-    date->setMinimumWidth(bigMetrics.horizontalAdvance(dateText(30, 9, 8888)) +
-                          2 * dateRow->spacing() + 40);
+    dateRow->addStretch();
     date->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(date, &QWidget::customContextMenuRequested, this,
             [this, date](const QPoint& at) { DatePopup->popup(date->mapToGlobal(at)); });
@@ -202,10 +201,6 @@ QWidget* TGameForm::buildCentre() {
 
     VisitWeb = new QPushButton(tr("&Visit the website"));
     connect(VisitWeb, &QPushButton::clicked, this, &TGameForm::VisitWebClick);
-    // The status bar holds it, before the line of what the player's acts
-    // came to.
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(VisitWeb);
 
     // Debug Menu, shown once the password is given.
     DebugMenu = new QGroupBox(tr("Debug Menu"));
@@ -444,6 +439,10 @@ void TGameForm::showEvent(QShowEvent* event) {
     for (QAction* key : gameKeys_)
         key->setEnabled(true);
     if (!event->spontaneous()) MainTimerTimer();
+    // What the day filled in may want a wider window: it widens as it
+    // shows, rather than a moment after it appears.
+    layout()->activate();
+    if (const int wanted = sizeHint().width(); wanted > width()) resize(wanted, height());
 }
 
 void TGameForm::MainTimerTimer() {

@@ -69,7 +69,7 @@ TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
 
     auto* money = new QGroupBox(tr("Money"));
     auto* moneyRow = new QHBoxLayout(money);
-    MoneyLabel = captionFigure(tr("Money"), bold);
+    MoneyLabel = captionFigure(tr("Money"), bold, QStringLiteral("-88888888.88"));
     MoneyLabel->setText(QStringLiteral("0"));
     MoneyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     moneyRow->addWidget(MoneyLabel, 1);

@@ -180,10 +180,9 @@ def choose(name, role=pyatspi.ROLE_RADIO_BUTTON):
 
 
 def money(window):
-    """The figure of the game window's Money group."""
+    """The figure of the game window's Money box."""
     pump()
-    group = find(window, lambda o: o.name == "Money" and o.getRole() == pyatspi.ROLE_PANEL)
-    return float(group[0].name)
+    return float(value(window, "Money"))
 
 
 def press(name, with_key="Return"):

@@ -1,0 +1,254 @@
+#!/usr/bin/python3
+"""Plays a game with Orca as a blind player does, by keys alone, and checks
+what Orca says at each step: it reads Orca's debug log, where every
+utterance is written as a "SPEECH OUTPUT" line. Nothing waits for a fixed
+time: each step waits, within a deadline, for what Orca says of it.
+
+    orca-play.py GAME_PROGRAM WORK_FOLDER   (in the folder the game plays in)
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+DEADLINE = 15  # seconds for Orca to say what a step brings
+work = sys.argv[2]
+log_path = os.path.join(work, "orca.log")
+heard_so_far = [0]  # how many of Orca's utterances the steps have gone past
+processes = []
+
+
+def utterances():
+    try:
+        with open(log_path, encoding="utf-8", errors="replace") as log:
+            text = log.read()
+    except FileNotFoundError:
+        return []
+    return re.findall(r"SPEECH OUTPUT: '(.*?)'(?:\{[^\n]*)?$", text, re.M)
+
+
+def fail(text):
+    said = utterances()
+    print("orca-play: " + text, file=sys.stderr)
+    print("orca-play: Orca's last words: %r" % said[-25:], file=sys.stderr)
+    sys.exit(1)
+
+
+def hear(*phrases, seconds=DEADLINE):
+    """Waits until Orca, since the last step, has said each phrase (in any
+    utterance, in any order); returns what it said."""
+    end = time.monotonic() + seconds
+    while True:
+        said = utterances()[heard_so_far[0]:]
+        joined = "\n".join(said)
+        missing = [p for p in phrases if p not in joined]
+        if said and not missing:
+            heard_so_far[0] += len(said)
+            return said
+        if time.monotonic() > end:
+            fail("Orca never said %r" % missing)
+        time.sleep(0.05)
+
+
+KEYSYMS = {"Tab": 0xff09, "Return": 0xff0d, "Escape": 0xff1b, "Down": 0xff54, "Up": 0xff52,
+           "Left": 0xff51, "Right": 0xff53, "space": 0x20, "BackSpace": 0xff08, "F10": 0xffc7}
+
+
+def key(name):
+    keysym = KEYSYMS.get(name) or ord(name)
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def with_modifier(mask, name):
+    pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_LOCKMODIFIERS)
+    key(name)
+    pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+def alt(letter):
+    with_modifier(8, letter)  # Mod1: Alt
+
+
+def ctrl(letter):
+    with_modifier(4, letter)
+
+
+def type_text(text):
+    pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
+
+
+def start_orca():
+    env = dict(os.environ)
+    orca = subprocess.Popen(["orca", "-u", os.path.join(work, "prefs"),
+                             "--debug-file=" + log_path],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    processes.append(orca)
+    end = time.monotonic() + DEADLINE
+    while True:
+        try:
+            with open(log_path, encoding="utf-8", errors="replace") as log:
+                if "Screen reader on" in log.read():
+                    return
+        except FileNotFoundError:
+            pass
+        if orca.poll() is not None:
+            fail("Orca ended at its start (status %d)" % orca.returncode)
+        if time.monotonic() > end:
+            fail("Orca never said it was on")
+        time.sleep(0.05)
+
+
+def main():
+    start_orca()
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    heard_so_far[0] = len(utterances())
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    game = subprocess.Popen([sys.argv[1]], env=env)
+    processes.append(game)
+    try:
+        play()
+        status = game.wait(DEADLINE)
+        if status != 0:
+            fail("the game ended with status %d" % status)
+    except subprocess.TimeoutExpired:
+        fail("the game is still running after Quit")
+    finally:
+        for process in processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+    print("orca-play: Orca said %d things along the game" % len(utterances()))
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == processes[-1].pid:
+            return app
+    return None
+
+
+def find(root, test):
+    """The first showing object under root for which test(object) holds."""
+    if root is None:
+        return None
+    for child in root:
+        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        if test(child):
+            return child
+        found = find(child, test)
+        if found is not None:
+            return found
+    return None
+
+
+def wait_for(what, probe, seconds=DEADLINE):
+    end = time.monotonic() + seconds
+    while True:
+        try:
+            answer = probe()
+        except Exception:  # an object that went away while it was read
+            answer = None
+        if answer:
+            return answer
+        if time.monotonic() > end:
+            fail("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def pump():
+    """Takes in what the accessibility bus announced."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+focused = [None]  # the control the bus last announced as focused
+
+
+def on_focus(event):
+    if event.detail1:
+        focused[0] = event.source
+
+
+def tab_to(name, limit=40):
+    """Presses Tab until the control named `name` has the keyboard, each
+    time waiting for Orca to say the control reached, and then its name."""
+    for _ in range(limit):
+        pump()
+        before = focused[0]
+        key("Tab")
+        end = time.monotonic() + DEADLINE
+        while True:
+            pump()
+            if focused[0] is not None and focused[0] != before:
+                break
+            if time.monotonic() > end:
+                fail("the keyboard never left " + (before.name if before else "nothing"))
+            time.sleep(0.02)
+        try:
+            now = focused[0].name
+        except Exception:  # gone while it was read
+            now = ""
+        if now == name:
+            return hear(name)
+        if now:
+            hear(now)  # Orca has caught up before the next Tab
+    fail("Tab never reached " + name)
+
+
+def play():
+    # The popup opens over the main menu and cannot close for ten seconds:
+    # Escape says so, and the countdown is read with the window.
+    hear("What's new? dialog", "seconds left")
+    key("Escape")
+    hear("This window can close in")
+    wait_for("Close to wake", lambda: find(application(), lambda o: o.name == "Close"
+                                           and o.getState().contains(pyatspi.STATE_ENABLED)), 15)
+    key("Escape")
+    hear("Tavo", "New game push button")
+    key("Return")
+    hear("Create a new character dialog", "Owner's name: text")
+    type_text("Jo Martel")
+    tab_to("Business man")
+    key("space")
+    hear("selected")
+    tab_to("Create")
+    key("Return")
+    # The town's bars, where the keyboard is: typing a bar's name goes to
+    # it in the list, Orca reads it, and Buy takes it.
+    hear("Choose a bar to buy", "List with")
+    type_text("The Rusty")
+    hear("The Rusty Anchor")
+    tab_to("Buy the bar")
+    key("Return")
+    hear("Setup of the new bar")
+    type_text("Jo's Corner")
+    tab_to("Alternative")
+    key("space")
+    hear("checked")
+    tab_to("Low Class")
+    key("space")
+    hear("selected")
+    tab_to("Create")
+    key("Return")
+    # The game window: its money and date are read from the keyboard.
+    hear("Tavo Alpha")
+    tab_to("Money")
+    tab_to("Date")
+    # Quit, unsaved.
+    ctrl("q")
+    hear("You really want to quit ?")
+    key("Return")
+    hear("Do you want to save the game before leaving?")
+    key("Tab")
+    hear("No push button")
+    key("Return")
+
+
+if __name__ == "__main__":
+    main()
