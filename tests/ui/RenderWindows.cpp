@@ -2,17 +2,19 @@
 // at all of them at once, and checks what a reviewer looks for: every
 // window fits the screen's free area (with room for a title bar), every
 // label, button, box and group shows its whole text, no control lies
-// outside its window, and above 100 % no picture is shown without its
-// drawing of twice the size. Exit status 1 names each fault. With
+// outside its window, the words drawn on a picture fit it, and above 100 %
+// no picture is shown without its drawing of twice the size. Exit status 1 names each fault. With
 // --screenshots it draws the store's screenshots instead, always alike
 // (see kUsage). With --language it renders them in a translation; in the
-// pseudo-language every translated text is marked, and a text that reached
-// a window without the translator is a fault. With --texts it writes what
-// each window shows, text by text, for the tour's transcript.
+// pseudo-language every translated text (the words drawn on pictures too)
+// is marked, and a text that reached a window without the translator is a
+// fault. With --texts it writes what each window shows, text by text, for
+// the tour's transcript.
 
 #include "WindowTour.h"
 
 #include "staff/Roster.h"
+#include "ui/Pictures.h"
 #include "ui/Text.h"
 #include "ui/Translation.h"
 
@@ -144,11 +146,17 @@ void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& l
 QStringList shownLines(QWidget* window, QStringList& texts) {
     QStringList lines{QStringLiteral("\"%1\"").arg(window->windowTitle())};
     texts << window->windowTitle();
+    if (const QStringList drawn = window->property(kPictureWords).toStringList();
+        !drawn.isEmpty()) { // on the window's own picture
+        texts << drawn;
+        lines << QStringLiteral("picture ") + drawn.join(QStringLiteral(" | "));
+    }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         auto* view = qobject_cast<QChartView*>(widget);
         if (!widget->isVisibleTo(window) && !view) continue;
         QStringList shown{widget->toolTip(), widget->accessibleName(),
                           widget->accessibleDescription()};
+        shown << widget->property(kPictureWords).toStringList(); // drawn on its picture
         auto* label = qobject_cast<QLabel*>(widget);
         if (label && label->pixmap().isNull()) shown << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown << button->text();
@@ -214,8 +222,13 @@ QStringList faults(QWidget* window, const QStringList& texts) {
                      .arg(window->height())
                      .arg(free.width())
                      .arg(free.height());
+    for (const QString& cut : window->property(kPictureWordsCut).toStringList())
+        found << QStringLiteral("\"%1\" does not fit its picture").arg(cut);
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->isWindow()) continue;
+        for (const QString& cut : widget->property(kPictureWordsCut).toStringList())
+            found << describe(widget) +
+                         QStringLiteral(": \"%1\" does not fit its picture").arg(cut);
         const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (!window->rect().contains(inWindow))
             found << describe(widget) + QStringLiteral(" lies outside the window");

@@ -4,7 +4,8 @@
 // speaks the translation, every phrase the engine says while the fuzz
 // targets' seed scripts play is in the translation, and Setup keeps the
 // chosen language and says, in it, when it takes effect. Then each language
-// alone: its dates, its months on the finance chart, Qt's own buttons. A
+// alone: its dates, its months on the finance chart, Qt's own buttons, a
+// mistyped number's error, the main menu's keys and the pictures' words. A
 // damaged translation file, or one in the play folder, is never loaded.
 
 #include "SampleGame.h"
@@ -18,6 +19,7 @@
 #include "ui/Dates.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameSettings.h"
+#include "ui/Pictures.h"
 #include "ui/TFinanceForm.h"
 #include "ui/Translation.h"
 #include "ui/TranslationFile.h"
@@ -84,6 +86,15 @@ QByteArray damaged(const QString& how) {
         qm = qm.left(16) + heading + block;
     }
     return qm;
+}
+
+// Every picture with words, drawn in the language loaded, by name.
+QList<std::pair<QString, QImage>> wordedPictures() {
+    QList<std::pair<QString, QImage>> drawn;
+    for (const QString& name : pictureNames())
+        if (!pictureCaptions(name).isEmpty())
+            drawn.push_back({name, wordedPicture(name).pixmap.toImage()});
+    return drawn;
 }
 
 Phrase conversionPhrase(const char* typed) {
@@ -289,47 +300,64 @@ private slots:
     // Each language alone, as the game loads it at start (so after the
     // pseudo-language's tests): the first and last day of a year, the
     // twelve months as the finance chart names them, none two alike and
-    // none cut ("juin" and "juil."), on the chart's axis too, and Qt's
-    // own Yes button.
-    void datesAndMonthsInEachLanguage_data() {
+    // none cut ("juin" and "juil."), on the chart's axis too, Qt's own Yes
+    // button, a mistyped number's error, the main menu's Alt keys (New game,
+    // Load, About, Exit) as its captions mark them, and every picture with
+    // words, the main menu too, drawn in the language's words.
+    void eachLanguageAlone_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("firstDay");
         QTest::addColumn<QString>("lastDay");
         QTest::addColumn<QString>("months");
         QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("mistyped");
+        QTest::addColumn<QString>("keys");
         QTest::newRow("en") << "en"
                             << "1 January 1983"
                             << "30 December 1983"
                             << "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"
-                            << "&Yes";
+                            << "&Yes"
+                            << "'lots' is not a valid floating point value"
+                            << "NLAX";
         QTest::newRow("fr") << "fr"
                             << "1er janvier 1983"
                             << "30 décembre 1983"
                             << "janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc."
-                            << "&Oui";
+                            << "&Oui"
+                            << "'lots' n'est pas un nombre décimal valide"
+                            << "NCPQ";
         QTest::newRow("de") << "de"
                             << "1. Januar 1983"
                             << "30. Dezember 1983"
                             << "Jan. Feb. März Apr. Mai Juni Juli Aug. Sept. Okt. Nov. Dez."
-                            << "&Ja";
+                            << "&Ja"
+                            << "'lots' ist keine gültige Dezimalzahl"
+                            << "NLÜB";
         QTest::newRow("es") << "es"
                             << "1 de enero de 1983"
                             << "30 de diciembre de 1983"
                             << "ene. feb. mar. abr. may. jun. jul. ago. sept. oct. nov. dic."
-                            << "&Sí";
+                            << "&Sí"
+                            << "'lots' no es un número decimal válido"
+                            << "NCAS";
         QTest::newRow("it") << "it"
                             << "1º gennaio 1983"
                             << "30 dicembre 1983"
                             << "gen. feb. mar. apr. mag. giu. lug. ago. set. ott. nov. dic."
-                            << "&Sì";
+                            << "&Sì"
+                            << "'lots' non è un numero decimale valido"
+                            << "NCIE";
     }
 
-    void datesAndMonthsInEachLanguage() {
+    void eachLanguageAlone() {
         QFETCH(QString, language);
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+        const QList<std::pair<QString, QImage>> english = wordedPictures();
+        QVERIFY(!english.isEmpty());
+        const QImage englishMenu = test::Program().forms.mainForm->grab().toImage();
         QVERIFY(installTranslations(*qApp, language, TAVO_TRANSLATIONS_DIR));
         QTEST(dateText(1, 1, 1983), "firstDay");
         QTEST(dateText(30, 12, 1983), "lastDay");
@@ -350,6 +378,39 @@ private slots:
 
         QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
         QTEST(question.button(QMessageBox::Yes)->text(), "yes");
+
+        program.forms.gameForm->MoreMoney->setText(QStringLiteral("lots"));
+        program.forms.gameForm->MoneyAddClick();
+        QTEST(program.dialogs.texts().value(0), "mistyped");
+
+        QFETCH(QString, keys);
+        TMainForm& menu = *program.forms.mainForm;
+        const PictureButton* pictures[] = {menu.NewGameOmbre, menu.LoadOmbre, menu.AboutBut,
+                                           menu.ExitBut};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QKeySequence::mnemonic(pictures[i]->caption()),
+                     QKeySequence(QStringLiteral("Alt+") + keys[i]));
+        const auto press = [&](QChar letter) {
+            program.dialogs.clear();
+            QTest::keyClick(&menu, QKeySequence(QString(letter))[0].key(), Qt::AltModifier);
+        };
+        if (keys[1] != QLatin1Char('L')) { // the English key is not the language's
+            press(QLatin1Char('L'));
+            QVERIFY(program.dialogs.shown.empty());
+        }
+        press(keys[1]);
+        QCOMPARE(program.dialogs.shown.size(), std::size_t{1});
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::OpenFile);
+        press(keys[2]);
+        QVERIFY(program.forms.aboutForm->isVisible());
+        program.forms.aboutForm->hide();
+
+        const QList<std::pair<QString, QImage>> drawn = wordedPictures();
+        QCOMPARE(drawn.size(), english.size());
+        for (qsizetype i = 0; i < drawn.size(); ++i)
+            QVERIFY2((drawn[i].second != english[i].second) == (language != "en"),
+                     qPrintable(drawn[i].first));
+        QCOMPARE(menu.grab().toImage() != englishMenu, language != "en");
     }
 };
 
