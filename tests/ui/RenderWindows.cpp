@@ -333,7 +333,6 @@ int main(int argc, char** argv) {
 
     test::GameFolder files(test::GameFolder::ShippedLists);
     test::ScriptedDialogs dialogs;
-    app.setDialogs(&dialogs);
     tavo::FixedTimeSource clock(1000000);
     FormSet windows(dialogs, clock);
     Forms& forms = windows.forms();
