@@ -15,6 +15,8 @@
 
 #include "staff/Roster.h"
 #include "ui/Pictures.h"
+#include "ui/QtDialogs.h"
+#include "ui/SaveDialogs.h"
 #include "ui/Text.h"
 #include "ui/Translation.h"
 
@@ -22,6 +24,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenuBar>
@@ -30,7 +33,9 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -232,8 +237,26 @@ QStringList faults(QWidget* window, const QStringList& texts) {
         const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (!window->rect().contains(inWindow))
             found << describe(widget) + QStringLiteral(" lies outside the window");
+        // A view's columns show their headings and rows; a list its rows.
+        if (auto* view = qobject_cast<QTreeView*>(widget))
+            for (int column = 0; column < view->header()->count(); ++column)
+                if (!view->isColumnHidden(column) &&
+                    std::max(static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column),
+                             view->header()->sectionSizeHint(column)) > view->columnWidth(column))
+                    found
+                        << describe(widget) +
+                               QStringLiteral(" cuts its column %1 (%2 wide)")
+                                   .arg(
+                                       view->model()->headerData(column, Qt::Horizontal).toString())
+                                   .arg(view->columnWidth(column));
+        if (auto* list = qobject_cast<QListView*>(widget);
+            list && list->sizeHintForColumn(0) > list->viewport()->width())
+            found << describe(widget) + QStringLiteral(" cuts its rows (%1 for %2)")
+                                            .arg(list->viewport()->width())
+                                            .arg(list->sizeHintForColumn(0));
+        auto* button = qobject_cast<QAbstractButton*>(widget);
         const bool texted =
-            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget) ||
+            (button && !button->text().isEmpty()) || qobject_cast<QGroupBox*>(widget) ||
             (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->pixmap().isNull());
         if (auto* label = qobject_cast<QLabel*>(widget);
             label != nullptr && !label->pixmap().isNull() && window->devicePixelRatio() > 1.0 &&
@@ -253,13 +276,17 @@ QStringList faults(QWidget* window, const QStringList& texts) {
 QDir folder;
 bool screenshots = false;
 
-bool render(QWidget* window, const QString& name) {
+// Renders a window and names its faults. Qt's own dialogs (not `ours`)
+// speak Qt's words and show the files of the moment: they are left out of
+// the transcript and of the pseudo-language's check.
+bool render(QWidget* window, const QString& name, bool ours = true) {
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
     QStringList texts;
-    transcript << "== " + name + ' ' + shownLines(window, texts).join('\n');
-    const QStringList found = faults(window, texts);
+    const QStringList lines = shownLines(window, texts);
+    if (ours) transcript << "== " + name + ' ' + lines.join('\n');
+    const QStringList found = faults(window, ours ? texts : QStringList());
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
     QString file =
@@ -312,6 +339,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (screenshots) fixTheLook();
+    // Qt's file dialog keeps its columns in the desktop's settings: a run
+    // starts from none and leaves none.
+    const QTemporaryDir qtSettings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(qtSettings.path()));
     TavoApplication app(argc, argv);
     if (screenshots) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -356,6 +387,12 @@ int main(int argc, char** argv) {
                   [](const QString& a, const QString& b) { return a.size() > b.size(); });
         return render(window, name);
     });
+    // Qt's file dialog as the game opens it to load a game, in the game's
+    // play folder, its columns readable.
+    QFileDialog loader;
+    setUpFileDialog(loader, loadGameDialog(), QFileDialog::AcceptOpen);
+    loader.setDirectory(files.path(QString()));
+    ok &= render(&loader, QStringLiteral("load-game"), false);
     // What the game said in its message boxes on the way, titles too.
     if (pseudo)
         for (const test::ShownDialog& shown : dialogs.shown)
