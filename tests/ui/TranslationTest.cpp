@@ -202,6 +202,37 @@ private slots:
         QVERIFY(heard > 0);
     }
 
+    // A caption longer than its place on a picture is made smaller, then
+    // put on two lines, never cut; what cannot fit even so is told.
+    void longCaptionsFitTheirPlace() {
+        const struct {
+            const char* what;
+            const char* text;
+            qsizetype lines; // 0: does not fit
+            bool smaller;
+        } cases[] = {
+            {"as it is", "Tavo town", 1, false},
+            {"a little smaller", "Die Stadt Tavo am Fluss", 1, true},
+            {"on two lines", "Des bars, des banques et un peu de chance", 2, true},
+            {"too long even so", "Donaudampfschifffahrtsgesellschaftskapitänsmütze", 0, true},
+        };
+        for (const auto& c : cases) {
+            const PictureCaption caption{QString::fromUtf8(c.text), QRectF(0, 0, 180, 26),
+                                         titleFont(16), Qt::white};
+            const CaptionLayout laid = layOut(caption);
+            QCOMPARE_EQ(laid.fits, c.lines > 0);
+            QVERIFY2(laid.lines.join(QLatin1Char(' ')) == caption.text, c.what); // nothing cut
+            if (c.lines == 0) continue;
+            QVERIFY2(laid.lines.size() == c.lines, c.what);
+            QVERIFY2((laid.font.pixelSize() < 16) == c.smaller, c.what);
+            const QFontMetricsF metrics(laid.font);
+            for (const QString& line : laid.lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= caption.box.width(), c.what);
+            QVERIFY2(metrics.height() + (laid.lines.size() - 1) * metrics.lineSpacing() <= 26,
+                     c.what);
+        }
+    }
+
     // The translations lrelease makes pass the game's check, Qt's own too.
     void soundTranslationsPass_data() {
         QTest::addColumn<QString>("path");
