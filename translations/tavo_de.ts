@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>&amp;New game</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Infos</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Run the bars of the town, one night at a time</source>
+        <comment>the main menu&apos;s picture, under the game&apos;s name</comment>
+        <translation>Führ die Bars der Stadt, Nacht für Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Über Tavo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in town</source>
+        <comment>the picture of the window of what is new</comment>
+        <translation>Was gibt&apos;s Neues in der Stadt</translation>
+    </message>
+    <message>
+        <source>Your money grows with us</source>
+        <comment>Invest Bank&apos;s slogan, under its name</comment>
+        <translation>Dein Geld wächst mit uns</translation>
+    </message>
+    <message>
+        <source>The Power of your economy</source>
+        <comment>German Bank&apos;s slogan, under its name</comment>
+        <translation>Die Kraft deiner Wirtschaft</translation>
+    </message>
+    <message>
+        <source>The easy way to get money</source>
+        <comment>China Cash&apos;s slogan, under its name</comment>
+        <translation>So einfach kommst du an Geld</translation>
+    </message>
+    <message>
+        <source>Visit the Tavo web site</source>
+        <comment>the Internet Center&apos;s picture link, beside a globe</comment>
+        <translation>Besuch die Website von Tavo</translation>
+    </message>
+    <message>
+        <source>Bars, banks and a little luck</source>
+        <comment>the about window&apos;s picture, under the game&apos;s name</comment>
+        <translation>Bars, Banken und ein bisschen Glück</translation>
+    </message>
+    <message>
+        <source>Tavo town</source>
+        <comment>the town map&apos;s title, in its top left corner</comment>
+        <translation>Stadt Tavo</translation>
+    </message>
+</context>
+<context>
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
@@ -2373,22 +2446,6 @@ kostet 800&#xa0;$ pro Monat.</translation>
     <message>
         <source>Load a saved game</source>
         <translation>Einen gespeicherten Spielstand laden</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Laden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Tavo</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>Error #02

@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>&amp;New game</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>Infos</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Noticias</translation>
+    </message>
+    <message>
+        <source>Run the bars of the town, one night at a time</source>
+        <comment>the main menu&apos;s picture, under the game&apos;s name</comment>
+        <translation>Dirige los bares de la ciudad, noche tras noche</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in town</source>
+        <comment>the picture of the window of what is new</comment>
+        <translation>Novedades en la ciudad</translation>
+    </message>
+    <message>
+        <source>Your money grows with us</source>
+        <comment>Invest Bank&apos;s slogan, under its name</comment>
+        <translation>Tu dinero crece con nosotros</translation>
+    </message>
+    <message>
+        <source>The Power of your economy</source>
+        <comment>German Bank&apos;s slogan, under its name</comment>
+        <translation>La fuerza de tu economía</translation>
+    </message>
+    <message>
+        <source>The easy way to get money</source>
+        <comment>China Cash&apos;s slogan, under its name</comment>
+        <translation>La forma fácil de conseguir dinero</translation>
+    </message>
+    <message>
+        <source>Visit the Tavo web site</source>
+        <comment>the Internet Center&apos;s picture link, beside a globe</comment>
+        <translation>Visita la web de Tavo</translation>
+    </message>
+    <message>
+        <source>Bars, banks and a little luck</source>
+        <comment>the about window&apos;s picture, under the game&apos;s name</comment>
+        <translation>Bares, bancos y un poco de suerte</translation>
+    </message>
+    <message>
+        <source>Tavo town</source>
+        <comment>the town map&apos;s title, in its top left corner</comment>
+        <translation>Ciudad de Tavo</translation>
+    </message>
+</context>
+<context>
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
@@ -2373,22 +2446,6 @@ mes.</translation>
     <message>
         <source>Load a saved game</source>
         <translation>Cargar una partida guardada</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nueva partida</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Cargar</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
     </message>
     <message>
         <source>Error #02

@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>&amp;New game</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>Infos</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Actualités</translation>
+    </message>
+    <message>
+        <source>Run the bars of the town, one night at a time</source>
+        <comment>the main menu&apos;s picture, under the game&apos;s name</comment>
+        <translation>Tenez les bars de la ville, une nuit après l&apos;autre</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in town</source>
+        <comment>the picture of the window of what is new</comment>
+        <translation>Quoi de neuf en ville</translation>
+    </message>
+    <message>
+        <source>Your money grows with us</source>
+        <comment>Invest Bank&apos;s slogan, under its name</comment>
+        <translation>Votre argent grandit avec nous</translation>
+    </message>
+    <message>
+        <source>The Power of your economy</source>
+        <comment>German Bank&apos;s slogan, under its name</comment>
+        <translation>La force de votre économie</translation>
+    </message>
+    <message>
+        <source>The easy way to get money</source>
+        <comment>China Cash&apos;s slogan, under its name</comment>
+        <translation>L&apos;argent facile</translation>
+    </message>
+    <message>
+        <source>Visit the Tavo web site</source>
+        <comment>the Internet Center&apos;s picture link, beside a globe</comment>
+        <translation>Visitez le site web de Tavo</translation>
+    </message>
+    <message>
+        <source>Bars, banks and a little luck</source>
+        <comment>the about window&apos;s picture, under the game&apos;s name</comment>
+        <translation>Des bars, des banques et un peu de chance</translation>
+    </message>
+    <message>
+        <source>Tavo town</source>
+        <comment>the town map&apos;s title, in its top left corner</comment>
+        <translation>Ville de Tavo</translation>
+    </message>
+</context>
+<context>
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
@@ -2373,22 +2446,6 @@ perdez tout. L&apos;assurance coûte
     <message>
         <source>Load a saved game</source>
         <translation>Charger une partie sauvegardée</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nouvelle partie</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Charger</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
     </message>
     <message>
         <source>Error #02

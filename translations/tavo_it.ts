@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>&amp;New game</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Carica</translation>
+    </message>
+    <message>
+        <source>Infos</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <comment>the Internet Center&apos;s picture button</comment>
+        <translation>Notizie</translation>
+    </message>
+    <message>
+        <source>Run the bars of the town, one night at a time</source>
+        <comment>the main menu&apos;s picture, under the game&apos;s name</comment>
+        <translation>Gestisci i bar della città, una notte alla volta</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>the main menu&apos;s picture button; &amp; marks its Alt key</comment>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in town</source>
+        <comment>the picture of the window of what is new</comment>
+        <translation>Novità in città</translation>
+    </message>
+    <message>
+        <source>Your money grows with us</source>
+        <comment>Invest Bank&apos;s slogan, under its name</comment>
+        <translation>I tuoi soldi crescono con noi</translation>
+    </message>
+    <message>
+        <source>The Power of your economy</source>
+        <comment>German Bank&apos;s slogan, under its name</comment>
+        <translation>La forza della tua economia</translation>
+    </message>
+    <message>
+        <source>The easy way to get money</source>
+        <comment>China Cash&apos;s slogan, under its name</comment>
+        <translation>Il modo facile per fare soldi</translation>
+    </message>
+    <message>
+        <source>Visit the Tavo web site</source>
+        <comment>the Internet Center&apos;s picture link, beside a globe</comment>
+        <translation>Visita il sito web di Tavo</translation>
+    </message>
+    <message>
+        <source>Bars, banks and a little luck</source>
+        <comment>the about window&apos;s picture, under the game&apos;s name</comment>
+        <translation>Bar, banche e un po&apos; di fortuna</translation>
+    </message>
+    <message>
+        <source>Tavo town</source>
+        <comment>the town map&apos;s title, in its top left corner</comment>
+        <translation>Città di Tavo</translation>
+    </message>
+</context>
+<context>
     <name>tavo</name>
     <message>
         <source>The game could not save itself in %1.</source>
@@ -2373,22 +2446,6 @@ mese.</translation>
     <message>
         <source>Load a saved game</source>
         <translation>Carica una partita salvata</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nuova partita</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Carica</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
     </message>
     <message>
         <source>Error #02

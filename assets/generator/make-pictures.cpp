@@ -3,7 +3,10 @@
 //   tavo-pictures OUTPUT_FOLDER BARS_SOURCE [ICON_FOLDER]
 // Every picture is drawn at its size on screen, as NAME.jpg, and at twice
 // that size, as NAME@2x.jpg for screens at 150 % and 200 %. The drawing is
-// seeded, so the same program always draws the same pictures.
+// seeded, so the same program always draws the same pictures. The words a
+// player reads on a picture (captions, slogans) are left out: the game draws
+// them over it in the player's language. Names (the game's, the banks', the
+// bars' signs) are drawn here.
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,8 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include "ui/PictureWords.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,45 +29,12 @@
 
 namespace {
 
+using tavo::ui::glowText;
+using tavo::ui::signFont;
+using tavo::ui::titleFont;
+
 // The size the pictures are drawn at: 1, or 2 for the "@2x" twins.
 double scale = 1.0;
-
-QFont titleFont(double pixels, bool bold = true) {
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPixelSize(static_cast<int>(pixels));
-    font.setBold(bold);
-    return font;
-}
-
-QFont signFont(double pixels) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(static_cast<int>(pixels));
-    font.setBold(true);
-    return font;
-}
-
-void glowText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-              const QColor& core, const QColor& glow, double spread) {
-    p.save();
-    p.setFont(font);
-    QPainterPath path;
-    const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(text);
-    const QPointF origin(box.center().x() - width / 2,
-                         box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
-    path.addText(origin, font, text);
-    for (int i = 6; i >= 1; --i) {
-        QColor halo = glow;
-        halo.setAlphaF(0.10);
-        p.setPen(QPen(halo, spread * i, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
-    }
-    p.setPen(QPen(glow.darker(160), spread * 0.5));
-    p.setBrush(core);
-    p.drawPath(path);
-    p.restore();
-}
 
 // A night sky, stars, a moon, a skyline with lit windows and neon signs.
 void drawNightTown(QPainter& p, const QSizeF& size, quint32 seed, bool withSigns) {
@@ -177,13 +149,10 @@ QImage menuBackground() {
         drawNightTown(p, QSizeF(640, 480), 1980, true);
         glowText(p, QRectF(0, 30, 640, 120), QStringLiteral("Tavo"), titleFont(104),
                  QColor(255, 222, 150), QColor(255, 140, 40), 3.0);
-        glowText(p, QRectF(0, 138, 640, 32),
-                 QStringLiteral("Run the bars of the town, one night at a time"),
-                 titleFont(17, false), QColor(255, 226, 180), QColor(20, 10, 40), 1.4);
     });
 }
 
-QImage button(const QString& text, bool lit, double width, double height) {
+QImage button(bool lit, double width, double height) {
     return drawn(width, height, [&](QPainter& p) {
         // The button sits on the night scene: paint a matching dark backdrop.
         p.fillRect(QRectF(0, 0, width, height), QColor(30, 20, 50));
@@ -200,11 +169,6 @@ QImage button(const QString& text, bool lit, double width, double height) {
         p.setPen(QPen(lit ? QColor(255, 236, 180) : QColor(200, 150, 90), 2));
         p.setBrush(wood);
         p.drawRoundedRect(QRectF(2, 2, width - 4, height - 4), height * 0.3, height * 0.3);
-        QFont font = titleFont(height * 0.48);
-        p.setFont(font);
-        p.setPen(lit ? QColor(60, 24, 0) : QColor(255, 226, 170));
-        // The caption's access key is underlined, as on any button.
-        p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter | Qt::TextShowMnemonic, text);
     });
 }
 
@@ -213,8 +177,6 @@ QImage popupPicture() {
         drawNightTown(p, QSizeF(420, 120), 49, false);
         glowText(p, QRectF(0, 10, 420, 60), QStringLiteral("Tavo 0.4"), titleFont(44),
                  QColor(255, 222, 150), QColor(255, 140, 40), 2.0);
-        glowText(p, QRectF(0, 66, 420, 26), QStringLiteral("What's new in town"), titleFont(15),
-                 QColor(255, 236, 200), QColor(20, 10, 40), 1.6);
     });
 }
 
@@ -299,8 +261,6 @@ QImage investBankPicture() {
                  QColor(255, 215, 90), QColor(160, 110, 0), 0.6);
         glowText(p, QRectF(210, 14, 250, 50), QStringLiteral("Invest Bank"), titleFont(34),
                  QColor(20, 90, 50), QColor(255, 255, 255), 1.2);
-        glowText(p, QRectF(210, 62, 250, 26), QStringLiteral("Your money grows with us"),
-                 titleFont(14, false), QColor(30, 40, 60), QColor(255, 255, 255), 0.8);
     });
 }
 
@@ -337,8 +297,6 @@ QImage germanBankPicture() {
         p.drawRect(QRectF(tower.left(), tower.top() + 4, tower.width(), 3));
         glowText(p, QRectF(130, 14, 330, 50), QStringLiteral("German Bank"), titleFont(36),
                  QColor(250, 240, 220), QColor(250, 190, 40), 1.4);
-        glowText(p, QRectF(130, 64, 330, 26), QStringLiteral("The Power of your economy"),
-                 titleFont(15, false), QColor(220, 226, 255), QColor(10, 14, 40), 1.0);
     });
 }
 
@@ -378,8 +336,6 @@ QImage chinaCashPicture() {
         }
         glowText(p, QRectF(0, 12, kBankWidth, 52), QStringLiteral("China Cash"), titleFont(40),
                  QColor(255, 222, 90), QColor(90, 0, 0), 1.6);
-        glowText(p, QRectF(0, 66, kBankWidth, 26), QStringLiteral("The easy way to get money"),
-                 titleFont(15, false), QColor(255, 240, 210), QColor(90, 0, 0), 1.0);
     });
 }
 
@@ -504,8 +460,6 @@ QImage townMap(const QStringList& bars, QList<TownPin>& pins) {
             p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, name);
             pins << TownPin{pin, text.united(QRectF(pin.x() - 8, pin.y() - 8, 16, 16))};
         }
-        glowText(p, QRectF(8, 4, 140, 22), QStringLiteral("Tavo town"), titleFont(16),
-                 QColor(255, 222, 150), QColor(255, 140, 40), 1.0);
     });
 }
 
@@ -775,10 +729,6 @@ QImage webLinkPicture() {
         p.drawEllipse(centre, r * 0.45, r);
         p.drawLine(centre - QPointF(r, 0), centre + QPointF(r, 0));
         p.drawLine(centre - QPointF(0, r), centre + QPointF(0, r));
-        p.setFont(signFont(16));
-        p.setPen(QColor(230, 240, 255));
-        p.drawText(QRectF(50, 0, w - 60, h), Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("Visit the Tavo web site"));
     });
 }
 
@@ -791,8 +741,6 @@ QImage aboutBanner() {
                  QColor(255, 222, 150), QColor(255, 140, 40), 2.2);
         // A dark band keeps the line readable over the lit windows.
         p.fillRect(QRectF(0, 68, w, 24), QColor(10, 6, 24, 190));
-        glowText(p, QRectF(0, 67, w, 26), QStringLiteral("Bars, banks and a little luck"),
-                 titleFont(16), QColor(255, 236, 200), QColor(20, 10, 40), 1.2);
     });
 }
 
@@ -864,18 +812,12 @@ bool savePins(const QList<TownPin>& pins, const QDir& folder) {
 bool drawAll(const QDir& folder, const QStringList& bars, QList<TownPin>& pins) {
     bool ok = true;
     ok &= save(menuBackground(), folder, QStringLiteral("menu-background"));
-    ok &= save(button(QStringLiteral("&New game"), false, 220, 52), folder,
-               QStringLiteral("button-newgame"));
-    ok &= save(button(QStringLiteral("&New game"), true, 220, 52), folder,
-               QStringLiteral("button-newgame-lit"));
-    ok &= save(button(QStringLiteral("&Load"), false, 220, 52), folder,
-               QStringLiteral("button-load"));
-    ok &= save(button(QStringLiteral("&Load"), true, 220, 52), folder,
-               QStringLiteral("button-load-lit"));
-    ok &= save(button(QStringLiteral("&About"), false, 110, 36), folder,
-               QStringLiteral("button-about"));
-    ok &= save(button(QStringLiteral("E&xit"), false, 110, 36), folder,
-               QStringLiteral("button-exit"));
+    ok &= save(button(false, 220, 52), folder, QStringLiteral("button-newgame"));
+    ok &= save(button(true, 220, 52), folder, QStringLiteral("button-newgame-lit"));
+    ok &= save(button(false, 220, 52), folder, QStringLiteral("button-load"));
+    ok &= save(button(true, 220, 52), folder, QStringLiteral("button-load-lit"));
+    ok &= save(button(false, 110, 36), folder, QStringLiteral("button-about"));
+    ok &= save(button(false, 110, 36), folder, QStringLiteral("button-exit"));
     ok &= save(popupPicture(), folder, QStringLiteral("popup"));
     ok &= save(firePicture(), folder, QStringLiteral("fire"));
     ok &= save(investBankPicture(), folder, QStringLiteral("bank-invest"));
@@ -891,10 +833,8 @@ bool drawAll(const QDir& folder, const QStringList& bars, QList<TownPin>& pins) 
     ok &= save(raceCrashPicture(), folder, QStringLiteral("race-crash"));
     for (const bool lit : {false, true}) {
         const QString suffix = lit ? QStringLiteral("-lit") : QString();
-        ok &= save(button(QStringLiteral("Infos"), lit, 150, 44), folder,
-                   QStringLiteral("net-infos") + suffix);
-        ok &= save(button(QStringLiteral("News"), lit, 150, 44), folder,
-                   QStringLiteral("net-news") + suffix);
+        ok &= save(button(lit, 150, 44), folder, QStringLiteral("net-infos") + suffix);
+        ok &= save(button(lit, 150, 44), folder, QStringLiteral("net-news") + suffix);
     }
     ok &= save(webLinkPicture(), folder, QStringLiteral("net-link"));
     ok &= save(aboutBanner(), folder, QStringLiteral("about-banner"));

@@ -56,7 +56,7 @@ BankForm::BankForm(Session& session, Dialogs& dialogs, const Look& look)
 
     auto* layout = new QVBoxLayout(this);
     auto* banner = new QLabel;
-    banner->setPixmap(picture(QString::fromLatin1(look.picture)));
+    showPicture(banner, QString::fromLatin1(look.picture));
     banner->setAlignment(Qt::AlignCenter);
     layout->addWidget(banner);
 

@@ -1,5 +1,7 @@
 #include "ui/PictureButton.h"
 
+#include "ui/Pictures.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,8 +11,12 @@
 
 namespace tavo::ui {
 
-PictureButton::PictureButton(const QPixmap& pixmap, QWidget* parent) : QLabel(parent) {
+PictureButton::PictureButton(const QString& picture, QWidget* parent)
+    : QLabel(parent), caption_(pictureCaptions(picture).value(0).text) {
+    const WordedPicture worded = wordedPicture(picture);
+    const QPixmap& pixmap = worded.pixmap;
     setPixmap(pixmap);
+    tellWords(this, worded);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     // The pictures are rounded buttons: their corners show what lies behind.

@@ -1,4 +1,5 @@
-// A picture that acts as a button: the main menu's. It reacts to the mouse,
+// A picture that acts as a button: the main menu's, the Internet Center's,
+// with its caption drawn on it in the player's language. It reacts to the mouse,
 // and, when it takes the keyboard, to Enter and Space; it is ringed while
 // it has the keyboard.
 #pragma once
@@ -10,7 +11,10 @@ namespace tavo::ui {
 class PictureButton final : public QLabel {
     Q_OBJECT
 public:
-    explicit PictureButton(const QPixmap& pixmap, QWidget* parent = nullptr);
+    explicit PictureButton(const QString& picture, QWidget* parent = nullptr);
+
+    // The caption drawn on it ("" for none); an '&' marks its Alt key.
+    const QString& caption() const { return caption_; }
 
 signals:
     void hovered();
@@ -23,6 +27,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
 };
 
 // A plain picture with its highlighted twin laid over it, hidden until

@@ -1,12 +1,22 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QListView>
+#include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QSplitter>
 #include <QStringList>
+#include <QStyle>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace tavo::ui {
 
@@ -22,6 +32,52 @@ QString toQtFilter(const QString& gameFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// Qt's own file dialog opens too narrow for its detailed view, whose date
+// is then cut: each column is given room for what it shows (a long name, a
+// size, a type, a date and time as the language writes them, and its
+// heading), the places beside them room for theirs, and the dialog the
+// width of both, within the screen.
+void fitColumns(QFileDialog& dialog) {
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (files == nullptr || places == nullptr || splitter == nullptr) return;
+    const QFontMetrics metrics(files->font());
+    const int character = metrics.averageCharWidth();
+    const QDateTime late(QDate(2000, 12, 28), QTime(23, 59, 59));
+    int date = 0;
+    for (const QLocale& locale : {QLocale(), QLocale::system()})
+        date =
+            std::max(date, metrics.horizontalAdvance(locale.toString(late, QLocale::ShortFormat)));
+    const int contents[] = {32 * character, 10 * character, 16 * character, date};
+    QHeaderView* header = files->header();
+    int columns = 0;
+    for (int column = 0; column < header->count() && column < 4; ++column) {
+        const int icon = column == 0 ? files->iconSize().width() : 0;
+        const int width = std::max({header->sectionSize(column), header->sectionSizeHint(column),
+                                    contents[column] + icon + 2 * character});
+        header->resizeSection(column, width);
+        columns += width;
+    }
+    const int place = std::max(
+        splitter->sizes().value(0),
+        std::clamp(places->sizeHintForColumn(0) + 4 * character, 12 * character, 30 * character));
+    const int scrolling = files->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * files->frameWidth() + 2 * character;
+    splitter->setSizes({place, columns + scrolling});
+    const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+    int wanted =
+        place + splitter->handleWidth() + columns + scrolling + margins.left() + margins.right();
+    if (const QScreen* screen = dialog.screen())
+        wanted = std::min(wanted, screen->availableGeometry().width() * 9 / 10);
+    dialog.resize(std::max(wanted, dialog.width()),
+                  std::max(dialog.height(), metrics.height() * 24));
+}
+
+} // namespace
+
 void setUpFileDialog(QFileDialog& dialog, const FileDialogSpec& spec,
                      QFileDialog::AcceptMode mode) {
     dialog.setAcceptMode(mode);
@@ -31,6 +87,7 @@ void setUpFileDialog(QFileDialog& dialog, const FileDialogSpec& spec,
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(toQtFilter(spec.filter));
     dialog.setDefaultSuffix(spec.defaultSuffix);
+    fitColumns(dialog);
 }
 
 namespace {

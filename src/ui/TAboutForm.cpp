@@ -44,7 +44,7 @@ TAboutForm::TAboutForm(Dialogs& dialogs) : QDialog(nullptr), dialogs_(dialogs) {
     makeWhite(this);
     auto* layout = new QVBoxLayout(this);
     Banner = new QLabel;
-    Banner->setPixmap(picture(QStringLiteral("about-banner")));
+    showPicture(Banner, QStringLiteral("about-banner"));
     layout->addWidget(Banner, 0, Qt::AlignHCenter);
 
     OuterBox = new QGroupBox;

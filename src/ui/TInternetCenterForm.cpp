@@ -20,10 +20,10 @@ TInternetCenterForm::TInternetCenterForm(Dialogs& dialogs) : QDialog(nullptr), d
     setWindowTitle(tr("Internet Center"));
     setModal(false);
     setMouseTracking(true);
-    InfosOmbre = new PictureButton(picture(QStringLiteral("net-infos")));
-    InfosBut = new PictureButton(picture(QStringLiteral("net-infos-lit")));
-    NewsOmbre = new PictureButton(picture(QStringLiteral("net-news")));
-    NewsBut = new PictureButton(picture(QStringLiteral("net-news-lit")));
+    InfosOmbre = new PictureButton(QStringLiteral("net-infos"));
+    InfosBut = new PictureButton(QStringLiteral("net-infos-lit"));
+    NewsOmbre = new PictureButton(QStringLiteral("net-news"));
+    NewsBut = new PictureButton(QStringLiteral("net-news-lit"));
     InfosOmbre->setToolTip(tr("The latest version of Tavo"));
     NewsOmbre->setToolTip(tr("The news of Tavo"));
     NetMsg = new QTextEdit;
@@ -31,7 +31,7 @@ TInternetCenterForm::TInternetCenterForm(Dialogs& dialogs) : QDialog(nullptr), d
     NetMsg->setAcceptRichText(false);
     NetMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     NetMsg->setMinimumSize(440, NetMsg->fontMetrics().height() * 12);
-    WebLink = new PictureButton(picture(QStringLiteral("net-link")));
+    WebLink = new PictureButton(QStringLiteral("net-link"));
     WebLink->setToolTip(qText(homePage()));
 
     auto* layout = new QVBoxLayout(this);

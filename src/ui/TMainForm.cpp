@@ -15,11 +15,10 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace tavo::ui {
 namespace {
@@ -35,27 +34,24 @@ char systemDecimalSeparator() {
 TMainForm::TMainForm(Session& session, Forms& forms, Dialogs& dialogs)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), session_(session),
       game_(session.game()), forms_(forms), dialogs_(dialogs),
-      background_(picture(QStringLiteral("menu-background"))) {
+      background_(wordedPicture(QStringLiteral("menu-background"))) {
     setWindowTitle(kAppTitleText);
     setMouseTracking(true);
-    setFixedSize(background_.deviceIndependentSize().toSize());
+    setFixedSize(background_.pixmap.deviceIndependentSize().toSize());
+    tellWords(this, background_);
 
-    NewGameOmbre = new PictureButton(picture(QStringLiteral("button-newgame")));
-    NewGameBut = new PictureButton(picture(QStringLiteral("button-newgame-lit")));
-    LoadOmbre = new PictureButton(picture(QStringLiteral("button-load")));
-    LoadBut = new PictureButton(picture(QStringLiteral("button-load-lit")));
-    AboutBut = new PictureButton(picture(QStringLiteral("button-about")));
-    ExitBut = new PictureButton(picture(QStringLiteral("button-exit")));
+    NewGameOmbre = new PictureButton(QStringLiteral("button-newgame"));
+    NewGameBut = new PictureButton(QStringLiteral("button-newgame-lit"));
+    LoadOmbre = new PictureButton(QStringLiteral("button-load"));
+    LoadBut = new PictureButton(QStringLiteral("button-load-lit"));
+    AboutBut = new PictureButton(QStringLiteral("button-about"));
+    ExitBut = new PictureButton(QStringLiteral("button-exit"));
     NewGameOmbre->setToolTip(tr("Start a new game"));
     LoadOmbre->setToolTip(tr("Load a saved game"));
     // A screen reader reads the captions drawn on the pictures (Alt and the
     // underlined letter press them).
-    const std::pair<PictureButton*, QString> captions[] = {{NewGameOmbre, tr("New game")},
-                                                           {LoadOmbre, tr("Load")},
-                                                           {AboutBut, tr("About")},
-                                                           {ExitBut, tr("Exit")}};
-    for (const auto& [button, caption] : captions)
-        button->setAccessibleName(caption);
+    for (PictureButton* button : {NewGameOmbre, LoadOmbre, AboutBut, ExitBut})
+        button->setAccessibleName(plainCaption(button->caption()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -135,35 +131,20 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
         ExitButClick();
         return;
     }
-    if (event->modifiers() == Qt::AltModifier) {
-        PictureButton* picked = nullptr;
-        switch (event->key()) {
-        case Qt::Key_N:
-            picked = NewGameOmbre;
-            break;
-        case Qt::Key_L:
-            picked = LoadOmbre;
-            break;
-        case Qt::Key_A:
-            picked = AboutBut;
-            break;
-        case Qt::Key_X:
-            picked = ExitBut;
-            break;
-        default:
-            break;
-        }
-        if (picked && picked->isEnabled()) {
-            emit picked->clicked();
+    // Alt and the letter its caption marks, in the player's language.
+    const QKeySequence pressed(event->keyCombination());
+    for (PictureButton* picture : {NewGameOmbre, LoadOmbre, AboutBut, ExitBut})
+        if (picture->isEnabled() && !pressed.isEmpty() &&
+            pressed == QKeySequence::mnemonic(picture->caption())) {
+            emit picture->clicked();
             return;
         }
-    }
     QWidget::keyPressEvent(event);
 }
 
 void TMainForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_.pixmap);
 }
 
 void TMainForm::NewGameOmbreButClick() {

@@ -5,6 +5,7 @@
 #include "game/Session.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameTimer.h"
+#include "ui/Pictures.h"
 
 #include <QWidget>
 
@@ -60,7 +61,7 @@ private:
     Forms& forms_;
     Dialogs& dialogs_;
     DialogsVoice voice_{dialogs_, this};
-    QPixmap background_;
+    WordedPicture background_;
 };
 
 } // namespace tavo::ui

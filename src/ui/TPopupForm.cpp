@@ -62,7 +62,7 @@ TPopupForm::TPopupForm(Session& session, Dialogs& dialogs)
 
     auto* layout = new QVBoxLayout(this);
     auto* pictureLabel = new QLabel;
-    pictureLabel->setPixmap(picture(QStringLiteral("popup")));
+    showPicture(pictureLabel, QStringLiteral("popup"));
     pictureLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(pictureLabel);
     auto* heading = new QLabel(tr("What's new on this version:"));

@@ -1,12 +1,10 @@
 #include "ui/TavoApplication.h"
 
-#include "core/NumberText.h"
 #include "ui/Accessibility.h"
 #include "ui/Icons.h"
 
 #include <QLayout>
-
-#include <exception>
+#include <QWidget>
 
 namespace tavo::ui {
 
@@ -22,31 +20,15 @@ TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, ar
 }
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        const bool done = QApplication::notify(receiver, event);
-        // A window fills itself in as it shows: it takes the size of what it
-        // shows now, before the window system maps it, rather than growing a
-        // moment after it appears.
-        if (event->type() == QEvent::Show)
-            if (auto* window = qobject_cast<QWidget*>(receiver);
-                window && window->isWindow() && window->layout())
-                window->layout()->activate();
-        return done;
-    } catch (const ConversionError& error) {
-        showError(error.what());
-    } catch (const std::exception& error) {
-        showError(error.what());
-    }
-    return true;
-}
-
-void TavoApplication::showError(const char* text) {
-    // While one error box waits, the game clock goes on; a day that fails
-    // the same way again must not pile a second box on the first.
-    if (!dialogs_ || showingError_) return;
-    showingError_ = true;
-    dialogs_->errorBox(QString::fromUtf8(text));
-    showingError_ = false;
+    const bool done = QApplication::notify(receiver, event);
+    // A window fills itself in as it shows: it takes the size of what it
+    // shows now, before the window system maps it, rather than growing a
+    // moment after it appears.
+    if (event->type() == QEvent::Show)
+        if (auto* window = qobject_cast<QWidget*>(receiver);
+            window && window->isWindow() && window->layout())
+            window->layout()->activate();
+    return done;
 }
 
 } // namespace tavo::ui

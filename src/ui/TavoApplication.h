@@ -1,9 +1,8 @@
-// The application: its title, and the display of an error that escapes a
-// handler (a number that does not convert stops the action, and the
-// program goes on).
+// The application: its names and icon, and windows that take the size of
+// what they show as they show. No exception passes through it: each
+// handler says its own errors (a number that does not convert stops the
+// action, the voice says so, and the program goes on).
 #pragma once
-
-#include "ui/Dialogs.h"
 
 #include <QApplication>
 
@@ -13,14 +12,7 @@ class TavoApplication final : public QApplication {
 public:
     TavoApplication(int& argc, char** argv);
 
-    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
     bool notify(QObject* receiver, QEvent* event) override;
-
-private:
-    void showError(const char* text);
-
-    Dialogs* dialogs_ = nullptr;
-    bool showingError_ = false;
 };
 
 } // namespace tavo::ui

@@ -9,9 +9,11 @@
 
 namespace tavo::ui {
 
-TownPicture::TownPicture(QWidget* parent)
-    : QWidget(parent), town_(picture(QStringLiteral("town"), true)),
-      size_(town_.deviceIndependentSize()) {
+TownPicture::TownPicture(QWidget* parent) : QWidget(parent) {
+    const WordedPicture town = wordedPicture(QStringLiteral("town"), true);
+    town_ = town.pixmap;
+    size_ = town_.deviceIndependentSize();
+    tellWords(this, town);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     QFile file(QStringLiteral(":/pictures/town-pins.txt"));

@@ -104,7 +104,6 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(language));
     tavo::ui::QtDialogs dialogs;
     dialogs.setSavesFolder(folder.dialogsFolder());
-    app.setDialogs(&dialogs);
     tavo::SystemTimeSource clock;
     tavo::ui::FormSet windows(dialogs, clock);
     windows.forms().mainForm->show();

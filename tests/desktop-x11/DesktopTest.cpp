@@ -377,7 +377,6 @@ private slots:
     void messageBoxesInFront() {
         test::GameFolder folder(test::GameFolder::ShippedLists);
         QtDialogs dialogs;
-        static_cast<TavoApplication*>(qApp)->setDialogs(&dialogs);
         tavo::FixedTimeSource clock(1000);
         FormSet windows(dialogs, clock);
         Forms& forms = windows.forms();
@@ -394,12 +393,11 @@ private slots:
         QVERIFY(showFramed(forms.gameForm).isEmpty());
         forms.gameForm->DebugMenu->show();
         forms.gameForm->MoreMoney->setText(QStringLiteral("lots"));
-        QTest::mouseClick(forms.gameForm->MoneyAdd, Qt::LeftButton); // an error escapes
+        QTest::mouseClick(forms.gameForm->MoneyAdd, Qt::LeftButton); // a bad number
         forms.gameForm->BuyBarClick();
         QVERIFY(QTest::qWaitForWindowActive(forms.mapForm, kWait));
         forms.mapForm->SellButClick();
         dialogs.message(QStringLiteral("Im Bau")); // a short translation: the title still fits
-        static_cast<TavoApplication*>(qApp)->setDialogs(nullptr);
         qInfo() << player.seen;
         QCOMPARE(player.seen,
                  QStringList({"The version of your save game is older... restart a new game.",
@@ -414,7 +412,6 @@ private slots:
         const std::string start = folder.path(QStringLiteral("start.sav")).toStdString();
         QVERIFY(tavo::saveGame(start, test::sampleGame()));
         QtDialogs dialogs;
-        static_cast<TavoApplication*>(qApp)->setDialogs(&dialogs);
         const tavo::SystemTimeSource clock;
         FormSet windows(dialogs, clock);
         Forms& forms = windows.forms();
@@ -433,7 +430,6 @@ private slots:
         QTest::keyClick(forms.gameForm, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(saved + QStringLiteral(".journal")); },
                                 kWait));
-        static_cast<TavoApplication*>(qApp)->setDialogs(nullptr);
 
         QFile journal(saved + QStringLiteral(".journal"));
         QVERIFY(journal.open(QIODevice::ReadOnly));
@@ -477,8 +473,7 @@ private slots:
                     return !allowed.isEmpty();
                 },
                 kWait);
-            if (!told)
-                faults << name + QStringLiteral(": openbox never told its allowed actions");
+            if (!told) faults << name + QStringLiteral(": openbox never told its allowed actions");
             if (allowed.contains(QLatin1String("MAXIMIZE")) != maximised.contains(window))
                 faults << name + QStringLiteral(": maximising allowed wrongly");
             QVERIFY2(hideWholly(window).isEmpty(), qPrintable(name));

@@ -585,13 +585,11 @@ private slots:
 
     void aBadNumberIsShownAndTheGameGoesOn() {
         Program program;
-        QApplication* app = qApp;
-        static_cast<TavoApplication*>(app)->setDialogs(&program.dialogs);
         TGameForm& game = *program.forms.gameForm;
         game.show();
         game.DebugMenu->show();
         game.MoreMoney->setText("lots");
-        QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); // through the application
+        QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); // as the player clicks
         QCOMPARE(program.dialogs.texts(),
                  QStringList{"'lots' is not a valid floating point value"});
         QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::ErrorBox);
@@ -608,7 +606,6 @@ private slots:
         program.dialogs.whileErrorShown = nullptr;
         QTest::mouseClick(game.MoneyAdd, Qt::LeftButton); // and the next one shows again
         QCOMPARE(program.dialogs.shown.size(), size_t{2});
-        static_cast<TavoApplication*>(app)->setDialogs(nullptr);
     }
 
     void fireCharges() {

@@ -2,17 +2,21 @@
 // at all of them at once, and checks what a reviewer looks for: every
 // window fits the screen's free area (with room for a title bar), every
 // label, button, box and group shows its whole text, no control lies
-// outside its window, and above 100 % no picture is shown without its
-// drawing of twice the size. Exit status 1 names each fault. With
+// outside its window, the words drawn on a picture fit it, and above 100 %
+// no picture is shown without its drawing of twice the size. Exit status 1 names each fault. With
 // --screenshots it draws the store's screenshots instead, always alike
 // (see kUsage). With --language it renders them in a translation; in the
-// pseudo-language every translated text is marked, and a text that reached
-// a window without the translator is a fault. With --texts it writes what
-// each window shows, text by text, for the tour's transcript.
+// pseudo-language every translated text (the words drawn on pictures too)
+// is marked, and a text that reached a window without the translator is a
+// fault. With --texts it writes what each window shows, text by text, for
+// the tour's transcript.
 
 #include "WindowTour.h"
 
 #include "staff/Roster.h"
+#include "ui/Pictures.h"
+#include "ui/QtDialogs.h"
+#include "ui/SaveDialogs.h"
 #include "ui/Text.h"
 #include "ui/Translation.h"
 
@@ -20,6 +24,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenuBar>
@@ -28,7 +33,9 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -144,11 +151,17 @@ void menuLines(const QList<QAction*>& actions, const QString& in, QStringList& l
 QStringList shownLines(QWidget* window, QStringList& texts) {
     QStringList lines{QStringLiteral("\"%1\"").arg(window->windowTitle())};
     texts << window->windowTitle();
+    if (const QStringList drawn = window->property(kPictureWords).toStringList();
+        !drawn.isEmpty()) { // on the window's own picture
+        texts << drawn;
+        lines << QStringLiteral("picture ") + drawn.join(QStringLiteral(" | "));
+    }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         auto* view = qobject_cast<QChartView*>(widget);
         if (!widget->isVisibleTo(window) && !view) continue;
         QStringList shown{widget->toolTip(), widget->accessibleName(),
                           widget->accessibleDescription()};
+        shown << widget->property(kPictureWords).toStringList(); // drawn on its picture
         auto* label = qobject_cast<QLabel*>(widget);
         if (label && label->pixmap().isNull()) shown << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown << button->text();
@@ -214,13 +227,36 @@ QStringList faults(QWidget* window, const QStringList& texts) {
                      .arg(window->height())
                      .arg(free.width())
                      .arg(free.height());
+    for (const QString& cut : window->property(kPictureWordsCut).toStringList())
+        found << QStringLiteral("\"%1\" does not fit its picture").arg(cut);
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->isWindow()) continue;
+        for (const QString& cut : widget->property(kPictureWordsCut).toStringList())
+            found << describe(widget) +
+                         QStringLiteral(": \"%1\" does not fit its picture").arg(cut);
         const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (!window->rect().contains(inWindow))
             found << describe(widget) + QStringLiteral(" lies outside the window");
+        // A view's columns show their headings and rows; a list its rows.
+        if (auto* view = qobject_cast<QTreeView*>(widget))
+            for (int column = 0; column < view->header()->count(); ++column)
+                if (!view->isColumnHidden(column) &&
+                    std::max(static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column),
+                             view->header()->sectionSizeHint(column)) > view->columnWidth(column))
+                    found
+                        << describe(widget) +
+                               QStringLiteral(" cuts its column %1 (%2 wide)")
+                                   .arg(
+                                       view->model()->headerData(column, Qt::Horizontal).toString())
+                                   .arg(view->columnWidth(column));
+        if (auto* list = qobject_cast<QListView*>(widget);
+            list && list->sizeHintForColumn(0) > list->viewport()->width())
+            found << describe(widget) + QStringLiteral(" cuts its rows (%1 for %2)")
+                                            .arg(list->viewport()->width())
+                                            .arg(list->sizeHintForColumn(0));
+        auto* button = qobject_cast<QAbstractButton*>(widget);
         const bool texted =
-            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget) ||
+            (button && !button->text().isEmpty()) || qobject_cast<QGroupBox*>(widget) ||
             (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->pixmap().isNull());
         if (auto* label = qobject_cast<QLabel*>(widget);
             label != nullptr && !label->pixmap().isNull() && window->devicePixelRatio() > 1.0 &&
@@ -240,13 +276,17 @@ QStringList faults(QWidget* window, const QStringList& texts) {
 QDir folder;
 bool screenshots = false;
 
-bool render(QWidget* window, const QString& name) {
+// Renders a window and names its faults. Qt's own dialogs (not `ours`)
+// speak Qt's words and show the files of the moment: they are left out of
+// the transcript and of the pseudo-language's check.
+bool render(QWidget* window, const QString& name, bool ours = true) {
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grab(); // lays the window out as it is seen
     QStringList texts;
-    transcript << "== " + name + ' ' + shownLines(window, texts).join('\n');
-    const QStringList found = faults(window, texts);
+    const QStringList lines = shownLines(window, texts);
+    if (ours) transcript << "== " + name + ' ' + lines.join('\n');
+    const QStringList found = faults(window, ours ? texts : QStringList());
     for (const QString& fault : found)
         std::printf("FAULT %s: %s\n", qPrintable(name), qPrintable(fault));
     QString file =
@@ -299,6 +339,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (screenshots) fixTheLook();
+    // Qt's file dialog keeps its columns in the desktop's settings: a run
+    // starts from none and leaves none.
+    const QTemporaryDir qtSettings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(qtSettings.path()));
     TavoApplication app(argc, argv);
     if (screenshots) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -320,7 +364,6 @@ int main(int argc, char** argv) {
 
     test::GameFolder files(test::GameFolder::ShippedLists);
     test::ScriptedDialogs dialogs;
-    app.setDialogs(&dialogs);
     tavo::FixedTimeSource clock(1000000);
     FormSet windows(dialogs, clock);
     Forms& forms = windows.forms();
@@ -344,6 +387,12 @@ int main(int argc, char** argv) {
                   [](const QString& a, const QString& b) { return a.size() > b.size(); });
         return render(window, name);
     });
+    // Qt's file dialog as the game opens it to load a game, in the game's
+    // play folder, its columns readable.
+    QFileDialog loader;
+    setUpFileDialog(loader, loadGameDialog(), QFileDialog::AcceptOpen);
+    loader.setDirectory(files.path(QString()));
+    ok &= render(&loader, QStringLiteral("load-game"), false);
     // What the game said in its message boxes on the way, titles too.
     if (pseudo)
         for (const test::ShownDialog& shown : dialogs.shown)

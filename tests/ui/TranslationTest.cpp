@@ -4,7 +4,8 @@
 // speaks the translation, every phrase the engine says while the fuzz
 // targets' seed scripts play is in the translation, and Setup keeps the
 // chosen language and says, in it, when it takes effect. Then each language
-// alone: its dates, its months on the finance chart, Qt's own buttons. A
+// alone: its dates, its months on the finance chart, Qt's own buttons, a
+// mistyped number's error, the main menu's keys and the pictures' words. A
 // damaged translation file, or one in the play folder, is never loaded.
 
 #include "SampleGame.h"
@@ -18,6 +19,7 @@
 #include "ui/Dates.h"
 #include "ui/DialogsVoice.h"
 #include "ui/GameSettings.h"
+#include "ui/Pictures.h"
 #include "ui/TFinanceForm.h"
 #include "ui/Translation.h"
 #include "ui/TranslationFile.h"
@@ -84,6 +86,15 @@ QByteArray damaged(const QString& how) {
         qm = qm.left(16) + heading + block;
     }
     return qm;
+}
+
+// Every picture with words, drawn in the language loaded, by name.
+QList<std::pair<QString, QImage>> wordedPictures() {
+    QList<std::pair<QString, QImage>> drawn;
+    for (const QString& name : pictureNames())
+        if (!pictureCaptions(name).isEmpty())
+            drawn.push_back({name, wordedPicture(name).pixmap.toImage()});
+    return drawn;
 }
 
 Phrase conversionPhrase(const char* typed) {
@@ -191,6 +202,37 @@ private slots:
         QVERIFY(heard > 0);
     }
 
+    // A caption longer than its place on a picture is made smaller, then
+    // put on two lines, never cut; what cannot fit even so is told.
+    void longCaptionsFitTheirPlace() {
+        const struct {
+            const char* what;
+            const char* text;
+            qsizetype lines; // 0: does not fit
+            bool smaller;
+        } cases[] = {
+            {"as it is", "Tavo town", 1, false},
+            {"a little smaller", "Die Stadt Tavo am Fluss", 1, true},
+            {"on two lines", "Des bars, des banques et un peu de chance", 2, true},
+            {"too long even so", "Donaudampfschifffahrtsgesellschaftskapitänsmütze", 0, true},
+        };
+        for (const auto& c : cases) {
+            const PictureCaption caption{QString::fromUtf8(c.text), QRectF(0, 0, 180, 26),
+                                         titleFont(16), Qt::white};
+            const CaptionLayout laid = layOut(caption);
+            QCOMPARE_EQ(laid.fits, c.lines > 0);
+            QVERIFY2(laid.lines.join(QLatin1Char(' ')) == caption.text, c.what); // nothing cut
+            if (c.lines == 0) continue;
+            QVERIFY2(laid.lines.size() == c.lines, c.what);
+            QVERIFY2((laid.font.pixelSize() < 16) == c.smaller, c.what);
+            const QFontMetricsF metrics(laid.font);
+            for (const QString& line : laid.lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= caption.box.width(), c.what);
+            QVERIFY2(metrics.height() + (laid.lines.size() - 1) * metrics.lineSpacing() <= 26,
+                     c.what);
+        }
+    }
+
     // The translations lrelease makes pass the game's check, Qt's own too.
     void soundTranslationsPass_data() {
         QTest::addColumn<QString>("path");
@@ -289,47 +331,64 @@ private slots:
     // Each language alone, as the game loads it at start (so after the
     // pseudo-language's tests): the first and last day of a year, the
     // twelve months as the finance chart names them, none two alike and
-    // none cut ("juin" and "juil."), on the chart's axis too, and Qt's
-    // own Yes button.
-    void datesAndMonthsInEachLanguage_data() {
+    // none cut ("juin" and "juil."), on the chart's axis too, Qt's own Yes
+    // button, a mistyped number's error, the main menu's Alt keys (New game,
+    // Load, About, Exit) as its captions mark them, and every picture with
+    // words, the main menu too, drawn in the language's words.
+    void eachLanguageAlone_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("firstDay");
         QTest::addColumn<QString>("lastDay");
         QTest::addColumn<QString>("months");
         QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("mistyped");
+        QTest::addColumn<QString>("keys");
         QTest::newRow("en") << "en"
                             << "1 January 1983"
                             << "30 December 1983"
                             << "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"
-                            << "&Yes";
+                            << "&Yes"
+                            << "'lots' is not a valid floating point value"
+                            << "NLAX";
         QTest::newRow("fr") << "fr"
                             << "1er janvier 1983"
                             << "30 décembre 1983"
                             << "janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc."
-                            << "&Oui";
+                            << "&Oui"
+                            << "'lots' n'est pas un nombre décimal valide"
+                            << "NCPQ";
         QTest::newRow("de") << "de"
                             << "1. Januar 1983"
                             << "30. Dezember 1983"
                             << "Jan. Feb. März Apr. Mai Juni Juli Aug. Sept. Okt. Nov. Dez."
-                            << "&Ja";
+                            << "&Ja"
+                            << "'lots' ist keine gültige Dezimalzahl"
+                            << "NLÜB";
         QTest::newRow("es") << "es"
                             << "1 de enero de 1983"
                             << "30 de diciembre de 1983"
                             << "ene. feb. mar. abr. may. jun. jul. ago. sept. oct. nov. dic."
-                            << "&Sí";
+                            << "&Sí"
+                            << "'lots' no es un número decimal válido"
+                            << "NCAS";
         QTest::newRow("it") << "it"
                             << "1º gennaio 1983"
                             << "30 dicembre 1983"
                             << "gen. feb. mar. apr. mag. giu. lug. ago. set. ott. nov. dic."
-                            << "&Sì";
+                            << "&Sì"
+                            << "'lots' non è un numero decimale valido"
+                            << "NCIE";
     }
 
-    void datesAndMonthsInEachLanguage() {
+    void eachLanguageAlone() {
         QFETCH(QString, language);
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+        const QList<std::pair<QString, QImage>> english = wordedPictures();
+        QVERIFY(!english.isEmpty());
+        const QImage englishMenu = test::Program().forms.mainForm->grab().toImage();
         QVERIFY(installTranslations(*qApp, language, TAVO_TRANSLATIONS_DIR));
         QTEST(dateText(1, 1, 1983), "firstDay");
         QTEST(dateText(30, 12, 1983), "lastDay");
@@ -350,6 +409,39 @@ private slots:
 
         QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
         QTEST(question.button(QMessageBox::Yes)->text(), "yes");
+
+        program.forms.gameForm->MoreMoney->setText(QStringLiteral("lots"));
+        program.forms.gameForm->MoneyAddClick();
+        QTEST(program.dialogs.texts().value(0), "mistyped");
+
+        QFETCH(QString, keys);
+        TMainForm& menu = *program.forms.mainForm;
+        const PictureButton* pictures[] = {menu.NewGameOmbre, menu.LoadOmbre, menu.AboutBut,
+                                           menu.ExitBut};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QKeySequence::mnemonic(pictures[i]->caption()),
+                     QKeySequence(QStringLiteral("Alt+") + keys[i]));
+        const auto press = [&](QChar letter) {
+            program.dialogs.clear();
+            QTest::keyClick(&menu, QKeySequence(QString(letter))[0].key(), Qt::AltModifier);
+        };
+        if (keys[1] != QLatin1Char('L')) { // the English key is not the language's
+            press(QLatin1Char('L'));
+            QVERIFY(program.dialogs.shown.empty());
+        }
+        press(keys[1]);
+        QCOMPARE(program.dialogs.shown.size(), std::size_t{1});
+        QVERIFY(program.dialogs.shown[0].kind == test::ShownDialog::OpenFile);
+        press(keys[2]);
+        QVERIFY(program.forms.aboutForm->isVisible());
+        program.forms.aboutForm->hide();
+
+        const QList<std::pair<QString, QImage>> drawn = wordedPictures();
+        QCOMPARE(drawn.size(), english.size());
+        for (qsizetype i = 0; i < drawn.size(); ++i)
+            QVERIFY2((drawn[i].second != english[i].second) == (language != "en"),
+                     qPrintable(drawn[i].first));
+        QCOMPARE(menu.grab().toImage() != englishMenu, language != "en");
     }
 };
 
