@@ -27,9 +27,10 @@ LoanRequestForm::LoanRequestForm(Session& session, Dialogs& dialogs, int bank)
     RatesText->setMargin(6);
     layout->addWidget(RatesText);
     auto* grid = new QGridLayout;
-    curloan = new QLabel(QStringLiteral("--"));
-    limit = new QLabel(QStringLiteral("--"));
-    for (QLabel* figure : {curloan, limit}) {
+    // Figures read as read-only boxes, each named by its label.
+    curloan = figureBox(QStringLiteral("--"));
+    limit = figureBox(QStringLiteral("--"));
+    for (QLineEdit* figure : {curloan, limit}) {
         QFont bold = figure->font();
         bold.setBold(true);
         figure->setFont(bold);

@@ -17,8 +17,8 @@ public:
     void AskMoneyClick();
 
     QLabel* RatesText;
-    QLabel* curloan;
-    QLabel* limit;
+    QLineEdit* curloan;
+    QLineEdit* limit;
     QLineEdit* MoneyAsk; // keeps its text between visits
     QPushButton* AskMoney;
 

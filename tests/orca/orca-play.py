@@ -240,6 +240,23 @@ def play():
     hear("Tavo Alpha")
     tab_to("Money")
     tab_to("Date")
+    # The information window opens the bar: the game window's status line
+    # says so.
+    alt("t")
+    hear("Speed")
+    key("i")
+    hear("Informations")
+    tab_to("Change")
+    key("space")
+    hear("Jo's Corner is open.")
+    key("Escape")
+    hear("Tavo Alpha")
+    # Saved by Ctrl+S: the status line tells the file.
+    ctrl("s")
+    hear("Save your game dialog", "File name")
+    type_text("jo")
+    key("Return")
+    hear("Game saved as jo.sav.")
     # Quit, unsaved.
     ctrl("q")
     hear("You really want to quit ?")
