@@ -5,6 +5,7 @@
 
 #include <QLayout>
 #include <QWidget>
+#include <QWindow>
 
 namespace tavo::ui {
 
@@ -17,6 +18,17 @@ TavoApplication::TavoApplication(int& argc, char** argv) : QApplication(argc, ar
     // The installed icon where the desktop's theme has it.
     setWindowIcon(QIcon::fromTheme(desktopFileName(), toolIcon(ToolIcon::Drinks)));
     installAccessibility();
+    // The window system's focus comes back to a window while Qt still holds
+    // another, untitled one active (seen after a load from the game window
+    // whose typed name the folder holds): the keyboard is then nowhere and
+    // assistive tools hear no window. The window with the focus is made the
+    // active one.
+    connect(this, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        for (QWidget* window : topLevelWidgets())
+            if (focused && window->windowHandle() == focused && activeWindow() != window &&
+                !window->isHidden())
+                setActiveWindow(window);
+    });
 }
 
 bool TavoApplication::notify(QObject* receiver, QEvent* event) {

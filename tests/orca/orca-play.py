@@ -251,12 +251,20 @@ def play():
     hear("Jo's Corner is open.")
     key("Escape")
     hear("Tavo Alpha")
-    # Saved by Ctrl+S: the status line tells the file.
+    # Saved by Ctrl+S, then loaded again from the game window by Ctrl+L,
+    # its name typed whole: the game window comes back, heard, with a
+    # control that has the keyboard.
     ctrl("s")
     hear("Save your game dialog", "File name")
     type_text("jo")
     key("Return")
     hear("Game saved as jo.sav.")
+    ctrl("l")
+    hear("Load a game dialog", "File name")
+    type_text("jo.sav")
+    key("Return")
+    hear("Tavo Alpha")
+    tab_to("Money")
     # Quit, unsaved.
     ctrl("q")
     hear("You really want to quit ?")
