@@ -175,9 +175,10 @@ def on_focus(event):
         focused[0] = event.source
 
 
-def tab_to(name, limit=40):
-    """Presses Tab until the control named `name` has the keyboard, each
-    time waiting for Orca to say the control reached, and then its name."""
+def tab_to(name, limit=40, role=None):
+    """Presses Tab until the control named `name` (with `role`, of that
+    role and a name that begins so) has the keyboard, each time waiting for
+    Orca to say the control reached, and then its name."""
     for _ in range(limit):
         pump()
         before = focused[0]
@@ -192,9 +193,10 @@ def tab_to(name, limit=40):
             time.sleep(0.02)
         try:
             now = focused[0].name
+            now_role = focused[0].getRole()
         except Exception:  # gone while it was read
-            now = ""
-        if now == name:
+            now, now_role = "", None
+        if now == name if role is None else now_role == role and now.startswith(name):
             return hear(name)
         if now:
             hear(now)  # Orca has caught up before the next Tab
@@ -265,6 +267,40 @@ def play():
     key("Return")
     hear("Tavo Alpha")
     tab_to("Money")
+    # An administrator hired, and a Lotto ticket bought: each heard.
+    alt("t")
+    hear("Speed")
+    key("m")
+    hear("Hire staff")
+    key("h")
+    hear("Hire Staff for you bars")
+    # Tab enters the candidates' group at the first one free to hire, which
+    # Space chooses.
+    tab_to("", role=pyatspi.ROLE_RADIO_BUTTON)
+    choice = focused[0]
+    candidate = choice.name.split("  ")[0]
+    key("space")
+    wait_for(candidate + " chosen", lambda: choice.getState().contains(pyatspi.STATE_CHECKED))
+    alt("h")
+    hear(candidate + " works for you now.")
+    key("Escape")
+    hear("Tavo Alpha")
+    alt("t")
+    hear("Speed")
+    key("l")
+    hear("Lotto 6/49")
+    key("6")
+    hear("Lotto 6/49 dialog")
+    for box, number in enumerate(("6", "8", "15", "16", "23", "42"), start=1):
+        if box > 1:
+            key("Tab")
+            hear("Number %d" % box)
+        type_text(number)
+    tab_to("Buy this ticket")
+    key("Return")
+    hear("Ticket bought: 6, 8, 15, 16, 23, 42.")
+    key("Escape")
+    hear("Tavo Alpha")
     # Quit, unsaved.
     ctrl("q")
     hear("You really want to quit ?")
