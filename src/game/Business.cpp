@@ -110,8 +110,15 @@ public:
     std::array<std::int64_t, kDoor + 1> askedPerSlot() const {
         // Four tables in turn, so that no count waits on the one before.
         std::array<std::array<std::uint16_t, kDoor + 1>, 4> counts{};
-        for (int i = 0; i < taken_; ++i)
-            ++counts[i % 4][askAt_[i]];
+        int i = 0;
+        for (; i + 4 <= taken_; i += 4) {
+            ++counts[0][askAt_[i]];
+            ++counts[1][askAt_[i + 1]];
+            ++counts[2][askAt_[i + 2]];
+            ++counts[3][askAt_[i + 3]];
+        }
+        for (; i < taken_; ++i)
+            ++counts[0][askAt_[i]];
         std::array<std::int64_t, kDoor + 1> asked{};
         for (int k = 0; k < kDoor; ++k)
             asked[k] = counts[0][k] + counts[1][k] + counts[2][k] + counts[3][k];
