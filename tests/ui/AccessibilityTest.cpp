@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -195,6 +196,35 @@ private slots:
             QVERIFY(session.run(line.toStdString(), voice).ran);
         QCOMPARE(notice->text(), said);
         QCOMPARE(notified.size(), 1);
+    }
+
+    // A spin is said once, when its reels stop; a race says its commentary
+    // as it changes and ends with its winner.
+    void gamblingIsSaid() {
+        tavo::ui::test::Program program(tavo::ui::test::sampleGame());
+        program.gameForm.show();
+        const auto* notice = program.gameForm.statusBar()->findChild<tavo::ui::Notice*>();
+        QSignalSpy notified(notice, &tavo::ui::Notice::said);
+        tavo::Session& session = program.windows.session();
+        tavo::ui::DialogsVoice voice(program.dialogs, &program.gameForm);
+        QVERIFY(session.run("spin-bet 10", voice).ran);
+        while (session.game().spinCash.spinning)
+            QVERIFY(session.run("spin-step", voice).ran);
+        QCOMPARE(notified.size(), 1);
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^[1-3] - [1-3] - [1-3]: you (win|lose) [0-9]+\\$\\.$"))
+                     .match(notice->text())
+                     .hasMatch(),
+                 qPrintable(notice->text()));
+        notified.clear();
+        QVERIFY(session.run("race-start 1 100", voice).ran);
+        int steps = 0;
+        while (session.game().race.running && ++steps < 10000)
+            QVERIFY(session.run("race-step", voice).ran);
+        QVERIFY(!session.game().race.running);
+        QVERIFY(notified.size() >= 2); // the welcome, then at least the end
+        QVERIFY2(notice->text().contains(QStringLiteral("The race winner: The car # ")),
+                 qPrintable(notice->text()));
     }
 };
 
