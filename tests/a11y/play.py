@@ -14,11 +14,12 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus import alt, find, focused, key, listen_to_focus, pump, type_text
+from bus import application as application_of
 
 DEADLINE = 10  # seconds for any one thing to happen
 game = None
-announced = [None]  # the focused control, as the bus announces it
 
 
 def fail(text):
@@ -50,10 +51,7 @@ def wait(what, probe, seconds=DEADLINE):
 
 
 def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == game.pid:
-            return app
-    return None
+    return application_of(game.pid)
 
 
 def active_window():
@@ -70,51 +68,6 @@ def window_named(title):
                 and active_window())
 
 
-def find(root, test):
-    """The first showing object under root for which test(object) holds."""
-    if root is None:
-        return None
-    for child in root:
-        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
-            continue
-        if test(child):
-            return child
-        found = find(child, test)
-        if found is not None:
-            return found
-    return None
-
-
-def pump():
-    """Takes in what the bus announced: focus, names and states changed."""
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
-def focused():
-    """The control the bus last announced as focused."""
-    pump()
-    return announced[0]
-
-
-def on_focus(event):
-    if event.detail1:
-        announced[0] = event.source
-
-
-def key(name):
-    keysym = {"Tab": 0xff09, "Return": 0xff0d, "Escape": 0xff1b, "Down": 0xff54, "Up": 0xff52,
-              "space": 0x20}.get(name) or ord(name)
-    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
-
-
-def alt(letter):
-    pyatspi.Registry.generateKeyboardEvent(8, None, pyatspi.KEY_LOCKMODIFIERS)  # Mod1: Alt
-    key(letter)
-    pyatspi.Registry.generateKeyboardEvent(8, None, pyatspi.KEY_UNLOCKMODIFIERS)
-
-
 def from_menu(letter, *items):
     """Opens a menu of the game window by Alt and its letter, then each item
     (a submenu's, after) by its underlined letter: (name, letter) pairs."""
@@ -122,10 +75,6 @@ def from_menu(letter, *items):
     for name, item_letter in items:
         wait("the menu item " + name, lambda: find(application(), lambda o: o.name.startswith(name)))
         key(item_letter)
-
-
-def type_text(text):
-    pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
 
 
 def tab_to(name, role=None):
@@ -208,7 +157,7 @@ def value(window, label):
 def main():
     global game
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    listen_to_focus()
     game = subprocess.Popen([sys.argv[1]], env=env)
     try:
         play()

@@ -13,7 +13,9 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus import alt, ctrl, find, focused, key, listen_to_focus, type_text
+from bus import application as application_of
 
 DEADLINE = 15  # seconds for Orca to say what a step brings
 work = sys.argv[2]
@@ -54,33 +56,6 @@ def hear(*phrases, seconds=DEADLINE):
         time.sleep(0.05)
 
 
-KEYSYMS = {"Tab": 0xff09, "Return": 0xff0d, "Escape": 0xff1b, "Down": 0xff54, "Up": 0xff52,
-           "Left": 0xff51, "Right": 0xff53, "space": 0x20, "BackSpace": 0xff08, "F10": 0xffc7}
-
-
-def key(name):
-    keysym = KEYSYMS.get(name) or ord(name)
-    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
-
-
-def with_modifier(mask, name):
-    pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_LOCKMODIFIERS)
-    key(name)
-    pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_UNLOCKMODIFIERS)
-
-
-def alt(letter):
-    with_modifier(8, letter)  # Mod1: Alt
-
-
-def ctrl(letter):
-    with_modifier(4, letter)
-
-
-def type_text(text):
-    pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
-
-
 def start_orca():
     env = dict(os.environ)
     orca = subprocess.Popen(["orca", "-u", os.path.join(work, "prefs"),
@@ -104,7 +79,7 @@ def start_orca():
 
 def main():
     start_orca()
-    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    listen_to_focus()
     heard_so_far[0] = len(utterances())
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     game = subprocess.Popen([sys.argv[1]], env=env)
@@ -125,25 +100,7 @@ def main():
 
 
 def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == processes[-1].pid:
-            return app
-    return None
-
-
-def find(root, test):
-    """The first showing object under root for which test(object) holds."""
-    if root is None:
-        return None
-    for child in root:
-        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
-            continue
-        if test(child):
-            return child
-        found = find(child, test)
-        if found is not None:
-            return found
-    return None
+    return application_of(processes[-1].pid)
 
 
 def wait_for(what, probe, seconds=DEADLINE):
@@ -160,40 +117,23 @@ def wait_for(what, probe, seconds=DEADLINE):
         time.sleep(0.05)
 
 
-def pump():
-    """Takes in what the accessibility bus announced."""
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
-focused = [None]  # the control the bus last announced as focused
-
-
-def on_focus(event):
-    if event.detail1:
-        focused[0] = event.source
-
-
 def tab_to(name, limit=40, role=None):
     """Presses Tab until the control named `name` (with `role`, of that
     role and a name that begins so) has the keyboard, each time waiting for
     Orca to say the control reached, and then its name."""
     for _ in range(limit):
-        pump()
-        before = focused[0]
+        before = focused()
         key("Tab")
         end = time.monotonic() + DEADLINE
         while True:
-            pump()
-            if focused[0] is not None and focused[0] != before:
+            if focused() is not None and focused() != before:
                 break
             if time.monotonic() > end:
                 fail("the keyboard never left " + (before.name if before else "nothing"))
             time.sleep(0.02)
         try:
-            now = focused[0].name
-            now_role = focused[0].getRole()
+            now = focused().name
+            now_role = focused().getRole()
         except Exception:  # gone while it was read
             now, now_role = "", None
         if now == name if role is None else now_role == role and now.startswith(name):
@@ -277,7 +217,7 @@ def play():
     # Tab enters the candidates' group at the first one free to hire, which
     # Space chooses.
     tab_to("", role=pyatspi.ROLE_RADIO_BUTTON)
-    choice = focused[0]
+    choice = focused()
     candidate = choice.name.split("  ")[0]
     key("space")
     wait_for(candidate + " chosen", lambda: choice.getState().contains(pyatspi.STATE_CHECKED))
