@@ -154,6 +154,11 @@ inline int ownedBarCount(const GameState& state) {
     return std::clamp(state.barCount, 0, kMaxBars);
 }
 
+// The administrators hired, as many as the record can hold.
+inline int hiredAdminCount(const GameState& state) {
+    return std::clamp(state.adminCount, 0, kMaxAdmins);
+}
+
 // --- layout pins: these records are the file format ---
 
 static_assert(std::is_standard_layout_v<GameState> && std::is_trivially_copyable_v<GameState>);

@@ -50,7 +50,7 @@ void restockSlot(GameState& state, BarRecord& bar, DrinkSlot& slot, std::int32_t
 } // namespace
 
 void grantTicketAllowance(GameState& state) {
-    const int admins = std::clamp(state.adminCount, 0, kMaxAdmins);
+    const int admins = hiredAdminCount(state);
     for (int s = 0; s < admins; ++s) {
         AdminRecord& admin = state.admins[s];
         if (admin.canBuyTickets && admin.ticketsPerWeek > 0)
@@ -79,7 +79,7 @@ void restockDrinks(GameState& state, std::int32_t orderQuantity, const TDrinkLis
 
 void runAdminDailyDuties(GameState& state, Random& random, const TDrinkList& drinks,
                          const NumberFormat& format, MessageSink& messages) {
-    const int admins = std::clamp(state.adminCount, 0, kMaxAdmins);
+    const int admins = hiredAdminCount(state);
     for (int s = 0; s < admins; ++s) {
         AdminRecord& admin = state.admins[s];
         if (admin.canBuyTickets && state.weekDay < 5 && state.money > kAdminMoneyReserve &&

@@ -8,10 +8,6 @@
 namespace tavo {
 namespace {
 
-int adminsInUse(const GameState& state) {
-    return std::clamp(state.adminCount, 0, kMaxAdmins);
-}
-
 Words oups(const char* text) {
     return refusal(text, N_("Oups..."));
 }
@@ -21,7 +17,7 @@ Words oups(const char* text) {
 void saveDrinks(GameState& state, int selected, std::int32_t quantity, Voice& voice) {
     if (quantity == 0) return; // 0 keeps the order as it is
     bool otherBuys = false;
-    for (int s = 0; s < adminsInUse(state); ++s) {
+    for (int s = 0; s < hiredAdminCount(state); ++s) {
         if (s == selected || state.admins[s].drinkOrderQuantity <= 0) continue;
         voice.say(oups(N_("Sorry but an other admin buy beers for you.\nI can't do this job while "
                           "he do this.")));
@@ -51,7 +47,7 @@ bool saveRefund(AdminRecord& admin, const AdminSettingsTyped& typed, Voice& voic
 
 std::vector<std::string> staffRows(const GameState& state, Voice& voice) {
     std::vector<std::string> rows;
-    for (int s = 0; s < adminsInUse(state); ++s) {
+    for (int s = 0; s < hiredAdminCount(state); ++s) {
         if (const Candidate* candidate = findCandidate(state.admins[s].staffId)) {
             rows.emplace_back(candidate->name);
         } else {
@@ -64,7 +60,7 @@ std::vector<std::string> staffRows(const GameState& state, Voice& voice) {
 }
 
 const AdminRecord* adminAt(const GameState& state, int selectedAdmin) {
-    if (selectedAdmin < 0 || selectedAdmin >= adminsInUse(state)) return nullptr;
+    if (selectedAdmin < 0 || selectedAdmin >= hiredAdminCount(state)) return nullptr;
     return &state.admins[selectedAdmin];
 }
 
@@ -101,7 +97,7 @@ bool fireAdmin(GameState& state, int selectedAdmin, Voice& voice) {
     if (adminAt(state, selectedAdmin) == nullptr) return true;
     if (!voice.ask(question(N_("Do you want to fire this employe?"), N_("Fire this employe?"))))
         return false;
-    const int last = adminsInUse(state) - 1;
+    const int last = hiredAdminCount(state) - 1;
     state.monthlyCharges = sub32(state.monthlyCharges, state.admins[selectedAdmin].salary);
     state.admins[selectedAdmin] = state.admins[last]; // onto itself when he is the last
     state.adminCount = last;

@@ -9,10 +9,6 @@
 namespace tavo {
 namespace {
 
-int adminsInUse(const GameState& state) {
-    return std::clamp(state.adminCount, 0, kMaxAdmins);
-}
-
 const char* introduction(std::int32_t staffId) {
     switch (staffId) {
     case 1:
@@ -36,7 +32,7 @@ const char* introduction(std::int32_t staffId) {
 
 std::array<bool, 4> hireChoices(const GameState& state, Voice& voice) {
     std::array<bool, 4> free = {true, true, true, true};
-    for (int s = 0; s < adminsInUse(state); ++s) {
+    for (int s = 0; s < hiredAdminCount(state); ++s) {
         if (const Candidate* hired = findCandidate(state.admins[s].staffId))
             free[hired->staffId - 1] = false;
         else
@@ -55,7 +51,7 @@ bool hireAdmin(GameState& state, std::int32_t staffId, Voice& voice) {
     const Candidate* candidate = findCandidate(staffId);
     if (candidate == nullptr) return false;
     bool hired = state.adminCount < 0 || state.adminCount >= kMaxAdmins;
-    for (int s = 0; s < adminsInUse(state); ++s)
+    for (int s = 0; s < hiredAdminCount(state); ++s)
         hired = hired || state.admins[s].staffId == staffId;
     if (hired) {
         voice.say(refusal(N_("You can't hire this person now."), N_("Oups...")));

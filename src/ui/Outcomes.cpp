@@ -43,7 +43,7 @@ Outcomes::Outcomes(Session& session, QStatusBar* bar, QObject* parent)
 void Outcomes::remember() {
     const GameState& state = session_.game().state;
     staff_.clear();
-    for (int i = 0; i < std::clamp(state.adminCount, 0, kMaxAdmins); ++i)
+    for (int i = 0; i < hiredAdminCount(state); ++i)
         staff_.push_back(state.admins[i].staffId);
     const Race& race = session_.game().race;
     raceShown_ = {race.comments, race.crashInfoShown ? race.crashInfo : Phrase(), race.winner};
