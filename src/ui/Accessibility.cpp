@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTextEdit>
 
 namespace tavo::ui {
@@ -234,10 +236,61 @@ bool readsOnlyItsName(const QWidget* widget) {
            qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
 }
 
+// The widgets whose changes are kept quiet now (see RunningFigures).
+QSet<const QObject*>& quietWidgets() {
+    static QSet<const QObject*> quiet;
+    return quiet;
+}
+
+// What a box's text does, told to assistive tools only while the box has
+// the keyboard: a screen reader reads any other box when the player goes
+// to it. The windows refresh their figures on timers, several times a
+// second: told, those changes queue in a screen reader behind the keys the
+// player presses, and one made as a window opens, before it is active, is
+// taken for the focus, so the window is never said. A box set to its own
+// text is no news either. Every other event goes on as Qt sends it.
+void tellChangesOnly(QAccessibleEvent* event) {
+    switch (event->type()) {
+    case QAccessible::TextUpdated:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged: {
+        const auto* widget = qobject_cast<const QWidget*>(event->object());
+        if (widget && !widget->hasFocus()) return;
+        if (quietWidgets().contains(event->object())) return;
+        if (event->type() == QAccessible::TextUpdated) {
+            const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
+            if (update->textRemoved() == update->textInserted()) return;
+        }
+        break;
+    }
+    case QAccessible::DescriptionChanged:
+        if (quietWidgets().contains(event->object())) return;
+        break;
+    default:
+        break;
+    }
+    QAccessible::installUpdateHandler(nullptr); // Qt's own way to the bus
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(tellChangesOnly);
+}
+
 } // namespace
+
+RunningFigures::RunningFigures(std::initializer_list<QWidget*> widgets) : widgets_(widgets) {
+    for (QWidget* widget : widgets_)
+        quietWidgets().insert(widget);
+}
+
+RunningFigures::~RunningFigures() {
+    for (QWidget* widget : widgets_)
+        quietWidgets().remove(widget);
+}
 
 void installAccessibility() {
     QAccessible::installFactory(gameWidgetReading);
+    QAccessible::installUpdateHandler(tellChangesOnly);
 }
 
 void nameControls(QWidget* window) {

@@ -1,12 +1,32 @@
 // What assistive tools (a screen reader on the desktop's accessibility bus)
 // read of the game's windows: a picture that acts is a button named by its
 // caption or hint; a picture that only decorates is hidden; every box is
-// named by the label beside it.
+// named by the label beside it; a figure refreshed to what it shows
+// already is not told again.
 #pragma once
+
+#include <initializer_list>
+#include <vector>
 
 class QWidget;
 
 namespace tavo::ui {
+
+// While it lives, what `widgets` show changes without a word to assistive
+// tools: figures that run many times a second (the reels as they spin, the
+// cars as they race) would flood a screen reader, which then drops what
+// matters. What they come to is said once they stop; each still reads what
+// it shows when the player goes to it.
+class RunningFigures {
+public:
+    RunningFigures(std::initializer_list<QWidget*> widgets);
+    ~RunningFigures();
+    RunningFigures(const RunningFigures&) = delete;
+    RunningFigures& operator=(const RunningFigures&) = delete;
+
+private:
+    std::vector<QWidget*> widgets_;
+};
 
 // Once, when the application starts: how the game's own widgets read.
 void installAccessibility();

@@ -1,5 +1,6 @@
 #include "ui/TRacingMonForm.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
@@ -198,6 +199,9 @@ void TRacingMonForm::RaceTimerTimer() {
     // so no step runs before the message is closed and none runs twice.
     if (stepping_) return;
     const QScopedValueRollback<bool> stepping(stepping_, true);
+    // The cars and the leader run silent: the status line says the
+    // commentary and the winner.
+    const RunningFigures running{Cars[0], Cars[1], Cars[2], Cars[3], RaceLeaderBox};
     ShownFirst voice(voice_, [this] { showRace(); });
     session_.run(command("race-step"), voice);
     showRace();

@@ -1,6 +1,7 @@
 #include "ui/TSpinCashForm.h"
 
 #include "core/TimeSource.h"
+#include "ui/Accessibility.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 
@@ -150,6 +151,8 @@ void TSpinCashForm::TimerTimer() {
     if (!game_.spinCash.spinning) return mirrorMachine();
     const std::optional<SpinResult> result = session_.run(command("spin-step"), voice_).spin;
     const std::array<int, 3>& values = game_.spinCash.reels;
+    // The reels run silent: the status line says where they stop.
+    const RunningFigures running{Num1, Num2, Num3};
     for (int reel = 0; reel < 3; ++reel)
         reels()[reel]->setText(QString::number(values[reel]));
     if (result && isVisible()) { // a spin ended out of sight counts in no opening's stats
