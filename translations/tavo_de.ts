@@ -1321,6 +1321,10 @@ zurückzahlen. Unser Zinssatz beträgt
         <source>No insurance held now.</source>
         <translation>Jetzt keine Versicherung mehr.</translation>
     </message>
+    <message>
+        <source>Drinks ordered for %1$. Your money: %2$.</source>
+        <translation>Getränke für %1$ bestellt. Dein Geld: %2$.</translation>
+    </message>
 </context>
 <context>
     <name>tavo::ui::TAboutForm</name>

@@ -1321,6 +1321,10 @@ quieras. Nuestro tipo de interés es del
         <source>No insurance held now.</source>
         <translation>Ya no tienes ningún seguro.</translation>
     </message>
+    <message>
+        <source>Drinks ordered for %1$. Your money: %2$.</source>
+        <translation>Bebidas pedidas por %1$. Tu dinero: %2$.</translation>
+    </message>
 </context>
 <context>
     <name>tavo::ui::TAboutForm</name>

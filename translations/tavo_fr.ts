@@ -1321,6 +1321,10 @@ vous voulez. Notre taux d&apos;intérêt est de
         <source>No insurance held now.</source>
         <translation>Plus aucune assurance en cours.</translation>
     </message>
+    <message>
+        <source>Drinks ordered for %1$. Your money: %2$.</source>
+        <translation>Boissons commandées pour %1$. Votre argent&#xa0;: %2$.</translation>
+    </message>
 </context>
 <context>
     <name>tavo::ui::TAboutForm</name>

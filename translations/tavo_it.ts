@@ -1321,6 +1321,10 @@ vuoi. Il nostro tasso di interesse è del
         <source>No insurance held now.</source>
         <translation>Ora non hai più nessuna assicurazione.</translation>
     </message>
+    <message>
+        <source>Drinks ordered for %1$. Your money: %2$.</source>
+        <translation>Bevande ordinate per %1$. I tuoi soldi: %2$.</translation>
+    </message>
 </context>
 <context>
     <name>tavo::ui::TAboutForm</name>

@@ -1,10 +1,10 @@
 // What the player's acts came to, in a short line of the game's voice: the
 // game window's status bar shows it and the screen reader is told it. A bar
-// opened or closed, an administrator hired or gone, a Lotto ticket with its
-// numbers, a spin's reels and what it paid, the race's commentary and its
-// winner, insurance signed, a save written, a speed chosen, and every
-// message the game posts as it arrives. What a message box already says is
-// not said again.
+// opened or closed, drinks ordered with the money left, an administrator
+// hired or gone, a Lotto ticket with its numbers, a spin's reels and what it
+// paid, the race's commentary and its winner, insurance signed, a save
+// written, a speed chosen, and every message the game posts as it arrives. What a message box
+// already says is not said again.
 #pragma once
 
 #include "game/GameClock.h"
@@ -39,6 +39,7 @@ public:
     Outcomes(Session& session, QStatusBar* bar, QObject* parent);
 
     void gameReplaced() override;
+    void dayEnded(const DayOutcome& outcome) override;
     void messagePosted(const Phrase& text) override;
     void commandDone(const ScriptCommand& command, const CommandResult& result) override;
     void gameSaved(const std::string& path) override;
@@ -53,6 +54,7 @@ private:
 
     Session& session_;
     Notice* notice_;
+    double money_ = 0;                  // the money as the last command or day left it
     std::vector<std::int32_t> staff_;   // the administrators' ids, in the record's order
     std::array<Phrase, 3> raceShown_{}; // the commentary, the crash line and the winner said last
     Listening listening_{session_, this};

@@ -36,19 +36,24 @@ QLineEdit* figureBox(const QString& text) {
     return box;
 }
 
-QLineEdit* captionFigure(const QString& name, const QFont& font, const QString& widest) {
-    auto* box = new QLineEdit;
+QLineEdit* figureLine(const QString& text) {
+    auto* box = new QLineEdit(text);
     box->setReadOnly(true);
     box->setFrame(false);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    box->setPalette(palette);
+    return box;
+}
+
+QLineEdit* captionFigure(const QString& name, const QFont& font, const QString& widest) {
+    QLineEdit* box = figureLine(QString());
     box->setFont(font);
     // As wide as its widest figure, whatever it shows now, so the window
     // keeps its size.
     box->setMinimumWidth(QFontMetrics(font).horizontalAdvance(widest) + 8);
     box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     box->setAccessibleName(name);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    box->setPalette(palette);
     return box;
 }
 

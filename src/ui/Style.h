@@ -25,6 +25,9 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 // A read-only box for a figure, aligned right.
 QLineEdit* figureBox(const QString& text = QStringLiteral("0"));
+// A figure shown as a label is, without a frame, read and reached as a
+// read-only box: it reads by the label before it.
+QLineEdit* figureLine(const QString& text);
 // A figure shown as a caption is (the money, the date), without a frame,
 // read and reached as a read-only box named `name`, as wide as `widest`.
 QLineEdit* captionFigure(const QString& name, const QFont& font, const QString& widest);

@@ -50,8 +50,8 @@ TDrinkForm::TDrinkForm(Session& session, Dialogs& dialogs, Forms& forms)
     BarOwnList->setMinimumHeight(BarOwnList->fontMetrics().height() * 4 + 8);
     BarOwnList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto* barFigures = new QFormLayout;
-    Status = new QLabel(kPlaceholder);
-    AverageClients = new QLabel(kPlaceholder);
+    Status = figureLine(kPlaceholder);
+    AverageClients = figureLine(kPlaceholder);
     barFigures->addRow(tr("Status:"), Status);
     barFigures->addRow(tr("Clients /  Day:"), AverageClients);
     barSide->addLayout(barFigures);
@@ -65,16 +65,18 @@ TDrinkForm::TDrinkForm(Session& session, Dialogs& dialogs, Forms& forms)
     DrinksListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     DrinksInfoBox = new QGroupBox(tr("Drink Informations"));
     auto* info = new QGridLayout(DrinksInfoBox);
-    RetailPrice = new QLabel(kPlaceholder);
-    Percentage = new QLabel(kPlaceholder);
-    Weight = new QLabel(kPlaceholder);
+    RetailPrice = figureLine(kPlaceholder);
+    Percentage = figureLine(kPlaceholder);
+    Weight = figureLine(kPlaceholder);
+    for (QLineEdit* figure : {RetailPrice, Percentage, Weight})
+        figure->setAlignment(Qt::AlignRight);
     info->addWidget(new QLabel(tr("Retail Price:")), 0, 0);
-    info->addWidget(RetailPrice, 0, 1, Qt::AlignRight);
+    info->addWidget(RetailPrice, 0, 1);
     info->addWidget(new QLabel(QStringLiteral("$")), 0, 2);
     info->addWidget(new QLabel(QStringLiteral("%:")), 1, 0);
-    info->addWidget(Percentage, 1, 1, Qt::AlignRight);
+    info->addWidget(Percentage, 1, 1);
     info->addWidget(new QLabel(tr("Weight:")), 2, 0);
-    info->addWidget(Weight, 2, 1, Qt::AlignRight);
+    info->addWidget(Weight, 2, 1);
     info->addWidget(new QLabel(tr("oz")), 2, 2);
     drinkSide->addWidget(DrinksInfoBox);
     layout->addLayout(drinkSide, 0, 1);

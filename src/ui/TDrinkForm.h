@@ -36,13 +36,13 @@ public:
     void AddDrinksClick();
 
     QListWidget* BarOwnList;
-    QLabel* Status;
-    QLabel* AverageClients;
+    QLineEdit* Status;
+    QLineEdit* AverageClients;
     QListWidget* DrinksListBox;
     QGroupBox* DrinksInfoBox;
-    QLabel* RetailPrice;
-    QLabel* Percentage;
-    QLabel* Weight;
+    QLineEdit* RetailPrice;
+    QLineEdit* Percentage;
+    QLineEdit* Weight;
     QCheckBox* UsedBar;
     QLineEdit* QtyLeft;
     QLineEdit* QtyBuy;

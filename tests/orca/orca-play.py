@@ -11,6 +11,7 @@ import re
 import subprocess
 import sys
 import time
+import traceback
 
 import pyatspi
 
@@ -35,7 +36,8 @@ def utterances():
 
 def fail(text):
     said = utterances()
-    print("orca-play: " + text, file=sys.stderr)
+    step = [frame.lineno for frame in traceback.extract_stack() if frame.name == "play"]
+    print("orca-play: line %s: %s" % (step[-1] if step else "?", text), file=sys.stderr)
     print("orca-play: Orca's last words: %r" % said[-25:], file=sys.stderr)
     sys.exit(1)
 
@@ -53,6 +55,22 @@ def hear(*phrases, seconds=DEADLINE):
             return said
         if time.monotonic() > end:
             fail("Orca never said %r" % missing)
+        time.sleep(0.05)
+
+
+def hear_one_of(*phrases, seconds=DEADLINE):
+    """Waits until Orca, since the last step, has said one of the phrases;
+    returns the index of the first one said."""
+    end = time.monotonic() + seconds
+    while True:
+        said = utterances()[heard_so_far[0]:]
+        for at, utterance in enumerate(said):
+            for index, phrase in enumerate(phrases):
+                if phrase in utterance:
+                    heard_so_far[0] += at + 1
+                    return index
+        if time.monotonic() > end:
+            fail("Orca never said one of %r" % (phrases,))
         time.sleep(0.05)
 
 
@@ -132,8 +150,10 @@ def tab_to(name, limit=40, role=None):
                 fail("the keyboard never left " + (before.name if before else "nothing"))
             time.sleep(0.02)
         try:
-            now = focused().name
-            now_role = focused().getRole()
+            control = focused()
+            if control.getRole() == pyatspi.ROLE_LIST_ITEM:
+                control = control.parent  # a list is said by its name first
+            now, now_role = control.name, control.getRole()
         except Exception:  # gone while it was read
             now, now_role = "", None
         if now == name if role is None else now_role == role and now.startswith(name):
@@ -141,6 +161,17 @@ def tab_to(name, limit=40, role=None):
         if now:
             hear(now)  # Orca has caught up before the next Tab
     fail("Tab never reached " + name)
+
+
+def tools(letter, then=None, submenu=None):
+    """Chooses in the game window's Tools menu by its letters: `letter`,
+    then `then` in its submenu once Orca has said `submenu`."""
+    alt("t")
+    hear("Speed")
+    key(letter)
+    if then:
+        hear(submenu)
+        key(then)
 
 
 def play():
@@ -184,13 +215,99 @@ def play():
     tab_to("Date")
     # The information window opens the bar: the game window's status line
     # says so.
-    alt("t")
-    hear("Speed")
-    key("i")
+    tools("i")
     hear("Informations")
     tab_to("Change")
     key("space")
     hear("Jo's Corner is open.")
+    key("Escape")
+    hear("Tavo Alpha")
+    # Drinks: the bar and the drink chosen by typing their names, a
+    # quantity and a price; the order is said with the money left.
+    tools("b")
+    hear("Order drinks for your bars")
+    tab_to("Choose the bar you want to order drinks:")
+    type_text("Jo")
+    hear("Jo's Corner")
+    tab_to("Choose the drink you want to order:")
+    type_text("Pale")
+    hear("Pale Ale")
+    tab_to("Qty you want to buy")
+    type_text("10")
+    tab_to("Your Price")
+    type_text("5")
+    key("Return")
+    if hear_one_of("Your order have been made.", "Drinks ordered for") == 0:
+        key("Return")
+    hear("Drinks ordered for 30$. Your money: ")
+    key("Escape")
+    hear("Tavo Alpha")
+    # A loan at Invest Bank, once a member: the form reads the limit.
+    tools("v", "n", "Invest Bank")
+    hear("Become a member")
+    key("Return")
+    hear("Yes")
+    key("Return")
+    hear("Invest Bank=- dialog")
+    wait_for("the keyboard back in the bank",
+             lambda: focused() and focused().name != "Yes" and focused().name)
+    tab_to("Borrow money")
+    key("space")
+    hear("How much money do you need?")
+    limit = tab_to("Your loan limit is:")
+    if not re.search(r"\d", " ".join(limit)):
+        fail("the loan limit was read without its figure: %r" % limit)
+    key("Escape")
+    hear("Borrow money")
+    key("Escape")
+    hear("Tavo Alpha")
+    # An administrator hired, and a Lotto ticket bought: each heard.
+    tools("m", "h", "Hire staff")
+    hear("Hire Staff for you bars")
+    # Tab enters the candidates' group at the first one free to hire, which
+    # Space chooses.
+    tab_to("", role=pyatspi.ROLE_RADIO_BUTTON)
+    choice = focused()
+    candidate = choice.name.split("  ")[0]
+    key("space")
+    wait_for(candidate + " chosen", lambda: choice.getState().contains(pyatspi.STATE_CHECKED))
+    alt("h")
+    hear(candidate + " works for you now.")
+    key("Escape")
+    hear("Tavo Alpha")
+    tools("l", "6", "Lotto 6/49")
+    hear("Lotto 6/49 dialog")
+    for box, number in enumerate(("6", "8", "15", "16", "23", "42"), start=1):
+        if box > 1:
+            key("Tab")
+            hear("Number %d" % box)
+        type_text(number)
+    tab_to("Buy this ticket")
+    key("Return")
+    hear("Ticket bought: 6, 8, 15, 16, 23, 42.")
+    key("Escape")
+    hear("Tavo Alpha")
+    # A spin of Spin Cash: the reels and what it paid are said as they stop.
+    tools("l", "c", "Lotto 6/49")
+    hear("Spin Cash dialog", "Your bet:")
+    type_text("10")
+    key("Return")
+    hear_one_of(": you win ", ": you lose ")
+    key("Escape")
+    hear("Tavo Alpha")
+    # A race on the first car: the commentary runs and the winner is said.
+    tools("l", "r", "Lotto 6/49")
+    hear("Racing Money", "Car 1 (Blue)")
+    car = focused()
+    key("space")
+    wait_for("Car 1 chosen", lambda: car.getState().contains(pyatspi.STATE_CHECKED))
+    tab_to("How much do you bet?")
+    type_text("10")
+    key("Return")
+    # A bet won is told by a message first, which the race waits for.
+    if hear_one_of("The race winner:", "You car win is the winner!", seconds=90) == 1:
+        key("Return")
+        hear("The race winner:")
     key("Escape")
     hear("Tavo Alpha")
     # Saved by Ctrl+S, then loaded again from the game window by Ctrl+L,
@@ -207,40 +324,6 @@ def play():
     key("Return")
     hear("Tavo Alpha")
     tab_to("Money")
-    # An administrator hired, and a Lotto ticket bought: each heard.
-    alt("t")
-    hear("Speed")
-    key("m")
-    hear("Hire staff")
-    key("h")
-    hear("Hire Staff for you bars")
-    # Tab enters the candidates' group at the first one free to hire, which
-    # Space chooses.
-    tab_to("", role=pyatspi.ROLE_RADIO_BUTTON)
-    choice = focused()
-    candidate = choice.name.split("  ")[0]
-    key("space")
-    wait_for(candidate + " chosen", lambda: choice.getState().contains(pyatspi.STATE_CHECKED))
-    alt("h")
-    hear(candidate + " works for you now.")
-    key("Escape")
-    hear("Tavo Alpha")
-    alt("t")
-    hear("Speed")
-    key("l")
-    hear("Lotto 6/49")
-    key("6")
-    hear("Lotto 6/49 dialog")
-    for box, number in enumerate(("6", "8", "15", "16", "23", "42"), start=1):
-        if box > 1:
-            key("Tab")
-            hear("Number %d" % box)
-        type_text(number)
-    tab_to("Buy this ticket")
-    key("Return")
-    hear("Ticket bought: 6, 8, 15, 16, 23, 42.")
-    key("Escape")
-    hear("Tavo Alpha")
     # Quit, unsaved.
     ctrl("q")
     hear("You really want to quit ?")

@@ -11,7 +11,8 @@ game=$1 data=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# Orca's log of the last run stays behind, for a failure to be read.
+trap 'cp "$work/orca.log" "${TMPDIR:-/tmp}/tavo-orca-last.log" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/play" "$work/prefs/orca-scripts" "$work/prefs/app-settings" "$work/runtime"
 chmod 700 "$work/runtime"
 touch "$work/prefs/__init__.py" "$work/prefs/orca-scripts/__init__.py"

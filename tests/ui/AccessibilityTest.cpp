@@ -163,6 +163,8 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("bar closed") << "toggle 0"
                                     << "The Rusty Anchor is closed.";
+        QTest::newRow("drinks ordered") << "order 0 3 10 5"
+                                        << "Drinks ordered for 40$. Your money: 49743.5$.";
         QTest::newRow("administrator hired") << "hire-admin 1"
                                              << "Ned Tarrow works for you now.";
         QTest::newRow("ticket bought") << "ticket 6 8 15 16 23 42"
