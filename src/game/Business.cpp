@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <span>
+#include <utility>
 
 namespace tavo {
 namespace {
@@ -41,64 +42,103 @@ constexpr Jump jumpOf(unsigned steps) {
     return jump;
 }
 
-// A draw (below 2^15) is 256 h + l, and 256 leaves 1 divided by 5: the
-// drinks a client wants follow from h + l. Divided by a number of slots n,
-// its remainder is that of (256 h mod n) + l. Both read from small tables,
-// without a division.
-struct DrawTables {
-    std::array<std::uint8_t, 384> wanted;               // by h + l
-    std::array<std::array<std::uint8_t, 128>, 16> high; // 256 h mod n, by n and h
-    std::array<std::array<std::uint8_t, 272>, 16> rest; // x mod n, by n and x (below 270)
-};
-
-constexpr DrawTables makeDrawTables() {
-    DrawTables tables{};
-    for (int x = 0; x < 384; ++x)
-        tables.wanted[x] = static_cast<std::uint8_t>(kDrinksWanted[x % 5]);
-    for (int n = 1; n <= kMaxDrinkSlots; ++n) {
-        for (int h = 0; h < 128; ++h)
-            tables.high[n][h] = static_cast<std::uint8_t>(256 * h % n);
-        for (int x = 0; x < 272; ++x)
-            tables.rest[n][x] = static_cast<std::uint8_t>(x % n);
-    }
-    return tables;
+// How far the next visit is from a draw that opens one (itself, and one
+// draw a drink wanted), by the draw's remainder by five. Worked out rather
+// than looked up, so that the compiler can take sixteen draws at a time.
+constexpr std::uint8_t stepOf(std::uint8_t remainder) {
+    return static_cast<std::uint8_t>(1 + remainder + (remainder > 1) - 5 * (remainder == 4));
 }
 
-constexpr DrawTables kDrawTables = makeDrawTables();
-constexpr std::array<std::uint8_t, 384> kNoDrinks{};
+constexpr bool stepsAsTheTableSays() {
+    for (std::uint8_t r = 0; r < 5; ++r)
+        if (stepOf(r) != 1 + kDrinksWanted[r]) return false;
+    return true;
+}
+static_assert(stepsAsTheTableSays());
 
-// A run of clients: the generator's draws taken ahead of it, and what the
-// clients ask for. Each seed is one multiply-add from the seed four steps
-// before it, so four lanes of every fourth draw advance side by side instead
-// of one step after another. A draw is kept as what it may decide: the
-// drinks wanted by the client whose visit it opens, or the slot of a drink.
-// Then the visits are walked: each takes the draw for his drinks and one a
-// drink, so only the draws that open visits need telling apart. No branch
-// depends on how many drinks a client wants: it is random, and a
-// mispredicted branch costs more than a whole visit.
+// Sixteen seeds in a row, stepped side by side: each is one multiply-add from
+// the seed sixteen steps before it. A seed is kept as its two halves of 16
+// bits and stepped in them, so that the compiler fits eight lanes in one
+// vector register and needs no wider number.
+constexpr int kLanes = 16;
+struct Lanes {
+    std::array<std::uint16_t, kLanes> high;
+    std::array<std::uint16_t, kLanes> low;
+};
+constexpr Jump kLaneStep = jumpOf(kLanes);
+
+// Seed * multiplier + increment modulo 2^32, in halves: the low halves'
+// product, its carry into the high half, and the low halves of the cross
+// products (their high halves fall beyond 32 bits). Each product is formed
+// unsigned: a half would be promoted to a signed int, which the product
+// could overflow.
+void stepLanes(Lanes& lanes) {
+    constexpr std::uint32_t multiplierHigh = kLaneStep.multiplier >> 16;
+    constexpr std::uint32_t multiplierLow = kLaneStep.multiplier & 0xffff;
+    constexpr std::uint32_t incrementHigh = kLaneStep.increment >> 16;
+    constexpr auto incrementLow = static_cast<std::uint16_t>(kLaneStep.increment);
+    for (int lane = 0; lane < kLanes; ++lane) {
+        const std::uint32_t high = lanes.high[lane];
+        const std::uint32_t low = lanes.low[lane];
+        const auto lowProduct = static_cast<std::uint16_t>(low * multiplierLow);
+        const auto lowProductHigh = static_cast<std::uint16_t>((low * multiplierLow) >> 16);
+        const auto newLow = static_cast<std::uint16_t>(lowProduct + incrementLow);
+        const std::uint32_t carry = newLow < incrementLow;
+        lanes.high[lane] = static_cast<std::uint16_t>(lowProductHigh + high * multiplierLow +
+                                                      low * multiplierHigh + incrementHigh + carry);
+        lanes.low[lane] = newLow;
+    }
+}
+
+// Draws are made a block at a time, one from each lane.
+constexpr int kBlock = kLanes;
+// A block is made for every six clients walked: a little more than six
+// clients take on average (2.6 each), so the making keeps ahead of the walk.
+constexpr int kClientsABlock = 6;
+// The draws made before the walk starts, the making's head start.
+constexpr int kLead = 4 * kBlock;
+
+// Makes a block of draws for a bar of `kSlots` slots, each kept as what it
+// may decide: how far the next visit is, if the draw opens one, and the slot
+// of a drink. The divisions are by constants, which the compiler turns into
+// multiplications done eight draws at a time; hence one of these for every
+// number of slots.
+template <int kSlots>
+void makeBlock(Lanes& lanes, std::uint8_t* steps, std::uint8_t* asks) {
+    std::array<std::uint8_t, kBlock> byFive;
+    std::array<std::uint8_t, kBlock> slot{};
+    for (int lane = 0; lane < kLanes; ++lane) {
+        const auto draw =
+            static_cast<std::uint16_t>(Random::drawOf(std::uint32_t{lanes.high[lane]} << 16));
+        byFive[lane] = static_cast<std::uint8_t>(draw % 5);
+        if constexpr (kSlots > 0) slot[lane] = static_cast<std::uint8_t>(draw % kSlots);
+    }
+    stepLanes(lanes);
+    std::array<std::uint8_t, kBlock> step;
+    for (int lane = 0; lane < kLanes; ++lane)
+        step[lane] = kSlots > 0 ? stepOf(byFive[lane]) : 1; // with no slot, no drink is drawn
+    std::copy(step.begin(), step.end(), steps);
+    std::copy(slot.begin(), slot.end(), asks);
+}
+
+// A run of clients: the generator's draws, and what the clients ask for.
+// The visits are walked: each takes the draw that opens it and one a drink,
+// so only the draws that open visits need telling apart. No branch depends
+// on how many drinks a client wants: it is random, and a mispredicted branch
+// costs more than a whole visit.
 class Run {
 public:
-    Run(std::uint32_t seed, int slots)
-        : start_(seed), wanted_(slots > 0 ? kDrawTables.wanted : kNoDrinks),
-          high_(kDrawTables.high[std::max(slots, 1)]), rest_(kDrawTables.rest[std::max(slots, 1)]) {
-        for (unsigned lane = 0; lane < kLanes; ++lane)
-            lanes_[lane] = jumpOf(lane + 1).from(seed);
+    Run(std::uint32_t seed, int slots) : start_(seed), slots_(slots) {
+        for (int lane = 0; lane < kLanes; ++lane) {
+            const std::uint32_t laneSeed = jumpOf(static_cast<unsigned>(lane) + 1).from(seed);
+            lanes_.high[lane] = static_cast<std::uint16_t>(laneSeed >> 16);
+            lanes_.low[lane] = static_cast<std::uint16_t>(laneSeed);
+        }
     }
 
     // Walks the visits of `clients` clients (at most a run); returns the
     // seed after their draws.
-    std::uint32_t walk(int clients) {
-        int next = 0; // the draw that opens the next visit
-        for (int client = 0; client < clients; ++client) {
-            reach(next + 1);
-            const int wanted = wantedAt_[next];
-            askAt_[next] = kDoor;
-            next += 1 + wanted;
-        }
-        reach(next);
-        taken_ = next;
-        return jumpOf(static_cast<unsigned>(next)).from(start_);
-    }
+    std::uint32_t walk(int clients);
 
     // What the clients asked for, in order: each the door, then the slot of
     // each drink he wants.
@@ -126,52 +166,80 @@ public:
     }
 
 private:
-    static constexpr unsigned kLanes = 4;
-    static constexpr int kBlock = 32;
-    static constexpr int kCapacity = kRunClients * kMostDrawsAClient + kBlock;
-    static constexpr Jump kLaneStep = jumpOf(kLanes);
+    // Room for the most draws a run may take and what is made beyond them: a
+    // block is made for every six clients, fewer draws than they may take,
+    // and a reach stops within a block of its mark, so the making never
+    // passes the walk's most draws by a lead and a block.
+    static constexpr int kCapacity = kRunClients * kMostDrawsAClient + kLead + kBlock;
 
-    // Makes draws 0..count-1 ready.
-    void reach(int count) {
-        while (made_ < count)
-            makeBlock();
+    // Each visit waits on the one before, for where it starts. A block of
+    // draws does not wait on the walk, so the processor makes it while the
+    // visits wait: the making is interleaved with the walk, a block for
+    // every six visits, rather than done before it.
+    template <int kSlots>
+    std::uint32_t walkWith(int clients) {
+        // Unsigned, so that no widening lengthens the wait from visit to visit.
+        std::size_t next = 0; // the draw that opens the next visit
+        int client = 0;
+        reach<kSlots>(kLead);
+        for (; client + kClientsABlock <= clients; client += kClientsABlock) {
+            // Seldom makes anything: only after many clients who wanted many drinks.
+            reach<kSlots>(static_cast<int>(next) + kClientsABlock * kMostDrawsAClient);
+            make<kSlots>();
+            for (int visit = 0; visit < kClientsABlock; ++visit)
+                next = visitAt(next);
+        }
+        for (; client < clients; ++client) {
+            reach<kSlots>(static_cast<int>(next) + 1);
+            next = visitAt(next);
+        }
+        taken_ = static_cast<int>(next);
+        reach<kSlots>(taken_);
+        return jumpOf(static_cast<unsigned>(next)).from(start_);
     }
 
-    void makeBlock() {
-        // The lanes in locals, each waiting only on itself.
-        std::uint32_t a = lanes_[0], b = lanes_[1], c = lanes_[2], d = lanes_[3];
-        for (int i = made_; i < made_ + kBlock; i += kLanes) {
-            keep(i, a);
-            keep(i + 1, b);
-            keep(i + 2, c);
-            keep(i + 3, d);
-            a = kLaneStep.from(a);
-            b = kLaneStep.from(b);
-            c = kLaneStep.from(c);
-            d = kLaneStep.from(d);
-        }
-        lanes_ = {a, b, c, d};
+    // Marks the visit that opens at draw `at`; returns where the next opens.
+    std::size_t visitAt(std::size_t at) {
+        askAt_[at] = kDoor;
+        return at + stepAt_[at];
+    }
+
+    // Makes draws up to `count` - 1 ready.
+    template <int kSlots>
+    void reach(int count) {
+        while (made_ < count)
+            make<kSlots>();
+    }
+
+    template <int kSlots>
+    void make() {
+        makeBlock<kSlots>(lanes_, &stepAt_[made_], &askAt_[made_]);
         made_ += kBlock;
     }
 
-    void keep(int i, std::uint32_t seed) {
-        // The draw's bits 8..14 and 0..7.
-        const unsigned high = (seed >> 24) & 127;
-        const unsigned low = (seed >> 16) & 255;
-        wantedAt_[i] = wanted_[high + low];
-        askAt_[i] = rest_[high_[high] + low];
+    using Walker = std::uint32_t (Run::*)(int);
+
+    template <std::size_t... kSlots>
+    static constexpr std::array<Walker, sizeof...(kSlots)>
+    walkersFor(std::index_sequence<kSlots...>) {
+        return {&Run::walkWith<static_cast<int>(kSlots)>...};
     }
 
     std::uint32_t start_;
-    const std::array<std::uint8_t, 384>& wanted_;
-    const std::array<std::uint8_t, 128>& high_;
-    const std::array<std::uint8_t, 272>& rest_;
+    int slots_;
     int made_ = 0;
     int taken_ = 0;
-    std::array<std::uint32_t, kLanes> lanes_;
-    std::array<std::uint8_t, kCapacity> wantedAt_;
+    Lanes lanes_;
+    std::array<std::uint8_t, kCapacity> stepAt_;
     std::array<std::uint8_t, kCapacity> askAt_;
 };
+
+// One walk for every number of slots (0 to the most), each with its own
+// divisions by constants.
+std::uint32_t Run::walk(int clients) {
+    static constexpr auto walkers = walkersFor(std::make_index_sequence<kMaxDrinkSlots + 1>());
+    return (this->*walkers[static_cast<std::size_t>(slots_)])(clients);
+}
 
 int doorComplaints(double entryPrice) {
     if (!(entryPrice > 2.0)) return 0;
