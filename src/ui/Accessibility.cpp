@@ -9,7 +9,6 @@
 #include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,14 +77,12 @@ bool shownOnly(const QWidget* widget) {
            widget->focusPolicy() == Qt::NoFocus;
 }
 
-// A choice (a radio button, a check box) reads by its caption and whether
-// it is ticked, and ticks by the toggle action. One shown, not changed (the
-// information window's owner and bar setup) ignores the mouse and the
-// keyboard: it reads as read-only and offers no action. Decided at each
-// reading, since Qt asks for a widget's reading as soon as it has a caption.
-class ChoiceReading final : public QAccessibleWidget {
+// A choice shown, not changed (see shownChoice): it reads by its caption
+// and whether it is ticked, as read-only, and offers no action. Every
+// other choice reads as Qt reads it.
+class ShownChoiceReading final : public QAccessibleWidget {
 public:
-    explicit ChoiceReading(QAbstractButton* choice)
+    explicit ShownChoiceReading(QAbstractButton* choice)
         : QAccessibleWidget(choice, qobject_cast<QRadioButton*>(choice) ? QAccessible::RadioButton
                                                                         : QAccessible::CheckBox) {}
 
@@ -98,19 +95,10 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
         state.checked = choice()->isChecked();
-        state.readOnly = shownOnly(widget());
+        state.readOnly = true;
         return state;
     }
-    QStringList actionNames() const override {
-        if (shownOnly(widget())) return {};
-        return QStringList{toggleAction()} << QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == toggleAction() && !shownOnly(widget()) && widget()->isEnabled())
-            choice()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
+    QStringList actionNames() const override { return {}; }
 
 private:
     QAbstractButton* choice() const { return static_cast<QAbstractButton*>(widget()); }
@@ -137,8 +125,9 @@ QAccessibleInterface* gameWidgetReading(const QString& className, QObject* objec
         return new NoticeReading(static_cast<QWidget*>(object));
     if (className == QLatin1String("tavo::ui::PictureButton"))
         return new PictureButtonReading(static_cast<QWidget*>(object));
-    if (className == QLatin1String("QRadioButton") || className == QLatin1String("QCheckBox"))
-        return new ChoiceReading(static_cast<QAbstractButton*>(object));
+    if ((className == QLatin1String("QRadioButton") || className == QLatin1String("QCheckBox")) &&
+        shownOnly(static_cast<QWidget*>(object)))
+        return new ShownChoiceReading(static_cast<QAbstractButton*>(object));
     if (className == QLatin1String("QLabel")) {
         auto* label = static_cast<QLabel*>(object);
         if (label->text().isEmpty() && !label->pixmap().isNull()) return new PictureReading(label);
@@ -178,12 +167,6 @@ QLayoutItem* itemBefore(QLayout* layout, int index) {
         int row, column, rows, columns;
         grid->getItemPosition(index, &row, &column, &rows, &columns);
         return column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
-    }
-    if (auto* form = qobject_cast<QFormLayout*>(layout)) {
-        int row;
-        QFormLayout::ItemRole role;
-        form->getItemPosition(index, &row, &role);
-        return role == QFormLayout::FieldRole ? form->itemAt(row, QFormLayout::LabelRole) : nullptr;
     }
     for (int before = index - 1; before >= 0; --before)
         if (QLayoutItem* item = layout->itemAt(before); !item->spacerItem()) return item;

@@ -5,10 +5,11 @@
 // already is not told again.
 #pragma once
 
+#include <QString>
+#include <QWidget>
+
 #include <initializer_list>
 #include <vector>
-
-class QWidget;
 
 namespace tavo::ui {
 
@@ -27,6 +28,19 @@ public:
 private:
     std::vector<QWidget*> widgets_;
 };
+
+// A choice (a radio button, a check box) that shows and is not changed
+// here: it ignores the mouse and the keyboard, and assistive tools read it
+// as read-only. Made so before it has its caption, since they ask how a
+// choice reads as soon as it has one.
+template <typename Choice>
+Choice* shownChoice(const QString& caption) {
+    auto* choice = new Choice;
+    choice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    choice->setFocusPolicy(Qt::NoFocus);
+    choice->setText(caption);
+    return choice;
+}
 
 // Once, when the application starts: how the game's own widgets read.
 void installAccessibility();

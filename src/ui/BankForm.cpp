@@ -39,7 +39,9 @@ QLineEdit* statusRow(QFormLayout* rows, const QString& caption, bool dollars) {
     auto* unit = new QLabel(dollars ? QStringLiteral("$") : QString());
     unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("$")));
     line->addWidget(unit);
-    rows->addRow(caption, line);
+    auto* label = new QLabel(caption);
+    label->setBuddy(box); // the box reads by its caption
+    rows->addRow(label, line);
     return box;
 }
 

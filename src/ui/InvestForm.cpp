@@ -51,7 +51,9 @@ InvestForm::InvestForm(Session& session, Dialogs& dialogs, int bank)
         auto* row = new QHBoxLayout;
         row->addWidget(box, 1);
         row->addWidget(new QLabel(QStringLiteral("$")));
-        moneyRows->addRow(caption, row);
+        auto* label = new QLabel(caption);
+        label->setBuddy(box); // the box reads by its caption
+        moneyRows->addRow(label, row);
     };
     MaxInvest = figureBox(QString());
     InvestBox = new QLineEdit(QStringLiteral("0"));

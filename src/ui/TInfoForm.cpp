@@ -2,6 +2,7 @@
 
 #include "bars/BarInfo.h"
 #include "core/NumberText.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/StockLines.h"
 #include "ui/Style.h"
@@ -58,9 +59,9 @@ TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
     QFont bold = OwnerName->font();
     bold.setBold(true);
     OwnerName->setFont(bold);
-    Buisness = new QRadioButton(tr("Business man"));
-    CoolDude = new QRadioButton(tr("Cool Dude"));
-    TheWomen = new QRadioButton(tr("The Woman"));
+    Buisness = shownChoice<QRadioButton>(tr("Business man"));
+    CoolDude = shownChoice<QRadioButton>(tr("Cool Dude"));
+    TheWomen = shownChoice<QRadioButton>(tr("The Woman"));
     ownerRows->addWidget(OwnerName, 0, 0, 1, 2);
     ownerRows->addWidget(Buisness, 1, 0);
     ownerRows->addWidget(CoolDude, 1, 1);
@@ -91,15 +92,15 @@ TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
     BarName = new QLabel;
     BarName->setFont(bold);
     setupGrid->addWidget(BarName, 0, 0, 1, 2);
-    LowClass = new QRadioButton(tr("Low Class"));
-    HighClass = new QRadioButton(tr("High Class"));
-    DarkClass = new QRadioButton(tr("Dark Class"));
-    RaveClass = new QRadioButton(tr("Rave Class"));
-    Alternatif = new QCheckBox(tr("Alternative"));
-    Techno = new QCheckBox(tr("Techno/Rave"));
-    Rock = new QCheckBox(tr("Rock"));
-    Metal = new QCheckBox(tr("Metal/Black Metal/Death"));
-    Dance = new QCheckBox(tr("Dance"));
+    LowClass = shownChoice<QRadioButton>(tr("Low Class"));
+    HighClass = shownChoice<QRadioButton>(tr("High Class"));
+    DarkClass = shownChoice<QRadioButton>(tr("Dark Class"));
+    RaveClass = shownChoice<QRadioButton>(tr("Rave Class"));
+    Alternatif = shownChoice<QCheckBox>(tr("Alternative"));
+    Techno = shownChoice<QCheckBox>(tr("Techno/Rave"));
+    Rock = shownChoice<QCheckBox>(tr("Rock"));
+    Metal = shownChoice<QCheckBox>(tr("Metal/Black Metal/Death"));
+    Dance = shownChoice<QCheckBox>(tr("Dance"));
     int row = 1;
     for (QRadioButton* radio : {LowClass, HighClass, DarkClass, RaveClass})
         setupGrid->addWidget(radio, row++, 0);
@@ -112,14 +113,6 @@ TInfoForm::TInfoForm(Session& session, Dialogs& dialogs)
     clients->addRow(tr("Max clients:"), MaxClients);
     clients->addRow(tr("Peak clients:"), PeakClient);
     setupGrid->addLayout(clients, 6, 0, 1, 2);
-    // The owner and the bar's setup are shown, not changed here: readable
-    // controls that ignore the mouse and the keyboard.
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             Buisness, CoolDude, TheWomen, LowClass, HighClass, DarkClass, RaveClass, Alternatif,
-             Techno, Rock, Metal, Dance}) {
-        control->setAttribute(Qt::WA_TransparentForMouseEvents);
-        control->setFocusPolicy(Qt::NoFocus);
-    }
     left->addWidget(setup);
 
     auto* business = new QVBoxLayout;

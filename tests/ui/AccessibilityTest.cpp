@@ -15,8 +15,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -154,6 +156,43 @@ private slots:
         for (const QString& fault : faults)
             std::printf("%s\n", qPrintable(fault));
         QCOMPARE(faults.size(), 0);
+    }
+
+    // The information window shows the owner and the bar's setup as
+    // choices that read ticked as the game says, read-only and without an
+    // action; the bar setup window's choices tick. Made while a screen
+    // reader listens, as it asks how each reads as soon as it has a caption.
+    void shownChoicesAreReadOnly_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("information window") << true;
+        QTest::newRow("bar setup window") << false;
+    }
+    void shownChoicesAreReadOnly() {
+        QFETCH(bool, shown);
+        QAccessible::setActive(true);
+        tavo::ui::test::Program program(tavo::ui::test::sampleGame());
+        QWidget* window = shown ? static_cast<QWidget*>(program.forms.infoForm.get())
+                                : static_cast<QWidget*>(program.forms.barSetupForm.get());
+        window->show();
+        const QList<QAbstractButton*> choices = window->findChildren<QAbstractButton*>();
+        int read = 0;
+        for (QAbstractButton* choice : choices) {
+            if (!qobject_cast<QRadioButton*>(choice) && !qobject_cast<QCheckBox*>(choice)) continue;
+            ++read;
+            QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(choice);
+            const QString name = reading->text(QAccessible::Name);
+            QCOMPARE(name, choice->text().remove(QLatin1Char('&')));
+            QCOMPARE(reading->state().readOnly, shown);
+            QCOMPARE(reading->state().checked, choice->isChecked());
+            const QStringList actions =
+                reading->actionInterface() ? reading->actionInterface()->actionNames()
+                                           : QStringList();
+            QVERIFY2(actions.contains(QAccessibleActionInterface::toggleAction()) != shown,
+                     qPrintable(name));
+        }
+        QVERIFY(read >= 9);
+        window->hide();
+        QAccessible::setActive(false);
     }
 
     // What the player's acts came to is shown in the game window's status
