@@ -20,5 +20,5 @@ cp "$here/user-settings.conf" "$here/orca-customizations.py" "$work/prefs/"
 cp "$data"/*.bar "$data"/*.drk "$work/play/"
 cd "$work/play"
 HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    XDG_RUNTIME_DIR="$work/runtime" PYTHONPATH="$here:$here/../a11y" \
+    XDG_RUNTIME_DIR="$work/runtime" PYTHONPATH="$here" \
     dbus-run-session -- /usr/bin/python3 "$here/orca-play.py" "$game" "$work"

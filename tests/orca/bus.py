@@ -1,5 +1,5 @@
-"""What the tests that play through the accessibility bus share: the keys
-they press, the objects they find, and the focus the bus announces."""
+"""What a test that plays through the accessibility bus needs: the keys it
+presses, the objects it finds, and the focus the bus announces."""
 import pyatspi
 from gi.repository import GLib
 
