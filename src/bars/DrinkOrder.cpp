@@ -121,7 +121,7 @@ void switchToUsList(ConfigRecord& config, ConfigStore& store, Voice& voice) {
 
 AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store,
                       const TDrinkList& drinks, const OrderForm& form, const NumberFormat& format,
-                      Voice& voice) {
+                      Voice& voice, double* paid) {
     const DrinkListEntry* drink = drinks.at(form.drinkIndex);
     if (drink == nullptr || !form.barPicked || form.quantity.empty() || form.salePrice.empty()) {
         voice.say(oups(N_("You must fill all the forms.")));
@@ -155,6 +155,7 @@ AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store
     if (off) return AfterOrder::StayOpen;
     const DrinkOrder order{form.orderBar, form.drinkIndex, toInteger(form.quantity),
                            sale,          *retail,         form.inUse};
+    const double moneyBefore = state.money;
     switch (orderDrinks(state, order)) {
     case OrderOutcome::NotEnoughMoney:
         voice.say(oups(N_("You don't have enough money to order!")));
@@ -169,6 +170,7 @@ AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store
     case OrderOutcome::Ordered:
         break;
     }
+    if (paid) *paid = moneyBefore - state.money;
     if (config.DrinkClose) return AfterOrder::Close;
     voice.say(plainMessage(N_("Your order have been made.")));
     return AfterOrder::StayOpen;

@@ -184,8 +184,7 @@ struct Run {
 
     // A bar picked by number in a window's list of owned bars.
     int ownedBar(std::size_t i) const {
-        if (number(i) >= ownedBarCount(game.state))
-            refuse("you own no bar " + text(i));
+        if (number(i) >= ownedBarCount(game.state)) refuse("you own no bar " + text(i));
         return static_cast<int>(number(i));
     }
 };
@@ -396,10 +395,12 @@ void pickBar(Run& run) {
 void orderNow(Run& run, const OrderForm& form) {
     // tavo-sim never writes config.kpl; the game does (the session's store).
     run.handler([&] {
+        double paid = -1; // nothing ordered
         const AfterOrder after =
             placeOrder(run.state(), run.game.config, run.session.configStore(), run.game.drinks,
-                       form, run.game.numberFormat, run.voice);
+                       form, run.game.numberFormat, run.voice, &paid);
         run.result.value = after == AfterOrder::Close ? 1 : 0;
+        if (paid >= 0) run.result.paid = paid;
     });
 }
 

@@ -35,6 +35,7 @@ struct CommandResult {
     std::optional<FireOutcome> fire;       // fire: the bar that burned
     std::array<std::int32_t, 6> numbers{}; // lotto-pick: the six numbers drawn
     std::optional<DayOutcome> day;         // day
+    std::optional<double> paid;            // place-order, order: what the drinks ordered cost
 };
 
 // The check refused the command: nothing has changed.

@@ -42,7 +42,6 @@ Outcomes::Outcomes(Session& session, QStatusBar* bar, QObject* parent)
 
 void Outcomes::remember() {
     const GameState& state = session_.game().state;
-    money_ = state.money;
     staff_.clear();
     for (int i = 0; i < hiredAdminCount(state); ++i)
         staff_.push_back(state.admins[i].staffId);
@@ -54,10 +53,6 @@ void Outcomes::gameReplaced() {
     notice_->clear();
     notice_->hide();
     remember();
-}
-
-void Outcomes::dayEnded(const DayOutcome&) {
-    money_ = session_.game().state.money;
 }
 
 void Outcomes::messagePosted(const Phrase& text) {
@@ -99,11 +94,10 @@ void Outcomes::commandDone(const ScriptCommand& command, const CommandResult& re
         const QString barName = fromFixed(bar.barName);
         notice_->say(bar.isOpen ? tr("%1 is open.").arg(barName)
                                 : tr("%1 is closed.").arg(barName));
-    } else if (result.ran && (name == "place-order" || name == "order") && state.money < money_) {
+    } else if (result.paid) {
         const NumberFormat& format = session_.game().numberFormat;
-        notice_->say(
-            tr("Drinks ordered for %1$. Your money: %2$.")
-                .arg(generalText(money_ - state.money, format), generalText(state.money, format)));
+        notice_->say(tr("Drinks ordered for %1$. Your money: %2$.")
+                         .arg(generalText(*result.paid, format), generalText(state.money, format)));
     } else if (result.ran && result.value == 1 && (name == "hire-admin" || name == "hire")) {
         if (const Candidate* hired = findCandidate(std::atoi(argument(0).c_str())))
             notice_->say(tr("%1 works for you now.").arg(QString::fromLatin1(hired->name)));

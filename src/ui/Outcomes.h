@@ -39,7 +39,6 @@ public:
     Outcomes(Session& session, QStatusBar* bar, QObject* parent);
 
     void gameReplaced() override;
-    void dayEnded(const DayOutcome& outcome) override;
     void messagePosted(const Phrase& text) override;
     void commandDone(const ScriptCommand& command, const CommandResult& result) override;
     void gameSaved(const std::string& path) override;
@@ -54,7 +53,6 @@ private:
 
     Session& session_;
     Notice* notice_;
-    double money_ = 0;                  // the money as the last command or day left it
     std::vector<std::int32_t> staff_;   // the administrators' ids, in the record's order
     std::array<Phrase, 3> raceShown_{}; // the commentary, the crash line and the winner said last
     Listening listening_{session_, this};

@@ -184,9 +184,9 @@ private slots:
             QCOMPARE(name, choice->text().remove(QLatin1Char('&')));
             QCOMPARE(reading->state().readOnly, shown);
             QCOMPARE(reading->state().checked, choice->isChecked());
-            const QStringList actions =
-                reading->actionInterface() ? reading->actionInterface()->actionNames()
-                                           : QStringList();
+            const QStringList actions = reading->actionInterface()
+                                            ? reading->actionInterface()->actionNames()
+                                            : QStringList();
             QVERIFY2(actions.contains(QAccessibleActionInterface::toggleAction()) != shown,
                      qPrintable(name));
         }
@@ -204,6 +204,10 @@ private slots:
                                     << "The Rusty Anchor is closed.";
         QTest::newRow("drinks ordered") << "order 0 3 10 5"
                                         << "Drinks ordered for 40$. Your money: 49743.5$.";
+        // The game's clock runs while the order's message waits.
+        QTest::newRow("drinks ordered, a day meanwhile")
+            << "order 0 3 10 5 day"
+            << "Drinks ordered for 40$. Your money: 52103$.";
         QTest::newRow("administrator hired") << "hire-admin 1"
                                              << "Ned Tarrow works for you now.";
         QTest::newRow("ticket bought") << "ticket 6 8 15 16 23 42"
@@ -229,6 +233,10 @@ private slots:
         tavo::Session& session = program.windows.session();
         tavo::ui::DialogsVoice voice(program.dialogs, &program.gameForm);
         QTemporaryDir folder;
+        if (line.endsWith(QStringLiteral(" day"))) {
+            line.chop(4);
+            program.dialogs.whileMessageShown = [&] { session.day(voice); };
+        }
         if (line == "save")
             QVERIFY(session.save(folder.filePath("kept.sav").toStdString()));
         else if (line == "post")

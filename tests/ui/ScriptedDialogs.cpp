@@ -33,6 +33,7 @@ void ScriptedDialogs::record(ShownDialog dialog) {
 
 void ScriptedDialogs::message(const QString& text) {
     record(shownDialog(ShownDialog::Message, text, kAppTitleText));
+    if (whileMessageShown) whileMessageShown();
 }
 
 DialogAnswer ScriptedDialogs::messageBox(const QString& text, const QString& title,

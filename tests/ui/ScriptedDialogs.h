@@ -42,6 +42,7 @@ public:
     std::deque<std::optional<QString>> files;    // answers to file dialogs
     std::function<void()> whileErrorShown;       // runs while an error box waits
     std::function<void()> whileInformationShown; // runs while an information message waits
+    std::function<void()> whileMessageShown;     // runs while a plain message waits
     bool browser = true;                         // whether an address can be opened
 
 private:
