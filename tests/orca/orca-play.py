@@ -324,6 +324,20 @@ def play():
     key("Return")
     hear("Tavo Alpha")
     tab_to("Money")
+    # Back to the main menu (Ctrl+N, the new game's key), and the game
+    # loaded from there: the game window again, heard, with a control that
+    # has the keyboard.
+    ctrl("n")
+    hear("Do you want to start a new game?")
+    key("Return")
+    hear("New game push button")
+    tab_to("Load")
+    key("Return")
+    hear("Load a game dialog", "File name")
+    type_text("jo.sav")
+    key("Return")
+    hear("Tavo Alpha")
+    tab_to("Money")
     # Quit, unsaved.
     ctrl("q")
     hear("You really want to quit ?")
