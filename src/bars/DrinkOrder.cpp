@@ -121,7 +121,7 @@ void switchToUsList(ConfigRecord& config, ConfigStore& store, Voice& voice) {
 
 AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store,
                       const TDrinkList& drinks, const OrderForm& form, const NumberFormat& format,
-                      Voice& voice, double* paid) {
+                      Voice& voice, std::optional<double>* paid) {
     const DrinkListEntry* drink = drinks.at(form.drinkIndex);
     if (drink == nullptr || !form.barPicked || form.quantity.empty() || form.salePrice.empty()) {
         voice.say(oups(N_("You must fill all the forms.")));

@@ -91,10 +91,11 @@ enum class AfterOrder { StayOpen, Close };
 // above +8, Yes calls the order off); a price below 0 or a quantity of 0 or
 // less; the money; then the order, said done unless the configuration's
 // DrinkClose closes the window. A quantity or price text that does not
-// convert throws ConversionError when it is read. `paid`, when given, is
-// set to what an order made cost (before it is said done).
+// convert throws ConversionError when it is read. `paid`, when given, gets
+// what an order made cost (before it is said done), and stays empty when
+// nothing was ordered.
 AfterOrder placeOrder(GameState& state, ConfigRecord& config, ConfigStore& store,
                       const TDrinkList& drinks, const OrderForm& form, const NumberFormat& format,
-                      Voice& voice, double* paid = nullptr);
+                      Voice& voice, std::optional<double>* paid = nullptr);
 
 } // namespace tavo

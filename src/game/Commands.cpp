@@ -395,12 +395,10 @@ void pickBar(Run& run) {
 void orderNow(Run& run, const OrderForm& form) {
     // tavo-sim never writes config.kpl; the game does (the session's store).
     run.handler([&] {
-        double paid = -1; // nothing ordered
         const AfterOrder after =
             placeOrder(run.state(), run.game.config, run.session.configStore(), run.game.drinks,
-                       form, run.game.numberFormat, run.voice, &paid);
+                       form, run.game.numberFormat, run.voice, &run.result.paid);
         run.result.value = after == AfterOrder::Close ? 1 : 0;
-        if (paid >= 0) run.result.paid = paid;
     });
 }
 
